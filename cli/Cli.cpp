@@ -1,0 +1,77 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/FileIO.h"
+#include "core/Messages.h"
+#include "core/ProjectFile.h"
+
+namespace orvane::cli {
+
+namespace {
+std::vector<Command>& Registry()
+{
+    static std::vector<Command> commands;
+    return commands;
+}
+}  // namespace
+
+bool RegisterCommand(const Command& command)
+{
+    auto& commands = Registry();
+    commands.push_back(command);
+    std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.order < b.order; });
+    return true;
+}
+
+const std::vector<Command>& Commands() { return Registry(); }
+
+int UsageError(std::string_view commandName, const std::string& message)
+{
+    std::fprintf(stderr, "orvane-cli: %s\n", message.c_str());
+    for (const Command& c : Commands()) {
+        if (c.name == commandName)
+            std::fprintf(stderr, "usage: orvane-cli %.*s %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
+                         static_cast<int>(c.usage.size()), c.usage.data());
+    }
+    std::fprintf(stderr, "Try 'orvane-cli --help'.\n");
+    return kExitUsage;
+}
+
+bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitCode)
+{
+    if (!FileExists(path)) {
+        std::fprintf(stderr, "orvane-cli: no such project file: %s\n", path.c_str());
+        exitCode = kExitUsage;
+        return false;
+    }
+    // LoadProject completes a cut-off file; its messages go to stderr.
+    ScopedMessageSink sink([](MessageKind, const std::string& text) {
+        std::fprintf(stderr, "orvane-cli: %s\n", text.c_str());
+    });
+    if (!LoadProject(rec, path)) {
+        exitCode = kExitFailure;
+        return false;
+    }
+    exitCode = kExitOk;
+    return true;
+}
+
+bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value)
+{
+    const std::string& word = args[i];
+    if (word == name) {
+        if (i + 1 >= args.size())
+            return false;
+        value = args[++i];
+        return true;
+    }
+    if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=') {
+        value = word.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace orvane::cli

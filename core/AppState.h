@@ -1,0 +1,22 @@
+#pragma once
+// The single project, the results of its last run and the one random
+// generator. The program creates exactly one AppState and hands references
+// down; engine functions take the parts they need as parameters, so tests can
+// build their own.
+
+#include "core/ProjectRecord.h"
+#include "core/Random.h"
+
+namespace orvane {
+
+struct AppState {
+    AppState() { SetProjectDefaults(project); }
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    ProjectRecord project{};
+    WaveResults results{};
+    RandomGenerator random;
+};
+
+}  // namespace orvane

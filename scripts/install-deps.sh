@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Orvane needs to build and test, when missing.
+# Run as root (or with sudo) on Debian 12. Installs nothing that is present.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 widgets, charts, printing (Charts needs the OpenGL dev package to configure)
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
+  # headless checks: virtual display, fonts for stable text metrics, PDF to text/PNG
+  xvfb xauth fonts-liberation poppler-utils
+  # a German locale, to prove numbers never follow the regional settings
+  locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "install-deps: installing ${missing[*]}"
+  if [[ $(id -u) -ne 0 ]]; then
+    SUDO=sudo
+  else
+    SUDO=
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# de_DE.UTF-8 for the locale tests; harmless when it cannot be made.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  if [[ $(id -u) -eq 0 ]] && command -v localedef >/dev/null; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+  fi
+fi
