@@ -1,0 +1,251 @@
+#include "tools/IniFile.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "core/FileIO.h"
+
+namespace orvane {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// One line of the text: where it starts, its content without the line end,
+// and the line end as found ("\n", "\r\n" or "" for a last line without one).
+struct Line {
+    std::size_t start = 0;
+    std::string_view content;
+    std::string_view end;
+};
+
+std::vector<Line> SplitLines(std::string_view text)
+{
+    std::vector<Line> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto newline = text.find('\n', pos);
+        Line line;
+        line.start = pos;
+        if (newline == std::string_view::npos) {
+            line.content = text.substr(pos);
+            pos = text.size();
+        } else {
+            std::size_t contentEnd = newline;
+            if (contentEnd > pos && text[contentEnd - 1] == '\r')
+                --contentEnd;
+            line.content = text.substr(pos, contentEnd - pos);
+            line.end = text.substr(contentEnd, newline + 1 - contentEnd);
+            pos = newline + 1;
+        }
+        // A line end of "\r" alone stays inside the content; trimming removes
+        // no "\r", so such a line simply never matches a name.
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::size_t valueAt = 0;  // for keys: offset of the value within the content (after "=" and blanks)
+};
+
+ParsedLine Parse(std::string_view content)
+{
+    ParsedLine parsed;
+    const std::string_view body = Trim(content);
+    if (body.empty() || body.front() == ';' || body.front() == '#')
+        return parsed;
+    if (body.front() == '[') {
+        std::string_view name = body.substr(1);
+        const auto close = name.find(']');
+        if (close != std::string_view::npos)
+            name = name.substr(0, close);
+        parsed.kind = LineKind::Section;
+        parsed.name = Trim(name);
+        return parsed;
+    }
+    const auto equals = content.find('=');
+    if (equals == std::string_view::npos)
+        return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = Trim(content.substr(0, equals));
+    std::size_t at = equals + 1;
+    while (at < content.size() && IsBlank(content[at]))
+        ++at;
+    parsed.valueAt = at;
+    return parsed;
+}
+
+std::string ValueOf(std::string_view content, const ParsedLine& parsed)
+{
+    std::string_view value = Trim(content.substr(parsed.valueAt));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// The value as it must be written so that ValueOf gives it back.
+std::string StoredValue(std::string_view value)
+{
+    const bool altered = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
+                                            (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                                             value.back() == value.front()));
+    return altered ? "\"" + std::string(value) + "\"" : std::string(value);
+}
+
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+bool StorableNames(std::string_view section, std::string_view key)
+{
+    if (section.empty() || key.empty() || HasLineBreak(section) || HasLineBreak(key))
+        return false;
+    if (section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos)
+        return false;
+    return key.front() != '[' && key.front() != ';' && key.front() != '#';
+}
+
+}  // namespace
+
+std::optional<std::string> FindIniValue(std::string_view text, std::string_view section, std::string_view key)
+{
+    section = Trim(section);
+    key = Trim(key);
+    if (key.empty())
+        return std::nullopt;
+    bool inSection = false;
+    for (const Line& line : SplitLines(text)) {
+        const ParsedLine parsed = Parse(line.content);
+        if (parsed.kind == LineKind::Section)
+            inSection = SameName(parsed.name, section);
+        else if (inSection && parsed.kind == LineKind::Key && SameName(parsed.name, key))
+            return ValueOf(line.content, parsed);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SetIniValue(std::string_view text, std::string_view section, std::string_view key,
+                                       std::string_view value)
+{
+    section = Trim(section);
+    key = Trim(key);
+    if (!StorableNames(section, key) || HasLineBreak(value))
+        return std::nullopt;
+    const std::string stored = StoredValue(value);
+    const std::vector<Line> lines = SplitLines(text);
+
+    // New lines follow the file's own line ends.
+    std::string_view eol = "\n";
+    for (const Line& line : lines) {
+        if (!line.end.empty()) {
+            eol = line.end;
+            break;
+        }
+    }
+
+    bool inSection = false;
+    std::optional<std::size_t> lastOfSection;  // the header or last key line of the first matching section
+    bool firstSectionDone = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = Parse(lines[i].content);
+        if (parsed.kind == LineKind::Section) {
+            if (inSection)
+                firstSectionDone = true;
+            inSection = SameName(parsed.name, section);
+            if (inSection && !firstSectionDone && !lastOfSection)
+                lastOfSection = i;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (parsed.kind == LineKind::Key && SameName(parsed.name, key)) {
+            const Line& line = lines[i];
+            std::string result(text.substr(0, line.start));
+            result += line.content.substr(0, parsed.valueAt);
+            result += stored;
+            result += line.end;
+            result += text.substr(line.start + line.content.size() + line.end.size());
+            return result;
+        }
+        if (!firstSectionDone && parsed.kind == LineKind::Key)
+            lastOfSection = i;
+    }
+
+    const std::string keyLine = std::string(key) + "=" + stored;
+    if (lastOfSection) {
+        const Line& after = lines[*lastOfSection];
+        const std::size_t insertAt = after.start + after.content.size() + after.end.size();
+        std::string result(text.substr(0, insertAt));
+        if (after.end.empty())
+            result += eol;
+        result += keyLine;
+        result += eol;
+        result += text.substr(insertAt);
+        return result;
+    }
+    std::string result(text);
+    if (!result.empty() && result.back() != '\n')
+        result += eol;
+    result += "[" + std::string(section) + "]";
+    result += eol;
+    result += keyLine;
+    result += eol;
+    return result;
+}
+
+IniReadResult ReadIniValue(const std::string& path, std::string_view section, std::string_view key)
+{
+    IniReadResult result;
+    if (!FileExists(path))
+        return result;
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        result.status = IniReadStatus::Unreadable;
+        return result;
+    }
+    if (auto value = FindIniValue(text, section, key)) {
+        result.status = IniReadStatus::Found;
+        result.value = std::move(*value);
+    }
+    return result;
+}
+
+bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
+{
+    std::string text;
+    if (FileExists(path) && !ReadWholeFile(path, text))
+        return false;
+    const std::optional<std::string> edited = SetIniValue(text, section, key, value);
+    if (!edited)
+        return false;
+    if (*edited == text && FileExists(path))
+        return true;  // already holds that value: leave the file untouched
+    return WriteFileAtomically(path, edited->data(), edited->size());
+}
+
+}  // namespace orvane

@@ -1,0 +1,115 @@
+#include "tools/IniSettings.h"
+
+#include <cstdint>
+
+#include "core/Format.h"
+#include "core/NumberText.h"
+#include "tools/IniFile.h"
+#include "tools/ProgramFile.h"
+
+namespace orvane {
+
+std::string IniPath() { return ChangeFileExt(ProgramFileName(), ".INI"); }
+
+std::string SettingsFileName() { return IniPath(); }
+
+std::string DefaultIniPath() { return ChangeFileExt(ProgramFileName(), ".DefaultINI"); }
+
+std::string MainIniPath() { return ProgramFolder() + "Orvane.INI"; }
+
+std::string ResolveIniPath(const std::string& name) { return name.size() > 4 ? name : IniPath(); }
+
+bool ParseIniInteger(const std::string& text, int& value)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::uint32_t bits = 0;
+        std::size_t significant = 0;
+        for (std::size_t i = 2; i < text.size(); ++i) {
+            const char c = text[i];
+            std::uint32_t digit = 0;
+            if (c >= '0' && c <= '9')
+                digit = static_cast<std::uint32_t>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                digit = static_cast<std::uint32_t>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                digit = static_cast<std::uint32_t>(c - 'A' + 10);
+            else
+                return false;
+            if (significant > 0 || digit != 0)
+                ++significant;
+            if (significant > 8)
+                return false;  // more than 32 bits
+            bits = (bits << 4) | digit;
+        }
+        value = static_cast<int>(static_cast<std::int32_t>(bits));
+        return true;
+    }
+    std::int32_t parsed = 0;
+    if (!ParseInt(text, parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+int ReadIniInteger(const std::string& file, const std::string& section, const std::string& key, int defaultValue)
+{
+    const IniReadResult read = ReadIniValue(ResolveIniPath(file), section, key);
+    if (read.status == IniReadStatus::Unreadable)
+        return 0;
+    int value = defaultValue;
+    if (read.status == IniReadStatus::Found && ParseIniInteger(read.value, value))
+        return value;
+    return defaultValue;
+}
+
+void WriteIniInteger(const std::string& file, const std::string& section, const std::string& key, int value)
+{
+    WriteIniValue(ResolveIniPath(file), section, key, Format("%d", value));
+}
+
+bool ReadIniBool(const std::string& file, const std::string& section, const std::string& key, bool defaultValue)
+{
+    return ReadIniInteger(file, section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void WriteIniBool(const std::string& file, const std::string& section, const std::string& key, bool value)
+{
+    WriteIniInteger(file, section, key, value ? 1 : 0);
+}
+
+std::string ReadIniString(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& defaultValue)
+{
+    IniReadResult read = ReadIniValue(ResolveIniPath(file), section, key);
+    switch (read.status) {
+    case IniReadStatus::Found:
+        return std::move(read.value);
+    case IniReadStatus::Missing:
+        return defaultValue;
+    case IniReadStatus::Unreadable:
+        break;
+    }
+    return {};
+}
+
+void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value)
+{
+    WriteIniValue(ResolveIniPath(file), section, key, value);
+}
+
+void SyncIniInteger(const std::string& file, const std::string& section, const std::string& key, bool write,
+                    int& value)
+{
+    if (write)
+        WriteIniInteger(file, section, key, value);
+    else
+        value = ReadIniInteger(file, section, key, value);
+}
+
+void SyncDefaultIniInteger(const std::string& section, const std::string& key, int& value, bool write)
+{
+    SyncIniInteger(DefaultIniPath(), section, key, write, value);
+}
+
+}  // namespace orvane
