@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "tests/TestSupport.h"
+#include "tools/IniSettings.h"
+#include "tools/ProgramFile.h"
+#include "tools/UiFontChoice.h"
+
+namespace orvane {
+namespace {
+
+TEST(IniSettings, ProgramSettingsFiles)
+{
+    const std::string program = ProgramFileName();
+    ASSERT_FALSE(program.empty());
+    // The test program, like "Orvane", has no extension: ".INI" is appended.
+    EXPECT_EQ(IniPath(), program + ".INI");
+    EXPECT_EQ(SettingsFileName(), IniPath());
+    EXPECT_EQ(DefaultIniPath(), program + ".DefaultINI");
+    EXPECT_EQ(MainIniPath(), FolderOf(program) + "Orvane.INI");
+}
+
+TEST(IniSettings, ShortNamesMeanTheProgramSettingsFile)
+{
+    EXPECT_EQ(ResolveIniPath("x.ini"), "x.ini");
+    EXPECT_EQ(ResolveIniPath("/a/bc"), "/a/bc");
+    EXPECT_EQ(ResolveIniPath("/a/b"), IniPath());
+    for (const char* shortName : {"ini", "", "a.in", "    "})
+        EXPECT_EQ(ResolveIniPath(shortName), IniPath()) << '"' << shortName << '"';
+}
+
+TEST(IniSettings, IntegerValues)
+{
+    struct Case {
+        const char* stored;
+        int expected;
+    };
+    const Case cases[] = {
+        {"0x1F", 31}, {"0X1f", 31}, {"42", 42}, {"-7", -7}, {"+8", 8},
+        {"0xFFFFFFFF", -1},       // a 32-bit pattern, as Windows programs write colours
+        {"0x000000001", 1},       // leading zeros are no extra bits
+        {"abc", 5}, {"0x", 5}, {"0xG", 5}, {"1.5", 5}, {"12abc", 5}, {"", 5},
+        {"0x123456789", 5},       // more than 32 bits
+        {"99999999999", 5},       // overflow
+    };
+    test::TempDir dir;
+    const std::string file = dir.File("x.ini");
+    for (const Case& c : cases) {
+        WriteIniString(file, "S", "K", c.stored);
+        EXPECT_EQ(ReadIniInteger(file, "S", "K", 5), c.expected) << c.stored;
+    }
+    EXPECT_EQ(ReadIniInteger(file, "S", "Missing", 5), 5);
+    EXPECT_EQ(ReadIniInteger(dir.File("missing.ini"), "S", "K", 5), 5);
+}
+
+TEST(IniSettings, BooleansReadAsIntegers)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("x.ini");
+    WriteIniString(file, "DRAW", "A", "2");
+    WriteIniString(file, "DRAW", "B", "0");
+    WriteIniString(file, "DRAW", "C", "yes");
+    EXPECT_TRUE(ReadIniBool(file, "DRAW", "A", false));
+    EXPECT_FALSE(ReadIniBool(file, "DRAW", "B", true));
+    EXPECT_TRUE(ReadIniBool(file, "DRAW", "C", true));
+    EXPECT_FALSE(ReadIniBool(file, "DRAW", "C", false));
+    EXPECT_TRUE(ReadIniBool(file, "DRAW", "ARROWON", true));
+
+    WriteIniBool(file, "DRAW", "ARROWON", true);
+    WriteIniBool(file, "DRAW", "B", false);
+    EXPECT_EQ(ReadIniString(file, "DRAW", "ARROWON", ""), "1");
+    EXPECT_EQ(ReadIniString(file, "DRAW", "B", ""), "0");
+}
+
+TEST(IniSettings, StringsMissingAndEmpty)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("x.ini");
+    WriteIniString(file, "PRJ", "FILE", "/p/Bay.WDT");
+    WriteIniString(file, "PRJ", "EMPTY", "");
+    EXPECT_EQ(ReadIniString(file, "prj", "file", "d"), "/p/Bay.WDT");
+    EXPECT_EQ(ReadIniString(file, "PRJ", "EMPTY", "d"), "");
+    EXPECT_EQ(ReadIniString(file, "PRJ", "DIR", "d"), "d");
+}
+
+TEST(IniSettings, UnreadableFileGivesZeroFalseEmptyWhateverTheDefault)
+{
+    test::TempDir dir;
+    const std::string folder = dir.File("settings.ini");
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(ReadIniInteger(folder, "S", "K", 5), 0);
+    EXPECT_FALSE(ReadIniBool(folder, "S", "K", true));
+    EXPECT_EQ(ReadIniString(folder, "S", "K", "default"), "");
+    WriteIniInteger(folder, "S", "K", 1);  // skipped without a word
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    int value = 9;
+    SyncIniInteger(folder, "S", "K", false, value);
+    EXPECT_EQ(value, 0);
+}
+
+TEST(IniSettings, SyncLoadsAndStores)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("x.ini");
+    int value = 4;
+    SyncIniInteger(file, "Units00", "Index11", false, value);
+    EXPECT_EQ(value, 4) << "a missing key keeps the present value";
+    value = 3;
+    SyncIniInteger(file, "Units00", "Index11", true, value);
+    value = 0;
+    SyncIniInteger(file, "Units00", "Index11", false, value);
+    EXPECT_EQ(value, 3);
+}
+
+// The helpers given no usable name work on the program's own settings file,
+// and the font face comes from the default settings file beside it.
+TEST(IniSettings, ProgramFilesAndTheFontFace)
+{
+    struct Cleanup {
+        ~Cleanup()
+        {
+            std::remove(IniPath().c_str());
+            std::remove(DefaultIniPath().c_str());
+        }
+    } cleanup;
+    std::remove(IniPath().c_str());
+    WriteIniInteger("", "Units00", "Index13", 2);
+    EXPECT_EQ(ReadIniInteger(IniPath(), "Units00", "Index13", 0), 2);
+    EXPECT_EQ(ReadIniInteger("ini", "Units00", "Index13", 0), 2);
+
+    EXPECT_EQ(UiFontNameFromSettings(DefaultIniPath(), true), "MS Sans Serif");
+    test::WriteBytes(DefaultIniPath(), "[MAIN]\r\nFONT=9\r\n");
+    int font = 0;
+    SyncDefaultIniInteger("MAIN", "FONT", font, false);
+    EXPECT_EQ(font, 9);
+    EXPECT_EQ(UiFontNameFromSettings(DefaultIniPath(), true), "Segoe UI");
+    EXPECT_EQ(UiFontNameFromSettings(DefaultIniPath(), false), "Segoe UI");
+}
+
+TEST(IniSettings, FontFaceChoice)
+{
+    EXPECT_EQ(ChooseUiFontName(7, true), "Arial");
+    EXPECT_EQ(ChooseUiFontName(9, true), "Segoe UI");
+    EXPECT_EQ(ChooseUiFontName(0, true), "MS Sans Serif");
+    EXPECT_EQ(ChooseUiFontName(8, true), "MS Sans Serif");
+    EXPECT_EQ(ChooseUiFontName(0, false), "Arial");
+    EXPECT_EQ(ChooseUiFontName(7, false), "Arial");
+}
+
+}  // namespace
+}  // namespace orvane
