@@ -34,7 +34,7 @@ bool SameName(std::string_view a, std::string_view b)
 }
 
 // One line of the text: where it starts, its content without the line end,
-// and the line end as found ("\n", "\r\n" or "" for a last line without one).
+// and the line end as found ("\n", "\r\n"; at the very end also "\r" or "").
 struct Line {
     std::size_t start = 0;
     std::string_view content;
@@ -50,7 +50,12 @@ std::vector<Line> SplitLines(std::string_view text)
         Line line;
         line.start = pos;
         if (newline == std::string_view::npos) {
-            line.content = text.substr(pos);
+            // A last line may end in "\r" alone (a CR LF cut short).
+            std::size_t contentEnd = text.size();
+            if (contentEnd > pos && text[contentEnd - 1] == '\r')
+                --contentEnd;
+            line.content = text.substr(pos, contentEnd - pos);
+            line.end = text.substr(contentEnd);
             pos = text.size();
         } else {
             std::size_t contentEnd = newline;
@@ -60,8 +65,7 @@ std::vector<Line> SplitLines(std::string_view text)
             line.end = text.substr(contentEnd, newline + 1 - contentEnd);
             pos = newline + 1;
         }
-        // A line end of "\r" alone stays inside the content; trimming removes
-        // no "\r", so such a line simply never matches a name.
+        // Elsewhere a "\r" without "\n" stays inside the content.
         lines.push_back(line);
     }
     return lines;
@@ -119,6 +123,18 @@ std::string StoredValue(std::string_view value)
     return altered ? "\"" + std::string(value) + "\"" : std::string(value);
 }
 
+// Ends the text's last line before a line is added after it; a lone "\r"
+// at the end is completed to "\r\n" so that the line keeps its content.
+void EndLastLine(std::string& text, std::string_view eol)
+{
+    if (text.empty() || text.back() == '\n')
+        return;
+    if (text.back() == '\r')
+        text += '\n';
+    else
+        text += eol;
+}
+
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 bool StorableNames(std::string_view section, std::string_view key)
@@ -162,7 +178,7 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
     // New lines follow the file's own line ends.
     std::string_view eol = "\n";
     for (const Line& line : lines) {
-        if (!line.end.empty()) {
+        if (!line.end.empty() && line.end.back() == '\n') {
             eol = line.end;
             break;
         }
@@ -201,16 +217,14 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
         const Line& after = lines[*lastOfSection];
         const std::size_t insertAt = after.start + after.content.size() + after.end.size();
         std::string result(text.substr(0, insertAt));
-        if (after.end.empty())
-            result += eol;
+        EndLastLine(result, eol);
         result += keyLine;
         result += eol;
         result += text.substr(insertAt);
         return result;
     }
     std::string result(text);
-    if (!result.empty() && result.back() != '\n')
-        result += eol;
+    EndLastLine(result, eol);
     result += "[" + std::string(section) + "]";
     result += eol;
     result += keyLine;

@@ -98,6 +98,10 @@ TEST(IniFile, NewKeysAndSectionsGoWhereAUserWouldPutThem)
     EXPECT_EQ(SetIniValue("[A]\nx=1", "A", "y", "2"), "[A]\nx=1\ny=2\n");
     EXPECT_EQ(SetIniValue("[A]", "A", "y", "2"), "[A]\ny=2\n");
     EXPECT_EQ(SetIniValue("", "HELP", "ACTIVE", "0"), "[HELP]\nACTIVE=0\n");
+    // A file cut after "\r" keeps its last value: the line end is completed.
+    EXPECT_EQ(SetIniValue("[A]\r\nx=1\r", "A", "y", "2"), "[A]\r\nx=1\r\ny=2\r\n");
+    EXPECT_EQ(SetIniValue("[A]\r\nx=1\r", "B", "y", "2"), "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
+    EXPECT_EQ(FindIniValue("[A]\r\nx=1\r", "A", "x"), "1");
 }
 
 TEST(IniFile, ValuesReadBackExactly)
