@@ -1,0 +1,247 @@
+#include "ui/GridFrameF.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+
+#include "core/Format.h"
+#include "core/NumberText.h"
+#include "core/Text1252.h"
+#include "core/Units.h"
+#include "ui/StringGridExtF.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kSetupRows = 30;     // heading row and 29 data rows
+constexpr int kLoadSpareRows = 10;  // empty rows after the last node on load
+constexpr int kAppendRows = 2;
+
+QString FromText(const std::string& text1252) { return QString::fromStdString(Cp1252ToUtf8(text1252)); }
+
+QString NumberText(long long number) { return QString::fromStdString(Format(" %3d", number)); }
+QString CoordinateText(float value) { return QString::fromStdString(Format("%8.3f", value)); }
+
+// Small pictures for the buttons: a table row, with rows added below it, a
+// plus or a cross.
+enum class Picture { AppendRows, AddNode, DeleteNode };
+
+QIcon ButtonIcon(Picture picture)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(64, 64, 64));
+    p.setBrush(Qt::white);
+    switch (picture) {
+    case Picture::AppendRows:
+        p.drawRect(1, 1, 13, 3);
+        p.setBrush(QColor(166, 202, 240));
+        p.drawRect(1, 6, 13, 3);
+        p.drawRect(1, 11, 13, 3);
+        break;
+    case Picture::AddNode:
+        p.drawRect(1, 1, 13, 3);
+        p.setPen(QPen(QColor(0, 128, 0), 2));
+        p.drawLine(8, 7, 8, 15);
+        p.drawLine(4, 11, 12, 11);
+        break;
+    case Picture::DeleteNode:
+        p.drawRect(1, 1, 13, 3);
+        p.setPen(QPen(QColor(192, 0, 0), 2));
+        p.drawLine(4, 7, 12, 15);
+        p.drawLine(12, 7, 4, 15);
+        break;
+    }
+    return QIcon(pixmap);
+}
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint, Picture picture)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(QLatin1String(hint));
+    button->setIcon(ButtonIcon(picture));
+    button->setAutoRaise(true);
+    // Like the speed buttons they are, they never take the focus from the grid,
+    // so the grid's current cell is still the user's choice when they act on it.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+TGFrame::TGFrame(ProjectRecord& project, QWidget* parent)
+    : QFrame(parent), project_(project), grid_(new TStringGridExt(this)), panel_(new QWidget(this))
+{
+    grid_->setObjectName(QStringLiteral("StringGrid"));
+    panel_->setObjectName(QStringLiteral("Panel1"));
+    appendButton_ = SpeedButton(panel_, "SpeedButton3", "append rows ", Picture::AppendRows);
+    addButton_ = SpeedButton(panel_, "SpeedButton1", "add node", Picture::AddNode);
+    deleteButton_ = SpeedButton(panel_, "SpeedButton2", "delete current node", Picture::DeleteNode);
+
+    auto* buttons = new QHBoxLayout(panel_);
+    buttons->setContentsMargins(2, 2, 2, 2);
+    buttons->setSpacing(2);
+    buttons->addWidget(appendButton_);
+    buttons->addWidget(addButton_);
+    buttons->addWidget(deleteButton_);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(panel_, 0);
+
+    connect(appendButton_, &QToolButton::clicked, this, &TGFrame::SpeedButton3Click);
+    connect(addButton_, &QToolButton::clicked, this, &TGFrame::SpeedButton1Click);
+    connect(deleteButton_, &QToolButton::clicked, this, &TGFrame::SpeedButton2Click);
+    connect(grid_, &TStringGridExt::EnterPressed, this, &TGFrame::EnterPressed);
+
+    SetupGrid();
+}
+
+void TGFrame::SetupGrid()
+{
+    grid_->SetColCount(3);
+    grid_->SetRowCount(kSetupRows);
+    FrameResize();
+    const QString unit = FromText(CoordUnitName(project_.CoordUnits));
+    grid_->SetCell(0, 0, QStringLiteral("point"));
+    grid_->SetCell(1, 0, QStringLiteral(" x [") + unit + QStringLiteral("]"));
+    grid_->SetCell(2, 0, QStringLiteral(" y [") + unit + QStringLiteral("]"));
+}
+
+void TGFrame::FrameResize()
+{
+    const int width = contentsRect().width() / 3;
+    grid_->SetDefaultColWidth(width);
+    grid_->SetColWidth(0, width / 2);
+}
+
+void TGFrame::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    FrameResize();
+}
+
+int TGFrame::RowNumber(int row) const { return TextToInt(0, grid_->Cell(0, row).toStdString()); }
+
+void TGFrame::CopyRow(int from, int to)
+{
+    for (int c = 0; c < 3; ++c)
+        grid_->SetCell(c, to, grid_->Cell(c, from));
+}
+
+void TGFrame::ClearGrid()
+{
+    for (int row = 1; row < grid_->RowCount(); ++row)
+        grid_->ClearRow(row);
+}
+
+void TGFrame::LoadBoundary(int b)
+{
+    if (b < 1 || b > kMaxBoundaries)
+        return;
+    const int n = UsedNodeCount(project_, b);
+    grid_->SetRowCount(std::max(n + kLoadSpareRows, kSetupRows));
+    frameBoundary_ = b;
+    ClearGrid();
+    int row = 1;
+    for (int i = 1; i <= n; ++i) {
+        if (project_.NodeNumber[b][i] <= 0)
+            continue;  // gap nodes are recreated from the numbering at the next store
+        grid_->SetCell(0, row, NumberText(project_.NodeNumber[b][i]));
+        grid_->SetCell(1, row, CoordinateText(project_.NodeX[b][i]));
+        grid_->SetCell(2, row, CoordinateText(project_.NodeY[b][i]));
+        ++row;
+    }
+}
+
+void TGFrame::StoreBoundary(int b)
+{
+    if (b < 1 || b > kMaxBoundaries)
+        return;
+    int& count = project_.NodeCount[b];
+    count = 0;
+    int previous = 0;
+    // Rows beyond the store read as empty, so the loop ends at the latest there;
+    // hidden rows still count.
+    for (int row = 1; row <= grid_->StoredRowCount(); ++row) {
+        const int k = RowNumber(row);
+        if (k < 1 || k > kMaxGridNode)
+            break;
+        count = std::max(count, k);
+        const float x = TextToFloat(grid_->Cell(1, row).toStdString(), 0.0f);
+        const float y = TextToFloat(grid_->Cell(2, row).toStdString(), 0.0f);
+        // Numbers skipped since the previous row become gap nodes at this row's place.
+        for (int i = previous + 1; i < k; ++i) {
+            project_.NodeNumber[b][i] = 0;
+            project_.NodeX[b][i] = x;
+            project_.NodeY[b][i] = y;
+        }
+        project_.NodeNumber[b][k] = k;
+        project_.NodeX[b][k] = x;
+        project_.NodeY[b][k] = y;
+        previous = k;
+    }
+    // Position 0 closes the ring for drawing.
+    project_.NodeX[b][0] = project_.NodeX[b][count];
+    project_.NodeY[b][0] = project_.NodeY[b][count];
+    for (int row = count + 1; row < grid_->RowCount(); ++row)
+        grid_->ClearRow(row);
+}
+
+void TGFrame::SpeedButton3Click() { grid_->SetRowCount(grid_->RowCount() + kAppendRows); }
+
+void TGFrame::SpeedButton1Click()
+{
+    grid_->SetRowCount(grid_->RowCount() + 1);
+    const int r = grid_->Row();
+    for (int i = grid_->RowCount() - 1; i >= r; --i) {
+        const int number = RowNumber(i);
+        if (number > 0) {
+            grid_->SetCell(0, i + 1, NumberText(static_cast<long long>(number) + 1));
+            grid_->SetCell(1, i + 1, grid_->Cell(1, i));
+            grid_->SetCell(2, i + 1, grid_->Cell(2, i));
+        } else {
+            grid_->ClearRow(i);
+        }
+    }
+    // The current row keeps its number: the new, empty node takes it.
+    grid_->SetCell(1, r, QString());
+    grid_->SetCell(2, r, QString());
+}
+
+void TGFrame::SpeedButton2Click()
+{
+    const int r = grid_->Row();
+    if (r < 1)
+        return;
+    const int n = frameBoundary_ >= 1 ? UsedNodeCount(project_, frameBoundary_) : 0;
+    if (r <= n) {
+        // Rows r + 1 .. n move up; rows typed below n since the last store stay.
+        for (int i = r; i < n; ++i)
+            CopyRow(i + 1, i);
+        grid_->ClearRow(n);
+        return;
+    }
+    // A row below the stored node count holds a node typed since the last
+    // store (or nothing). Emptying row n, as above, would remove a node the
+    // user did not select; instead the current row itself goes, and every
+    // row after it moves up one, so a later store still reaches them.
+    const int last = std::max(grid_->RowCount(), grid_->StoredRowCount()) - 1;
+    for (int i = r; i < last; ++i)
+        CopyRow(i + 1, i);
+    grid_->ClearRow(last);
+}
+
+}  // namespace orvane
