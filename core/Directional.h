@@ -1,0 +1,75 @@
+#pragma once
+// The three directional methods: they combine the fetches over the wind
+// sector into one wave prediction at the computation point.
+//   effective fetch: a |cos|-weighted mean fetch, then one significant wave;
+//   Saville: a wave per direction, energy-weighted mean height and period;
+//   Seymour: a spectrum per direction, summed with cos^2 spreading weights
+//            (not normalised: about 2 for a 180-degree sector), from which
+//            height and peak period are taken.
+
+#include <array>
+
+#include "core/ProjectRecord.h"
+#include "core/Spectrum.h"
+
+namespace orvane {
+
+inline constexpr float kSectorStepDeg = 2.0f;  // spacing of the sector directions
+// A sector wider than a full circle has no meaning; this also bounds the work
+// for a damaged file. The program itself keeps sectors within 4..180 degrees.
+inline constexpr int kMaxSectorDirections = 180;
+
+struct SectorDirection {
+    float deg;      // a_i, degrees counter-clockwise from +x
+    float rad;      // a_i in radians
+    float fetch;    // along a_i from the point, coordinate units
+    float fetchFt;  // the same in feet: F_i
+};
+
+// Everything the methods read from the project, in the engine's units.
+struct Sector {
+    int count = 0;  // N
+    std::array<SectorDirection, kMaxSectorDirections> directions{};  // [0, count)
+    float stepDeg = kSectorStepDeg;
+    float windRad = 0.0f;   // tw: WindDirection in radians
+    float speedFtS = 0.0f;  // U = WindSpeedFeet
+    float depthFt = 0.0f;   // d = DepthFeet
+};
+
+// N = sectorDeg / 2 rounded half to even (45 -> 22, 7 -> 4, 180 -> 90),
+// 0 for NaN or a non-positive sector, at most kMaxSectorDirections.
+int SectorDirectionCount(float sectorDeg);
+
+// Direction i = 1..N: WindDirection - SectorAngle/2 + step/2 + (i-1) step
+// degrees, with its fetch from (PointX, PointY). Uses FetchScanner, which
+// gives the same fetches as RadialFetch.
+Sector MakeSector(const ProjectRecord& rec);
+
+struct WaveEstimate {
+    float heightM;   // m
+    float heightFt;  // ft
+    float period;    // s
+};
+
+// |cos(tw - a_i)|-weighted mean fetch, then SignificantWave(method, ...).
+// A sector without directions has no fetch: height and period 0.
+WaveEstimate EffectiveFetchWave(const Sector& sector, int method);
+
+// H = sqrt(sum e_i / sum cos^2), T = sum T_i e_i / sum e_i with
+// e_i = (cos(a_i - tw) H_i)^2. Every direction without waves gives 0 and 0.
+WaveEstimate SavilleWave(const Sector& sector, int method);
+
+// Each writes HeightM, HeightFt and Period, and the display spectrum of n
+// points into Freq/Density (heights in m when metric, else ft). When the
+// period is 0.01 s or less there is no spectrum to show: Freq and Density
+// are cleared rather than left from an earlier run.
+void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+
+// The summed directional spectrum on the grid of the effective-fetch period
+// Te; height and period from its area and peak. When Te is 0.01 s or less
+// (no fetch to speak of) the spectrum is cleared and the result is height 0,
+// period 1.0 s, as for an empty spectrum; a NaN Te gives NaN results.
+void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+
+}  // namespace orvane

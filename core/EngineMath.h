@@ -1,0 +1,51 @@
+#pragma once
+// Arithmetic conventions of the wave engine, in one place.
+//
+// Every stored or named engine value is a float32; the expressions between
+// them are evaluated in double and rounded once when stored (F32). Results
+// must not depend on the optimiser, so the engine is built without FMA
+// contraction and without fast-math, and it uses these helpers instead of
+// std::pow / std::tanh, whose edge behaviour differs from the rules below.
+
+#include <cmath>
+
+namespace orvane {
+
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kDegToRad = kPi / 180.0;
+inline constexpr double kGravityFtS2 = 32.2;   // g, ft/s^2
+inline constexpr double kFeetPerMetre = 3.2808;
+
+// Rounds a double-precision expression to the float32 it is stored as.
+inline float F32(double v) { return static_cast<float>(v); }
+
+inline double Square(double v) { return v * v; }
+
+// x^y with the engine's rules: x^0 = 1 (for every x, NaN included),
+// 0^y = 0 for y > 0, otherwise exp(y ln x). A negative base gives NaN.
+// Squares are written as products (Square), not through this function.
+inline double Power(double x, double y)
+{
+    if (y == 0.0)
+        return 1.0;
+    if (x == 0.0 && y > 0.0)
+        return 0.0;
+    return std::exp(y * std::log(x));
+}
+
+// tanh x = sinh x / cosh x, with tanh 0 = 0 exactly. Where both overflow
+// (|x| above about 710, or x infinite) the quotient is inf/inf; the true
+// value there is +-1 to every precision, so that is what is returned.
+// Below the overflow the quotient is already exactly +-1 from |x| of about
+// 19 on, so this only replaces NaN and never changes a finite quotient.
+inline double Tanh(double x)
+{
+    if (x == 0.0)
+        return 0.0;
+    const double t = std::sinh(x) / std::cosh(x);
+    if (std::isnan(t) && !std::isnan(x))
+        return std::copysign(1.0, x);
+    return t;
+}
+
+}  // namespace orvane
