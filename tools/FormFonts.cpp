@@ -28,7 +28,7 @@ namespace {
 bool TakesWindowFont(QWidget* w)
 {
     if (qobject_cast<QAbstractItemView*>(w))
-        return w->inherits("QListView") && !w->inherits("QTableView");
+        return w->inherits("QListView");
     return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QGroupBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w) ||
            qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QFrame*>(w);
@@ -78,7 +78,7 @@ QString UiFontName()
     return name;
 }
 
-void ApplyFormFontsWith(QWidget* window, const QString& face)
+void ApplyFormFace(QWidget* window, const QString& face)
 {
     if (!window)
         return;
@@ -87,12 +87,22 @@ void ApplyFormFontsWith(QWidget* window, const QString& face)
         if (TakesWindowFont(child))
             SetFace(child, face);
     }
+}
+
+void AddMenuAccelerators(QWidget* window)
+{
+    if (!window)
+        return;
     for (QMenuBar* bar : window->findChildren<QMenuBar*>())
         AddAccelerators(bar->actions());
     for (QMenu* menu : window->findChildren<QMenu*>())
         AddAccelerators(menu->actions());
 }
 
-void ApplyFormFonts(QWidget* window) { ApplyFormFontsWith(window, UiFontName()); }
+void ApplyFormFonts(QWidget* window)
+{
+    ApplyFormFace(window, UiFontName());
+    AddMenuAccelerators(window);
+}
 
 }  // namespace orvane
