@@ -23,71 +23,88 @@ constexpr double kTiny = 1e-30;  // absolute floor for values near zero
 FetchScanner::FetchScanner(const ProjectRecord& rec)
 {
     boundaryCount_ = UsedBoundaryCount(rec);
+    std::size_t total = 0;
+    for (int b = 1; b <= boundaryCount_; ++b)
+        total += static_cast<std::size_t>(std::max(UsedNodeCount(rec, b) - 1, 0));
+    for (auto* v : {&xj_, &yj_, &xk_, &yk_, &ms_, &qs_})
+        v->resize(total);
+    kind_.resize(total);
+
+    // End points: boundary b closes from position count-1 back to position 1.
+    std::size_t at = 0;
+    for (int b = 1; b <= boundaryCount_; ++b) {
+        const int count = UsedNodeCount(rec, b);
+        for (int j = 1; j <= count - 1; ++j, ++at) {
+            const int k = j + 1 <= count - 1 ? j + 1 : 1;
+            xj_[at] = rec.NodeX[b][j];
+            yj_[at] = rec.NodeY[b][j];
+            xk_[at] = rec.NodeX[b][k];
+            yk_[at] = rec.NodeY[b][k];
+        }
+    }
+
+    // Slope and intercept exactly as the plain scan computes them; a flat
+    // loop without branches, so the divisions run side by side.
+    for (std::size_t i = 0; i < total; ++i) {
+        const double xj = xj_[i], yj = yj_[i], xk = xk_[i], yk = yk_[i];
+        const float dx = F32(xj - xk);
+        const float dy = F32(yj - yk);
+        ms_[i] = F32(static_cast<double>(dy) / dx);
+        qs_[i] = F32((yk * xj - yj * xk) / dx);
+        const bool sloped = std::fabs(static_cast<double>(dx)) > 0.001;
+        const bool vertical = !sloped && std::fabs(static_cast<double>(dy)) > 0.001;
+        kind_[i] = sloped ? kSloped : vertical ? kVertical : kDegenerate;
+    }
+
+    chunks_.reserve(total / kChunkSize + kMaxBoundaries);
+    at = 0;
     for (int b = 1; b <= boundaryCount_; ++b) {
         firstChunk_[b] = static_cast<int>(chunks_.size());
-        const int count = UsedNodeCount(rec, b);
-        const float* nodeX = rec.NodeX[b];
-        const float* nodeY = rec.NodeY[b];
-        Chunk chunk{};
-        auto startChunk = [&] {
-            chunk = Chunk{static_cast<int>(segments_.size()), static_cast<int>(segments_.size()), true,
-                          HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
-        };
-        startChunk();
-        for (int j = 1; j <= count - 1; ++j) {
-            const int k = j + 1 <= count - 1 ? j + 1 : 1;
-            const double xj = nodeX[j], yj = nodeY[j];
-            const double xk = nodeX[k], yk = nodeY[k];
-            const float dx = F32(xj - xk);
-            const float dy = F32(yj - yk);
-            Segment s{nodeX[j], nodeY[j], nodeX[k], nodeY[k], 0.0f, 0.0f, false};
-            double x0, x1, y0, y1;  // this segment's box
-            if (std::fabs(static_cast<double>(dx)) > 0.001) {
-                s.ms = F32(static_cast<double>(dy) / dx);
-                s.qs = F32((yk * xj - yj * xk) / dx);
-                // An accepted crossing xi lies in [lo, hi]; the exact meeting
-                // point of the ray with the line (ms, qs) is then within a
-                // float32 rounding of it, and on that line.
-                const double lo = std::min(xj, xk), hi = std::max(xj, xk);
-                const double dxMargin = kSlack * std::max(std::fabs(lo), std::fabs(hi)) + kTiny;
-                x0 = lo - dxMargin;
-                x1 = hi + dxMargin;
-                const double ya = static_cast<double>(s.ms) * x0 + s.qs;
-                const double yb = static_cast<double>(s.ms) * x1 + s.qs;
-                const double dyMargin =
-                    kSlack * (std::fabs(static_cast<double>(s.ms)) * std::max(std::fabs(x0), std::fabs(x1)) +
-                              std::fabs(static_cast<double>(s.qs))) +
-                    kTiny;
-                y0 = std::min(ya, yb) - dyMargin;
-                y1 = std::max(ya, yb) + dyMargin;
-            } else if (std::fabs(static_cast<double>(dy)) > 0.001) {
-                s.vertical = true;
-                // An accepted crossing is (xj, yi) with yi between yj and yk.
-                x0 = x1 = xj;
-                const double yMargin = kSlack * std::max(std::fabs(yj), std::fabs(yk)) + kTiny;
-                y0 = std::min(yj, yk) - yMargin;
-                y1 = std::max(yj, yk) + yMargin;
-            } else {
-                continue;  // never crossed; dropping it keeps the order of the others
+        const std::size_t boundaryEnd = at + static_cast<std::size_t>(std::max(UsedNodeCount(rec, b) - 1, 0));
+        while (at < boundaryEnd) {
+            const std::size_t chunkEnd = std::min(at + kChunkSize, boundaryEnd);
+            Chunk chunk{static_cast<int>(at), static_cast<int>(chunkEnd), true, HUGE_VAL, -HUGE_VAL,
+                        HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+            double finite = 0.0;  // stays 0 while every bound is finite (v - v is NaN otherwise)
+            for (std::size_t i = at; i < chunkEnd; ++i) {
+                const double xj = xj_[i], yj = yj_[i], xk = xk_[i], yk = yk_[i];
+                double x0, x1, y0, y1;  // this segment's box
+                if (kind_[i] == kSloped) {
+                    // An accepted crossing xi lies in [lo, hi]; the exact meeting
+                    // point of the ray with the line (ms, qs) is then within a
+                    // float32 rounding of it, and on that line.
+                    const double ms = ms_[i], qs = qs_[i];
+                    const double lo = std::min(xj, xk), hi = std::max(xj, xk);
+                    const double dxMargin = kSlack * std::max(std::fabs(lo), std::fabs(hi)) + kTiny;
+                    x0 = lo - dxMargin;
+                    x1 = hi + dxMargin;
+                    const double ya = ms * x0 + qs;
+                    const double yb = ms * x1 + qs;
+                    const double dyMargin =
+                        kSlack * (std::fabs(ms) * std::max(std::fabs(x0), std::fabs(x1)) + std::fabs(qs)) + kTiny;
+                    y0 = std::min(ya, yb) - dyMargin;
+                    y1 = std::max(ya, yb) + dyMargin;
+                } else if (kind_[i] == kVertical) {
+                    // An accepted crossing is (xj, yi) with yi between yj and yk.
+                    x0 = x1 = xj;
+                    const double yMargin = kSlack * std::max(std::fabs(yj), std::fabs(yk)) + kTiny;
+                    y0 = std::min(yj, yk) - yMargin;
+                    y1 = std::max(yj, yk) + yMargin;
+                } else {
+                    continue;  // never crossed
+                }
+                finite += (xj - xj) + (xk - xk) + (x0 - x0) + (x1 - x1) + (y0 - y0) + (y1 - y1);
+                chunk.minX = std::min({chunk.minX, xj, xk});
+                chunk.maxX = std::max({chunk.maxX, xj, xk});
+                chunk.boxX0 = std::min(chunk.boxX0, x0);
+                chunk.boxX1 = std::max(chunk.boxX1, x1);
+                chunk.boxY0 = std::min(chunk.boxY0, y0);
+                chunk.boxY1 = std::max(chunk.boxY1, y1);
             }
-            const double bounds[] = {xj, xk, x0, x1, y0, y1};
-            for (double v : bounds)
-                chunk.cullable = chunk.cullable && std::isfinite(v);
-            chunk.minX = std::min({chunk.minX, xj, xk});
-            chunk.maxX = std::max({chunk.maxX, xj, xk});
-            chunk.boxX0 = std::min(chunk.boxX0, x0);
-            chunk.boxX1 = std::max(chunk.boxX1, x1);
-            chunk.boxY0 = std::min(chunk.boxY0, y0);
-            chunk.boxY1 = std::max(chunk.boxY1, y1);
-            segments_.push_back(s);
-            chunk.end = static_cast<int>(segments_.size());
-            if (chunk.end - chunk.begin == kChunkSize) {
-                chunks_.push_back(chunk);
-                startChunk();
-            }
-        }
-        if (chunk.end > chunk.begin)
+            chunk.cullable = finite == 0.0;
             chunks_.push_back(chunk);
+            at = chunkEnd;
+        }
     }
     firstChunk_[boundaryCount_ + 1] = static_cast<int>(chunks_.size());
 }
@@ -127,13 +144,17 @@ float FetchScanner::Fetch(float x0, float y0, float thetaRad) const
                     continue;  // the ray's line passes the box on one side
             }
             for (int si = ch.begin; si < ch.end; ++si) {
-                const Segment& s = segments_[static_cast<std::size_t>(si)];
-                const double xj = s.xj, yj = s.yj, xk = s.xk, yk = s.yk;
+                const std::size_t i = static_cast<std::size_t>(si);
+                const unsigned char kind = kind_[i];
+                if (kind == kDegenerate)
+                    continue;
+                const double xj = xj_[i], yj = yj_[i], xk = xk_[i], yk = yk_[i];
                 float d;
-                if (!s.vertical) {
-                    if (std::fabs(M - s.ms) < 1e-7)
+                if (kind == kSloped) {
+                    const double ms = ms_[i];
+                    if (std::fabs(M - ms) < 1e-7)
                         continue;
-                    const float xi = F32((static_cast<double>(s.qs) - Q) / (M - s.ms));
+                    const float xi = F32((static_cast<double>(qs_[i]) - Q) / (M - ms));
                     if (C * (xi - X0) <= 0.0)
                         continue;
                     if ((xi - xj) * (xi - xk) > 0.0)

@@ -25,11 +25,7 @@ public:
     float Fetch(float x0, float y0, float thetaRad) const;
 
 private:
-    struct Segment {
-        float xj, yj, xk, yk;  // end points, coordinate units
-        float ms, qs;          // slope and intercept (sloped segments only)
-        bool vertical;         // |dx| <= 0.001 < |dy|
-    };
+    enum : unsigned char { kDegenerate = 0, kSloped = 1, kVertical = 2 };
     struct Chunk {
         int begin, end;        // segment indices [begin, end)
         bool cullable;         // every bound below is finite
@@ -38,7 +34,10 @@ private:
         double boxY0, boxY1;   // ... with rounding margins
     };
 
-    std::vector<Segment> segments_;
+    // Segments of all boundaries in order, one array per quantity.
+    std::vector<float> xj_, yj_, xk_, yk_;  // end points, coordinate units
+    std::vector<float> ms_, qs_;            // slope and intercept (sloped segments)
+    std::vector<unsigned char> kind_;
     std::vector<Chunk> chunks_;
     int boundaryCount_ = 0;
     int firstChunk_[kMaxBoundaries + 2] = {};  // chunks of boundary b: [firstChunk_[b], firstChunk_[b+1])

@@ -1,0 +1,156 @@
+// orvane-cli compute FILE.WDT [--seed N] [--json]: one computation run, as
+// the program shows it for that file.
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "cli/Cli.h"
+#include "core/ComputeWaves.h"
+#include "core/Directional.h"
+#include "core/Fetch.h"
+#include "core/Format.h"
+#include "core/Random.h"
+#include "core/Units.h"
+
+namespace orvane::cli {
+
+namespace {
+
+// Nine significant digits read back to the same float32; JSON has no NaN or
+// infinity, so those are null.
+std::string JsonNumber(float v)
+{
+    if (!std::isfinite(v))
+        return "null";
+    return Format("%.9g", static_cast<double>(v));
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\')
+            out += std::string("\\") + ch;
+        else if (c < 0x20)
+            out += Format("\\u%04x", static_cast<int>(c));
+        else
+            out += ch;
+    }
+    return out + "\"";
+}
+
+std::string JsonArray(const float* values, int first, int last)
+{
+    std::string out = "[";
+    for (int i = first; i <= last; ++i) {
+        if (i > first)
+            out += ",";
+        out += JsonNumber(values[i]);
+    }
+    return out + "]";
+}
+
+std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
+{
+    const Sector sector = MakeSector(rec);
+    std::string out = "{\n";
+    out += "  \"CentralFetch\": " + JsonNumber(WindDirectionFetch(rec)) + ",\n";
+    out += "  \"HeightM\": " + JsonNumber(results.HeightM) + ",\n";
+    out += "  \"HeightFt\": " + JsonNumber(results.HeightFt) + ",\n";
+    out += "  \"Period\": " + JsonNumber(results.Period) + ",\n";
+    out += "  \"TimeStep\": " + JsonNumber(results.TimeStep) + ",\n";
+    out += Format("  \"FreqCount\": %d,\n", results.FreqCount);
+    out += Format("  \"SampleCount\": %d,\n", results.SampleCount);
+    out += "  \"Freq\": " + JsonArray(results.Freq, 1, kSpectrumPoints) + ",\n";
+    out += "  \"Density\": " + JsonArray(results.Density, 1, kSpectrumPoints) + ",\n";
+    out += "  \"Elevation\": " + JsonArray(results.Elevation, 1, kElevationSamples) + ",\n";
+    out += "  \"Directions\": [";
+    for (int i = 0; i < sector.count; ++i) {
+        const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
+        out += i > 0 ? ",\n    " : "\n    ";
+        out += "{\"deg\": " + JsonNumber(dir.deg) + ", \"fetch_ft\": " + JsonNumber(dir.fetchFt) + "}";
+    }
+    out += sector.count > 0 ? "\n  ],\n" : "],\n";
+    out += "  \"ResultsText\": [";
+    const std::vector<std::string> lines = ResultsTextLines(rec, results);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out += (i > 0 ? ", " : "") + JsonString(lines[i]);
+    out += "]\n}\n";
+    return out;
+}
+
+bool ParseSeed(const std::string& text, std::uint32_t& seed)
+{
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, seed);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+int RunCompute(const Args& args)
+{
+    std::string file;
+    std::string seedText;
+    bool seeded = false;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i].rfind("--seed", 0) == 0) {
+            if (!OptionValue(args, i, "--seed", seedText))
+                return UsageError("compute", "--seed needs a number");
+            seeded = true;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return UsageError("compute", "unknown option " + args[i]);
+        } else if (file.empty()) {
+            file = args[i];
+        } else {
+            return UsageError("compute", "compute takes one project file");
+        }
+    }
+    if (file.empty())
+        return UsageError("compute", "compute needs a project file");
+    std::uint32_t seed = 0;
+    if (seeded && !ParseSeed(seedText, seed))
+        return UsageError("compute", "--seed takes a whole number from 0 to 4294967295, not '" + seedText + "'");
+
+    ProjectRecord rec{};
+    int exitCode = kExitOk;
+    if (!LoadExistingProject(file, rec, exitCode))
+        return exitCode;
+    // Compute what the main window shows for this file: its method groups
+    // take a code above the last item as the last item.
+    ClampMethodCodes(rec);
+
+    RandomGenerator random;
+    if (seeded)
+        random.Seed(seed);
+    else
+        random.SeedFromClock();
+    WaveResults results{};
+    ComputeWaves(rec, results, random);
+
+    if (json) {
+        std::fputs(ResultsJson(rec, results).c_str(), stdout);
+        return kExitOk;
+    }
+    std::string out;
+    for (const std::string& line : ResultsTextLines(rec, results))
+        out += line + "\n";
+    out += Format("Fetch along the wind direction (%.2f deg): %.3f %s\n", rec.WindDirection, WindDirectionFetch(rec),
+                  CoordUnitName(rec.CoordUnits));
+    std::fputs(out.c_str(), stdout);
+    return kExitOk;
+}
+
+const bool registered = RegisterCommand(
+    {"compute", "FILE.WDT [--seed N] [--json]",
+     "Compute the waves and print the results text and the fetch along the wind direction "
+     "(--json: every result as one JSON object; --seed: a reproducible surface record).",
+     20, RunCompute});
+
+}  // namespace
+}  // namespace orvane::cli
