@@ -37,7 +37,7 @@ inline double Power(double x, double y)
 // (|x| above about 710, or x infinite) the quotient is inf/inf; the true
 // value there is +-1 to every precision, so that is what is returned.
 // Below the overflow the quotient is already exactly +-1 from |x| of about
-// 19 on, so this only replaces NaN and never changes a finite quotient.
+// 22 on, so this only replaces NaN and never changes a finite quotient.
 inline double Tanh(double x)
 {
     if (x == 0.0)

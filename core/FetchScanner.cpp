@@ -10,7 +10,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int kChunkSize = 16;
+constexpr int kChunkSize = 32;
 
 // Relative margin for every rounding the plain scan performs (float32 stores
 // are 2^-24, double steps 2^-53): 2^-20 covers them with room to spare and
