@@ -1,0 +1,286 @@
+#include "ui/ComputationPascalF.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QResizeEvent>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/AppState.h"
+#include "core/ComputeWaves.h"
+#include "core/Text1252.h"
+
+namespace orvane {
+
+namespace {
+
+QFrame* WhitePanel(const QString& name, int borderWidth, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(p);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
+    return panel;
+}
+
+QValueAxis* AxisOf(QChart* chart, Qt::Alignment alignment)
+{
+    const auto axes = chart->axes(alignment == Qt::AlignLeft ? Qt::Vertical : Qt::Horizontal);
+    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
+}
+
+// Rounds halves to even, as every size rule of the window does.
+int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+ResultsAxes ComputeResultsAxes(const WaveResults& results)
+{
+    ResultsAxes axes;
+    const int n = std::clamp(results.FreqCount, 0, 64);
+    double smax = 0.0;
+    for (int k = 1; k <= n; ++k)
+        if (results.Density[k] > smax)  // NaN never wins a comparison
+            smax = results.Density[k];
+    axes.spectrumMax = smax;
+    axes.spectrumIncrement = smax / 4.0;
+
+    const int m = std::clamp(results.SampleCount, 0, 1000);
+    double vmax = 0.0;
+    double vmin = 0.0;
+    for (int j = 1; j <= m; ++j) {
+        vmax = std::max<double>(vmax, results.Elevation[j]);
+        vmin = std::min<double>(vmin, results.Elevation[j]);
+    }
+    const double largest = std::max(std::fabs(vmax), std::fabs(vmin));
+    axes.timeBound = std::trunc(largest) + 1.0;
+    axes.timeIncrement = axes.timeBound / 2.0;
+    return axes;
+}
+
+TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
+    : QFrame(parent)
+    , state_(state)
+{
+    setObjectName(QStringLiteral("Computation"));
+    auto* frameLayout = new QVBoxLayout(this);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    frameLayout->addWidget(Panel2);
+    auto* panel2Layout = new QVBoxLayout(Panel2);
+    panel2Layout->setContentsMargins(0, 0, 0, 0);
+
+    Splitter2 = new QSplitter(Qt::Vertical, Panel2);
+    Splitter2->setObjectName(QStringLiteral("Splitter2"));
+    Splitter2->setHandleWidth(4);
+    Splitter2->setChildrenCollapsible(false);
+    panel2Layout->addWidget(Splitter2);
+
+    Panel3 = WhitePanel(QStringLiteral("Panel3"), 2, Splitter2);
+    auto* panel3Layout = new QHBoxLayout(Panel3);
+    panel3Layout->setContentsMargins(2, 2, 2, 2);
+    panel3Layout->setSpacing(0);
+    PlotSpec = new QChartView(new QChart(), Panel3);
+    PlotSpec->setObjectName(QStringLiteral("PlotSpec"));
+    PlotSpec->setRenderHint(QPainter::Antialiasing);
+    panel3Layout->addWidget(PlotSpec, 1);
+    Panel6 = WhitePanel(QStringLiteral("Panel6"), 3, Panel3);
+    panel3Layout->addWidget(Panel6);
+    auto* panel6Layout = new QVBoxLayout(Panel6);
+    panel6Layout->setContentsMargins(3, 3, 3, 3);
+    Memo2 = new QTextEdit(Panel6);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setReadOnly(true);
+    Memo2->setFrameShape(QFrame::NoFrame);
+    Memo2->setLineWrapMode(QTextEdit::NoWrap);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont memoFont = Memo2->font();
+    memoFont.setBold(true);
+    memoFont.setPointSize(8);
+    Memo2->setFont(memoFont);
+    panel6Layout->addWidget(Memo2);
+
+    Panel4 = WhitePanel(QStringLiteral("Panel4"), 2, Splitter2);
+    auto* panel4Layout = new QVBoxLayout(Panel4);
+    panel4Layout->setContentsMargins(2, 2, 2, 2);
+    PlotTime = new QChartView(new QChart(), Panel4);
+    PlotTime->setObjectName(QStringLiteral("PlotTime"));
+    PlotTime->setRenderHint(QPainter::Antialiasing);
+    panel4Layout->addWidget(PlotTime);
+
+    Splitter2->addWidget(Panel3);
+    Splitter2->addWidget(Panel4);
+}
+
+void TComputationPascal::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    FrameResize();
+}
+
+void TComputationPascal::FrameResize()
+{
+    const int panel2Height = Panel2->height();
+    const int panel4Height = RoundEven(0.4 * panel2Height);
+    const int handle = Splitter2->handleWidth();
+    Splitter2->setSizes({std::max(0, panel2Height - panel4Height - handle), panel4Height});
+    Panel6->setFixedWidth(RoundEven(0.28 * Panel3->width()));
+}
+
+void TComputationPascal::SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle)
+{
+    chart->setBackgroundBrush(Qt::white);
+    chart->setBackgroundRoundness(0);
+    chart->setDropShadowEnabled(false);
+    chart->legend()->hide();
+    chart->setTitle(QString());
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    // Margins in pixels: the chart keeps its room for the axis labels itself.
+    chart->setMargins(QMargins(0, 4, 2, 0));
+    auto* left = new QValueAxis(chart);
+    left->setTitleText(leftTitle);
+    left->setLabelFormat(QStringLiteral("%.2f"));
+    auto* bottom = new QValueAxis(chart);
+    bottom->setTitleText(bottomTitle);
+    bottom->setLabelFormat(QStringLiteral("%.2f"));
+    chart->addAxis(left, Qt::AlignLeft);
+    chart->addAxis(bottom, Qt::AlignBottom);
+    // Axis labels are printf formats, never localised: "." whatever the locale.
+    chart->setLocalizeNumbers(false);
+}
+
+void TComputationPascal::SetupCharts()
+{
+    FrameResize();
+    for (QChartView* view : {PlotSpec, PlotTime}) {
+        view->setFrameShape(QFrame::NoFrame);
+        view->setBackgroundBrush(Qt::white);
+    }
+    SetupChart(PlotSpec->chart(), QStringLiteral("S(f)"), QStringLiteral("f (Hz)"));
+    SetupChart(PlotTime->chart(), QStringLiteral("H [m]"), QStringLiteral("sec"));
+    AxisOf(PlotSpec->chart(), Qt::AlignLeft)->setLabelFormat(QStringLiteral("%.3g"));
+}
+
+void TComputationPascal::ShowSpectrum()
+{
+    const WaveResults& r = state_.results;
+    QChart* chart = PlotSpec->chart();
+    chart->removeAllSeries();
+    const int n = std::clamp(r.FreqCount, 0, 64);
+
+    auto* line = new QLineSeries(chart);
+    double fmin = 0.0;
+    double fmax = 0.0;
+    for (int k = 1; k <= n; ++k) {
+        if (!std::isfinite(r.Freq[k]) || !std::isfinite(r.Density[k]))
+            continue;  // a damaged run shows a gap, never a broken chart
+        line->append(r.Freq[k], r.Density[k]);
+        fmin = line->count() == 1 ? r.Freq[k] : std::min<double>(fmin, r.Freq[k]);
+        fmax = std::max<double>(fmax, r.Freq[k]);
+    }
+    auto* area = new QAreaSeries(line);
+    area->setParent(chart);
+    area->setBrush(QColor(0, 0, 255));
+    QPen pen(QColor(0, 0, 255));
+    pen.setWidth(1);
+    area->setPen(pen);
+    chart->addSeries(area);
+    chart->setTitle(QString());
+
+    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
+    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
+    area->attachAxis(left);
+    area->attachAxis(bottom);
+    // A zero spectrum has the axis 0..0; the chart needs a non-empty range to draw.
+    const double top = shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumMax : 1.0;
+    left->setRange(0.0, top);
+    left->setTickType(QValueAxis::TicksDynamic);
+    left->setTickAnchor(0.0);
+    left->setTickInterval(shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumIncrement : 0.25);
+    bottom->setRange(fmax > fmin ? fmin : 0.0, fmax > fmin ? fmax : 1.0);
+    bottom->applyNiceNumbers();
+}
+
+void TComputationPascal::ShowTimeSeries()
+{
+    const WaveResults& r = state_.results;
+    QChart* chart = PlotTime->chart();
+    chart->removeAllSeries();
+    const int m = std::clamp(r.SampleCount, 0, 1000);
+
+    auto* line = new QLineSeries(chart);
+    QList<QPointF> points;
+    points.reserve(m);
+    for (int j = 1; j <= m; ++j) {
+        if (std::isfinite(r.Elevation[j]))
+            points.append(QPointF((j - 1) * static_cast<double>(r.TimeStep), r.Elevation[j]));
+    }
+    line->replace(points);
+    QPen pen(QColor(0, 0, 255));
+    pen.setWidth(1);
+    line->setPen(pen);
+    chart->addSeries(line);
+
+    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
+    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
+    line->attachAxis(left);
+    line->attachAxis(bottom);
+    const double bound = std::isfinite(shownAxes_.timeBound) ? shownAxes_.timeBound : 1.0;
+    left->setRange(-bound, bound);
+    left->setTickType(QValueAxis::TicksDynamic);
+    left->setTickAnchor(0.0);
+    left->setTickInterval(bound / 2.0);
+    left->setTitleText(IsMetric(state_.project) ? QStringLiteral("H [m]") : QStringLiteral("H [ft]"));
+    const double end = m > 1 ? (m - 1) * static_cast<double>(r.TimeStep) : 1.0;
+    bottom->setRange(0.0, end > 0.0 && std::isfinite(end) ? end : 1.0);
+    bottom->applyNiceNumbers();  // the time axis scales itself to round seconds
+}
+
+void TComputationPascal::ShowText()
+{
+    Memo2->clear();
+    const std::vector<std::string> lines = ResultsTextLines(state_.project, state_.results);
+    QTextCursor cursor(Memo2->document());
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        cursor.setBlockFormat(right);
+        cursor.insertText(QString::fromUtf8(Cp1252ToUtf8(lines[i])));
+    }
+}
+
+void TComputationPascal::ShowResults()
+{
+    shownAxes_ = ComputeResultsAxes(state_.results);
+    ShowSpectrum();
+    ShowTimeSeries();
+    ShowText();
+}
+
+void TComputationPascal::ComputeAndShow()
+{
+    ComputeWaves(state_.project, state_.results, state_.random);
+    ShowResults();
+}
+
+}  // namespace orvane
