@@ -46,7 +46,7 @@ def closed(points):
 
 def bay():
     # An embayment about 20 km across, coordinates in km: a lobed coastline
-    # around the centre (10, 10) with a narrow entrance channel to the north-east.
+    # around the centre (10, 10) (a lobed, nearly closed shoreline).
     outer = []
     for i in range(48):
         a = 2 * math.pi * i / 48

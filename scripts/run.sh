@@ -9,4 +9,6 @@ program_dir=build/Orvane
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x "$program_dir/Orvane" ]]; then
   exec "$program_dir/Orvane"
 fi
-exec "$program_dir/orvane-cli" info "$program_dir/Projects/Bay.WDT"
+"$program_dir/orvane-cli" info "$program_dir/Projects/Bay.WDT"
+echo
+exec "$program_dir/orvane-cli" compute "$program_dir/Projects/Bay.WDT"
