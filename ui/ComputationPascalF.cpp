@@ -7,17 +7,21 @@
 #include <QLineSeries>
 #include <QResizeEvent>
 #include <QSplitter>
+#include <QFontMetrics>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
+#include "core/Format.h"
 #include "core/Text1252.h"
 
 namespace orvane {
@@ -45,6 +49,65 @@ QValueAxis* AxisOf(QChart* chart, Qt::Alignment alignment)
 
 // Rounds halves to even, as every size rule of the window does.
 int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// Decimals that tell ticks `step` apart: 0.0894 -> 3, 2.5 -> 1, 50 -> 0.
+int DecimalsFor(double step)
+{
+    if (!(step > 0.0) || !std::isfinite(step))
+        return 2;
+    return std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 6);
+}
+
+// A self-scaling axis: ticks 1, 2, 2.5 or 5 times a power of ten apart, as
+// many as the axis has room for (at most five intervals, each as wide as
+// the widest label and a gap), and the range widened only to the nearest
+// tick on each side, so the data fill the chart (1000 samples of 0.25 s end
+// at 250, not 300). With keepFormat the axis keeps its label format (the time
+// axis shows "##0.00" by design); otherwise the decimals follow the tick step.
+void ScaleToData(QValueAxis* axis, double lo, double hi, int axisPixels, bool keepFormat)
+{
+    if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi)) {
+        lo = 0.0;
+        hi = 1.0;
+    }
+    const QFontMetrics metrics(axis->labelsFont());
+    const auto labelText = [&](double value, double step) {
+        const std::string format =
+            keepFormat ? axis->labelFormat().toStdString() : "%." + std::to_string(DecimalsFor(step)) + "f";
+        return QString::fromStdString(Format(format, value));
+    };
+    double step = hi - lo;
+    for (int intervals = 5; intervals >= 1; --intervals) {
+        const double rough = (hi - lo) / intervals;
+        const double power = std::pow(10.0, std::floor(std::log10(rough)));
+        step = 10.0 * power;
+        for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
+            if (factor * power >= rough * 0.9999999) {
+                step = factor * power;
+                break;
+            }
+        }
+        const double from = std::floor(lo / step + 1e-9) * step;
+        const double to = std::ceil(hi / step - 1e-9) * step;
+        const int labelWidth = std::max(metrics.horizontalAdvance(labelText(from, step)),
+                                        metrics.horizontalAdvance(labelText(to, step))) + 10;
+        const int shown = static_cast<int>(std::lround((to - from) / step));
+        // Labels are centred on their ticks: the outer halves stand beyond the axis.
+        if (shown * labelWidth <= axisPixels || intervals == 1)
+            break;
+    }
+    const double from = std::floor(lo / step + 1e-9) * step;
+    const double to = std::ceil(hi / step - 1e-9) * step;
+    axis->setRange(from, to);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(from);
+    axis->setTickInterval(step);
+    if (!keepFormat)
+        axis->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(step)) + QStringLiteral("f"));
+}
+
+// Length of the bottom axis: the view less the left axis with its labels and title.
+int BottomAxisPixels(const QChartView* view) { return std::max(0, view->width() - 75); }
 
 }  // namespace
 
@@ -108,7 +171,10 @@ TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
     Memo2->setObjectName(QStringLiteral("Memo2"));
     Memo2->setReadOnly(true);
     Memo2->setFrameShape(QFrame::NoFrame);
-    Memo2->setLineWrapMode(QTextEdit::NoWrap);
+    // Lines are as wide as the memo, so they align to its right edge; they
+    // are never broken.
+    Memo2->setLineWrapMode(QTextEdit::WidgetWidth);
+    Memo2->setWordWrapMode(QTextOption::NoWrap);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont memoFont = Memo2->font();
     memoFont.setBold(true);
@@ -126,6 +192,11 @@ TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
 
     Splitter2->addWidget(Panel3);
     Splitter2->addWidget(Panel4);
+    // Panel2 takes its new size after the frame's own resize event: the
+    // proportions follow it from there.
+    Panel2->installEventFilter(this);
+    PlotSpec->installEventFilter(this);
+    PlotTime->installEventFilter(this);
 }
 
 void TComputationPascal::resizeEvent(QResizeEvent* event)
@@ -134,13 +205,36 @@ void TComputationPascal::resizeEvent(QResizeEvent* event)
     FrameResize();
 }
 
+bool TComputationPascal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == Panel2)
+            FrameResize();
+        // The time and frequency axes take as many ticks as their new width holds.
+        if (watched == PlotSpec && !PlotSpec->chart()->series().isEmpty())
+            ScaleToData(AxisOf(PlotSpec->chart(), Qt::AlignBottom), spectrumRange_.first, spectrumRange_.second,
+                        BottomAxisPixels(PlotSpec), false);
+        if (watched == PlotTime && !PlotTime->chart()->series().isEmpty())
+            ScaleToData(AxisOf(PlotTime->chart(), Qt::AlignBottom), timeRange_.first, timeRange_.second,
+                        BottomAxisPixels(PlotTime), true);
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void TComputationPascal::FrameResize()
 {
     const int panel2Height = Panel2->height();
     const int panel4Height = RoundEven(0.4 * panel2Height);
     const int handle = Splitter2->handleWidth();
     Splitter2->setSizes({std::max(0, panel2Height - panel4Height - handle), panel4Height});
-    Panel6->setFixedWidth(RoundEven(0.28 * Panel3->width()));
+    FitMemoPanel();
+}
+
+void TComputationPascal::FitMemoPanel()
+{
+    // Panel3 spans Panel2's width; Panel2's is already current when Panel3's
+    // is not. In a narrow window the text keeps the room its longest line needs.
+    Panel6->setFixedWidth(std::max(RoundEven(0.28 * Panel2->width()), memoTextWidth_));
 }
 
 void TComputationPascal::SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle)
@@ -215,8 +309,10 @@ void TComputationPascal::ShowSpectrum()
     left->setTickType(QValueAxis::TicksDynamic);
     left->setTickAnchor(0.0);
     left->setTickInterval(shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumIncrement : 0.25);
-    bottom->setRange(fmax > fmin ? fmin : 0.0, fmax > fmin ? fmax : 1.0);
-    bottom->applyNiceNumbers();
+    left->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(left->tickInterval())) +
+                         QStringLiteral("f"));
+    spectrumRange_ = {fmax > fmin ? fmin : 0.0, fmax > fmin ? fmax : 1.0};
+    ScaleToData(bottom, spectrumRange_.first, spectrumRange_.second, BottomAxisPixels(PlotSpec), false);
 }
 
 void TComputationPascal::ShowTimeSeries()
@@ -250,8 +346,8 @@ void TComputationPascal::ShowTimeSeries()
     left->setTickInterval(bound / 2.0);
     left->setTitleText(IsMetric(state_.project) ? QStringLiteral("H [m]") : QStringLiteral("H [ft]"));
     const double end = m > 1 ? (m - 1) * static_cast<double>(r.TimeStep) : 1.0;
-    bottom->setRange(0.0, end > 0.0 && std::isfinite(end) ? end : 1.0);
-    bottom->applyNiceNumbers();  // the time axis scales itself to round seconds
+    timeRange_ = {0.0, end};
+    ScaleToData(bottom, 0.0, end, BottomAxisPixels(PlotTime), true);  // the time axis scales itself to round seconds
 }
 
 void TComputationPascal::ShowText()
@@ -267,6 +363,13 @@ void TComputationPascal::ShowText()
         cursor.setBlockFormat(right);
         cursor.insertText(QString::fromUtf8(Cp1252ToUtf8(lines[i])));
     }
+    const QFontMetrics metrics(Memo2->font());
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(Cp1252ToUtf8(line))));
+    // The text's own margins, the panel's border and the memo's frame.
+    memoTextWidth_ = widest + 2 * RoundEven(Memo2->document()->documentMargin()) + 2 * 3 + 4;
+    FitMemoPanel();
 }
 
 void TComputationPascal::ShowResults()

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <utility>
+
 class QChart;
 class QChartView;
 class QSplitter;
@@ -54,15 +56,21 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle);
     void ShowSpectrum();
     void ShowTimeSeries();
     void ShowText();
+    void FitMemoPanel();
 
     AppState& state_;
     ResultsAxes shownAxes_;
+    // Data ranges of the two bottom axes, for rescaling them on resize.
+    std::pair<double, double> spectrumRange_{0.0, 1.0};
+    std::pair<double, double> timeRange_{0.0, 1.0};
+    int memoTextWidth_ = 0;  // px Panel6 needs for the longest results line
 };
 
 }  // namespace orvane

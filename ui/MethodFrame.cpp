@@ -21,7 +21,9 @@ TRadioGroup::TRadioGroup(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(box_);
-    grid_->setContentsMargins(6, 2, 6, 2);
+    // Tight, so three columns of items fit the narrow window's right column.
+    grid_->setContentsMargins(4, 2, 4, 2);
+    grid_->setHorizontalSpacing(4);
     grid_->setVerticalSpacing(0);
     buttons_->setExclusive(true);
     // idClicked follows the user's choice, by mouse or keyboard, and never a

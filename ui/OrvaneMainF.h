@@ -1,0 +1,279 @@
+#pragma once
+// TOrvaneMain: the main window. It shows one project at a time: the region
+// boundaries in five grids, the computation point, the wind, the depth and
+// the three method choices, the region picture, and the computed waves.
+//
+// The controls are the working copy and the project record the committed
+// copy: nothing reaches the record while the user types. A commit (Enter in a
+// field, a spin button, a list or method choice, a command) reads the
+// controls into the record, shows the record back in canonical form, redraws
+// the region and, with a project file open, recomputes, so the window always
+// shows results that match its inputs.
+//
+// Lifecycle: the window comes up with the defaults and no file open; New,
+// Open, Last file or Save As open one. Closing the window by any means writes
+// the settings and saves the project (to Projects/Temp.WDT in the program
+// folder when no file was opened).
+
+#include <QMainWindow>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+
+namespace orvane {
+
+struct AppState;
+class TComputationPascal;
+class TDirectionalWtype;
+class TGFrame;
+class TMethodFrame;
+class TSpecificWtype;
+class TSpectrumType;
+class TSpinButton;
+
+class TOrvaneMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Runs FormCreate: the window shows the defaults with no file open.
+    explicit TOrvaneMain(AppState& state, QWidget* parent = nullptr);
+    // Runs FormDestroy unless closing the window already did.
+    ~TOrvaneMain() override;
+
+    // The screen the next windows are laid out for: its width chooses the
+    // wide (900 pixels and more) or narrow variant, and it serves as the work
+    // area. An empty size returns to the real screen. For tests and pictures.
+    static void SetScreenSizeForTesting(const QSize& size);
+
+    // Physical aspect of one pixel, (width mm / width px) / (height mm /
+    // height px); 1 (square pixels) when the display reports no usable size.
+    static float PixelAspectOf(const QSizeF& physicalMm, const QSize& pixels);
+
+    // The file-dialog filters: project files match .WDT and .wdt names.
+    static QString ProjectFileFilter();
+    static QString CoordinatesFileFilter();
+
+    // The warning shown when the printer set-up dialog cannot be shown.
+    static QString PrinterSetupWarning();
+    // The questions asked before the maker's page and the program update.
+    static QString KavroQuestion();
+    static QString UpdateQuestion();
+
+    // --- window state ---
+    QString ProjectsDir;   // folder the project dialogs start in; ends with "/"
+    QString CurrentFile;   // the project file; also the one written at shutdown
+    QString IniFileName;   // program folder + "Orvane.INI"
+    QString WinHelpFile;   // program file with the extension ".HLP"
+    QString HtmlHelpFile;  // program file with the extension ".CHM"
+    QString FaqFile;       // program folder + "OrvaneFAQ.chm"
+    QString TitleText;     // the project title as the user typed it
+    bool FileOpen = false;       // a project file is open (never left during the run)
+    bool ControlsReady = false;  // the controls hold the record, so change events may act
+    float PixelAspect = 1.0f;    // see PixelAspectOf
+    int HelpMode = 0;            // 0 Windows Help, 1 HTML Help; kept in the settings
+
+    // --- transfer between controls and record ---
+    void ShowValues();   // record -> value controls; redraws when a file is open
+    void ShowProject();  // record -> all controls
+    void ReadValues();   // value controls -> record, with the clamps
+    void ReadProject();  // all controls -> record
+    void ApplyCoordUnits();
+    void ShowBoundaryTabs();
+    void SetupGridFrames();
+    void EditsChange();   // full commit, only with ControlsReady and a file open
+    void ValuesChange();  // value commit, same condition
+    void DrawRegionPlot();
+    void MeasurePixelAspect();
+    void GraphPanelResize();
+    void UpdateCaption();
+
+    // --- project lifecycle ---
+    void OpenCurrentFile();
+    void SaveCurrentFile();
+    void FormDestroy();
+    // The parts of the file commands after their dialogs.
+    void OpenProjectFile(const QString& fileName);     // New, Open
+    void SaveProjectAs(const QString& fileName);       // Save As
+    void ImportCoordinatesFrom(const QString& fileName);
+    void ExportCoordinatesTo(const QString& fileName);
+
+    // --- commands and events ---
+    void ComputeBtnClick();
+    void PlotBtnClick();
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void Exit1Click();
+    void LastFileClick();
+    void InputCoord01Click();
+    void OutputCoordinatesClick();
+    void Printer1Click();
+    void About1Click();
+    void inPDFformatACROBAT1Click();
+    void inDOCformatWORD1Click();
+    void FAQMenuClick();
+    void Kavro1Click();
+    void UptadeProgramMenuClick();
+
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void SpinButton2UpClick();
+    void SpinButton2DownClick();
+    void SpinButton3UpClick();
+    void SpinButton3DownClick();
+    void SpinButton4UpClick();
+    void SpinButton4DownClick();
+    void SpinButton5UpClick();
+    void SpinButton5DownClick();
+    void SpinButton6UpClick();
+    void SpinButton6DownClick();
+
+    void SpinEdit1Change();
+    void UnitsComboChange();
+    void VunitsComboChange();
+    void ComboYesNoChange();
+    void NodeNumbersCheckBoxClick();
+    void MethodClick();  // any of the three method groups
+    // Enter in a field (Edit1..Edit6, VunitsCombo): EditsChange. true when handled.
+    bool Edit1KeyDown(QKeyEvent* event);
+    // Enter in a grid: EditsChange when "Graph as you enter x,y" is "Yes".
+    void GFrame1StringGridKeyDown();
+
+    // --- controls (objectName = member name) ---
+    QSplitter* Splitter1;  // the three columns
+    QFrame* Panel5;        // left column
+    QFrame* Panel2;        // middle column
+    QFrame* Panel4;        // right column
+
+    QToolButton* SpeedButton2;  // "?" of "Regional coordinates"
+    QSpinBox* SpinEdit1;
+    QComboBox* UnitsCombo;
+    QComboBox* ComboYesNo;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    QWidget* TabSheet4;
+    QWidget* TabSheet5;
+    TGFrame* GFrame1;
+    TGFrame* GFrame2;
+    TGFrame* GFrame3;
+    TGFrame* GFrame4;
+    TGFrame* GFrame5;
+
+    QGroupBox* PointPanel;
+    QLabel* Label5;  // "x [unit]="
+    QLabel* Label6;  // "y [unit]="
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    TSpinButton* SpinButton1;
+    TSpinButton* SpinButton2;
+    QLabel* ImageAngle;
+    QLabel* Label3;  // "Wind direction [°]"
+    QLabel* Label4;  // "Wind sector [°]"
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    TSpinButton* SpinButton3;
+    TSpinButton* SpinButton4;
+    QComboBox* VunitsCombo;
+    QToolButton* SpeedButton1;  // "?" of the wind data
+    QLineEdit* Edit5;
+    TSpinButton* SpinButton5;
+    QLabel* LabelftORm;  // "[m]" or "[ft]"
+    QLineEdit* Edit6;
+    TSpinButton* SpinButton6;
+    QPushButton* ComputeBtn;
+    QPushButton* ReportBtn;
+    QPushButton* PlotBtn;
+
+    QWidget* GraphPanel;
+    QFrame* PlotPanel;
+    QLabel* Plot;  // the region picture, stretched to its size
+    QLabel* Label10;  // fetch along the wind direction
+    QCheckBox* NodeNumbersCheckBox;
+    QToolButton* BitBtn1;
+
+    TDirectionalWtype* DirectionalWtype1;
+    TSpectrumType* SpectrumType1;
+    TSpecificWtype* SpecificWtype1;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton4;
+    QToolButton* SpeedButton5;
+    TComputationPascal* Computation;
+
+    QStatusBar* StatusBar;
+    QLabel* StatusPanel0;  // product text and short version
+
+    QMenu* File1;
+    QMenu* Actions1;
+    QMenu* Help1;
+    QMenu* ProgramUsersManual1;
+    QMenu* Update1;
+    QAction* New1;
+    QAction* Open1;
+    QAction* Save1;
+    QAction* InputCoord01;
+    QAction* OutputCoordinates;
+    QAction* Printer1;
+    QAction* Exit1;
+    QAction* LastFile;
+    QAction* ComputeWaves1;
+    QAction* Refreshgraph1;
+    QAction* inPDFformatACROBAT1;
+    QAction* inDOCformatWORD1;
+    QAction* FAQMenu;
+    QAction* Kavro1;
+    QAction* About1;
+    QAction* ContuctUsMenu;
+    QAction* UptadeProgramMenu;
+
+    // true when the window was laid out for a screen narrower than 900 pixels.
+    bool NarrowScreen() const { return narrow_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectEvents();
+    void FormCreate();
+    void ShowUnitLabels();
+    void RenderPlot();
+    void PlaceOverlayControls();
+    TGFrame* Frame(int boundary) const;  // GFrame1..GFrame5 for 1..5
+    // One click of SpinButton1..6: the edit's text into its field, a step
+    // when the limit allows, the field back into the edit, ValuesChange.
+    void SpinClick(int button, bool up);
+
+    QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
+                        const QString& folder);
+    QString AskSaveName(const QString& title, const QString& filter, const QString& suffix,
+                        const QString& folder);
+
+    AppState& state_;
+    bool narrow_ = false;
+    bool destroyed_ = false;
+    bool plotDrawn_ = false;  // the picture holds a drawing worth re-rendering on resize
+    QBoxLayout* topRow_ = nullptr;  // point and wind: side by side, or stacked when narrow
+};
+
+}  // namespace orvane
