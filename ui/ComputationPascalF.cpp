@@ -50,6 +50,21 @@ QValueAxis* AxisOf(QChart* chart, Qt::Alignment alignment)
 // Rounds halves to even, as every size rule of the window does.
 int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
+// A fixed range with ticks every interval from anchor. The range and the
+// interval are set while the ticks are fixed: a new range under the last
+// run's interval (a small spectrum's, then a large one's) would otherwise lay
+// out millions of ticks on the way.
+void SetTicks(QValueAxis* axis, double from, double to, double anchor, double interval)
+{
+    if (!(interval > 0.0) || !((to - from) / interval < 1000.0))
+        interval = (to - from) / 4.0;
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setRange(from, to);
+    axis->setTickAnchor(anchor);
+    axis->setTickInterval(interval);
+    axis->setTickType(QValueAxis::TicksDynamic);
+}
+
 // Decimals that tell ticks `step` apart: 0.0894 -> 3, 2.5 -> 1, 50 -> 0.
 int DecimalsFor(double step)
 {
@@ -98,10 +113,7 @@ void ScaleToData(QValueAxis* axis, double lo, double hi, int axisPixels, bool ke
     }
     const double from = std::floor(lo / step + 1e-9) * step;
     const double to = std::ceil(hi / step - 1e-9) * step;
-    axis->setRange(from, to);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(from);
-    axis->setTickInterval(step);
+    SetTicks(axis, from, to, from, step);
     if (!keepFormat)
         axis->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(step)) + QStringLiteral("f"));
 }
@@ -305,10 +317,7 @@ void TComputationPascal::ShowSpectrum()
     area->attachAxis(bottom);
     // A zero spectrum has the axis 0..0; the chart needs a non-empty range to draw.
     const double top = shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumMax : 1.0;
-    left->setRange(0.0, top);
-    left->setTickType(QValueAxis::TicksDynamic);
-    left->setTickAnchor(0.0);
-    left->setTickInterval(shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumIncrement : 0.25);
+    SetTicks(left, 0.0, top, 0.0, shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumIncrement : 0.25);
     left->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(left->tickInterval())) +
                          QStringLiteral("f"));
     spectrumRange_ = {fmax > fmin ? fmin : 0.0, fmax > fmin ? fmax : 1.0};
@@ -340,10 +349,7 @@ void TComputationPascal::ShowTimeSeries()
     line->attachAxis(left);
     line->attachAxis(bottom);
     const double bound = std::isfinite(shownAxes_.timeBound) ? shownAxes_.timeBound : 1.0;
-    left->setRange(-bound, bound);
-    left->setTickType(QValueAxis::TicksDynamic);
-    left->setTickAnchor(0.0);
-    left->setTickInterval(bound / 2.0);
+    SetTicks(left, -bound, bound, 0.0, bound / 2.0);
     left->setTitleText(IsMetric(state_.project) ? QStringLiteral("H [m]") : QStringLiteral("H [ft]"));
     const double end = m > 1 ? (m - 1) * static_cast<double>(r.TimeStep) : 1.0;
     timeRange_ = {0.0, end};

@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QSpacerItem>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QStatusBar>
@@ -175,7 +176,7 @@ QLineEdit* NewEdit(QWidget* parent, const char* name)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit->setFixedWidth(76);
+    edit->setFixedWidth(72);
     return edit;
 }
 
@@ -425,6 +426,7 @@ void TOrvaneMain::BuildControls()
     topRow->addWidget(PointPanel);
 
     auto* windPanel = NewPanel(Panel2, "WindPanel");
+    windPanel_ = windPanel;
     auto* windGrid = new QGridLayout(windPanel);
     windGrid->setContentsMargins(4, 4, 0, 4);
     windGrid->setHorizontalSpacing(3);
@@ -446,7 +448,8 @@ void TOrvaneMain::BuildControls()
     windGrid->addWidget(Edit4, 1, 2);
     windGrid->addWidget(SpinButton4, 1, 3);
     topRow->addWidget(windPanel);
-    topRow->addStretch(1);
+    topRowSpacer_ = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    topRow->addSpacerItem(topRowSpacer_);
     middle->addLayout(topRow);
 
     auto* secondRow = new QHBoxLayout;
@@ -456,7 +459,7 @@ void TOrvaneMain::BuildControls()
     velocityGrid->setHorizontalSpacing(3);
     velocityGrid->setVerticalSpacing(3);
     VunitsCombo = NewCombo(velocityPanel, "VunitsCombo", {"m/sec", "Km/hr", "ft/sec", "m.p.h."});
-    VunitsCombo->setFixedWidth(76);
+    VunitsCombo->setFixedWidth(72);
     SpeedButton1 = HelpButton(velocityPanel, "SpeedButton1", "Help on Wind data");
     Edit5 = NewEdit(velocityPanel, "Edit5");
     SpinButton5 = NewSpin(velocityPanel, "SpinButton5");
@@ -474,7 +477,7 @@ void TOrvaneMain::BuildControls()
     velocityGrid->addWidget(Edit6, 2, 2);
     velocityGrid->addWidget(SpinButton6, 2, 3);
     secondRow->addWidget(velocityPanel);
-    secondRow->addSpacing(8);
+    secondRow->addSpacing(4);
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(3);
@@ -696,6 +699,7 @@ void TOrvaneMain::ConnectEvents()
     for (QWidget* field : std::array<QWidget*, 7>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, VunitsCombo})
         field->installEventFilter(this);
     PlotPanel->installEventFilter(this);
+    Panel2->installEventFilter(this);
 }
 
 // --- creation and shutdown --------------------------------------------------
@@ -723,11 +727,6 @@ void TOrvaneMain::FormCreate()
         for (QToolButton* b : {SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5})
             b->hide();
         PointPanel->layout()->setContentsMargins(0, 0, 0, 0);
-        // The point above the wind: side by side they are wider than the column.
-        delete topRow_->takeAt(topRow_->count() - 1);  // the stretch that kept them left
-        topRow_->setDirection(QBoxLayout::TopToBottom);
-        for (int i = 0; i < topRow_->count(); ++i)
-            topRow_->itemAt(i)->setAlignment(Qt::AlignLeft);
     }
     shares[1] = 1.0 - shares[0] - shares[2];
     static_cast<ColumnSplitter*>(Splitter1)->SetShares(shares);
@@ -1026,8 +1025,31 @@ void TOrvaneMain::PlaceOverlayControls()
     BitBtn1->raise();
 }
 
+void TOrvaneMain::ArrangeTopRow()
+{
+    // Point and wind side by side when the middle column is wide enough for
+    // both, otherwise the point above the wind (always on a narrow screen).
+    int sideBySide = topRow_->spacing();
+    for (QWidget* w : {static_cast<QWidget*>(PointPanel), windPanel_})
+        sideBySide += std::max(w->sizeHint().width(), w->minimumSizeHint().width());
+    const QMargins m = Panel2->layout()->contentsMargins();
+    const bool fits = Panel2->width() - m.left() - m.right() >= sideBySide;
+    const auto direction = fits ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (topRow_->direction() == direction)
+        return;
+    topRow_->setDirection(direction);
+    for (QWidget* w : {static_cast<QWidget*>(PointPanel), windPanel_})
+        topRow_->setAlignment(w, fits ? Qt::Alignment() : Qt::AlignLeft);
+    topRowSpacer_->changeSize(0, 0, fits ? QSizePolicy::Expanding : QSizePolicy::Minimum, QSizePolicy::Minimum);
+    topRow_->invalidate();
+}
+
 bool TOrvaneMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Panel2 && event->type() == QEvent::Resize) {
+        ArrangeTopRow();
+        return false;
+    }
     if (watched == PlotPanel && event->type() == QEvent::Resize) {
         GraphPanelResize();
         if (plotDrawn_) {

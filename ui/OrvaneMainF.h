@@ -31,6 +31,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSpacerItem;
 class QSpinBox;
 class QSplitter;
 class QStatusBar;
@@ -259,6 +260,7 @@ private:
     void ShowUnitLabels();
     void RenderPlot();
     void PlaceOverlayControls();
+    void ArrangeTopRow();
     TGFrame* Frame(int boundary) const;  // GFrame1..GFrame5 for 1..5
     // One click of SpinButton1..6: the edit's text into its field, a step
     // when the limit allows, the field back into the edit, ValuesChange.
@@ -274,6 +276,8 @@ private:
     bool destroyed_ = false;
     bool plotDrawn_ = false;  // the picture holds a drawing worth re-rendering on resize
     QBoxLayout* topRow_ = nullptr;  // point and wind: side by side, or stacked when narrow
+    QSpacerItem* topRowSpacer_ = nullptr;
+    QWidget* windPanel_ = nullptr;
 };
 
 }  // namespace orvane
