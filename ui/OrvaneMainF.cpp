@@ -31,6 +31,7 @@
 #include <QStyledItemDelegate>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -121,6 +122,17 @@ public:
         shares_ = shares;
         ApplyShares();
     }
+    void ApplyShares()
+    {
+        const int available = width() - 2 * handleWidth();
+        if (available <= 0 || count() != 3)
+            return;
+        // The outer columns take their share, or their minimum when that is
+        // more; the middle column gives way first.
+        const int left = std::max(RoundEven(shares_[0] * available), widget(0)->minimumSizeHint().width());
+        const int right = std::max(RoundEven(shares_[2] * available), widget(2)->minimumSizeHint().width());
+        setSizes({left, std::max(0, available - left - right), right});
+    }
 
 protected:
     void resizeEvent(QResizeEvent* event) override
@@ -137,18 +149,6 @@ private:
         if (s.size() == 3 && total > 0)
             shares_ = {s[0] / total, s[1] / total, s[2] / total};
     }
-    void ApplyShares()
-    {
-        const int available = width() - 2 * handleWidth();
-        if (available <= 0 || count() != 3)
-            return;
-        // The outer columns take their share, or their minimum when that is
-        // more; the middle column gives way first.
-        const int left = std::max(RoundEven(shares_[0] * available), widget(0)->minimumSizeHint().width());
-        const int right = std::max(RoundEven(shares_[2] * available), widget(2)->minimumSizeHint().width());
-        setSizes({left, std::max(0, available - left - right), right});
-    }
-
     std::array<double, 3> shares_{0.17, 0.45, 0.38};
 };
 
@@ -1042,6 +1042,9 @@ void TOrvaneMain::ArrangeTopRow()
         topRow_->setAlignment(w, fits ? Qt::Alignment() : Qt::AlignLeft);
     topRowSpacer_->changeSize(0, 0, fits ? QSizePolicy::Expanding : QSizePolicy::Minimum, QSizePolicy::Minimum);
     topRow_->invalidate();
+    // The middle column's minimum changed: the columns share the width anew,
+    // once this resize is over.
+    QTimer::singleShot(0, Splitter1, [splitter = static_cast<ColumnSplitter*>(Splitter1)] { splitter->ApplyShares(); });
 }
 
 bool TOrvaneMain::eventFilter(QObject* watched, QEvent* event)
