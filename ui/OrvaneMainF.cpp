@@ -891,9 +891,16 @@ void TOrvaneMain::ReadValues()
                                                                {Edit6, &rec.Depth}}};
     for (const auto& [edit, field] : fields)
         *field = TextToFloat(ToStd(edit->text()), *field);
-    rec.SectorAngle = std::clamp(rec.SectorAngle, 4.0f, 180.0f);
-    rec.WindVelocity = std::max(rec.WindVelocity, 5.0f);
-    rec.Depth = std::max(rec.Depth, 5.0f);
+    // A value that is no number (only a damaged file holds one) counts as
+    // below the limit, so the computation never sees it.
+    if (rec.SectorAngle > 180.0f)
+        rec.SectorAngle = 180.0f;
+    if (!(rec.SectorAngle >= 4.0f))
+        rec.SectorAngle = 4.0f;
+    if (!(rec.WindVelocity >= 5.0f))
+        rec.WindVelocity = 5.0f;
+    if (!(rec.Depth >= 5.0f))
+        rec.Depth = 5.0f;
     // An empty list (a unit code the file held outside the table) keeps the code.
     if (VunitsCombo->currentIndex() >= 0)
         rec.VelocityUnits = VunitsCombo->currentIndex();

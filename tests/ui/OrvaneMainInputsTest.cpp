@@ -22,6 +22,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 #include "OrvaneMainTestSupport.h"
 #include "core/Fetch.h"
@@ -191,6 +192,9 @@ private slots:
         QCOMPARE(w_->Save1->text(), QStringLiteral("Save As.."));
         QCOMPARE(w_->Kavro1->text(), QStringLiteral("Kavro "));
         QCOMPARE(w_->UptadeProgramMenu->text(), QStringLiteral("Uptade Program"));
+        // Without accelerator letters, F10 reaches the menus from the keyboard.
+        QTest::keyClick(w_.get(), Qt::Key_F10);
+        QCOMPARE(w_->menuBar()->activeAction(), w_->File1->menuAction());
     }
 
     void typingWithoutEnterChangesNothingUntilComputeWaves()
@@ -251,6 +255,22 @@ private slots:
                                           state_.project.WindVelocity,  state_.project.Depth};
         QCOMPARE(values[static_cast<std::size_t>(edit.right(1).toInt() - 1)], stored);
         QCOMPARE(field->text(), shown);
+        CheckMemoIsTheEngines();
+    }
+
+    void damagedValuesMeetTheLimitsAtTheFirstCommit()
+    {
+        ProjectRecord rec = RectangleProject(1000, 800);
+        rec.SectorAngle = std::numeric_limits<float>::quiet_NaN();
+        rec.WindVelocity = std::numeric_limits<float>::infinity();
+        rec.Depth = -std::numeric_limits<float>::quiet_NaN();
+        Open(rec);  // shown and computed as the file holds them
+        QVERIFY(std::isnan(state_.project.SectorAngle));
+        QTest::mouseClick(w_->ComputeBtn, Qt::LeftButton);
+        QCOMPARE(state_.project.SectorAngle, 4.0f);
+        QCOMPARE(state_.project.WindVelocity, std::numeric_limits<float>::infinity());
+        QCOMPARE(state_.project.Depth, 5.0f);
+        QCOMPARE(w_->Edit6->text(), QStringLiteral("   5.000"));
         CheckMemoIsTheEngines();
     }
 
