@@ -713,7 +713,7 @@ void TOrvaneMain::FormCreate()
                            ? QRect(QPoint(0, 0), testScreen)
                            : (screen ? screen->availableGeometry() : QRect(0, 0, kWideWidth, kWideHeight));
 
-    // 1. Size, and the narrow variant.
+    // Size, and the narrow variant below 900 pixels.
     narrow_ = screenWidth < kWideScreenMin;
     setMinimumSize(std::min(kMinWidth, work.width()), std::min(kMinHeight, work.height()));
     std::array<double, 3> shares{0.17, 0.0, 0.38};
@@ -730,9 +730,8 @@ void TOrvaneMain::FormCreate()
     }
     shares[1] = 1.0 - shares[0] - shares[2];
     static_cast<ColumnSplitter*>(Splitter1)->SetShares(shares);
-    // 2. ImageAngle stands left of the wind labels by the layout.
+    // ImageAngle stands left of the wind labels by the layout.
 
-    // 3.
     Label10->clear();
     TitleText.clear();
     ControlsReady = false;
@@ -740,11 +739,9 @@ void TOrvaneMain::FormCreate()
         const QSignalBlocker block(ComboYesNo);
         ComboYesNo->setCurrentIndex(0);
     }
-    // 4.
     MeasurePixelAspect();
-    // 5.
     SetProjectDefaults(state_.project);
-    // 6.
+    // Files beside the program.
     const QString programFolder = FromUtf8(ProgramFolder());
     ProjectsDir = programFolder + QStringLiteral("Projects/");
     FaqFile = programFolder + QStringLiteral("OrvaneFAQ.chm");
@@ -752,7 +749,8 @@ void TOrvaneMain::FormCreate()
     WinHelpFile = FromUtf8(ChangeFileExt(ProgramFileName(), ".HLP"));
     HtmlHelpFile = FromUtf8(ChangeFileExt(ProgramFileName(), ".CHM"));
     IniFileName = FromUtf8(MainIniPath());
-    // 7. An unreadable settings file reads as "": the defaults stay then.
+    // The projects folder and the last file; an unreadable settings file
+    // reads as "": the defaults stay then.
     const std::string dir = ReadIniString(ToStd(IniFileName), "PRJ", "DIR", ToStd(ProjectsDir));
     if (!dir.empty())
         ProjectsDir = FromUtf8(dir);
@@ -761,40 +759,35 @@ void TOrvaneMain::FormCreate()
     const std::string file = ReadIniString(ToStd(IniFileName), "PRJ", "FILE", ToStd(CurrentFile));
     if (!file.empty())
         CurrentFile = FromUtf8(file);
-    // 8.
     ContuctUsMenu->setEnabled(false);
     ContuctUsMenu->setVisible(false);
-    // 9. and 12.; 10: the open dialog is made in ProjectsDir when it is needed.
+    // The project dialogs are made when needed; the open dialog starts in ProjectsDir.
     UpdateCaption();
-    // 11.
     LastFile->setText(LiteralCaption(QStringLiteral("1 :") + CurrentFile));
-    // 13.
+    // Within the work area, centred.
     resize(std::min(width(), work.width()), std::min(height(), work.height()));
     move(work.center() - QPoint(width() / 2, height() / 2));
-    // 14. and 15.
+    // No file open: the last file stays only in the "Last file" caption.
     FileOpen = false;
     CurrentFile = programFolder + QStringLiteral("Projects/Temp.WDT");
-    // 16.
+    // Product text and short version; the panel widens to fit them.
     const QString status = FromUtf8(FixedText(FixedTextId::ProgramName)) + QStringLiteral("  ") +
                            FromUtf8(VersionText(kVersionShort));
     StatusPanel0->setText(status);
     const int wanted = RoundEven(1.25 * StatusPanel0->fontMetrics().horizontalAdvance(status));
     if (wanted > StatusPanel0->minimumWidth())
         StatusPanel0->setMinimumWidth(wanted);
-    // 17.
     for (int b = 1; b <= kMaxBoundaries; ++b)
         Frame(b)->SetupGrid();
     Computation->SetupCharts();
-    // 18.
+    // The defaults, shown with nothing to commit until a file is open.
     ShowProject();
-    // 19.
     ControlsReady = false;
     for (QPushButton* b : {ComputeBtn, PlotBtn, ReportBtn})
         b->setEnabled(false);
     PageControl1->setCurrentIndex(0);
-    // 20. The help mode is kept in the settings for the help system.
+    // The help mode is kept in the settings for the help system.
     HelpMode = ReadIniInteger(ToStd(IniFileName), "HELP", "ACTIVE", HelpMode);
-    // 21.
     ApplyCoordUnits();
 }
 

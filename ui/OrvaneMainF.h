@@ -201,7 +201,7 @@ public:
     QLineEdit* Edit6;
     TSpinButton* SpinButton6;
     QPushButton* ComputeBtn;
-    QPushButton* ReportBtn;
+    QPushButton* ReportBtn;  // enabled with a file open; no action until the report preview exists
     QPushButton* PlotBtn;
 
     QWidget* GraphPanel;
@@ -209,7 +209,7 @@ public:
     QLabel* Plot;  // the region picture, stretched to its size
     QLabel* Label10;  // fetch along the wind direction
     QCheckBox* NodeNumbersCheckBox;
-    QToolButton* BitBtn1;
+    QToolButton* BitBtn1;  // disabled until the region drawing command exists
 
     TDirectionalWtype* DirectionalWtype1;
     TSpectrumType* SpectrumType1;
