@@ -10,7 +10,7 @@ namespace orvane {
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool left = false, plus = false, space = false, zero = false, alt = false;
     int width = 0;
     int precision = -1;
@@ -37,7 +37,7 @@ long long AsInteger(const FormatArg& a)
     return 0;
 }
 
-void Pad(std::string& out, std::string body, const Spec& s, bool numeric)
+void Pad(std::string& out, std::string body, const Directive& s, bool numeric)
 {
     const auto width = static_cast<std::size_t>(s.width);
     if (body.size() >= width) {
@@ -64,7 +64,7 @@ void Pad(std::string& out, std::string body, const Spec& s, bool numeric)
     }
 }
 
-std::string SignPrefix(bool negative, const Spec& s)
+std::string SignPrefix(bool negative, const Directive& s)
 {
     if (negative)
         return "-";
@@ -75,7 +75,7 @@ std::string SignPrefix(bool negative, const Spec& s)
     return "";
 }
 
-std::string FormatInteger(long long v, const Spec& s)
+std::string FormatInteger(long long v, const Directive& s)
 {
     const bool negative = v < 0;
     const unsigned long long magnitude =
@@ -100,7 +100,7 @@ std::string FormatInteger(long long v, const Spec& s)
     return prefix + digits;
 }
 
-std::string FormatReal(double v, const Spec& s)
+std::string FormatReal(double v, const Directive& s)
 {
     const bool upper = s.conversion == 'F' || s.conversion == 'E' || s.conversion == 'G';
     const bool negative = std::signbit(v) && !std::isnan(v);
@@ -159,7 +159,7 @@ std::string FormatArgs(std::string_view format, std::initializer_list<FormatArg>
             ++i;
             continue;
         }
-        Spec s;
+        Directive s;
         std::size_t j = i + 1;
         for (; j < format.size(); ++j) {
             const char f = format[j];
