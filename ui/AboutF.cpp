@@ -76,6 +76,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
         this);
     AboutText->setObjectName(QStringLiteral("AboutText"));
     AboutText->setWordWrap(true);
+    // A wrapped label has no natural width; give it one so the dialog can
+    // take the height the wrapped text needs.
+    AboutText->setMinimumWidth(400);
 
     WebLabel = new QLabel(Text(MakerWebAddress()), this);
     WebLabel->setObjectName(QStringLiteral("WebLabel"));
@@ -108,8 +111,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setMinimumWidth(420);
     ApplyFormFace(this, UiFontName());
+    // Sized by its contents after the font is applied: no line is ever cut.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace orvane
