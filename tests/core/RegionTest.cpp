@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/Region.h"
+#include "EngineTestSupport.h"
+
+namespace orvane {
+namespace {
+
+// A 10 x 10 square lake (closed by repeating its first node) with a 2 x 2
+// island in the middle.
+ProjectRecord SquareLakeWithIsland() {
+    ProjectRecord rec{};
+    SetProjectDefaults(rec);
+    test::SetBoundary(rec, 1, {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
+    test::SetBoundary(rec, 2, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}});
+    return rec;
+}
+
+TEST(PointInWater, InsideOutsideIslandAndShores) {
+    const ProjectRecord rec = SquareLakeWithIsland();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case { const char* name; double x, y; bool water; };
+    const Case cases[] = {
+        {"open water", 2, 2, true},
+        {"near the island", 3.999, 5, true},
+        {"on the island", 5, 5, false},
+        {"on the island's shore", 4, 5, false},
+        {"on an island corner", 6, 6, false},
+        {"on the outer shore", 0, 5, false},
+        {"on an outer corner", 10, 10, false},
+        {"outside", 11, 5, false},
+        {"level with a vertex, outside", -1, 0, false},
+        {"level with island vertices", 1, 4, true},
+        {"not a number", nan, 5, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PointInWater(rec, c.x, c.y), c.water) << c.name;
+}
+
+TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes) {
+    ProjectRecord rec = SquareLakeWithIsland();
+    rec.PointX = 5;
+    rec.PointY = 5;
+    EXPECT_FALSE(PointInWater(rec));
+    rec.BoundaryCount = 1;  // the island is no longer in use
+    EXPECT_TRUE(PointInWater(rec));
+
+    // Gap nodes repeat the next node: zero-length edges change nothing.
+    ProjectRecord gaps = SquareLakeWithIsland();
+    test::SetBoundary(gaps, 1, {{0, 0}, {10, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 10}, {0, 0}});
+    gaps.NodeNumber[1][3] = gaps.NodeNumber[1][6] = 0;
+    EXPECT_TRUE(PointInWater(gaps, 2, 2));
+    EXPECT_TRUE(PointInWater(gaps, 9, 0.5));
+    EXPECT_FALSE(PointInWater(gaps, 5, 5));
+
+    // The last stored position is not part of the polygon, as for the fetch:
+    // an unclosed square of four nodes is the triangle of its first three.
+    ProjectRecord open = SquareLakeWithIsland();
+    open.BoundaryCount = 1;
+    open.NodeCount[1] = 4;
+    EXPECT_TRUE(PointInWater(open, 8, 2));
+    EXPECT_FALSE(PointInWater(open, 2, 8));
+    open.NodeCount[1] = 3;  // two edges enclose nothing
+    EXPECT_FALSE(PointInWater(open, 8, 2));
+    // Damaged counts are clamped: the unused positions hold zeros, so the
+    // polygon runs back to the origin and the point stays in the water.
+    open.BoundaryCount = 9;
+    open.NodeCount[1] = 5000;
+    EXPECT_TRUE(PointInWater(open, 8, 2));
+}
+
+TEST(CompassText, BearingsAndNames) {
+    struct Case { double direction; double bearing; const char* text; };
+    const Case cases[] = {
+        {45, 45, "wind from NE (bearing 45.0\xC2\xB0)"},
+        {90, 0, "wind from N (bearing 0.0\xC2\xB0)"},
+        {0, 90, "wind from E (bearing 90.0\xC2\xB0)"},
+        {180, 270, "wind from W (bearing 270.0\xC2\xB0)"},
+        {-90, 180, "wind from S (bearing 180.0\xC2\xB0)"},
+        {450, 0, "wind from N (bearing 0.0\xC2\xB0)"},
+        {78.75, 11.25, "wind from NNE (bearing 11.2\xC2\xB0)"},
+        {90.01, 359.99, "wind from N (bearing 0.0\xC2\xB0)"},
+        {112.5, 337.5, "wind from NNW (bearing 337.5\xC2\xB0)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(CompassBearing(c.direction), c.bearing, 1e-9) << c.direction;
+        EXPECT_EQ(WindFromText(c.direction), c.text) << c.direction;
+    }
+    EXPECT_EQ(WindFromText(std::nan("")), "wind from ?");
+    EXPECT_EQ(CompassPointName(std::nan("")), "?");
+}
+
+}  // namespace
+}  // namespace orvane
