@@ -1,6 +1,7 @@
 // The drawing pad driven like a user: synthetic mouse clicks and keys on the
 // real surface, checked against the graph and the raster's pixels.
 
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -90,7 +91,9 @@ private slots:
     void setPointsLandOnTheLatticeAndCloseIntoARing()
     {
         pad_->ToggleSetPoints();
+        const QPoint cursor = QCursor::pos();
         QTest::mouseClick(pad_->DrawSurface, Qt::LeftButton, {}, At(10, 10) + QPoint(1, -1));
+        QCOMPARE(QCursor::pos(), cursor + QPoint(-1, 1));  // moved onto the lattice
         QCOMPARE(Point(0).X, 10.0f);
         QCOMPARE(Point(0).Y, 10.0f);
         QTest::mouseMove(pad_->DrawSurface, At(12.4f, 7.6f));
