@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <memory>
@@ -86,6 +87,18 @@ private slots:
             QCOMPARE(pad_->ImageScrollBox->geometry().bottomLeft(), QPoint(0, centre->height() - 21));
         }
         QCOMPARE(pad_->Mapping.SurfaceBottom, 995);
+    }
+
+    void showModalReturnsWhenClosed()
+    {
+        pad_->hide();
+        QTimer::singleShot(0, pad_.get(), [this] {
+            QVERIFY(pad_->isVisible());
+            QCOMPARE(pad_->windowModality(), Qt::ApplicationModal);
+            pad_->close();
+        });
+        pad_->ShowModal();
+        QVERIFY(!pad_->isVisible());
     }
 
     void setPointsLandOnTheLatticeAndCloseIntoARing()
