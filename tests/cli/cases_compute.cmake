@@ -30,3 +30,4 @@ foreach(bad "compute" "compute|@B@|@B@" "compute|@B@|--colour" "compute|@B@|--se
   string(MAKE_C_IDENTIFIER "${bad}" id)
   orvane_cli_script_test(engine_usage_${id} expect_exit.cmake -DEXPECT=2 "-DARGS=${args}")
 endforeach()
+orvane_cli_script_test(uniform_lake uniform_lake.cmake -DPATCH=$<TARGET_FILE:orvane_patch_project>)
