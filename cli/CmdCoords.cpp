@@ -41,8 +41,8 @@ int RunImport(const Args& args)
     // SaveProject reports a failure through the message sink (stderr).
     if (!SaveProject(rec, args[0]))
         return kExitFailure;
-    std::printf("imported %d nodes in %d boundar%s\n", imported.nodes, imported.boundaries,
-                imported.boundaries == 1 ? "y" : "ies");
+    std::printf("imported %d node%s in %d boundar%s\n", imported.nodes, imported.nodes == 1 ? "" : "s",
+                imported.boundaries, imported.boundaries == 1 ? "y" : "ies");
     return kExitOk;
 }
 
