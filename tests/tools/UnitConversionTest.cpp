@@ -19,27 +19,17 @@ TEST(UnitConversion, ConvertedValueAsShown)
         double value;
         const char* text;
     } cases[] = {
-        {"m to ft", Length, 0, 3, 1, "  3.281"},
-        {"ft to m", Length, 3, 0, 1, " 0.30480"},
-        {"m to mm is not above 1000", Length, 0, 2, 1, "1000.00"},
-        {"2 m to mm", Length, 0, 2, 2, "2.000E+003"},
+        {"m to ft", Length, 0, 3, 1, "  3.281"}, {"ft to m", Length, 3, 0, 1, " 0.30480"},
+        {"m to mm is not above 1000", Length, 0, 2, 1, "1000.00"}, {"2 m to mm", Length, 0, 2, 2, "2.000E+003"},
         {"in to ft", Length, 4, 3, 3, " 0.24999"},  // 3 x 0.08333: the table, not 1/12
-        {"ft2 to m2", Area, 3, 0, 1, " 0.09290"},
-        {"m2 to in2", Area, 0, 4, 1, "1.550E+003"},
-        {"m3 to cm3", Volume, 0, 1, 1, "1.000E+006"},
-        {"ft3 to m3", Volume, 3, 0, 1, " 0.02832"},
-        {"kN to lbf", Force, 1, 4, 1, " 224.81"},
-        {"lbf to tf", Force, 4, 3, 1, "4.536E-004"},
-        {"psi to Pa", Stress, 4, 0, 1, "6.896E+003"},
-        {"Pa to psi, no reciprocal", Stress, 0, 4, 1, "1.450E-004"},
-        {"kgf/cm2 to psf", Stress, 2, 3, 1, "2.048E+003"},
-        {"lb to kg", Mass, 3, 0, 1, " 0.45360"},
-        {"t to oz", Mass, 2, 4, 1, "3.527E+004"},
-        {"kgf/m3 to N/mm3", SpecWeight, 3, 1, 1, "9.810E-009"},
-        {"lbf/ft3 to kN/m3", SpecWeight, 4, 0, 10, "  1.571"},
-        {"negative", Length, 0, 3, -1, "-3.281E+000"},
-        {"zero", Mass, 0, 1, 0, "0.000E+000"},
-        {"tab out of range is Length", 9, 0, 3, 1, "  3.281"},
+        {"ft2 to m2", Area, 3, 0, 1, " 0.09290"}, {"m2 to in2", Area, 0, 4, 1, "1.550E+003"},
+        {"m3 to cm3", Volume, 0, 1, 1, "1.000E+006"}, {"ft3 to m3", Volume, 3, 0, 1, " 0.02832"},
+        {"kN to lbf", Force, 1, 4, 1, " 224.81"}, {"lbf to tf", Force, 4, 3, 1, "4.536E-004"},
+        {"psi to Pa", Stress, 4, 0, 1, "6.896E+003"}, {"Pa to psi, no reciprocal", Stress, 0, 4, 1, "1.450E-004"},
+        {"kgf/cm2 to psf", Stress, 2, 3, 1, "2.048E+003"}, {"lb to kg", Mass, 3, 0, 1, " 0.45360"},
+        {"t to oz", Mass, 2, 4, 1, "3.527E+004"}, {"kgf/m3 to N/mm3", SpecWeight, 3, 1, 1, "9.810E-009"},
+        {"lbf/ft3 to kN/m3", SpecWeight, 4, 0, 10, "  1.571"}, {"negative", Length, 0, 3, -1, "-3.281E+000"},
+        {"zero", Mass, 0, 1, 0, "0.000E+000"}, {"tab out of range is Length", 9, 0, 3, 1, "  3.281"},
         {"units out of range are the first", Length, -1, 7, 5, "  5.000"},
     };
     for (const auto& c : cases)
@@ -106,15 +96,6 @@ TEST(UnitConversion, FactorGridCellSizes)
         EXPECT_EQ(s.column, c.column) << c.w;
         EXPECT_EQ(s.row, c.row) << c.h;
     }
-}
-
-TEST(UnitConversion, NamesAndCaptions)
-{
-    EXPECT_EQ(UnitTabCaption(6), "Spec. weight");
-    EXPECT_EQ(UnitName(1, 0), "m²");
-    EXPECT_EQ(UnitName(4, 0), "N/m²=Pa");
-    EXPECT_EQ(UnitName(6, 4), "lbf/ft³");
-    EXPECT_EQ(UnitName(-1, 9), "m");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The unit conversion window: first start, conversions and their triggers,
 // the saved state, the factor grids, showing and closing.
 
+#include <functional>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -32,12 +35,6 @@ QString Shown(const TGenUniConvesion& tool, int tab)
     return d.MantissaLabel->text() + " " + d.TimesTenLabel->text() + " " + d.ExponentLabel->text();
 }
 
-void SetQuietly(QLineEdit* edit, const QString& text)
-{
-    const QSignalBlocker block(edit);
-    edit->setText(text);
-}
-
 }  // namespace
 
 class TestUnitConversion : public QObject {
@@ -45,10 +42,9 @@ class TestUnitConversion : public QObject {
 private slots:
     void init() { std::filesystem::remove(Ini()); }  // every case starts without saved state
     void firstStart();
-    void conversions_data();
     void conversions();
-    void triggers_data();
     void triggers();
+    void selectorItems();
     void stateRoundTrip();
     void gridsOnEveryTab();
     void showCentredAndCloseKeepsState();
@@ -64,99 +60,95 @@ void TestUnitConversion::firstStart()
     QCOMPARE(tool->windowTitle(), QString("Unit Conversion   Coastal"));
     QCOMPARE(tool->size(), QSize(473, 308));
     QVERIFY(tool->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(!tool->isModal());
-    QVERIFY(tool->isHidden());
+    QVERIFY(!tool->isModal() && tool->isHidden());
     QVERIFY(tool->HelpBtn->isHidden());
-    QCOMPARE(tool->CloseBtn->geometry(), QRect(88, 9, 75, 25));
-    QCOMPARE(tool->CloseBtn->text(), QString("Close"));
-    const char* captions[] = {"Length", "Area", "Volume", "Force", "Stress", "Mass", "Spec. weight"};
+    QCOMPARE(tool->CloseBtn->geometry(), QRect(88, 9, 75, 25));  // where "Help" stood
+    QCOMPARE(tool->PageControl1->tabText(6), QString("Spec. weight"));
+    QCOMPARE(tool->HeadingLabel[6]->text(), QString("Spec. weight"));
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
-        QCOMPARE(tool->PageControl1->tabText(tab), QString(captions[tab]));
-        QCOMPARE(tool->HeadingLabel[tab]->text(), QString(captions[tab]));
         QCOMPARE(tool->InputEdit[tab]->text(), QString());
-        QCOMPARE(tool->FromCombo[tab]->currentIndex(), 0);
-        QCOMPARE(tool->ToCombo[tab]->currentIndex(), 0);
+        QCOMPARE(tool->FromCombo[tab]->currentIndex() + tool->ToCombo[tab]->currentIndex(), 0);
         QCOMPARE(tool->ResultEdit[tab]->text(), QString("0.000E+000"));
         QCOMPARE(Shown(*tool, tab), QString("0.000 x10 +0"));
     }
-    QCOMPARE(tool->PageControl1->currentIndex(), 0);
-
     const struct {
         int tab, col, row;
         const char* text;
     } cells[] = {
-        {0, 0, 0, ""},   {0, 3, 0, "mm"},   {0, 0, 4, "ft"},   {0, 4, 1, "  3.281"},
-        {1, 1, 4, " 0.09290"}, {4, 1, 0, "N/m²=Pa"}, {4, 2, 1, "1.000E-006"},
-        {6, 2, 4, "9.810E-009"}, {6, 6, 6, ""},
+        {0, 0, 0, ""},         {0, 3, 0, "mm"},       {0, 0, 4, "ft"},          {0, 4, 1, "  3.281"},
+        {1, 1, 4, " 0.09290"}, {4, 1, 0, "N/m²=Pa"}, {4, 2, 1, "1.000E-006"}, {6, 2, 4, "9.810E-009"},
     };
     for (const auto& c : cells)
         QCOMPARE(tool->MGStringGrid[c.tab]->Cell(c.col, c.row), QString(c.text));
 }
 
-void TestUnitConversion::conversions_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1 m to ft") << 0 << 0 << 3 << "1" << "  3.281";
-    QTest::newRow("1 ft to m") << 0 << 3 << 0 << "1" << " 0.30480";
-    QTest::newRow("1 m to mm") << 0 << 0 << 2 << "1" << "1000.00";
-    QTest::newRow("2 m to mm") << 0 << 0 << 2 << "2" << "2.000 x10 +3";
-    QTest::newRow("1 ft2 to m2") << 1 << 3 << 0 << "1" << " 0.09290";
-    QTest::newRow("1 m3 to cm3") << 2 << 0 << 1 << "1" << "1.000 x10 +6";
-    QTest::newRow("decimal comma") << 0 << 0 << 1 << "2,5" << " 250.00";
-    QTest::newRow("no number") << 3 << 1 << 0 << "abc" << "0.000 x10 +0";
-    QTest::newRow("negative") << 5 << 3 << 4 << "-2" << "-3.200 x10 +1";
-    QTest::newRow("kgf/m3 to N/mm3") << 6 << 3 << 1 << "1" << "9.810 x10 -9";
-}
-
+// Typing into a tab with its units set; the arithmetic itself is tested
+// without the window.
 void TestUnitConversion::conversions()
 {
-    QFETCH(int, tab);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(QString, input);
-    QFETCH(QString, shown);
+    const struct {
+        int tab, from, to;
+        const char* input;
+        const char* shown;
+    } cases[] = {
+        {0, 3, 0, "1", " 0.30480"},      {0, 0, 2, "2", "2.000 x10 +3"},   {0, 0, 1, "2,5", " 250.00"},
+        {3, 1, 0, "abc", "0.000 x10 +0"}, {5, 3, 4, "-2", "-3.200 x10 +1"}, {6, 3, 1, "1", "9.810 x10 -9"},
+    };
     auto tool = MakeTool(Ini());
-    tool->FromCombo[tab]->setCurrentIndex(from);
-    tool->ToCombo[tab]->setCurrentIndex(to);
-    QTest::keyClicks(tool->InputEdit[tab], input);
-    QCOMPARE(Shown(*tool, tab), shown);
+    for (const auto& c : cases) {
+        tool->FromCombo[c.tab]->setCurrentIndex(c.from);
+        tool->ToCombo[c.tab]->setCurrentIndex(c.to);
+        tool->InputEdit[c.tab]->clear();
+        QTest::keyClicks(tool->InputEdit[c.tab], c.input);
+        QCOMPARE(Shown(*tool, c.tab), QString(c.shown));
+    }
 }
 
-void TestUnitConversion::triggers_data()
-{
-    QTest::addColumn<int>("trigger");
-    QTest::newRow("click") << 0;
-    QTest::newRow("double-click") << 1;
-    QTest::newRow("key released") << 2;
-    QTest::newRow("leaving the field") << 3;
-    QTest::newRow("from unit") << 4;
-    QTest::newRow("to unit") << 5;
-}
-
+// Each way of touching the input or the units recalculates a text that was
+// put there without notice.
 void TestUnitConversion::triggers()
 {
-    QFETCH(int, trigger);
     auto tool = MakeTool(Ini());
     tool->show();
     QVERIFY(QTest::qWaitForWindowExposed(tool.get()));
     QLineEdit* edit = tool->InputEdit[0];
-    SetQuietly(edit, "3");
-    QCOMPARE(Shown(*tool, 0), QString("0.000 x10 +0"));  // not yet recalculated
     QFocusEvent focusOut(QEvent::FocusOut);
-    switch (trigger) {
-    case 0: QTest::mouseClick(edit, Qt::LeftButton); break;
-    case 1: QTest::mouseDClick(edit, Qt::LeftButton); break;
-    case 2: QTest::keyRelease(edit, Qt::Key_Shift); break;
-    case 3: QApplication::sendEvent(edit, &focusOut); break;
-    case 4: tool->FromCombo[0]->setCurrentIndex(1); break;
-    case 5: tool->ToCombo[0]->setCurrentIndex(1); break;
+    const std::pair<const char*, std::function<void()>> triggers[] = {
+        {"click", [&] { QTest::mouseClick(edit, Qt::LeftButton); }},
+        {"double-click", [&] { QTest::mouseDClick(edit, Qt::LeftButton); }},
+        {"key released", [&] { QTest::keyRelease(edit, Qt::Key_Shift); }},
+        {"leaving", [&] { QApplication::sendEvent(edit, &focusOut); }},
+        {"from unit", [&] { tool->FromCombo[0]->setCurrentIndex(1); }},  // 3 cm in m
+        {"to unit", [&] { tool->ToCombo[0]->setCurrentIndex(3); }},      // 3 cm in ft
+    };
+    const QString expected[] = {"  3.000", "  4.000", "  5.000", "  6.000", " 0.03000", " 0.09843"};
+    for (int i = 0; i < 6; ++i) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(QString::number(i < 4 ? i + 3 : 3));
+        triggers[i].second();
+        QVERIFY2(Shown(*tool, 0) == expected[i], triggers[i].first);
     }
-    const QString expected[] = {"  3.000", "  3.000", "  3.000", "  3.000", " 0.03000", " 300.00"};
-    QCOMPARE(Shown(*tool, 0), expected[trigger]);
+}
+
+// The highlighted item navy on silver, the others black on white.
+void TestUnitConversion::selectorItems()
+{
+    auto tool = MakeTool(Ini());
+    QImage image(40, 20, QImage::Format_RGB32);
+    for (const bool highlighted : {true, false}) {
+        QStyleOptionViewItem option;
+        option.rect = image.rect();
+        option.state = highlighted ? QStyle::State_Selected : QStyle::State_None;
+        QPainter painter(&image);
+        tool->FromCombo[0]->itemDelegate()->paint(&painter, option, tool->FromCombo[0]->model()->index(0, 0));
+        painter.end();
+        QCOMPARE(image.pixelColor(38, 1), highlighted ? QColor(192, 192, 192) : QColor(Qt::white));
+        const QRgb ink = highlighted ? qRgb(0, 0, 128) : qRgb(0, 0, 0);
+        bool inked = false;  // the unit's name, in the left half
+        for (int i = 0; i < 400 && !inked; ++i)
+            inked = image.pixel(i % 20, i / 20) == ink;
+        QVERIFY(inked);
+    }
 }
 
 void TestUnitConversion::stateRoundTrip()
@@ -205,15 +197,11 @@ void TestUnitConversion::gridsOnEveryTab()
         QCOMPARE(grid->height(), 157);
         QCOMPARE(grid->width(), tool->TabSheet[tab]->width() - 4);
         const FactorGridSizes s = FactorGridCellSizes(grid->ClientSize().width(), grid->ClientSize().height());
-        QCOMPARE(grid->ColWidth(0), s.firstColumn);
-        for (int c = 1; c <= 5; ++c)
-            QCOMPARE(grid->ColWidth(c), s.column);
-        for (int r = 0; r <= 5; ++r)
-            QCOMPARE(grid->RowHeight(r), s.row);
-        QCOMPARE(grid->ColWidth(6), 0);
-        QCOMPARE(grid->RowHeight(6), 0);
-        QCOMPARE(grid->Col(), 6);
-        QCOMPARE(grid->Row(), 6);
+        for (int i = 0; i < 7; ++i) {  // the last column and row hidden
+            QCOMPARE(grid->ColWidth(i), i == 0 ? s.firstColumn : i == 6 ? 0 : s.column);
+            QCOMPARE(grid->RowHeight(i), i == 6 ? 0 : s.row);
+        }
+        QCOMPARE(std::make_pair(grid->Col(), grid->Row()), std::make_pair(6, 6));  // no visible cell selected
         // Pictures to look at; they stay in the build folder.
         tool->grab().save(QString("UnitConversion-%1.png").arg(tab + 1));
     }
