@@ -229,6 +229,12 @@ void TestUnitConversion::showCentredAndCloseKeepsState()
     QVERIFY(tool->isVisible());
     QCOMPARE(tool->InputEdit[0]->text(), QString("7"));
     QCOMPARE(Shown(*tool, 0), QString("  7.000"));
+    tool.reset();
+
+    // Without a window made at start-up, the command makes one that lives with the main window.
+    ShowUnitConversion(&mainWindow);
+    auto* made = mainWindow.findChild<TGenUniConvesion*>();
+    QVERIFY(made && made->isWindow() && made->isVisible() && made->IsCreated());
 }
 
 }  // namespace orvane
