@@ -210,10 +210,10 @@ void TGenUniConvesion::BuildTab(int tab)
 void TGenUniConvesion::FormSetUp()
 {
     TFormCloseHelp::FormSetUp();
-    // 1. No recalculation until every tab is complete.
+    // No recalculation until every tab is complete.
     RecalcEnabled = false;
 
-    // 2. Caption, tabs and headings, field colours, factor tables.
+    // Caption, tabs and headings, field colours, factor tables.
     setWindowTitle("Unit Conversion   " + QString::fromStdString(FixedText(FixedTextId::ProductTag)));
     const QColor buttonFace = palette().color(QPalette::Button);
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
@@ -246,11 +246,11 @@ void TGenUniConvesion::FormSetUp()
     FillGrids();
     SizeGrids();
 
-    // 3. The result displays over the result fields.
+    // The result displays over the result fields, which are in place by now.
     for (int tab = 0; tab < kUnitTabCount; ++tab)
         Result[tab] = new ScientificDisplay(ResultEdit[tab]);
 
-    // 5. First tab; every tab at its first units with the value 1.
+    // First tab; every tab at its first units with the value 1.
     PageControl1->setCurrentIndex(0);
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
         FromCombo[tab]->setCurrentIndex(0);
@@ -261,14 +261,13 @@ void TGenUniConvesion::FormSetUp()
         MGStringGrid[tab]->setFont(ArialFont(9, false));
     }
 
-    // 6. Every tab computed once.
+    // Every tab computed once, so none shows a stale result.
     RecalcEnabled = true;
     RecalculateAll();
 
-    // 7. The state of the last run.
+    // The state of the last run; on a first start the inputs come out empty.
     ReadState();
 
-    // 8.
     SizeGrids();
     CloseBtn->setText("Close");
 }
