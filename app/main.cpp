@@ -1,12 +1,15 @@
 // Orvane, the desktop program. It reads nothing from the command line or the
 // environment: the settings files beside the program hold what persists.
 
+#include <memory>
+
 #include <QApplication>
 
 #include "app/MessageBoxSink.h"
 #include "core/AppState.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "tools/GenUniConvesionF.h"
 #include "ui/OrvaneMainF.h"
 
 int main(int argc, char* argv[])
@@ -24,7 +27,11 @@ int main(int argc, char* argv[])
     state.random.SeedFromClock();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
+    // Declared before the main window so that it is destroyed after it: its
+    // destructor writes the unit tool's state once the main window has saved.
+    std::unique_ptr<orvane::TGenUniConvesion> unitConversion;
     orvane::TOrvaneMain window(state);
+    unitConversion.reset(orvane::CreateForm<orvane::TGenUniConvesion>(&window));  // hidden until its command
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Refreshes the README's pictures of the main window (docs/main-window-*.png):
+# Refreshes the README's pictures of the main window (docs/main-window-*.png)
+# and of the unit conversion window (docs/unit-conversion.png):
 # builds what is missing, then opens each sample project in the main window
 # on a virtual 1280 x 800 display and saves what the window shows.
 # BUILD_DIR chooses the build folder (default build/).
