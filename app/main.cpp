@@ -7,6 +7,7 @@
 #include "core/AppState.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "tools/HelpSystem.h"
 #include "ui/OrvaneMainF.h"
 
 int main(int argc, char* argv[])
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     // The one project, its results and the generator of the time-series phases.
     orvane::AppState state;
     state.random.SeedFromClock();
+    // The help viewer is ready for the whole run and closes with it.
+    orvane::LoadHtmlHelp();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
     orvane::TOrvaneMain window(state);

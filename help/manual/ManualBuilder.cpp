@@ -248,21 +248,31 @@ int main(int argc, char* argv[])
             pdf.Prepare(document);
             document.setHtml(FitPictures(ReadText(folder + QLatin1Char('/') + chapter.file), folder));
         }
+        // Sections and page counts first, then the contents laid out with
+        // them to learn how many pages the contents take, then the numbers.
+        const double height = pdf.TextSize().height();
+        std::vector<std::vector<int>> sectionOffsets;
+        for (Chapter& chapter : chapters) {
+            std::vector<int> offsets;
+            for (QTextBlock b = chapter.document->begin(); b.isValid(); b = b.next()) {
+                if (b.blockFormat().headingLevel() != 2)
+                    continue;
+                const QRectF box = chapter.document->documentLayout()->blockBoundingRect(b);
+                chapter.sections.push_back({b.text().simplified(), 0});
+                offsets.push_back(static_cast<int>(box.top() / height));
+            }
+            sectionOffsets.push_back(std::move(offsets));
+        }
         QTextDocument contents;
         contents.setDefaultStyleSheet(css);
         pdf.Prepare(contents);
         contents.setHtml(ContentsHtml(chapters));
         int page = 1 + contents.pageCount() + 1;  // title page, contents pages, first chapter
-        for (Chapter& chapter : chapters) {
-            chapter.firstPage = page;
-            const double height = pdf.TextSize().height();
-            for (QTextBlock b = chapter.document->begin(); b.isValid(); b = b.next()) {
-                if (b.blockFormat().headingLevel() != 2)
-                    continue;
-                const QRectF box = chapter.document->documentLayout()->blockBoundingRect(b);
-                chapter.sections.push_back({b.text().simplified(), page + static_cast<int>(box.top() / height)});
-            }
-            page += chapter.document->pageCount();
+        for (std::size_t c = 0; c < chapters.size(); ++c) {
+            chapters[c].firstPage = page;
+            for (std::size_t s = 0; s < chapters[c].sections.size(); ++s)
+                chapters[c].sections[s].page = page + sectionOffsets[c][s];
+            page += chapters[c].document->pageCount();
         }
         contents.setHtml(ContentsHtml(chapters));
 

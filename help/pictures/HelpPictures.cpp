@@ -2,7 +2,10 @@
 // window on the sample Bay.WDT and its parts, and the drawing of the wind
 // direction convention. Run by scripts/screenshot.sh under a virtual display:
 //
-//   orvane-help-pictures IMAGES_FOLDER BAY.WDT
+//   orvane-help-pictures IMAGES_FOLDER BAY.WDT [HELP.CHM VIEWER_FOLDER]
+//
+// With a compiled help file it also saves the help window on two topics
+// (help-WindData.png, help-DirectionalEffects.png) into VIEWER_FOLDER.
 //
 // The project is opened and saved like in the program, so pass a copy.
 
@@ -21,6 +24,8 @@
 #include "core/Messages.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "tools/HelpSystem.h"
+#include "tools/HtmlHelpViewerF.h"
 #include "ui/OrvaneMainF.h"
 
 namespace {
@@ -107,8 +112,8 @@ QImage WindDirectionDrawing()
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: orvane-help-pictures IMAGES_FOLDER BAY.WDT\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: orvane-help-pictures IMAGES_FOLDER BAY.WDT [HELP.CHM VIEWER_FOLDER]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -137,5 +142,19 @@ int main(int argc, char* argv[])
     ok = SaveWidget(&window, "Panel2", out + QStringLiteral("middle-column.png")) && ok;
     ok = SaveWidget(&window, "Panel4", out + QStringLiteral("methods-results.png")) && ok;
     window.close();
+
+    if (argc == 5) {
+        orvane::InitHelpMode(nullptr, nullptr, orvane::kHtmlHelp);
+        orvane::SetHtmlHelpFile(argv[3]);
+        const QString folder = QString::fromLocal8Bit(argv[4]) + QLatin1Char('/');
+        for (const char* topic : {"WindData", "DirectionalEffects"}) {
+            orvane::ShowHelpTopic(topic);
+            orvane::THtmlHelpViewer* viewer = orvane::THtmlHelpViewer::Instance();
+            viewer->resize(1000, 720);
+            QTest::qWait(200);
+            ok = Save(viewer->grab().toImage(), folder + QStringLiteral("help-%1.png").arg(topic)) && ok;
+        }
+        orvane::THtmlHelpViewer::CloseAll();
+    }
     return ok ? 0 : 1;
 }
