@@ -3,7 +3,8 @@
 // every page never fails and never reads outside what it was given. The same
 // bytes also go straight to the list parser and the link resolver.
 //
-// Seeds: corpus-help/ (a small help file made by chmcmd, a contents list).
+// Seeds: seeds-help/ (a small help file made by chmcmd, a contents list, links).
+// Run: help_file_fuzz -max_total_time=300 corpus-help tests/fuzz/seeds-help
 
 #include <cstddef>
 #include <cstdint>
