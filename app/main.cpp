@@ -10,6 +10,7 @@
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
 #include "tools/GenUniConvesionF.h"
+#include "tools/HelpSystem.h"
 #include "ui/OrvaneMainF.h"
 
 int main(int argc, char* argv[])
@@ -25,6 +26,8 @@ int main(int argc, char* argv[])
     // The one project, its results and the generator of the time-series phases.
     orvane::AppState state;
     state.random.SeedFromClock();
+    // The help viewer is ready for the whole run and closes with it.
+    orvane::LoadHtmlHelp();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
     // Declared before the main window so that it is destroyed after it: its

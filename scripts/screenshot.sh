@@ -20,3 +20,8 @@ cp Projects/Bay.WDT Projects/Harbour.WDT "$work/"
 mkdir -p docs
 xvfb-run -a -s "-screen 0 1280x800x24" \
   "$build_dir/app/orvane-screenshot" "$PWD/docs" "$work/Bay.WDT" "$work/Harbour.WDT"
+
+# The pictures of the help topics and the manual (help/src/images).
+cmake --build "$build_dir" --target orvane-help-pictures -j"$(nproc)"
+xvfb-run -a -s "-screen 0 1280x800x24" \
+  "$build_dir/help/orvane-help-pictures" "$PWD/help/src/images" "$work/Bay.WDT"
