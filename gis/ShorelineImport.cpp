@@ -172,6 +172,7 @@ bool TransformAll(PolygonList& polygons, OGRCoordinateTransformation& ct)
 struct Island {
     Ring ring;
     double area;
+    std::size_t order;  // position in the source: holes first, then polygons
 };
 
 }  // namespace
@@ -273,8 +274,8 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         if (point)
             point = XY{px, py};
         sh.coordUnits = 2;
-        sh.notes.push_back("coordinates: longitude/latitude (" + SrsLabel(*srs) + ") transformed to " + SrsLabel(utm) +
-                           ", m");
+        sh.notes.push_back("coordinates: longitude/latitude in " + SrsLabel(*srs) + ", transformed to " +
+                           SrsLabel(utm) + ", m");
     } else if (srs && (srs->IsProjected() || srs->IsLocal())) {
         const char* unitName = nullptr;
         const double metresPerUnit = srs->GetLinearUnits(&unitName);
@@ -349,7 +350,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         if (island.empty())
             ++degenerate;
         else
-            islands.push_back({island, std::fabs(SignedArea(island))});
+            islands.push_back({island, std::fabs(SignedArea(island)), islands.size()});
     };
     for (int h = 0; h < shore.getNumInteriorRings(); ++h)
         addIsland(*shore.getInteriorRing(h));
@@ -386,6 +387,9 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
                               " left out (the project holds the four largest); their areas: " + areas);
         islands.resize(kMaxIslands);
     }
+    // The kept islands in the source's order, so an export imported again
+    // numbers them as before.
+    std::sort(islands.begin(), islands.end(), [](const Island& a, const Island& b) { return a.order < b.order; });
 
     std::vector<Ring> rings{outerRing};
     for (const Island& island : islands)

@@ -7,10 +7,10 @@
 // kept; longitude/latitude is transformed to the WGS 84 UTM zone of the
 // data's centroid, in metres. The outer boundary is the polygon that
 // contains the point, else the largest; its holes and the polygons inside it
-// are the islands, the four largest kept. Rings over 999 nodes are
-// simplified to fit. What was done goes into notes, what was left out or
-// changed into warnings: plain text (UTF-8) for the command-line tool and
-// the window alike.
+// are the islands, the four largest kept (in the source's order). Rings
+// over 999 nodes are simplified to fit. What was done goes into notes, what
+// was left out or changed into warnings: plain text (UTF-8) for the
+// command-line tool and the window alike.
 
 #include <optional>
 #include <string>
