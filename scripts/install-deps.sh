@@ -14,6 +14,8 @@ packages=(
   xvfb xauth fonts-liberation poppler-utils
   # a German locale, to prove numbers never follow the regional settings
   locales
+  # GIS import and export (GDAL with PROJ and GEOS); ogrinfo checks exported files
+  libgdal-dev gdal-bin
 )
 
 missing=()
