@@ -354,7 +354,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     }
     std::sort(produced.begin(), produced.end());
     for (const fs::path& file : produced) {
-        const fs::path destination = folder / file.filename();
+        const fs::path destination = target.parent_path() / file.filename();
         fs::rename(file, destination, ec);
         if (ec) {
             result.error = "cannot write GIS file [" + destination.string() + "]: " + ec.message();
