@@ -14,6 +14,10 @@
 
 namespace orvane {
 
+GisCommands::GisCommands(QWidget* parent) : parent_(parent) {}
+
+#ifdef ORVANE_UI_GIS
+
 namespace {
 
 // One bullet per line: each note may wrap in the box.
@@ -43,10 +47,6 @@ void Report(QWidget* parent, const QString& title, const QString& text, const QS
 }
 
 }  // namespace
-
-GisCommands::GisCommands(QWidget* parent) : parent_(parent) {}
-
-#ifdef ORVANE_UI_GIS
 
 bool GisCommands::Available() { return true; }
 
