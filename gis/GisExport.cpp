@@ -79,18 +79,18 @@ std::unique_ptr<OGRLinearRing> ToLinearRing(const Ring& ring)
     return linear;
 }
 
-bool WriteLayer(GDALDataset& dataset, const OutLayer& spec, const OGRSpatialReference* srs)
+bool WriteLayer(GDALDataset& dataset, const OutLayer& content, const OGRSpatialReference* srs)
 {
     // Texts are UTF-8; a Shapefile says so in its .cpg file.
     const char* options[] = {"ENCODING=UTF-8", nullptr};
     const bool shapefile = std::string(dataset.GetDriverName()) == "ESRI Shapefile";
-    OGRLayer* layer = dataset.CreateLayer(spec.name.c_str(), const_cast<OGRSpatialReference*>(srs), spec.type,
+    OGRLayer* layer = dataset.CreateLayer(content.name.c_str(), const_cast<OGRSpatialReference*>(srs), content.type,
                                           shapefile ? const_cast<char**>(options) : nullptr);
     if (layer == nullptr)
         return false;
     // Fields in order of first use, so a layer of several kinds has them all.
     std::vector<std::string> created;
-    for (const OutFeature& feature : spec.features) {
+    for (const OutFeature& feature : content.features) {
         for (const auto& [name, value] : feature.values) {
             if (std::find(created.begin(), created.end(), name) != created.end())
                 continue;
@@ -100,7 +100,7 @@ bool WriteLayer(GDALDataset& dataset, const OutLayer& spec, const OGRSpatialRefe
             created.push_back(name);
         }
     }
-    for (const OutFeature& feature : spec.features) {
+    for (const OutFeature& feature : content.features) {
         const OGRFeatureUniquePtr out(OGRFeature::CreateFeature(layer->GetLayerDefn()));
         // Fields in creation order: a Shapefile may have cut their names.
         for (const auto& [name, value] : feature.values) {
