@@ -1,6 +1,7 @@
 // TOrvaneMain: the menus and the commands that are neither file commands
-// nor commits of the controls: compute, refresh, printer set-up, the help
-// menu's documents and web pages, About.
+// nor commits of the controls: compute, refresh, printer set-up, the unit
+// conversion tool, GIS import and export, the help menu's documents and web
+// pages, About.
 //
 // Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
 // one AddCommand line at its place in BuildMenus, the handler below (or in a
@@ -18,12 +19,16 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/GenUniConvesionF.h"
+#include "tools/HelpCommands.h"
+#include "tools/HtmlHelpViewerF.h"
 #include "tools/Manual.h"
 #include "tools/PrinterCheck.h"
 #include "tools/ProductAddresses.h"
 #include "tools/ShellOpen.h"
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/GisCommands.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
 
@@ -58,12 +63,19 @@ void TOrvaneMain::BuildMenus()
                &TOrvaneMain::InputCoord01Click);
     AddCommand(File1, OutputCoordinates, "OutputCoordinates", "Output (save) X,Y coordinates to Text file",
                &TOrvaneMain::OutputCoordinatesClick);
+    AddCommand(File1, ImportShoreline1, "ImportShoreline1", "Import shoreline...", &TOrvaneMain::ImportShoreline1Click);
+    AddCommand(File1, ExportGis1, "ExportGis1", "Export to GIS...", &TOrvaneMain::ExportGis1Click);
+    ImportShoreline1->setVisible(GisCommands::Available());
+    ExportGis1->setVisible(GisCommands::Available());
     File1->addSeparator();
     AddCommand(File1, Printer1, "Printer1", "Printer", &TOrvaneMain::Printer1Click);
     File1->addSeparator();
     AddCommand(File1, Exit1, "Exit1", "Exit", &TOrvaneMain::Exit1Click);
     File1->addSeparator();
     AddCommand(File1, LastFile, "LastFile", "1 :", &TOrvaneMain::LastFileClick);
+
+    Tools1 = AddMenu(nullptr, "Tools1", "Tools");
+    AddCommand(Tools1, UnitConversion, "UnitConversion", "Unit Conversion", &TOrvaneMain::UnitConversionClick);
 
     Actions1 = AddMenu(nullptr, "Actions1", "Actions");
     AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
@@ -144,7 +156,31 @@ void TOrvaneMain::inPDFformatACROBAT1Click() { OpenWithShell(FindManual(".pdf"))
 
 void TOrvaneMain::inDOCformatWORD1Click() { OpenWithShell(FindManual(".doc")); }
 
-void TOrvaneMain::FAQMenuClick() { OpenWithShell(ToUtf8(FaqFile)); }
+// The FAQ is a compiled HTML help file, which the desktop has no handler for
+// here: it opens in the program's own help window.
+void TOrvaneMain::FAQMenuClick() { THtmlHelpViewer::Instance()->ShowAddress(FaqFile + QStringLiteral("::")); }
+
+void TOrvaneMain::UnitConversionClick() { ShowUnitConversion(this); }
+
+void TOrvaneMain::ImportShoreline1Click()
+{
+    ReadProject();
+    if (!Gis->ImportShoreline(state_.project, ProjectsDir))
+        return;
+    ShowProject();
+    ComputeBtnClick();  // recomputes only with a file open
+}
+
+void TOrvaneMain::ExportGis1Click()
+{
+    ReadProject();
+    ShowProject();
+    Gis->ExportGis(state_.project, ProjectsDir);
+}
+
+void TOrvaneMain::setWinHelpMenuClick() { HelpCommands->setWinHelpMenuClick(); }
+
+void TOrvaneMain::setHTMLHelpmenuClick() { HelpCommands->setHTMLHelpmenuClick(); }
 
 void TOrvaneMain::Kavro1Click()
 {

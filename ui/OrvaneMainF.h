@@ -26,6 +26,8 @@
 // OrvaneMainCommands.cpp or in a file of its own for a larger feature
 // (OrvaneMainReports.cpp, say; every .cpp of ui/ is built).
 
+#include <memory>
+
 #include <QMainWindow>
 #include <QSize>
 #include <QSizeF>
@@ -57,6 +59,8 @@ class TComputationPascal;
 class TDirectionalWtype;
 class TGFrame;
 class TMethodFrame;
+class GisCommands;
+class THelpCommands;
 class TRegionPicture;
 class TSpecificWtype;
 class TSpectrumType;
@@ -146,6 +150,13 @@ public:
     void FAQMenuClick();
     void Kavro1Click();
     void UptadeProgramMenuClick();
+    void UnitConversionClick();
+    void ImportShoreline1Click();
+    void ExportGis1Click();
+    // The "Help mode" items: ask, and on Yes close the window (the new mode
+    // takes effect at the next start).
+    void setWinHelpMenuClick();
+    void setHTMLHelpmenuClick();
 
     void SpinButton1UpClick();
     void SpinButton1DownClick();
@@ -237,6 +248,7 @@ public:
     QLabel* StatusPanel0;  // product text and short version
 
     QMenu* File1;
+    QMenu* Tools1;
     QMenu* Actions1;
     QMenu* Help1;
     QMenu* ProgramUsersManual1;
@@ -258,6 +270,13 @@ public:
     QAction* About1;
     QAction* ContuctUsMenu;
     QAction* UptadeProgramMenu;
+    QAction* UnitConversion;
+    QAction* ImportShoreline1;  // "Import shoreline..." (GIS files)
+    QAction* ExportGis1;        // "Export to GIS..."
+    // The help items, the "?" buttons and the help start-up.
+    THelpCommands* HelpCommands = nullptr;
+    // Shoreline import and GIS export (hidden in a build without GIS).
+    std::unique_ptr<GisCommands> Gis;
 
     // true when the window was laid out for a screen narrower than 900 pixels.
     bool NarrowScreen() const { return narrow_; }

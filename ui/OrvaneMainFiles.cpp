@@ -14,6 +14,7 @@
 #include "core/Messages.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
+#include "tools/HelpSystem.h"
 #include "tools/IniSettings.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"
@@ -35,6 +36,9 @@ void TOrvaneMain::FormDestroy()
 {
     destroyed_ = true;
     const std::string ini = ToUtf8(IniFileName);
+    // The help system holds the mode in effect, or the one a confirmed
+    // change asked for at the next start.
+    HelpMode = orvane::HelpMode();
     WriteIniInteger(ini, "HELP", "ACTIVE", HelpMode);
     if (FileOpen) {
         WriteIniString(ini, "PRJ", "DIR", ToUtf8(ProjectsDir));
