@@ -1,0 +1,117 @@
+#include "core/WaveRose.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+
+#include "core/ComputeWaves.h"
+#include "core/Directional.h"
+#include "core/EngineMath.h"
+#include "core/Fetch.h"
+#include "core/FetchScanner.h"
+#include "core/Format.h"
+#include "core/Region.h"
+
+namespace orvane {
+
+namespace {
+
+// Fetches by the exact float32 angle of the ray. Rays are keyed by their bits
+// rather than by the direction they point: a ray at -89 degrees and one at
+// 271 degrees round to different floats and may differ in their last bit, and
+// each must equal the fetch ComputeWaves measures for its own sector.
+class RayCache {
+public:
+    explicit RayCache(const ProjectRecord& rec) : rec_(rec), scanner_(rec) {}
+
+    float Fetch(float thetaRad)
+    {
+        std::uint32_t key;
+        std::memcpy(&key, &thetaRad, sizeof key);
+        const auto [it, inserted] = fetches_.try_emplace(key, 0.0f);
+        if (inserted)
+            it->second = scanner_.Fetch(rec_.PointX, rec_.PointY, thetaRad);
+        return it->second;
+    }
+    int Size() const { return static_cast<int>(fetches_.size()); }
+
+private:
+    const ProjectRecord& rec_;
+    FetchScanner scanner_;
+    std::unordered_map<std::uint32_t, float> fetches_;
+};
+
+std::string CsvNumber(double v, const char* format)
+{
+    return std::isfinite(v) ? Format(format, v) : std::string();
+}
+
+}  // namespace
+
+bool ValidRoseStep(int stepDeg) { return stepDeg >= 1 && stepDeg <= 90 && 360 % stepDeg == 0; }
+
+WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg)
+{
+    WaveRoseResult rose;
+    if (!ValidRoseStep(stepDeg))
+        return rose;
+    rose.stepDeg = stepDeg;
+    rose.rows.reserve(static_cast<std::size_t>(360 / stepDeg));
+
+    RayCache rays(rec);
+    ProjectRecord wind = rec;  // the project with only the wind direction changed
+    WaveResults results{};
+    for (int d = 0; d < 360; d += stepDeg) {
+        wind.WindDirection = static_cast<float>(d);
+        Sector sector = MakeSectorDirections(wind);
+        for (int i = 0; i < sector.count; ++i) {
+            SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
+            dir.fetch = rays.Fetch(dir.rad);
+            dir.fetchFt = LengthToFeet(wind, dir.fetch);
+        }
+        ComputeSectorWaves(wind, sector, results);
+
+        RoseRow row;
+        row.windDirectionDeg = d;
+        row.bearingDeg = CompassBearing(d);
+        // The angle WindDirectionFetch measures along.
+        row.centralFetch = rays.Fetch(F32(static_cast<double>(wind.WindDirection) * kDegToRad));
+        row.effectiveFetch = EffectiveFetch(sector);
+        row.heightM = results.HeightM;
+        row.heightFt = results.HeightFt;
+        row.period = results.Period;
+        rose.rows.push_back(row);
+    }
+    rose.raysMeasured = rays.Size();
+    return rose;
+}
+
+bool SameRoseInputs(const ProjectRecord& a, const ProjectRecord& b)
+{
+    auto inputs = [](ProjectRecord rec) {
+        std::memset(rec.Title, 0, sizeof rec.Title);
+        std::memset(rec.Padding, 0, sizeof rec.Padding);
+        rec.RegionScaleIndex = rec.RegionGridIndex = rec.RegionSnapIndex = 0;
+        rec.RegionWindowWidth = rec.RegionWindowHeight = 0;
+        rec.PlotMaxX = rec.PlotMaxY = rec.PlotMinX = rec.PlotMinY = rec.PlotSpanX = rec.PlotSpanY = 0.0f;
+        rec.WindDirection = 0.0f;
+        return rec;
+    };
+    const ProjectRecord x = inputs(a), y = inputs(b);
+    return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+std::string WaveRoseCsv(const WaveRoseResult& rose)
+{
+    std::string out = "wind_direction_deg,bearing_deg,central_fetch,effective_fetch,hs_m,hs_ft,ts_s\n";
+    for (const RoseRow& row : rose.rows) {
+        out += Format("%d,", row.windDirectionDeg) + CsvNumber(row.bearingDeg, "%.6g") + "," +
+               CsvNumber(row.centralFetch, "%.6g") + "," + CsvNumber(row.effectiveFetch, "%.6g") + "," +
+               CsvNumber(row.heightM, "%.6g") + "," + CsvNumber(row.heightFt, "%.6g") + "," +
+               CsvNumber(row.period, "%.6g") + "\n";
+    }
+    return out;
+}
+
+}  // namespace orvane
