@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/ComputeWaves.h"
+#include "core/CoreShare.h"
 #include "core/Directional.h"
 #include "core/EngineMath.h"
 #include "core/Fetch.h"
@@ -73,6 +74,17 @@ ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
     out.period = results.Period;
     out.pointInWater = PointInWater(rec);
     return out;
+}
+
+std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases)
+{
+    const ScenarioRunner runner(rec);
+    std::vector<ScenarioResult> results(cases.size());
+    ShareAmongCores(cases.size(), 64, [&](std::size_t first, std::size_t stride) {
+        for (std::size_t k = first; k < cases.size(); k += stride)
+            results[k] = runner.Run(cases[k]);
+    });
+    return results;
 }
 
 }  // namespace orvane

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/FetchScanner.h"
 #include "core/ProjectRecord.h"
@@ -50,5 +51,9 @@ private:
     ProjectRecord rec_;
     FetchScanner scanner_;
 };
+
+// Every case on rec, results in the order of the cases; the cases are shared
+// among the processor's cores.
+std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases);
 
 }  // namespace orvane

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <cstring>
 #include <unordered_map>
+#include <vector>
 
 #include "core/ComputeWaves.h"
+#include "core/CoreShare.h"
 #include "core/Directional.h"
 #include "core/EngineMath.h"
 #include "core/Fetch.h"
@@ -42,10 +44,8 @@ private:
     std::unordered_map<std::uint32_t, float> fetches_;
 };
 
-std::string CsvNumber(double v, const char* format)
-{
-    return std::isfinite(v) ? Format(format, v) : std::string();
-}
+// Six significant digits; an empty cell for a value that is no number.
+std::string CsvNumber(double v) { return std::isfinite(v) ? Format("%.6g", v) : std::string(); }
 
 }  // namespace
 
@@ -57,33 +57,47 @@ WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg)
     if (!ValidRoseStep(stepDeg))
         return rose;
     rose.stepDeg = stepDeg;
-    rose.rows.reserve(static_cast<std::size_t>(360 / stepDeg));
+    const std::size_t count = static_cast<std::size_t>(360 / stepDeg);
+    rose.rows.resize(count);
 
+    // First every sector with its fetches, each distinct ray scanned once.
+    std::vector<Sector> sectors(count);
     RayCache rays(rec);
     ProjectRecord wind = rec;  // the project with only the wind direction changed
-    WaveResults results{};
-    for (int d = 0; d < 360; d += stepDeg) {
+    for (std::size_t k = 0; k < count; ++k) {
+        const int d = static_cast<int>(k) * stepDeg;
         wind.WindDirection = static_cast<float>(d);
-        Sector sector = MakeSectorDirections(wind);
+        Sector& sector = sectors[k];
+        sector = MakeSectorDirections(wind);
         for (int i = 0; i < sector.count; ++i) {
             SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
             dir.fetch = rays.Fetch(dir.rad);
             dir.fetchFt = LengthToFeet(wind, dir.fetch);
         }
-        ComputeSectorWaves(wind, sector, results);
-
-        RoseRow row;
+        RoseRow& row = rose.rows[k];
         row.windDirectionDeg = d;
         row.bearingDeg = CompassBearing(d);
         // The angle WindDirectionFetch measures along.
         row.centralFetch = rays.Fetch(F32(static_cast<double>(wind.WindDirection) * kDegToRad));
         row.effectiveFetch = EffectiveFetch(sector);
-        row.heightM = results.HeightM;
-        row.heightFt = results.HeightFt;
-        row.period = results.Period;
-        rose.rows.push_back(row);
     }
     rose.raysMeasured = rays.Size();
+
+    // Then the waves of each wind direction: independent of one another (the
+    // engine keeps no state), so they are shared among the processor cores.
+    // Nearly all of a rose's time goes here, in Seymour's direction spectra.
+    auto waves = [&](std::size_t first, std::size_t stride) {
+        ProjectRecord turned = rec;
+        WaveResults results{};
+        for (std::size_t k = first; k < count; k += stride) {
+            turned.WindDirection = static_cast<float>(rose.rows[k].windDirectionDeg);
+            ComputeSectorWaves(turned, sectors[k], results);
+            rose.rows[k].heightM = results.HeightM;
+            rose.rows[k].heightFt = results.HeightFt;
+            rose.rows[k].period = results.Period;
+        }
+    };
+    ShareAmongCores(count, 24, waves);
     return rose;
 }
 
@@ -106,10 +120,9 @@ std::string WaveRoseCsv(const WaveRoseResult& rose)
 {
     std::string out = "wind_direction_deg,bearing_deg,central_fetch,effective_fetch,hs_m,hs_ft,ts_s\n";
     for (const RoseRow& row : rose.rows) {
-        out += Format("%d,", row.windDirectionDeg) + CsvNumber(row.bearingDeg, "%.6g") + "," +
-               CsvNumber(row.centralFetch, "%.6g") + "," + CsvNumber(row.effectiveFetch, "%.6g") + "," +
-               CsvNumber(row.heightM, "%.6g") + "," + CsvNumber(row.heightFt, "%.6g") + "," +
-               CsvNumber(row.period, "%.6g") + "\n";
+        out += Format("%d,", row.windDirectionDeg) + CsvNumber(row.bearingDeg) + "," + CsvNumber(row.centralFetch) +
+               "," + CsvNumber(row.effectiveFetch) + "," + CsvNumber(row.heightM) + "," + CsvNumber(row.heightFt) +
+               "," + CsvNumber(row.period) + "\n";
     }
     return out;
 }

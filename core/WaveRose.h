@@ -6,7 +6,8 @@
 // WindDirection = d (heights and period bit for bit; no surface record, so
 // no random number is drawn), plus the fetch along d and the effective fetch
 // of d's sector. Rays are measured once per distinct sector direction: wind
-// directions whose sectors overlap share them.
+// directions whose sectors overlap share them. The waves of the wind
+// directions are computed side by side on the processor's cores.
 
 #include <string>
 #include <vector>
