@@ -217,7 +217,7 @@ ScenarioCsv ParseScenarioCsv(std::string_view text)
 
 std::string CsvField(std::string_view cell, char separator)
 {
-    const bool plain = cell.find_first_of(std::string{separator, '"', '\n', '\r'}) == std::string_view::npos &&
+    const bool plain = cell.find_first_of(std::string{separator, ',', ';', '"', '\n', '\r'}) == std::string_view::npos &&
                        (cell.empty() || (!IsBlank(cell.front()) && !IsBlank(cell.back())));
     if (plain)
         return std::string(cell);

@@ -34,8 +34,9 @@ struct ScenarioCsv {
 
 ScenarioCsv ParseScenarioCsv(std::string_view text);
 
-// A field for a CSV line: quoted when it holds the separator, a quote, a line
-// break or leading or trailing blanks.
+// A field for a CSV line: quoted when it holds a comma or semicolon (either
+// separator, so that a file written back keeps its separator), a quote, a
+// line break or leading or trailing blanks.
 std::string CsvField(std::string_view cell, char separator);
 
 }  // namespace orvane

@@ -21,7 +21,7 @@ string(CONCAT expected
   "60;a;45;25;${n};${n};${n};${n};${n};yes;\n"
   "3;b;90;;${n};${n};${n};${n};${n};yes;speed 3 -> 5\n"
   "fast;c;90;10;;;;;;;speed 'fast' is not a number\n"
-  "40;\"d;e\";180;2,5;${n};${n};${n};${n};${n};yes;depth 2.5 -> 5\n$")
+  "40;\"d;e\";180;\"2,5\";${n};${n};${n};${n};${n};yes;depth 2.5 -> 5\n$")
 if(NOT out MATCHES "${expected}")
   message(FATAL_ERROR "output:\n${out}")
 endif()

