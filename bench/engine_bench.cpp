@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-#include "bench/WorstCase.h"
+#include "WorstCase.h"
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
 #include "core/EngineMath.h"

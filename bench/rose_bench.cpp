@@ -12,7 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/WorstCase.h"
+#include "WorstCase.h"
 #include "core/Directional.h"
 #include "core/EngineMath.h"
 #include "core/FetchScanner.h"
