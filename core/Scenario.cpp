@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/CommitRules.h"
 #include "core/ComputeWaves.h"
 #include "core/CoreShare.h"
 #include "core/Directional.h"
@@ -26,19 +27,6 @@ void NoteChange(std::string& note, const char* name, float before, float after)
 
 }  // namespace
 
-void ClampScenarioInputs(ProjectRecord& rec)
-{
-    if (rec.SectorAngle > 180.0f)
-        rec.SectorAngle = 180.0f;
-    if (!(rec.SectorAngle >= 4.0f))
-        rec.SectorAngle = 4.0f;
-    if (!(rec.WindVelocity >= 5.0f))
-        rec.WindVelocity = 5.0f;
-    if (!(rec.Depth >= 5.0f))
-        rec.Depth = 5.0f;
-    ClampMethodCodes(rec);
-}
-
 ScenarioRunner::ScenarioRunner(const ProjectRecord& rec) : rec_(rec), scanner_(rec) {}
 
 ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
@@ -51,7 +39,8 @@ ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
     rec.PointX = scenario.pointX.value_or(rec.PointX);
     rec.PointY = scenario.pointY.value_or(rec.PointY);
     const ProjectRecord asGiven = rec;
-    ClampScenarioInputs(rec);
+    ClampInputs(rec);
+    ClampMethodCodes(rec);
 
     ScenarioResult out;
     NoteChange(out.note, "sector", asGiven.SectorAngle, rec.SectorAngle);

@@ -1,8 +1,9 @@
 #pragma once
 // Scenario runs: many wind cases through one site. Each case replaces the
 // wind direction and speed, and optionally the sector, depth and point, of
-// the project; the main window's commit limits then apply, and the waves are
-// those ComputeWaves gives for the changed project (no surface record).
+// the project; the main window's commit rules then apply (ClampInputs and
+// ClampMethodCodes), and the waves are those ComputeWaves gives for the
+// changed project (no surface record).
 
 #include <optional>
 #include <string>
@@ -31,13 +32,6 @@ struct ScenarioResult {
     bool pointInWater = false;
     std::string note;  // each value the limits changed ("sector 200 -> 180"), "; "-separated; empty when none
 };
-
-// The limits a commit of the main window puts on the typed values: sector
-// 4 to 180 degrees, velocity and depth at least 5; a value that is no number
-// goes to the lower limit (sector 4, velocity and depth 5). Method codes above
-// the last item become the last item (ClampMethodCodes).
-// TODO: replace by the main window's ClampInputs once it lives in core.
-void ClampScenarioInputs(ProjectRecord& rec);
 
 // Runs cases on one project. The region's segments are prepared once, so a
 // case costs only its sector's rays and its method.
