@@ -85,7 +85,8 @@ int WritePlot(const std::string& path, const WaveRoseResult& rose, const Project
 
 int RunRose(const Args& args)
 {
-    std::string file, plot, stepText;
+    Args files;
+    std::string plot, stepText;
     bool json = false, csv = false, stepGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json") {
@@ -101,14 +102,10 @@ int RunRose(const Args& args)
                 return UsageError("rose", "--plot needs a PNG file name");
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             return UsageError("rose", "unknown option " + args[i]);
-        } else if (file.empty()) {
-            file = args[i];
         } else {
-            return UsageError("rose", "rose takes one project file");
+            files.push_back(args[i]);
         }
     }
-    if (file.empty())
-        return UsageError("rose", "rose needs a project file");
     if (json && csv)
         return UsageError("rose", "choose one of --json and --csv");
     std::int32_t step = kDefaultStep;
@@ -123,18 +120,16 @@ int RunRose(const Args& args)
 #endif
 
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(file, rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("rose", files, 1, rec); code != kExitOk)
+        return code;
     // As compute: the method groups take a code above the last item as the last item.
     ClampMethodCodes(rec);
     const WaveRoseResult rose = WaveRose(rec, step);
 
 #ifdef ORVANE_CLI_PICTURES
     if (!plot.empty()) {
-        exitCode = WritePlot(plot, rose, rec);
-        if (exitCode != kExitOk)
-            return exitCode;
+        if (const int code = WritePlot(plot, rose, rec); code != kExitOk)
+            return code;
     }
 #endif
     const std::string out = json ? RoseJson(rose) : csv ? WaveRoseCsv(rose) : RoseText(rose, rec);

@@ -64,7 +64,7 @@ std::string JsonCase(int row, const ScenarioResult* r, const std::string& note)
 
 int RunScenarios(const Args& args)
 {
-    std::vector<std::string> files;
+    Args files;
     bool asJson = false;
     for (const std::string& arg : args) {
         if (arg == "--json")
@@ -74,18 +74,14 @@ int RunScenarios(const Args& args)
         else
             files.push_back(arg);
     }
-    if (files.size() != 2)
-        return UsageError("scenarios", "scenarios needs a project file and a cases file");
+    ProjectRecord rec{};
+    if (const int code = CheckArgsAndLoad("scenarios", files, 2, rec); code != kExitOk)
+        return code;
     const std::string& casesPath = files[1];
     if (!FileExists(casesPath)) {
         std::fprintf(stderr, "orvane-cli: no such cases file: %s\n", casesPath.c_str());
         return kExitUsage;
     }
-
-    ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(files[0], rec, exitCode))
-        return exitCode;
     std::string text;
     if (!ReadWholeFile(casesPath, text)) {
         std::fprintf(stderr, "orvane-cli: cannot read cases file: %s\n", casesPath.c_str());
