@@ -140,6 +140,8 @@ int TWaveRose::Step() const
 
 void TWaveRose::ProjectChanged()
 {
+    if (!isVisible())
+        return;  // showing the window checks again
     if (!computed_ || !SameRoseInputs(state_.project, computedFrom_) || rose_.stepDeg != Step())
         ComputeRose();
 }

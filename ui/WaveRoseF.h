@@ -35,7 +35,8 @@ public:
 
     explicit TWaveRose(AppState& state, QWidget* parent = nullptr);
 
-    // Recomputes when the project's inputs differ from those of the rose shown.
+    // Recomputes when the project's inputs differ from those of the rose
+    // shown; nothing while the window is hidden (showing it checks again).
     void ProjectChanged();
     // Computes the rose of the project at the step chosen and shows it.
     void ComputeRose();
