@@ -1,7 +1,7 @@
 // TOrvaneMain: the menus and the commands that are neither file commands
-// nor commits of the controls: compute, refresh, printer set-up, the unit
-// conversion tool, GIS import and export, the help menu's documents and web
-// pages, About.
+// nor commits of the controls: compute, refresh, the fetch and wave rose,
+// printer set-up, the unit conversion tool, GIS import and export, the help
+// menu's documents and web pages, About.
 //
 // Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
 // one AddCommand line at its place in BuildMenus, the handler below (or in a
@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -17,6 +18,8 @@
 #include <QShortcut>
 
 #include "core/AppState.h"
+#include "core/CommitRules.h"
+#include "core/Format.h"
 #include "core/Messages.h"
 #include "tools/ApplicationPrinter.h"
 #include "tools/GenUniConvesionF.h"
@@ -31,6 +34,7 @@
 #include "ui/GisCommands.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
+#include "ui/WaveRoseF.h"
 
 namespace orvane {
 
@@ -80,6 +84,8 @@ void TOrvaneMain::BuildMenus()
     Actions1 = AddMenu(nullptr, "Actions1", "Actions");
     AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
+    AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
+               &TOrvaneMain::Fetchandwaverose1Click);
 
     Help1 = AddMenu(nullptr, "Help1", "Help");
     ProgramUsersManual1 = AddMenu(Help1, "ProgramUsersManual1", "Program User's Manual");
@@ -118,6 +124,29 @@ void TOrvaneMain::ComputeBtnClick()
     ReadProject();
     ShowProject();
     Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::Fetchandwaverose1Click()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, "A file must be opened first");
+        return;
+    }
+    // The rose is the committed project's: commit what the controls hold first.
+    ComputeBtnClick();
+    if (!WaveRose1) {
+        WaveRose1 = new TWaveRose(state_, this);
+        connect(WaveRose1, &TWaveRose::DirectionChosen, this, &TOrvaneMain::WaveRoseDirectionChosen);
+    }
+    WaveRose1->show();
+    WaveRose1->raise();
+    WaveRose1->activateWindow();
+}
+
+void TOrvaneMain::WaveRoseDirectionChosen(float windDirectionDeg)
+{
+    Edit3->setText(QString::fromStdString(Format(RuleOf(ValueField::WindDirection).format, windDirectionDeg)));
+    EditsChange();
 }
 
 void TOrvaneMain::PlotBtnClick()

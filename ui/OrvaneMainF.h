@@ -65,6 +65,7 @@ class TRegionPicture;
 class TSpecificWtype;
 class TSpectrumType;
 class TSpinButton;
+class TWaveRose;
 
 class TOrvaneMain : public QMainWindow {
     Q_OBJECT
@@ -157,6 +158,12 @@ public:
     // takes effect at the next start).
     void setWinHelpMenuClick();
     void setHTMLHelpmenuClick();
+    // "Fetch and wave rose": commits the controls and shows the rose window
+    // (created once, modeless); needs an open project file.
+    void Fetchandwaverose1Click();
+    // The rose window's "Use this direction": the direction into Edit3, then
+    // a full commit, as Enter in the field would.
+    void WaveRoseDirectionChosen(float windDirectionDeg);
 
     void SpinButton1UpClick();
     void SpinButton1DownClick();
@@ -243,6 +250,7 @@ public:
     QToolButton* SpeedButton4;
     QToolButton* SpeedButton5;
     TComputationPascal* Computation;
+    TWaveRose* WaveRose1 = nullptr;  // the rose window, from its first use on
 
     QStatusBar* StatusBar;
     QLabel* StatusPanel0;  // product text and short version
@@ -263,6 +271,7 @@ public:
     QAction* LastFile;
     QAction* ComputeWaves1;
     QAction* Refreshgraph1;
+    QAction* Fetchandwaverose1;
     QAction* inPDFformatACROBAT1;
     QAction* inDOCformatWORD1;
     QAction* FAQMenu;
