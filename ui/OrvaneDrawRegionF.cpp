@@ -165,6 +165,12 @@ PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit)
     return chains;
 }
 
+int StoredNodeCount(const std::vector<PadXY>& chain)
+{
+    const auto n = static_cast<int>(chain.size());
+    return n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
+}
+
 void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit)
 {
     ClearBoundaries(project);
@@ -174,10 +180,13 @@ void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUni
         if (chain.empty())
             continue;
         const int b = ++project.BoundaryCount;
-        const int n = std::min(static_cast<int>(chain.size()), kMaxGridNode);
+        const bool cut = StoredNodeCount(chain) > kMaxGridNode;
+        const int drawn = cut ? kMaxGridNode - 1 : static_cast<int>(chain.size());
+        const int n = cut ? kMaxGridNode : StoredNodeCount(chain);
         project.NodeCount[b] = n;
         for (int k = 1; k <= n; ++k) {
-            const PadXY& node = chain[static_cast<std::size_t>(k - 1)];
+            // Past the drawn nodes: the first again, closing the ring.
+            const PadXY& node = chain[static_cast<std::size_t>(k <= drawn ? k - 1 : 0)];
             project.NodeNumber[b][k] = k;
             project.NodeX[b][k] = static_cast<float>(node.X / factor);
             project.NodeY[b][k] = static_cast<float>(node.Y / factor);
@@ -235,7 +244,6 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
     PanelTop->setFixedHeight(0);
     PanelBottom->setFixedHeight(0);
     PanelMainRight->setFixedWidth(0);
-    PanelMainLeft->setFixedWidth(kLeftPanelWidth);
     BuildLeftPanel();
     BuildMenus();
     PanelMainLeft->installEventFilter(this);
@@ -262,25 +270,53 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
 void TOrvaneDrawRegion::BuildLeftPanel()
 {
     QWidget* panel = PanelMainLeft;
-    auto list = [&](QLabel*& label, const char* labelName, const QString& caption, QComboBox*& combo, const char* name,
-                    int labelTop, int listTop) {
-        combo = new QComboBox(panel);
-        combo->setObjectName(QLatin1String(name));
-        combo->setGeometry(80, listTop, 80, combo->sizeHint().height());
-        label = new QLabel(caption, panel);
-        label->setObjectName(QLatin1String(labelName));
-        label->move(8, labelTop);
-        label->setBuddy(combo);
+    const struct {
+        QLabel* TOrvaneDrawRegion::*Label;
+        const char* LabelName;
+        const char* Caption;
+        QComboBox* TOrvaneDrawRegion::*List;
+        const char* ListName;
+        int LabelTop;
+        int ListTop;
+    } lists[] = {
+        {&TOrvaneDrawRegion::ScaleLabel, "ScaleLabel", "Scale", &TOrvaneDrawRegion::ScaleCombo, "ScaleCombo", 16, 12},
+        {&TOrvaneDrawRegion::GridLabel, "GridLabel", "Grid size", &TOrvaneDrawRegion::GridCombo, "GridCombo", 52, 44},
+        {&TOrvaneDrawRegion::SnapLabel, "SnapLabel", "Snap distanse", &TOrvaneDrawRegion::SnapCombo, "SnapCombo", 84,
+         76},
     };
-    list(ScaleLabel, "ScaleLabel", QStringLiteral("Scale"), ScaleCombo, "ScaleCombo", 16, 12);
-    list(GridLabel, "GridLabel", QStringLiteral("Grid size"), GridCombo, "GridCombo", 52, 44);
-    list(SnapLabel, "SnapLabel", QStringLiteral("Snap distanse"), SnapCombo, "SnapCombo", 84, 76);
-    for (const PadScaleRow& row : PadScales)
-        ScaleCombo->addItem(QString::fromUtf8(row.Caption.data(), static_cast<int>(row.Caption.size())));
-    for (const PadGridRow& row : PadGridSizes)
-        GridCombo->addItem(QString::fromUtf8(row.Caption.data(), static_cast<int>(row.Caption.size())));
-    for (const PadSnapRow& row : PadSnaps)
-        SnapCombo->addItem(QString::fromUtf8(row.Caption.data(), static_cast<int>(row.Caption.size())));
+    for (const auto& l : lists) {
+        auto* combo = new QComboBox(panel);
+        combo->setObjectName(QLatin1String(l.ListName));
+        auto* label = new QLabel(QLatin1String(l.Caption), panel);
+        label->setObjectName(QLatin1String(l.LabelName));
+        label->setBuddy(combo);
+        this->*l.List = combo;
+        this->*l.Label = label;
+    }
+    auto fill = [](QComboBox* combo, const auto& table) {
+        for (const auto& row : table)
+            combo->addItem(QString::fromUtf8(row.Caption.data(), static_cast<int>(row.Caption.size())));
+    };
+    fill(ScaleCombo, PadScales);
+    fill(GridCombo, PadGridSizes);
+    fill(SnapCombo, PadSnaps);
+
+    // The lists stand at x = 80, 80 wide, in a panel 165 wide, when the
+    // labels and captions fit; a larger font moves them right and widens
+    // them (and the panel) rather than letting a label run under its list.
+    int labelWidth = 0;
+    int listWidth = 80;
+    for (const auto& l : lists) {
+        labelWidth = std::max(labelWidth, (this->*l.Label)->sizeHint().width());
+        listWidth = std::max(listWidth, (this->*l.List)->sizeHint().width());
+    }
+    const int listLeft = std::max(80, 8 + labelWidth + 6);
+    PanelMainLeft->setFixedWidth(std::max(kLeftPanelWidth, listLeft + listWidth + 5));
+    for (const auto& l : lists) {
+        QComboBox* combo = this->*l.List;
+        combo->setGeometry(listLeft, l.ListTop, listWidth, combo->sizeHint().height());
+        (this->*l.Label)->move(8, l.LabelTop);
+    }
     SelectRow(ScaleCombo, ScaleIndex);
     SelectRow(GridCombo, GridIndex);
     SelectRow(SnapCombo, SnapIndex);
@@ -422,10 +458,12 @@ QString TOrvaneDrawRegion::NotClosedQuestion() { return QStringLiteral("Boundary
 
 QString TOrvaneDrawRegion::TooManyNodesQuestion(int boundary, int nodes)
 {
-    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3. Close anyway and keep the first %3?")
+    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3, its first point repeated at the end "
+                          "included. Close anyway and keep the first %4?")
         .arg(boundary)
         .arg(Grouped(nodes))
-        .arg(kMaxGridNode);
+        .arg(kMaxGridNode)
+        .arg(kMaxGridNode - 1);
 }
 
 QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
@@ -521,8 +559,9 @@ bool TOrvaneDrawRegion::FormCloseQuery()
     if (!Graph.BuildChains() && !Ask(NotClosedQuestion(), true))
         return false;
     for (std::size_t c = 0; c < Graph.Chains.size(); ++c) {
-        const auto nodes = static_cast<int>(Graph.Chains[c].size());
-        if (nodes > kMaxGridNode && !Ask(TooManyNodesQuestion(static_cast<int>(c) + 1, nodes), false))
+        const auto& chain = Graph.Chains[c];
+        if (StoredNodeCount(chain) > kMaxGridNode &&
+            !Ask(TooManyNodesQuestion(static_cast<int>(c) + 1, static_cast<int>(chain.size())), false))
             return false;
     }
     const int extra = UnbuiltChainCount(Graph);

@@ -45,10 +45,17 @@ float KmPerUnitOfRow(int unitsRow);
 // NodeCount each (gap positions included: they are nodes on the pad).
 PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit);
 
+// Positions a chain takes as a boundary: its nodes, and its first node again
+// at the end unless the last already lies on it. The fetch computation closes
+// a boundary from its last position but one back to the first, so a ring
+// stored without that repeat would lose its last node there.
+int StoredNodeCount(const std::vector<PadXY>& chain);
+
 // Clears the boundaries and stores every non-empty chain as the next
-// boundary, numbered 1 upward in chain order, nodes numbered 1 upward, at
-// most kMaxGridNode nodes each (the rest are dropped). Position 0 gets a copy
-// of the last node, as the grids give it.
+// boundary, numbered 1 upward in chain order, nodes numbered 1 upward, each
+// closed by the repeat of its first node (StoredNodeCount). A chain needing
+// more than kMaxGridNode positions keeps its first kMaxGridNode - 1 nodes and
+// the repeat. Position 0 gets a copy of the last node, as the grids give it.
 void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit);
 
 // After BuildChains: how many more chains the graph holds beyond the five

@@ -15,6 +15,7 @@
 #include <deque>
 #include <memory>
 
+#include "core/Fetch.h"
 #include "core/ProjectRecord.h"
 #include "tools/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
@@ -179,13 +180,16 @@ private slots:
         window_->StoreToProject();
         QVERIFY(asked_.isEmpty());
         QCOMPARE(project_.BoundaryCount, 2);
+        // Boundary 2 did not repeat its first node: the ring comes back closed by that repeat.
+        QCOMPARE(project_.NodeCount[2], before.NodeCount[2] + 1);
         for (int b = 1; b <= 2; ++b) {
-            QCOMPARE(project_.NodeCount[b], before.NodeCount[b]);
-            for (int k = 1; k <= before.NodeCount[b]; ++k) {
+            QCOMPARE(project_.NodeCount[b], StoredNodeCount(window_->Graph.Chains[static_cast<std::size_t>(b - 1)]));
+            for (int k = 1; k <= project_.NodeCount[b]; ++k) {
+                const int was = k > before.NodeCount[b] ? 1 : k;
                 QCOMPARE(project_.NodeNumber[b][k], k);
-                for (auto [now, was] : {std::pair(project_.NodeX[b][k], before.NodeX[b][k]),
-                                        std::pair(project_.NodeY[b][k], before.NodeY[b][k])})
-                    QVERIFY2(std::fabs(now - was) <= 1e-6 * std::fabs(was), qPrintable(QString::number(k)));
+                for (auto [now, then] : {std::pair(project_.NodeX[b][k], before.NodeX[b][was]),
+                                         std::pair(project_.NodeY[b][k], before.NodeY[b][was])})
+                    QVERIFY2(std::fabs(now - then) <= 1e-6 * std::fabs(then), qPrintable(QString::number(k)));
             }
         }
     }
@@ -198,13 +202,12 @@ private slots:
         QTest::addColumn<int>("firstNodes");
         const QString notClosed = TOrvaneDrawRegion::NotClosedQuestion();
         QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
-        QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 4;
-        QTest::newRow("1,204 nodes") << 2
-                                     << QStringList(2, QStringLiteral("Boundary 1 has 1,204 points; a boundary holds "
-                                                                      "at most 999. Close anyway and keep the first "
-                                                                      "999?"))
-                                     << 1 << 999;
-        QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 6;
+        QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
+        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
+                                               "point repeated at the end included. Close anyway and keep the first "
+                                               "998?");
+        QTest::newRow("1,204 nodes") << 2 << QStringList(2, tooMany) << 1 << 999;
+        QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 7;
     }
     void closeQuestions()
     {
@@ -235,8 +238,11 @@ private slots:
         window_->StoreToProject();
         QCOMPARE(project_.BoundaryCount, boundaries);
         QCOMPARE(project_.NodeCount[1], firstNodes);
-        if (drawing == 1)  // the open ring stored in line order; the implied segment closes it
-            QCOMPARE(project_.NodeY[1][4], 30.0f);
+        // The open ring stored in line order, closed by its first node;
+        // a cut one keeps its first nodes and is closed the same way.
+        QCOMPARE(project_.NodeY[1][firstNodes - 1], drawing == 1 ? 30.0f : project_.NodeY[1][firstNodes - 1]);
+        QCOMPARE(project_.NodeX[1][firstNodes], project_.NodeX[1][1]);
+        QCOMPARE(project_.NodeY[1][firstNodes], project_.NodeY[1][1]);
     }
 
     void windowSizeAndRowsTravelWithTheProject()
@@ -328,12 +334,16 @@ private slots:
         window_->StoreToProject();
         QVERIFY(asked_.isEmpty());
         QCOMPARE(project_.BoundaryCount, 1);
-        QCOMPARE(project_.NodeCount[1], 4);
-        for (int k = 1; k <= 4; ++k) {
-            QCOMPARE(project_.NodeX[1][k], lake[k - 1].first * 1000);
-            QCOMPARE(project_.NodeY[1][k], lake[k - 1].second * 1000);
+        QCOMPARE(project_.NodeCount[1], 5);  // and node 1 again
+        for (int k = 1; k <= 5; ++k) {
+            QCOMPARE(project_.NodeX[1][k], lake[(k - 1) % 4].first * 1000);
+            QCOMPARE(project_.NodeY[1][k], lake[(k - 1) % 4].second * 1000);
         }
-        QCOMPARE(project_.NodeX[1][0], 14000.0f);  // the copy of the last node
+        QCOMPARE(project_.NodeX[1][0], 10000.0f);  // the copy of the last node
+        // The engine sees the whole drawn lake: north from (30, 20) km the
+        // shore 3 -> 4 is met at y = 36 + 16 / 30 * 4 km (the ray is turned
+        // off the axis by 0.006 rad); without its last node it would be 3 -> 1.
+        QVERIFY(std::fabs(RadialFetch(project_, 30000, 20000, 1.5707964f) - 18133) < 50);
     }
 };
 
