@@ -67,10 +67,10 @@ private:
         window_->close();
         return !window_->isVisible();
     }
-    void Click(float xKm, float yKm)
+    static void Click(TOrvaneDrawRegion& w, float xKm, float yKm)
     {
-        const PadPixel p = window_->Mapping.WorldToPixel(xKm, yKm);
-        QTest::mouseClick(window_->DrawSurface, Qt::LeftButton, {}, QPoint(p.X, p.Y));
+        const PadPixel p = w.Mapping.WorldToPixel(xKm, yKm);
+        QTest::mouseClick(w.DrawSurface, Qt::LeftButton, {}, QPoint(p.X, p.Y));
     }
     // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
     void AddRing(int n, float cx, float cy)
@@ -321,17 +321,23 @@ private slots:
     {
         project_.RegionSnapIndex = 4;  // 1 km lattice on the 10 km grid
         project_.CoordUnits = 2;
-        Open(0);  // metres
         const std::pair<float, float> lake[] = {{10, 10}, {50, 12}, {44, 40}, {14, 36}};
-        QTest::mouseClick(window_->SEtPointsBtn, Qt::LeftButton);
-        for (const auto& [x, y] : lake)
-            Click(x, y);
-        QTest::mouseClick(window_->ConnectPointsBtn, Qt::LeftButton);
-        for (int i : {0, 1, 2, 3, 0})
-            Click(lake[i].first, lake[i].second);
-        QTest::mouseClick(window_->CloseBtn, Qt::LeftButton);
-        QVERIFY(!window_->isVisible());
-        window_->StoreToProject();
+        bool drawn = false;
+        // The whole command: the modal window is drawn in from its own event loop.
+        QTimer::singleShot(0, owner_.get(), [&] {
+            auto* w = owner_->findChild<TOrvaneDrawRegion*>();
+            drawn = w != nullptr && w->isVisible() && w->KmPerUnit == 0.001f;
+            QTest::mouseClick(w->SEtPointsBtn, Qt::LeftButton);
+            for (const auto& [x, y] : lake)
+                Click(*w, x, y);
+            QTest::mouseClick(w->ConnectPointsBtn, Qt::LeftButton);
+            for (int i : {0, 1, 2, 3, 0})
+                Click(*w, lake[i].first, lake[i].second);
+            QTest::mouseClick(w->CloseBtn, Qt::LeftButton);
+        });
+        TOrvaneDrawRegion::EditRegion(project_, owner_.get(), 0, Ini());  // metres
+        QVERIFY(drawn);
+        QVERIFY(owner_->findChild<TOrvaneDrawRegion*>() == nullptr);
         QVERIFY(asked_.isEmpty());
         QCOMPARE(project_.BoundaryCount, 1);
         QCOMPARE(project_.NodeCount[1], 5);  // and node 1 again
