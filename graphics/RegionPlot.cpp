@@ -252,21 +252,19 @@ PlotScale DrawBoundaries(const ProjectRecord& rec, Raster& raster, bool showNumb
 
 }  // namespace
 
-PlotScale DrawRegionPlot(ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
+PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
 {
     const PlotScale scale = DrawBoundaries(rec, raster, showNodeNumbers);
     DrawScaleGrid(raster, scale, colours::kSilver, CoordUnitName(rec.CoordUnits));
     DrawPointAndSector(raster, scale, rec.PointX, rec.PointY, rec.WindDirection, rec.SectorAngle);
-    StorePlotExtents(rec, scale);
     return scale;
 }
 
-PlotScale DrawRegionPicture(ProjectRecord& rec, Raster& raster)
+PlotScale DrawRegionPicture(const ProjectRecord& rec, Raster& raster)
 {
     const PlotScale scale = DrawBoundaries(rec, raster, false);
     DrawPointAndSector(raster, scale, rec.PointX, rec.PointY, rec.WindDirection, rec.SectorAngle);
     DrawScaleGrid(raster, scale, colours::kGrey, CoordUnitName(rec.CoordUnits));
-    StorePlotExtents(rec, scale);
     return scale;
 }
 

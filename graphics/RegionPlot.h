@@ -91,14 +91,17 @@ double GridStep(double dx, double dy);
 // "grid <step> <unit>" (unit as Windows-1252 text) at the lower right.
 void DrawScaleGrid(Raster& raster, const PlotScale& scale, Rgb gridColour, const std::string& unitName);
 
-// Stores the extents of the last drawing (PlotMaxX .. PlotSpanY).
+// Stores the extents of a drawing (PlotMaxX .. PlotSpanY): the caller that
+// commits a drawing - the main window, the report's construction - does this
+// with the scale the drawing returned, so the x and y spin steps follow the
+// last picture. Drawing itself never writes the record.
 void StorePlotExtents(ProjectRecord& rec, const PlotScale& scale);
 
 // The main window's region plot: boundaries, grid (silver), point and sector.
-PlotScale DrawRegionPlot(ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
+PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
 
 // The results report's picture: boundaries without numbers, point and sector,
 // then the grid (grey).
-PlotScale DrawRegionPicture(ProjectRecord& rec, Raster& raster);
+PlotScale DrawRegionPicture(const ProjectRecord& rec, Raster& raster);
 
 }  // namespace orvane

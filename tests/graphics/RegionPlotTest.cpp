@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graphics/RegionPlot.h"
+#include "tests/TestSupport.h"
 #include "tests/graphics/RecordingRaster.h"
 
 namespace orvane {
@@ -20,29 +21,8 @@ using test::Primitive;
 using test::PrimitiveKind;
 using test::RecordingRaster;
 
-struct Node {
-    float x;
-    float y;
-    int number = -1;  // -1: the position's own index
-};
-
-// Boundary b from its nodes 1..N, with entry 0 the closing copy of node N.
-void SetBoundary(ProjectRecord& rec, int b, const std::vector<Node>& nodes)
-{
-    const int n = static_cast<int>(nodes.size());
-    rec.NodeCount[b] = n;
-    rec.NodeNumber[b][0] = 0;
-    for (int k = 1; k <= n; ++k) {
-        const Node& node = nodes[static_cast<std::size_t>(k - 1)];
-        rec.NodeNumber[b][k] = node.number < 0 ? k : node.number;
-        rec.NodeX[b][k] = node.x;
-        rec.NodeY[b][k] = node.y;
-    }
-    if (n > 0) {
-        rec.NodeX[b][0] = rec.NodeX[b][n];
-        rec.NodeY[b][0] = rec.NodeY[b][n];
-    }
-}
+using test::SetBoundary;
+using Node = test::TestNode;
 
 std::unique_ptr<ProjectRecord> NewProject()
 {
@@ -110,7 +90,7 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
 {
     auto rec = SquareProject(2);
     RecordingRaster raster(433, 365);
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale s = DrawRegionPlot(*rec, raster, false);
 
     const auto grid = raster.Lines(colours::kSilver);
     ASSERT_EQ(grid.size(), 24u);
@@ -134,6 +114,8 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
     EXPECT_EQ(texts[0].state.fontStyle, kFontRegular);
     EXPECT_EQ(texts[0].state.fontColour, colours::kBlack);
 
+    // The extents the caller stores with StorePlotExtents.
+    StorePlotExtents(*rec, s);
     EXPECT_EQ(rec->PlotMinX, 0.0f);
     EXPECT_EQ(rec->PlotMinY, 0.0f);
     EXPECT_EQ(rec->PlotMaxX, 100.0f);
@@ -267,16 +249,14 @@ TEST(RegionPlot, SecondDrawingIsIdentical)
     SetBoundary(*rec, 2, {{20, 20}, {40, 20}, {30, 40}});
     rec->BoundaryCount = 2;
     RecordingRaster raster(433, 365);
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale s = DrawRegionPlot(*rec, raster, false);
     const std::vector<Primitive> first = raster.primitives;
-    const float extents[6] = {rec->PlotMaxX, rec->PlotMaxY, rec->PlotMinX,
-                              rec->PlotMinY, rec->PlotSpanX, rec->PlotSpanY};
+    const float extents[6] = {s.MaxX, s.MaxY, s.MinX, s.MinY, s.SpanX, s.SpanY};
 
     raster.primitives.clear();
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale t = DrawRegionPlot(*rec, raster, false);
     EXPECT_EQ(raster.primitives, first);
-    const float again[6] = {rec->PlotMaxX, rec->PlotMaxY, rec->PlotMinX,
-                            rec->PlotMinY, rec->PlotSpanX, rec->PlotSpanY};
+    const float again[6] = {t.MaxX, t.MaxY, t.MinX, t.MinY, t.SpanX, t.SpanY};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(again[i], extents[i]) << i;
 }
@@ -402,14 +382,13 @@ TEST(RegionPlot, PlotAndPictureDifferInOrderColourAndNumbers)
                                                      "marker", "cross", "wind", "sector"}));
     EXPECT_EQ(plot.Of(PrimitiveKind::Text).size(), 5u + 3u + 3u + 1u);
 
-    rec->PlotMaxX = rec->PlotSpanX = 0;
     RecordingRaster picture(433, 365);
-    DrawRegionPicture(*rec, picture);
+    const PlotScale s = DrawRegionPicture(*rec, picture);
     EXPECT_EQ(Outline(picture.primitives), (std::vector<std::string>{"clear", "outer", "island", "marker", "cross",
                                                                      "wind", "sector", "grey grid",
                                                                      "text grid 10 km"}));
-    EXPECT_EQ(rec->PlotMaxX, 100.0f);
-    EXPECT_EQ(rec->PlotSpanX, 100.0f);
+    EXPECT_EQ(s.MaxX, 100.0f);
+    EXPECT_EQ(s.SpanX, 100.0f);
     // Same geometry in both: the grid lines differ only in colour.
     auto plotGrid = plot.Lines(colours::kSilver);
     auto pictureGrid = picture.Lines(colours::kGrey);
@@ -431,7 +410,7 @@ TEST(RegionPlot, IslandsUseTheOuterScaleEvenOutsideIt)
     EXPECT_EQ(polygons[1].points[0], WorldToPixel(s, 300, 300));
     EXPECT_GT(polygons[1].points[0].x, 433);
     EXPECT_LT(polygons[1].points[0].y, 0);
-    EXPECT_EQ(rec->PlotMaxX, 100.0f);  // islands never widen the extents
+    EXPECT_EQ(s.MaxX, 100.0f);  // islands never widen the extents
 }
 
 TEST(RegionPlot, SinglePointRegionAtOnePixelPerUnit)
