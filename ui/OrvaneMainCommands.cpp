@@ -1,6 +1,6 @@
 // TOrvaneMain: the menus and the commands that are neither file commands
-// nor commits of the controls: compute, refresh, printer set-up, the help
-// menu's documents and web pages, About.
+// nor commits of the controls: compute, draw region, refresh, printer set-up,
+// the help menu's documents and web pages, About.
 //
 // Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
 // one AddCommand line at its place in BuildMenus, the handler below (or in a
@@ -8,12 +8,15 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+
+#include <algorithm>
 
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -24,6 +27,8 @@
 #include "tools/ShellOpen.h"
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/GridFrameF.h"
+#include "ui/OrvaneDrawRegionF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
 
@@ -67,6 +72,7 @@ void TOrvaneMain::BuildMenus()
 
     Actions1 = AddMenu(nullptr, "Actions1", "Actions");
     AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
+    AddCommand(Actions1, Drawregion1, "Drawregion1", "Draw region", &TOrvaneMain::Drawregion1Click);
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
 
     Help1 = AddMenu(nullptr, "Help1", "Help");
@@ -113,6 +119,26 @@ void TOrvaneMain::PlotBtnClick()
     ReadProject();
     ShowProject();
 }
+
+void TOrvaneMain::PlotDblClick()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, ToUtf8(TOrvaneDrawRegion::NoFileMessage()));
+        return;
+    }
+    ReadProject();
+    ShowProject();
+    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName);
+    // The drawing replaced every boundary: grids past the new count would
+    // otherwise bring deleted boundaries back when the count is raised.
+    for (int b = std::max(state_.project.BoundaryCount, 1) + 1; b <= kMaxBoundaries; ++b)
+        Frame(b)->ClearGrid();
+    ShowProject();
+    PlotBtnClick();
+    Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::Drawregion1Click() { PlotDblClick(); }
 
 void TOrvaneMain::Printer1Click()
 {
