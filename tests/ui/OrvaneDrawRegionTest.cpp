@@ -15,7 +15,6 @@
 #include <deque>
 #include <memory>
 
-#include "core/Fetch.h"
 #include "core/ProjectRecord.h"
 #include "tools/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
@@ -67,11 +66,6 @@ private:
         window_->close();
         return !window_->isVisible();
     }
-    static void Click(TOrvaneDrawRegion& w, float xKm, float yKm)
-    {
-        const PadPixel p = w.Mapping.WorldToPixel(xKm, yKm);
-        QTest::mouseClick(w.DrawSurface, Qt::LeftButton, {}, QPoint(p.X, p.Y));
-    }
     // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
     void AddRing(int n, float cx, float cy)
     {
@@ -118,13 +112,13 @@ private slots:
         QVERIFY(!(window_->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
         QCOMPARE(QApplication::focusWidget(), window_->CloseBtn);
-        QCOMPARE(window_->ScaleCombo->count(), 8);
-        QCOMPARE(window_->SnapCombo->itemText(0), QStringLiteral("NO snap"));
-        QCOMPARE(window_->ConnectPointsBtn->text(), QStringLiteral("Set lines"));
-        QVERIFY(!window_->DisconnectPoints->icon().isNull());
         window_->resize(720, 700);
         QTRY_COMPARE(window_->CloseBtn->geometry().bottom(), window_->PanelMainLeft->height() - 17);
-        QVERIFY(window_->findChild<QAction*>(QStringLiteral("DirectionSize3")));
+        // Escape ends the tool, never the window.
+        QTest::mouseClick(window_->SEtPointsBtn, Qt::LeftButton);
+        QTest::keyClick(window_.get(), Qt::Key_Escape);
+        QCOMPARE(window_->EditMode, TEditMode::None);
+        QVERIFY(!window_->SEtPointsBtn->isChecked() && window_->isVisible());
     }
 
     void opensEveryBoundaryAsARingNumberedOn()
@@ -137,7 +131,6 @@ private slots:
         Open(0);
         const PadGraph& g = window_->Graph;
         QCOMPARE(g.Points.size(), std::size_t(16));
-        QCOMPARE(g.Lines.size(), std::size_t(16));
         for (int i = 0; i < 16; ++i)
             QCOMPARE(g.Points[static_cast<std::size_t>(i)].Number, i + 1);
         QCOMPARE(g.Points[1].X, 5.0f);
@@ -146,7 +139,6 @@ private slots:
         QCOMPARE(g.Points[6].Next, 4);
         QCOMPARE(window_->ScaleCombo->currentIndex(), 4);
         QCOMPARE(window_->Mapping.ScaleRatio, PadScales[4].Ratio);
-        QVERIFY(window_->Ready);
         QVERIFY(!window_->UndoStack->canUndo());
     }
 
@@ -238,11 +230,9 @@ private slots:
         window_->StoreToProject();
         QCOMPARE(project_.BoundaryCount, boundaries);
         QCOMPARE(project_.NodeCount[1], firstNodes);
-        // The open ring stored in line order, closed by its first node;
-        // a cut one keeps its first nodes and is closed the same way.
-        QCOMPARE(project_.NodeY[1][firstNodes - 1], drawing == 1 ? 30.0f : project_.NodeY[1][firstNodes - 1]);
-        QCOMPARE(project_.NodeX[1][firstNodes], project_.NodeX[1][1]);
-        QCOMPARE(project_.NodeY[1][firstNodes], project_.NodeY[1][1]);
+        // Stored in line order and closed by the first node again, also when cut.
+        QCOMPARE(std::pair(project_.NodeX[1][firstNodes], project_.NodeY[1][firstNodes]),
+                 std::pair(project_.NodeX[1][1], project_.NodeY[1][1]));
     }
 
     void windowSizeAndRowsTravelWithTheProject()
@@ -251,7 +241,6 @@ private slots:
         window_->ScaleCombo->setCurrentIndex(4);
         window_->GridCombo->setCurrentIndex(1);
         window_->SnapCombo->setCurrentIndex(3);
-        QCOMPARE(window_->Mapping.GridSize, 5.0f);
         window_->resize(740, 520);
         QVERIFY(Close());
         window_->StoreToProject();
@@ -278,14 +267,12 @@ private slots:
     void drawSettingsSharedThroughTheFile()
     {
         Open();  // no file: the defaults, each with its item checked
-        QCOMPARE(window_->PointSize, 2);
         for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo1, window_->TextNo2,
                               window_->DirectionON, window_->DirectionSize1})
             QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
         for (QAction* item : {window_->LineNo3, window_->trianglePoint, window_->PointNo3, window_->TextNo1,
                               window_->DirectionOFF, window_->DirectionSize3})
             item->trigger();
-        QVERIFY(window_->DirectionOFF->isChecked() && !window_->DirectionON->isChecked());
         QVERIFY(Close());
         window_->StoreToProject();
         const std::string ini = Ini().toStdString();
@@ -304,52 +291,6 @@ private slots:
         QCOMPARE(window_->LabelSize, 4);
         QCOMPARE(window_->MarkSize, 3);
         QVERIFY(window_->DirectionSize3->isChecked());
-    }
-
-    void escapeEndsTheToolOnly()
-    {
-        Open();
-        QTest::mouseClick(window_->SEtPointsBtn, Qt::LeftButton);
-        QCOMPARE(window_->EditMode, TEditMode::SetPoints);
-        QTest::keyClick(window_.get(), Qt::Key_Escape);
-        QCOMPARE(window_->EditMode, TEditMode::None);
-        QVERIFY(!window_->SEtPointsBtn->isChecked());
-        QVERIFY(window_->isVisible());
-    }
-
-    void drawsANewLakeWithTheMouse()
-    {
-        project_.RegionSnapIndex = 4;  // 1 km lattice on the 10 km grid
-        project_.CoordUnits = 2;
-        const std::pair<float, float> lake[] = {{10, 10}, {50, 12}, {44, 40}, {14, 36}};
-        bool drawn = false;
-        // The whole command: the modal window is drawn in from its own event loop.
-        QTimer::singleShot(0, owner_.get(), [&] {
-            auto* w = owner_->findChild<TOrvaneDrawRegion*>();
-            drawn = w != nullptr && w->isVisible() && w->KmPerUnit == 0.001f;
-            QTest::mouseClick(w->SEtPointsBtn, Qt::LeftButton);
-            for (const auto& [x, y] : lake)
-                Click(*w, x, y);
-            QTest::mouseClick(w->ConnectPointsBtn, Qt::LeftButton);
-            for (int i : {0, 1, 2, 3, 0})
-                Click(*w, lake[i].first, lake[i].second);
-            QTest::mouseClick(w->CloseBtn, Qt::LeftButton);
-        });
-        TOrvaneDrawRegion::EditRegion(project_, owner_.get(), 0, Ini());  // metres
-        QVERIFY(drawn);
-        QVERIFY(owner_->findChild<TOrvaneDrawRegion*>() == nullptr);
-        QVERIFY(asked_.isEmpty());
-        QCOMPARE(project_.BoundaryCount, 1);
-        QCOMPARE(project_.NodeCount[1], 5);  // and node 1 again
-        for (int k = 1; k <= 5; ++k) {
-            QCOMPARE(project_.NodeX[1][k], lake[(k - 1) % 4].first * 1000);
-            QCOMPARE(project_.NodeY[1][k], lake[(k - 1) % 4].second * 1000);
-        }
-        QCOMPARE(project_.NodeX[1][0], 10000.0f);  // the copy of the last node
-        // The engine sees the whole drawn lake: north from (30, 20) km the
-        // shore 3 -> 4 is met at y = 36 + 16 / 30 * 4 km (the ray is turned
-        // off the axis by 0.006 rad); without its last node it would be 3 -> 1.
-        QVERIFY(std::fabs(RadialFetch(project_, 30000, 20000, 1.5707964f) - 18133) < 50);
     }
 };
 

@@ -1,9 +1,8 @@
 // The main window's draw-region command: its three triggers, the refusal
-// without a project file, and a new island drawn with the mouse, shown and
+// without a project file, and a new lake drawn with the mouse, shown and
 // computed on return.
 
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -85,27 +84,29 @@ private slots:
         QCOMPARE(state_.project.NodeCount[1], 5);  // unedited: the outer ring as it was
     }
 
-    void drawsANewIsland()
+    void drawsANewLake()
     {
-        WriteProject(ProjectPath(), Lake());
+        ProjectRecord empty = Lake();
+        empty.NodeCount[1] = 0;
+        WriteProject(ProjectPath(), empty);
         auto w = ShowWindow(state_);
         w->OpenProjectFile(ProjectPath());
         const QStringList before = MemoLines(*w);
-        const std::pair<float, float> island[] = {{18, 14}, {26, 14}, {22, 20}};
+        const std::pair<float, float> lake[] = {{5, 2}, {40, 3}, {36, 28}, {8, 25}};
         bool shown = false;
         InRegionWindow(
             *w,
-            [&island](TOrvaneDrawRegion& region) {
+            [&lake](TOrvaneDrawRegion& region) {
                 auto click = [&region](float x, float y) {
                     const PadPixel p = region.Mapping.WorldToPixel(x, y);
                     QTest::mouseClick(region.DrawSurface, Qt::LeftButton, {}, QPoint(p.X, p.Y));
                 };
                 QTest::mouseClick(region.SEtPointsBtn, Qt::LeftButton);
-                for (const auto& [x, y] : island)
+                for (const auto& [x, y] : lake)
                     click(x, y);
                 QTest::mouseClick(region.ConnectPointsBtn, Qt::LeftButton);
-                for (int i : {0, 1, 2, 0})
-                    click(island[i].first, island[i].second);
+                for (int i : {0, 1, 2, 3, 0})
+                    click(lake[i].first, lake[i].second);
                 QTest::mouseClick(region.CloseBtn, Qt::LeftButton);
             },
             shown);
@@ -113,12 +114,12 @@ private slots:
         QVERIFY(shown);
 
         const ProjectRecord& rec = state_.project;
-        QCOMPARE(rec.BoundaryCount, 2);
-        QCOMPARE(rec.NodeCount[2], 4);
-        QCOMPARE(rec.NodeX[2][2], 26000.0f);
-        QCOMPARE(rec.NodeY[2][3], 20000.0f);
-        QCOMPARE(w->SpinEdit1->value(), 2);
-        QVERIFY(w->PageControl1->isTabVisible(1));
+        QCOMPARE(rec.BoundaryCount, 1);
+        QCOMPARE(rec.NodeCount[1], 5);  // closed by node 1 again
+        QCOMPARE(rec.NodeX[1][2], 40000.0f);
+        QCOMPARE(rec.NodeY[1][3], 28000.0f);
+        QCOMPARE(rec.NodeY[1][5], 2000.0f);
+        QVERIFY(!w->PageControl1->isTabVisible(1));
         // The results were computed again, on the region as drawn.
         QVERIFY(MemoLines(*w) != before);
         QCOMPARE(MemoLines(*w), EngineLines(rec));
