@@ -1,7 +1,7 @@
 // TOrvaneMain: the menus and the commands that are neither file commands
-// nor commits of the controls: compute, refresh, the fetch and wave rose,
-// printer set-up, the unit conversion tool, GIS import and export, the help
-// menu's documents and web pages, About.
+// nor commits of the controls: compute, draw region, refresh, the fetch and
+// wave rose, printer set-up, the unit conversion tool, GIS import and export,
+// the help menu's documents and web pages, About.
 //
 // Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
 // one AddCommand line at its place in BuildMenus, the handler below (or in a
@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +17,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+
+#include <algorithm>
 
 #include "core/AppState.h"
 #include "core/CommitRules.h"
@@ -32,6 +35,8 @@
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GisCommands.h"
+#include "ui/GridFrameF.h"
+#include "ui/OrvaneDrawRegionF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
 #include "ui/WaveRoseF.h"
@@ -83,6 +88,7 @@ void TOrvaneMain::BuildMenus()
 
     Actions1 = AddMenu(nullptr, "Actions1", "Actions");
     AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
+    AddCommand(Actions1, Drawregion1, "Drawregion1", "Draw region", &TOrvaneMain::Drawregion1Click);
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
     AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
                &TOrvaneMain::Fetchandwaverose1Click);
@@ -154,6 +160,26 @@ void TOrvaneMain::PlotBtnClick()
     ReadProject();
     ShowProject();
 }
+
+void TOrvaneMain::PlotDblClick()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, ToUtf8(TOrvaneDrawRegion::NoFileMessage()));
+        return;
+    }
+    ReadProject();
+    ShowProject();
+    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName);
+    // The drawing replaced every boundary: grids past the new count would
+    // otherwise bring deleted boundaries back when the count is raised.
+    for (int b = std::max(state_.project.BoundaryCount, 1) + 1; b <= kMaxBoundaries; ++b)
+        Frame(b)->ClearGrid();
+    ShowProject();
+    PlotBtnClick();
+    Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::Drawregion1Click() { PlotDblClick(); }
 
 void TOrvaneMain::Printer1Click()
 {

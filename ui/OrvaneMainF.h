@@ -137,6 +137,11 @@ public:
     // --- commands and events ---
     void ComputeBtnClick();
     void PlotBtnClick();
+    // The draw-region command ("Draw region", BitBtn1, a double click on the
+    // plot): the region input window on the committed project, then the
+    // drawn boundaries shown, redrawn and computed.
+    void PlotDblClick();
+    void Drawregion1Click();
     void New1Click();
     void Open1Click();
     void Save1Click();
@@ -241,7 +246,7 @@ public:
     TRegionPicture* Plot;  // the region picture
     QLabel* Label10;  // fetch along the wind direction
     QCheckBox* NodeNumbersCheckBox;
-    QToolButton* BitBtn1;  // disabled until the region drawing command exists
+    QToolButton* BitBtn1;  // the draw-region command
 
     TDirectionalWtype* DirectionalWtype1;
     TSpectrumType* SpectrumType1;
@@ -270,6 +275,7 @@ public:
     QAction* Exit1;
     QAction* LastFile;
     QAction* ComputeWaves1;
+    QAction* Drawregion1;
     QAction* Refreshgraph1;
     QAction* Fetchandwaverose1;
     QAction* inPDFformatACROBAT1;

@@ -309,7 +309,6 @@ void TOrvaneMain::BuildInputColumn()
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIcon(DrawRegionIcon());
     BitBtn1->setToolTip(QStringLiteral("go to graphics modulus"));
-    BitBtn1->setEnabled(false);  // the region drawing command is not part of this window yet
     middle->addWidget(GraphPanel, 1);
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -38,6 +39,8 @@ void TOrvaneMain::ConnectEvents()
 {
     connect(ComputeBtn, &QPushButton::clicked, this, &TOrvaneMain::ComputeBtnClick);
     connect(PlotBtn, &QPushButton::clicked, this, &TOrvaneMain::PlotBtnClick);
+    connect(BitBtn1, &QToolButton::clicked, this, &TOrvaneMain::Drawregion1Click);
+    connect(Plot, &TRegionPicture::DoubleClicked, this, &TOrvaneMain::PlotDblClick);
 
     const std::array<TSpinButton*, kValueFieldCount> spins{SpinButton1, SpinButton2, SpinButton3,
                                                           SpinButton4, SpinButton5, SpinButton6};
