@@ -104,14 +104,14 @@ void TOrvaneMain::ComputeBtnClick()
     if (!FileOpen)
         return;
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
     Computation->ComputeAndShow();
 }
 
 void TOrvaneMain::PlotBtnClick()
 {
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
 }
 
 void TOrvaneMain::Printer1Click()
@@ -148,6 +148,10 @@ void TOrvaneMain::FAQMenuClick() { OpenWithShell(ToUtf8(FaqFile)); }
 
 void TOrvaneMain::Kavro1Click()
 {
+    if (MakerWebAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     if (QMessageBox::question(this, QStringLiteral("Confirm"), KavroQuestion(), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
         OpenWithShell(MakerWebAddress());
@@ -155,6 +159,11 @@ void TOrvaneMain::Kavro1Click()
 
 void TOrvaneMain::UptadeProgramMenuClick()
 {
+    // Without an address there is nothing to update from: the program stays.
+    if (UpdateAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), UpdateQuestion(),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes)

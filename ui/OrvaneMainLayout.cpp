@@ -240,6 +240,9 @@ void TOrvaneMain::BuildInputColumn()
     windGrid->addWidget(Label4, 1, 1);
     windGrid->addWidget(Edit4, 1, 2);
     windGrid->addWidget(SpinButton4, 1, 3);
+    // The direction as engineers read wind records; the record keeps its own convention.
+    WindFromLabel = NewLabel(windPanel_, QString(), "WindFromLabel");
+    windGrid->addWidget(WindFromLabel, 2, 1, 1, 3);
     topRow_->addWidget(windPanel_);
     topRowSpacer_ = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
     topRow_->addSpacerItem(topRowSpacer_);
@@ -303,6 +306,12 @@ void TOrvaneMain::BuildInputColumn()
     Plot = new TRegionPicture(state_.project, PlotPanel);
     Label10 = NewLabel(PlotPanel, QString(), "Label10");
     Label10->setAutoFillBackground(true);  // readable over the sector lines
+    PointWarningLabel = NewLabel(PlotPanel, QStringLiteral("point is not in the water region"), "PointWarningLabel");
+    PointWarningLabel->setAutoFillBackground(true);
+    QPalette red = PointWarningLabel->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    PointWarningLabel->setPalette(red);
+    PointWarningLabel->hide();
     NodeNumbersCheckBox = new QCheckBox(QStringLiteral("show node numbers"), PlotPanel);
     NodeNumbersCheckBox->setObjectName(QStringLiteral("NodeNumbersCheckBox"));
     BitBtn1 = new QToolButton(PlotPanel);
@@ -409,17 +418,32 @@ void TOrvaneMain::PlaceOverlayControls()
     Label10->move(4, 3);
     BitBtn1->adjustSize();
     NodeNumbersCheckBox->adjustSize();
-    // The check box and the button sit at the top right, beside the fetch
-    // label, or below it when the panel is too narrow for both.
     const int rightEdge = PlotPanel->width() - 3;
+    // The point warning follows the fetch label on its line, or starts the
+    // next line when the panel is too narrow.
+    int lineEnd = Label10->x() + Label10->width();
+    int below = Label10->y() + Label10->height() + 1;
+    if (PointWarningLabel->isVisibleTo(PlotPanel)) {
+        PointWarningLabel->adjustSize();
+        if (lineEnd + 8 + PointWarningLabel->width() <= rightEdge) {
+            PointWarningLabel->move(lineEnd + 8, Label10->y());
+            lineEnd = PointWarningLabel->x() + PointWarningLabel->width();
+        } else {
+            PointWarningLabel->move(Label10->x(), below);
+            below = PointWarningLabel->y() + PointWarningLabel->height() + 1;
+        }
+    }
+    // The check box and the button sit at the top right, beside the labels,
+    // or below them when the panel is too narrow for all.
     int top = 2;
     const int rowWidth = NodeNumbersCheckBox->width() + 4 + BitBtn1->width();
-    if (Label10->x() + Label10->width() + 8 > rightEdge - rowWidth)
-        top = Label10->y() + Label10->height() + 1;
+    if (lineEnd + 8 > rightEdge - rowWidth)
+        top = below;
     BitBtn1->move(rightEdge - BitBtn1->width(), top);
     NodeNumbersCheckBox->move(BitBtn1->x() - 4 - NodeNumbersCheckBox->width(),
                               top + (BitBtn1->height() - NodeNumbersCheckBox->height()) / 2);
     Label10->raise();
+    PointWarningLabel->raise();
     NodeNumbersCheckBox->raise();
     BitBtn1->raise();
 }

@@ -1,6 +1,7 @@
 #include "ui/WidgetParts.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,38 @@
 #include "ui/SpinButton.h"
 
 namespace orvane {
+
+namespace {
+
+class WheelGuard final : public QObject {
+public:
+    WheelGuard(QWidget* control, WheelUse use) : QObject(control), control_(control), use_(use) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != control_ || event->type() != QEvent::Wheel)
+            return false;
+        if (use_ == WheelUse::WhenFocused && control_->hasFocus())
+            return false;
+        event->ignore();
+        return true;
+    }
+
+private:
+    QWidget* control_;
+    WheelUse use_;
+};
+
+}  // namespace
+
+void GuardWheel(QWidget* control, WheelUse use)
+{
+    // A wheel must not give the focus first and so pass the guard.
+    if ((control->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus)
+        control->setFocusPolicy(Qt::StrongFocus);
+    control->installEventFilter(new WheelGuard(control, use));
+}
 
 QToolButton* HelpButton(QWidget* parent, const char* name, const char* hint)
 {

@@ -28,4 +28,10 @@ QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items)
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption, const char* hint);
 QFrame* NewPanel(QWidget* parent, const char* name);
 
+// A list or spin box that commits on every change must not change under a
+// mouse wheel turned over it on the way elsewhere: it takes the wheel only
+// while it has the keyboard focus (a click or Tab gives it), or never.
+enum class WheelUse { WhenFocused, Never };
+void GuardWheel(QWidget* control, WheelUse use);
+
 }  // namespace orvane
