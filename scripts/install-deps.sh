@@ -14,6 +14,10 @@ packages=(
   xvfb xauth fonts-liberation poppler-utils
   # a German locale, to prove numbers never follow the regional settings
   locales
+  # help: chmlib to read compiled help files, chmcmd to compile them, enum_chmLib for the checks
+  libchm-dev fp-utils libchm-bin
+  # GIS import and export (GDAL with PROJ and GEOS); ogrinfo checks exported files
+  libgdal-dev gdal-bin
 )
 
 missing=()

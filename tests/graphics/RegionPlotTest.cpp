@@ -146,9 +146,15 @@ TEST(RegionPlot, GridStepTable)
         {"below 1000", 999, 999, 100},
         {"1000", 1000, 10, 1000},
         {"below 100000", 12, 99999, 10000},
-        {"100000: no grid", 100000, 0, 0},
-        {"huge: no grid", 1e30, 1e30, 0},
+        // From 100000 on: 1, 2, 5 x 10^k, at most 20 steps across.
+        {"100000", 100000, 0, 10000},
+        {"200000", 150000, 200000, 10000},
+        {"just above 200000", 200001, 10, 20000},
+        {"UTM region of 1000 km", 1e6, 3e5, 50000},
+        {"just above 1000 km", 1000001, 0, 100000},
+        {"huge", 1e30, 1e30, 5e28},
         {"nan: no grid", std::nan(""), 50, 0},
+        {"infinite: no grid", std::numeric_limits<double>::infinity(), 50, 0},
     };
     for (const GridStepCase& c : cases)
         EXPECT_EQ(GridStep(c.dx, c.dy), c.step) << c.name;
@@ -169,20 +175,39 @@ TEST(RegionPlot, NarrowTallRegionGetsStepOne)
     EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 1 km");
 }
 
-TEST(RegionPlot, HugeRegionHasNoGridStep)
+TEST(RegionPlot, LargeRegionGetsAGridAndANonZeroLabel)
 {
     auto rec = NewProject();
     rec->CoordUnits = 0;
     SetBoundary(*rec, 1, {{0, 0}, {200000, 0}, {200000, 150000}});
     RecordingRaster raster(433, 365);
+    DrawRegionPlot(*rec, raster, false);
+    // Step 10000: nx = 21 and ny = 16, so 22 vertical and 17 horizontal lines.
+    EXPECT_EQ(raster.Lines(colours::kSilver).size(), 22u + 17u);
+    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 10000 ft");
+}
+
+// A lake at UTM northing 4,390,000: the horizontal lines lie at whole
+// kilometres of its own y range, inside the picture.
+TEST(RegionPlot, HorizontalLinesFollowTheRegionFarFromZero)
+{
+    auto rec = NewProject();
+    rec->CoordUnits = 2;
+    SetBoundary(*rec, 1, {{537000, 4390000}, {545000, 4390000}, {545000, 4398000}, {537000, 4398000}, {537000, 4390000}});
+    RecordingRaster raster(433, 365);
     const PlotScale s = DrawRegionPlot(*rec, raster, false);
     const auto grid = raster.Lines(colours::kSilver);
-    ASSERT_EQ(grid.size(), 2u);
-    const int bottom = s.OffsetY + static_cast<int>(std::nearbyint(s.ScaleY * 150000.0));
-    EXPECT_EQ(grid[0].points, (std::vector<PixelPoint>{{0, 0}, {0, bottom}}));
-    EXPECT_EQ(grid[1].points[0], grid[1].points[1]);  // zero length, at world y = 0
-    EXPECT_EQ(grid[1].points[0], (PixelPoint{0, bottom}));
-    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 0 ft");
+    ASSERT_EQ(grid.size(), 10u + 10u);  // nx = ny = 9 with a step of 1000
+    for (int j = 0; j < 10; ++j) {
+        const Primitive& line = grid[10 + static_cast<std::size_t>(j)];
+        const PixelPoint at = WorldToPixel(s, 537000, 4390000 + 1000.0 * j);
+        EXPECT_EQ(line.points, (std::vector<PixelPoint>{{0, at.y}, {RoundPixel(9 * s.ScaleX * 1000.0), at.y}})) << j;
+        if (j < 9) {  // the last one lies a step above the top, as for a region from y = 0
+            EXPECT_GE(at.y, 0) << j;
+            EXPECT_LT(at.y, 365) << j;
+        }
+    }
+    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 1000 m");
 }
 
 TEST(RegionPlot, NodeNumbersOncePerNodeAndNoneForGaps)
@@ -207,19 +232,15 @@ TEST(RegionPlot, NodeNumbersOncePerNodeAndNoneForGaps)
     EXPECT_EQ(raster.Of(PrimitiveKind::Polygon).at(0).points.size(), 5u);
 }
 
-TEST(RegionPlot, NodeNumbersKeepTheFaceLeftOnTheSurface)
+TEST(RegionPlot, NodeNumbersAreInCourierNewOnAFreshSurface)
 {
     auto rec = SquareProject();
     RecordingRaster raster(433, 365);
     DrawRegionPlot(*rec, raster, true);
-    const auto first = raster.Of(PrimitiveKind::Text);
-    ASSERT_EQ(first.size(), 5u + 1u);  // nodes 1..5 (node 5 repeats node 1), then the grid label
-    EXPECT_EQ(first[0].state.fontFace, kDefaultFontFace);
-
-    raster.primitives.clear();
-    DrawRegionPlot(*rec, raster, true);
-    // The grid label of the first drawing left Courier New behind.
-    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).state.fontFace, "Courier New");
+    const auto texts = raster.Of(PrimitiveKind::Text);
+    ASSERT_EQ(texts.size(), 5u + 1u);  // nodes 1..5 (node 5 repeats node 1), then the grid label
+    for (const Primitive& text : texts)
+        EXPECT_EQ(text.state.fontFace, "Courier New") << text.text;
 }
 
 TEST(RegionPlot, SecondDrawingIsIdentical)
