@@ -134,6 +134,8 @@ public:
     // The parts of the file commands after their dialogs.
     void OpenProjectFile(const QString& fileName);     // New, Open
     void SaveProjectAs(const QString& fileName);       // Save As
+    // A file without a node changes nothing and says "no coordinates found
+    // in [file]"; an import recomputes when a file is open.
     void ImportCoordinatesFrom(const QString& fileName);
     void ExportCoordinatesTo(const QString& fileName);
 

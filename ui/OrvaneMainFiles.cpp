@@ -196,8 +196,14 @@ void TOrvaneMain::LastFileClick()
 
 void TOrvaneMain::ImportCoordinatesFrom(const QString& fileName)
 {
-    if (!ImportCoordinates(state_.project, ToUtf8(fileName)))
-        ShowError(FileErrorMessage(ToUtf8(fileName)));
+    const ImportResult result = ImportCoordinatesFile(state_.project, ToUtf8(fileName));
+    if (result.outcome != ImportOutcome::Imported) {
+        // Nothing changed: the record, the grids (typing included) and the
+        // file stay as they were.
+        ShowMessage(result.outcome == ImportOutcome::Unreadable ? MessageKind::Error : MessageKind::Warning,
+                    result.message);
+        return;
+    }
     ShowProject();
     PlotBtnClick();
     // New boundaries, new waves: the results shown must be this region's.

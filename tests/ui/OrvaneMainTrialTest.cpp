@@ -158,9 +158,11 @@ private slots:
         }
         QCOMPARE(grid->Cell(2, 1).trimmed().size(), 11);  // "4390000.000"
         QVERIFY(grid->font().pointSizeF() >= 7.0);
-        if (!qEnvironmentVariableIsEmpty("ORVANE_SCREENSHOTS"))
+        if (!qEnvironmentVariableIsEmpty("ORVANE_SCREENSHOTS")) {
+            QTest::qWait(300);  // the charts lay out their labels from the event loop
             w_->grab().save(qEnvironmentVariable("ORVANE_SCREENSHOTS") +
                             QStringLiteral("/utm-%1.png").arg(screen.width()));
+        }
     }
 
     void pointOutsideTheWaterIsFlaggedAndTheWindReadsAsABearing()
@@ -197,6 +199,19 @@ private slots:
         QCOMPARE(state_.project.NodeCount[1], 60);
         QVERIFY(MemoLines(*w_) != before);
         QCOMPARE(MemoLines(*w_), EngineLines(state_.project));
+
+        // A file with a header and no node line changes nothing and says so.
+        MessageRecorder messages;
+        const std::string empty = dir.File("header.csv");
+        WriteBytes(empty, "node,x,y\r\n");
+        w_->GFrame1->StringGrid()->SetCell(1, 2, QStringLiteral("123"));  // typed, not committed
+        const ProjectRecord held = state_.project;
+        w_->ImportCoordinatesFrom(QString::fromStdString(empty));
+        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages[0].text, "no coordinates found in [" + empty + "]");
+        QCOMPARE(state_.project.NodeCount[1], held.NodeCount[1]);
+        QCOMPARE(state_.project.NodeX[1][2], held.NodeX[1][2]);
+        QCOMPARE(w_->GFrame1->StringGrid()->Cell(1, 2), QStringLiteral("123"));
     }
 
     void aSaveThatFailsAtClosingSaysWhyAndOffersTheWayOut()
