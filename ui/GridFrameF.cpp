@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QHeaderView>
 #include <QPixmap>
 #include <QStyle>
 #include <QScrollBar>
@@ -134,8 +133,9 @@ TGFrame::ColumnNeeds TGFrame::Needs(double points) const
     const QFontMetrics metrics(font);
     // Cell texts are drawn inside a margin on either side.
     const int margin = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 2);
+    // The heading row is drawn in the grid's font too: "point" is wider than "999".
     const int number = std::max(metrics.horizontalAdvance(QStringLiteral("999")),
-                                QFontMetrics(grid_->horizontalHeader()->font()).horizontalAdvance(QStringLiteral("point")));
+                                metrics.horizontalAdvance(QStringLiteral("point")));
     return {number + margin, metrics.horizontalAdvance(QStringLiteral("9999999.999")) + margin,
             grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_) + 2 * grid_->frameWidth()};
 }
