@@ -128,7 +128,7 @@ void TOrvaneMain::ComputeBtnClick()
     if (!FileOpen)
         return;
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
     Computation->ComputeAndShow();
 }
 
@@ -158,7 +158,7 @@ void TOrvaneMain::WaveRoseDirectionChosen(float windDirectionDeg)
 void TOrvaneMain::PlotBtnClick()
 {
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
 }
 
 void TOrvaneMain::PlotDblClick()
@@ -239,6 +239,10 @@ void TOrvaneMain::setHTMLHelpmenuClick() { HelpCommands->setHTMLHelpmenuClick();
 
 void TOrvaneMain::Kavro1Click()
 {
+    if (MakerWebAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     if (QMessageBox::question(this, QStringLiteral("Confirm"), KavroQuestion(), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
         OpenWithShell(MakerWebAddress());
@@ -246,6 +250,11 @@ void TOrvaneMain::Kavro1Click()
 
 void TOrvaneMain::UptadeProgramMenuClick()
 {
+    // Without an address there is nothing to update from: the program stays.
+    if (UpdateAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), UpdateQuestion(),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes)

@@ -211,8 +211,16 @@ void TOrvaneMain::FormCreate()
 
 void TOrvaneMain::closeEvent(QCloseEvent* event)
 {
-    if (!destroyed_)
-        FormDestroy();
+    if (!destroyed_) {
+        // A project that cannot be saved keeps the window open unless the
+        // user chooses to quit without it.
+        if (!SaveBeforeClosing()) {
+            event->ignore();
+            return;
+        }
+        destroyed_ = true;
+        WriteSettings();
+    }
     event->accept();
 }
 

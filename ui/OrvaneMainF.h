@@ -126,11 +126,21 @@ public:
 
     // --- project lifecycle ---
     void OpenCurrentFile();
+    // ReadProject, then the project to CurrentFile; a failure shows why. With
+    // no file open the scratch file is written if it can be, silently.
     void SaveCurrentFile();
+    // The settings, then SaveCurrentFile: the shutdown when the window is
+    // destroyed without being closed.
     void FormDestroy();
+    void WriteSettings();  // help mode; projects folder and last file when a file is open
+    // The save when the window closes: on failure one message says why and
+    // offers "Save As...", "Quit without saving" or staying (false).
+    bool SaveBeforeClosing();
     // The parts of the file commands after their dialogs.
     void OpenProjectFile(const QString& fileName);     // New, Open
     void SaveProjectAs(const QString& fileName);       // Save As
+    // A file without a node changes nothing and says "no coordinates found
+    // in [file]"; an import recomputes when a file is open.
     void ImportCoordinatesFrom(const QString& fileName);
     void ExportCoordinatesTo(const QString& fileName);
 
@@ -191,7 +201,8 @@ public:
     void MethodClick();  // any of the three method groups
     // Enter in a field (Edit1..Edit6, VunitsCombo): EditsChange. true when handled.
     bool Edit1KeyDown(QKeyEvent* event);
-    // Enter in a grid: EditsChange when "Graph as you enter x,y" is "Yes".
+    // Enter in a grid: EditsChange when "Graph as you enter x,y" is "Yes";
+    // either way the grid moves on to the next cell.
     void GFrame1StringGridKeyDown();
 
     // --- controls (objectName = member name) ---
@@ -225,6 +236,7 @@ public:
     TSpinButton* SpinButton2;
     QLabel* ImageAngle;
     QLabel* Label3;  // "Wind direction [°]"
+    QLabel* WindFromLabel;  // the wind direction as a compass "from" bearing
     QLabel* Label4;  // "Wind sector [°]"
     QLineEdit* Edit3;
     QLineEdit* Edit4;
@@ -245,6 +257,7 @@ public:
     QFrame* PlotPanel;
     TRegionPicture* Plot;  // the region picture
     QLabel* Label10;  // fetch along the wind direction
+    QLabel* PointWarningLabel;  // red "point is not in the water region", beside Label10
     QCheckBox* NodeNumbersCheckBox;
     QToolButton* BitBtn1;  // the draw-region command
 
@@ -325,6 +338,9 @@ private:
     // One click of a spin button: the edit's text into its field, a step
     // when the limit allows, the field back into the edit, ValuesChange.
     void SpinClick(ValueField field, bool up);
+    // ShowProject after a commit of the same project: each grid keeps its
+    // current cell and scroll position (a load shows row 1 instead).
+    void ShowCommittedProject();
     // Files (OrvaneMainFiles.cpp).
     QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
                         const QString& folder);

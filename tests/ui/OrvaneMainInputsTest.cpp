@@ -692,8 +692,11 @@ private slots:
             const double total = s[0] + s[1] + s[2];
             return std::array<double, 3>{s[0] / total, s[1] / total, s[2] / total};
         };
-        QTRY_VERIFY(std::fabs(shares()[0] - 0.17) < 0.01);
-        QVERIFY(std::fabs(shares()[2] - 0.38) < 0.01);
+        // At 1024 pixels the left column takes more than its share: its grids
+        // show whole coordinates in their full font.
+        QTRY_VERIFY(std::fabs(shares()[2] - 0.38) < 0.01);
+        QVERIFY(shares()[0] > 0.17);
+        QVERIFY(w_->GFrame1->width() >= w_->GFrame1->sizeHint().width());
         w_->resize(1260, 760);
         QTRY_COMPARE(w_->Splitter1->width(), 1260);
         QVERIFY(std::fabs(shares()[0] - 0.17) < 0.01);
