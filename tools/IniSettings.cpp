@@ -9,13 +9,19 @@
 
 namespace orvane {
 
-std::string IniPath() { return ChangeFileExt(ProgramFileName(), ".INI"); }
+// The settings files are written where the program writes (ProgramUserFolders):
+// beside the program, or in the user's settings folder when it is installed.
+std::string IniPath()
+{
+    const std::string beside = ChangeFileExt(ProgramFileName(), ".INI");
+    return ProgramUserFolders().settings + beside.substr(FolderOf(beside).size());
+}
 
 std::string SettingsFileName() { return IniPath(); }
 
 std::string DefaultIniPath() { return ChangeFileExt(ProgramFileName(), ".DefaultINI"); }
 
-std::string MainIniPath() { return ProgramFolder() + "Orvane.INI"; }
+std::string MainIniPath() { return ProgramUserFolders().settings + "Orvane.INI"; }
 
 std::string ResolveIniPath(const std::string& name) { return name.size() > 4 ? name : IniPath(); }
 

@@ -12,9 +12,11 @@
 
 namespace orvane {
 
-// The program file with its extension changed to ".INI" (the executable
-// "Orvane" has none, so ".INI" is appended): the unit-conversion tool's and
-// the tool windows' settings.
+// The program file's name with its extension changed to ".INI" (the
+// executable "Orvane" has none, so ".INI" is appended), in the program's
+// settings folder (ProgramUserFolders: the program folder, or the user's when
+// the program is installed): the unit-conversion tool's and the tool
+// windows' settings.
 std::string IniPath();
 
 // The same file under the name the general utilities use for it.
@@ -23,7 +25,7 @@ std::string SettingsFileName();
 // The program file with its extension changed to ".DefaultINI": read only.
 std::string DefaultIniPath();
 
-// The main settings file: the program folder + "Orvane.INI". For the
+// The main settings file: the settings folder + "Orvane.INI". For the
 // executable "Orvane" this is the same file as IniPath().
 std::string MainIniPath();
 

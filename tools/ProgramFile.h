@@ -1,6 +1,8 @@
 #pragma once
 // The running program file and its folder: the settings files, the manual
-// and the help files are found beside it.
+// and the help files are found beside it. And where the program writes: the
+// program folder itself when the user may write there, the user's own
+// folders when the program is installed.
 
 #include <string>
 
@@ -19,5 +21,46 @@ std::string FolderOf(const std::string& path);
 // name without extension gets ext appended. A leading dot of a file name
 // (".hidden") is not taken for an extension.
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
+
+// Where the program writes its settings and the projects it makes (the
+// scratch project, the default "Last file"). Both end with "/".
+struct UserFolders {
+    std::string settings;
+    std::string projects;
+    bool besideProgram = true;  // both are the program folder's own
+};
+
+// What the user's session says about its folders.
+struct UserEnvironment {
+    std::string home;        // $HOME, or the account's home folder
+    std::string configHome;  // $XDG_CONFIG_HOME as set ("" when unset)
+    std::string userDirs;    // the text of <config home>/user-dirs.dirs ("" when missing)
+};
+
+// A program folder the user may write to (a build tree, a folder copied to a
+// stick) keeps today's layout: settings in it, projects in its "Projects/".
+// Otherwise (an installed program, /opt/orvane) the settings go to
+// <config home>/orvane/ and the projects to <documents>/Orvane Projects/,
+// following the freedesktop base and user folder conventions. Without a
+// home folder there is nowhere else to go: the program folder it is.
+UserFolders ChooseUserFolders(const std::string& programFolder, bool programFolderWritable,
+                              const UserEnvironment& env);
+
+// The documents folder named by XDG_DOCUMENTS_DIR in the text of a
+// user-dirs.dirs file ("$HOME/..." or an absolute path, in double quotes),
+// without a trailing "/"; home + "/Documents" when the text names none.
+std::string DocumentsFolder(const std::string& userDirsText, const std::string& home);
+
+// The running program's folders, decided at the first call from the
+// program folder's write access and the session's environment.
+const UserFolders& ProgramUserFolders();
+
+// A first start of an installed program: makes the settings folder and puts
+// the program's default settings file (programFolder + "Orvane.INI") there
+// when the user has none; makes the projects folder and, when it is new,
+// copies the program's sample projects (programFolder + "Projects/") into it.
+// Never replaces a file; problems are skipped silently, like every settings
+// write. Nothing to do for folders beside the program.
+void PrepareUserFolders(const UserFolders& folders, const std::string& programFolder);
 
 }  // namespace orvane

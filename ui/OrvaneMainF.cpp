@@ -159,9 +159,11 @@ void TOrvaneMain::FormCreate()
     }
     MeasurePixelAspect();
     SetProjectDefaults(state_.project);
-    // Files beside the program.
+    // Files beside the program; what the program writes goes where it may
+    // write (the user's folders when it is installed).
     const QString programFolder = FromUtf8(ProgramFolder());
-    ProjectsDir = programFolder + QStringLiteral("Projects/");
+    const QString projectsFolder = FromUtf8(ProgramUserFolders().projects);
+    ProjectsDir = projectsFolder;
     FaqFile = programFolder + QStringLiteral("OrvaneFAQ.chm");
     CurrentFile = ProjectsDir + QStringLiteral("Prj000.WDT");
     WinHelpFile = FromUtf8(ChangeFileExt(ProgramFileName(), ".HLP"));
@@ -188,7 +190,7 @@ void TOrvaneMain::FormCreate()
     move(work.center() - QPoint(width() / 2, height() / 2));
     // No file open: the last file stays only in "Last file".
     FileOpen = false;
-    CurrentFile = programFolder + QStringLiteral("Projects/Temp.WDT");
+    CurrentFile = projectsFolder + QStringLiteral("Temp.WDT");
     // Product text and short version; the panel widens to fit them.
     const QString status = FromUtf8(FixedText(FixedTextId::ProgramName)) + QStringLiteral("  ") +
                            FromUtf8(VersionText(kVersionShort));

@@ -12,8 +12,9 @@
 //
 // Lifecycle: the window comes up with the defaults and no file open; New,
 // Open, Last file or Save As open one. Closing the window by any means writes
-// the settings and saves the project (to Projects/Temp.WDT in the program
-// folder when no file was opened).
+// the settings and saves the project (to Temp.WDT in the projects folder
+// when no file was opened: the program folder's Projects/, or the user's
+// "Orvane Projects" when the program is installed; tools/ProgramFile.h).
 //
 // The class is one window; its code is split by job:
 //   OrvaneMainF.cpp         construction, FormCreate, closing, event routing
@@ -98,7 +99,7 @@ public:
     // --- window state ---
     QString ProjectsDir;   // folder the project dialogs start in; ends with "/"
     QString CurrentFile;   // the project file; also the one written at shutdown
-    QString IniFileName;   // program folder + "Orvane.INI"
+    QString IniFileName;   // settings folder + "Orvane.INI"
     QString WinHelpFile;   // program file with the extension ".HLP"
     QString HtmlHelpFile;  // program file with the extension ".CHM"
     QString FaqFile;       // program folder + "OrvaneFAQ.chm"
@@ -138,6 +139,11 @@ public:
     bool SaveBeforeClosing();
     // The parts of the file commands after their dialogs.
     void OpenProjectFile(const QString& fileName);     // New, Open
+    // The project named on the command line, opened as "Last file" opens
+    // one. A file that is missing or cannot be read is never created: a
+    // message says why and the window stays without a project. true when
+    // the project was opened.
+    bool OpenStartupFile(const QString& fileName);
     void SaveProjectAs(const QString& fileName);       // Save As
     // A file without a node changes nothing and says "no coordinates found
     // in [file]"; an import recomputes when a file is open.

@@ -128,6 +128,24 @@ void TOrvaneMain::OpenProjectFile(const QString& fileName)
     OpenCurrentFile();
 }
 
+bool TOrvaneMain::OpenStartupFile(const QString& fileName)
+{
+    ProjectRecord probe{};
+    switch (LoadProjectReadOnly(probe, ToUtf8(fileName)).state) {
+    case ProjectFileState::Missing:
+        ShowError("project file not found [" + ToUtf8(fileName) + "]");
+        return false;
+    case ProjectFileState::Unreadable:
+        ShowError(FileErrorMessage(ToUtf8(fileName)));
+        return false;
+    case ProjectFileState::Complete:
+    case ProjectFileState::Short:
+        break;
+    }
+    OpenProjectFile(fileName);
+    return true;
+}
+
 void TOrvaneMain::SaveProjectAs(const QString& fileName)
 {
     CurrentFile = fileName;
