@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -117,8 +118,20 @@ TGFrame::TGFrame(ProjectRecord& project, QWidget* parent)
 
 void TGFrame::SetupGrid()
 {
-    grid_->SetColCount(3);
     grid_->SetRowCount(kSetupRows);
+    SetupColumns();
+}
+
+void TGFrame::ShowBoundary(int b)
+{
+    SetupColumns();
+    LoadBoundary(b);
+}
+
+void TGFrame::SetupColumns()
+{
+    if (grid_->ColCount() != 3)
+        grid_->SetColCount(3);
     FrameResize();
     const QString unit = From1252(CoordUnitName(project_.CoordUnits));
     grid_->SetCell(0, 0, QStringLiteral("point"));
@@ -240,6 +253,23 @@ void TGFrame::SetView(const GridView& view)
     grid_->horizontalScrollBar()->setValue(view.left);
 }
 
+void TGFrame::NodesCopy::Take(const ProjectRecord& rec, int b, int n, quint64 gridRevision)
+{
+    boundary = b;
+    revision = gridRevision;
+    count = n;
+    number.assign(rec.NodeNumber[b], rec.NodeNumber[b] + n + 1);
+    x.assign(rec.NodeX[b], rec.NodeX[b] + n + 1);
+    y.assign(rec.NodeY[b], rec.NodeY[b] + n + 1);
+}
+
+bool TGFrame::NodesCopy::Holds(const ProjectRecord& rec, int b, int n) const
+{
+    const auto bytes = static_cast<std::size_t>(n + 1) * 4;
+    return boundary == b && count == n && std::memcmp(number.data(), rec.NodeNumber[b], bytes) == 0 &&
+           std::memcmp(x.data(), rec.NodeX[b], bytes) == 0 && std::memcmp(y.data(), rec.NodeY[b], bytes) == 0;
+}
+
 void TGFrame::LoadBoundary(int b)
 {
     if (b < 1 || b > kMaxBoundaries)
@@ -247,7 +277,12 @@ void TGFrame::LoadBoundary(int b)
     const int n = UsedNodeCount(project_, b);
     grid_->SetRowCount(std::max(n + kLoadSpareRows, kSetupRows));
     frameBoundary_ = b;
-    ClearGrid();
+    if (shown_.revision == grid_->Revision() && shown_.Holds(project_, b, n)) {
+        ShowFirstRow();
+        return;
+    }
+    // Each cell takes its text directly (the grid leaves equal texts alone),
+    // rather than all emptied first and filled again.
     int row = 1;
     for (int i = 1; i <= n; ++i) {
         if (project_.NodeNumber[b][i] <= 0)
@@ -257,19 +292,35 @@ void TGFrame::LoadBoundary(int b)
         grid_->SetCell(2, row, CoordinateText(project_.NodeY[b][i]));
         ++row;
     }
+    for (; row < grid_->RowCount(); ++row)
+        grid_->ClearRow(row);
+    ShowFirstRow();
+    shown_.Take(project_, b, n, grid_->Revision());
 }
 
 void TGFrame::StoreBoundary(int b)
 {
     if (b < 1 || b > kMaxBoundaries)
         return;
+    if (stored_.boundary == b && stored_.revision == grid_->Revision()) {
+        // The same rows give the same nodes: StoreNodes writes positions
+        // 0..count and the count, and leaves the positions past it alone.
+        const auto n = static_cast<std::size_t>(stored_.count) + 1;
+        std::copy_n(stored_.number.data(), n, project_.NodeNumber[b]);
+        std::copy_n(stored_.x.data(), n, project_.NodeX[b]);
+        std::copy_n(stored_.y.data(), n, project_.NodeY[b]);
+        project_.NodeCount[b] = stored_.count;
+        return;
+    }
     // Every row the store holds, hidden rows included: the rules decide
     // which of them become nodes.
     std::vector<NodeRowText> rows;
+    rows.reserve(static_cast<std::size_t>(grid_->StoredRowCount()));
     for (int row = 1; row < grid_->StoredRowCount(); ++row)
         rows.push_back({ToUtf8(grid_->Cell(0, row)), ToUtf8(grid_->Cell(1, row)), ToUtf8(grid_->Cell(2, row))});
     // The rows stay as typed: every commit shows the stored boundary back.
-    StoreNodes(project_, b, rows);
+    const int count = StoreNodes(project_, b, rows);
+    stored_.Take(project_, b, count, grid_->Revision());
 }
 
 void TGFrame::SpeedButton3Click() { grid_->SetRowCount(grid_->RowCount() + kAppendRows); }

@@ -11,6 +11,9 @@
 
 #include <QFrame>
 
+#include <cstdint>
+#include <vector>
+
 #include "core/ProjectRecord.h"
 
 class QToolButton;
@@ -44,10 +47,17 @@ public:
     // at the top with the current cell on its node number, so what is typed
     // next lands where it is seen.
     void LoadBoundary(int b);
+    // SetupGrid, then LoadBoundary(b), without showing 30 rows in between.
+    void ShowBoundary(int b);
     // Writes the rows into boundary b (1..5) by the rules of StoreNodes
     // (core/CommitRules.h): empty rows are skipped, rows with coordinates but
     // no number are the next node. The rows themselves are left as typed.
     void StoreBoundary(int b);
+    // Every commit stores all five grids and shows them back, and a boundary
+    // holds up to 999 rows: work that changes nothing is skipped. A grid
+    // whose texts have not changed since it last stored boundary b writes
+    // the same nodes again without reading its rows, and a grid that still
+    // shows exactly what it loaded is not reloaded with the same nodes.
     // Empties every data row; the heading row stays. Row 1 at the top, as above.
     void ClearGrid();
 
@@ -100,6 +110,20 @@ private:
     ColumnNeeds Needs(double points) const;
     // Node number of a row's column 0; 0 when it holds none.
     int RowNumber(int row) const;
+    void SetupColumns();
+    // Positions 0..count of boundary b, as a load reads them or a store
+    // writes them, with the grid revision they belong to.
+    struct NodesCopy {
+        int boundary = 0;  // 0: nothing kept
+        quint64 revision = 0;
+        int count = 0;
+        std::vector<std::int32_t> number;
+        std::vector<float> x;
+        std::vector<float> y;
+        void Take(const ProjectRecord& rec, int b, int n, quint64 gridRevision);
+        // Bit for bit, so that NaN equals NaN and -0 is not 0: equal bits show equal texts.
+        bool Holds(const ProjectRecord& rec, int b, int n) const;
+    };
     void ShowFirstRow();
     void CopyRow(int from, int to);
 
@@ -110,6 +134,8 @@ private:
     QToolButton* addButton_;     // SpeedButton1
     QToolButton* deleteButton_;  // SpeedButton2
     int frameBoundary_ = 0;
+    NodesCopy shown_;   // the nodes the grid shows, as loaded
+    NodesCopy stored_;  // what the last store wrote
 };
 
 }  // namespace orvane

@@ -339,6 +339,7 @@ private:
     // Transfer (OrvaneMainTransfer.cpp).
     void ConnectEvents();
     void ShowUnitLabels();
+    void ShowTabs();  // the tabs of ShowBoundaryTabs, without the grids' set-up
     TGFrame* Frame(int boundary) const;  // GFrame1..GFrame5 for 1..5
     QLineEdit* ValueEdit(ValueField field) const;  // Edit1..Edit6
     // One click of a spin button: the edit's text into its field, a step

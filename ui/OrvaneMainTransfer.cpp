@@ -141,11 +141,15 @@ void TOrvaneMain::ShowProject()
         const QSignalBlocker block(SpinEdit1);
         SpinEdit1->setValue(rec.BoundaryCount);
     }
-    ShowBoundaryTabs();
-    GFrame1->LoadBoundary(1);
+    // ShowBoundaryTabs, with each grid that shows a boundary set up and
+    // loaded in one step.
+    ShowTabs();
+    GFrame1->ShowBoundary(1);
     for (int b = 2; b <= kMaxBoundaries; ++b) {
         if (rec.BoundaryCount >= b)
-            Frame(b)->LoadBoundary(b);
+            Frame(b)->ShowBoundary(b);
+        else
+            Frame(b)->SetupGrid();
     }
     ShowValues();
 }
@@ -161,13 +165,18 @@ void TOrvaneMain::ApplyCoordUnits()
 
 void TOrvaneMain::ShowBoundaryTabs()
 {
+    ShowTabs();
+    SetupGridFrames();
+}
+
+void TOrvaneMain::ShowTabs()
+{
     // The outer boundary's tab stays, even for a record that holds no boundary.
     const int count = std::clamp(state_.project.BoundaryCount, 1, kMaxBoundaries);
     for (int i = 0; i < kMaxBoundaries; ++i)
         PageControl1->setTabVisible(i, i < count);
     if (!PageControl1->isTabVisible(PageControl1->currentIndex()))
         PageControl1->setCurrentIndex(0);
-    SetupGridFrames();
 }
 
 void TOrvaneMain::SetupGridFrames()

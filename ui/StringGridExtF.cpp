@@ -36,8 +36,8 @@ public:
     {
         if (!index.isValid() || role != Qt::EditRole)
             return false;
-        Store(index.column(), index.row() + 1, value.toString());
-        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        if (Store(index.column(), index.row() + 1, value.toString()))
+            emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
         return true;
     }
 
@@ -67,7 +67,9 @@ public:
     {
         if (row < 0 || col < 0 || col >= cols_ || row >= TStringGridExt::kMaxRows)
             return;
-        Store(col, row, text);
+        // The same text again changes nothing and tells no view.
+        if (!Store(col, row, text))
+            return;
         if (row == 0) {
             emit headerDataChanged(Qt::Horizontal, col, col);
         } else if (row < rows_) {
@@ -79,6 +81,7 @@ public:
     int Rows() const { return rows_; }
     int Cols() const { return cols_; }
     int StoredRows() const { return static_cast<int>(store_.size()); }
+    quint64 Revision() const { return revision_; }
 
     void SetRows(int rows)
     {
@@ -98,6 +101,8 @@ public:
     void SetCols(int cols)
     {
         cols = std::max(cols, 1);
+        if (cols != cols_)
+            ++revision_;  // Cell() reads the columns present only
         if (cols > cols_) {
             beginInsertColumns({}, cols_, cols - 1);
             cols_ = cols;
@@ -110,20 +115,30 @@ public:
     }
 
 private:
-    void Store(int col, int row, const QString& text)
+    // false when the cell already held text.
+    bool Store(int col, int row, const QString& text)
     {
         if (row >= static_cast<int>(store_.size())) {
             if (text.isEmpty())
-                return;  // reading an unwritten row gives "" anyway
+                return false;  // reading an unwritten row gives "" anyway
             store_.resize(static_cast<std::size_t>(row) + 1);
         }
         std::vector<QString>& r = store_[static_cast<std::size_t>(row)];
-        if (col >= static_cast<int>(r.size()))
+        if (col >= static_cast<int>(r.size())) {
+            if (text.isEmpty())
+                return false;
             r.resize(static_cast<std::size_t>(col) + 1);
-        r[static_cast<std::size_t>(col)] = text;
+        }
+        QString& cell = r[static_cast<std::size_t>(col)];
+        if (cell == text)
+            return false;
+        cell = text;
+        ++revision_;
+        return true;
     }
 
     std::vector<std::vector<QString>> store_;
+    quint64 revision_ = 0;  // counts the changes of what Cell() reads
     int rows_ = 2;
     int cols_ = 1;
 };
@@ -217,6 +232,8 @@ void TStringGridExt::ClearRow(int row)
 }
 
 int TStringGridExt::StoredRowCount() const { return model_->StoredRows(); }
+
+quint64 TStringGridExt::Revision() const { return model_->Revision(); }
 
 int TStringGridExt::Col() const
 {

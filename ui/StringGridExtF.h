@@ -45,6 +45,10 @@ public:
     // Rows the store has ever been written to, heading included (>= RowCount
     // only after rows were hidden).
     int StoredRowCount() const;
+    // Changes whenever a text Cell() reads changes (an edit, SetCell with
+    // other text, a new column count), and only then: equal revisions mean
+    // equal contents, whatever the row count shows of them.
+    quint64 Revision() const;
 
     // The current cell; row 1, column 0 until the user or SetCurrentCell moves it.
     int Col() const;
