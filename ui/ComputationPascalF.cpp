@@ -22,6 +22,7 @@
 #include "core/ComputeWaves.h"
 #include "core/Rounding.h"
 #include "ui/QtText.h"
+#include "ui/VectorUnitState.h"
 
 namespace orvane {
 
@@ -218,20 +219,55 @@ void TComputationPascal::SetupCharts()
 void TComputationPascal::ShowChart(QChartView* view, const ChartData& content)
 {
     QChart* chart = view->chart();
-    chart->removeAllSeries();
-    auto* line = new QLineSeries(chart);
+    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
+    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(content.points.size()));
     for (const ChartPoint& p : content.points)
         points.append(QPointF(p.x, p.y));
-    line->replace(points);
     QPen pen(QColor(content.lineColour.r, content.lineColour.g, content.lineColour.b));
     pen.setWidthF(content.lineWidthPt * kViewPixelsPerPoint);
+    const QColor fill(content.fillColour.r, content.fillColour.g, content.fillColour.b);
+    const auto setAxes = [&] {
+        const AxisRange range = DrawnRange(content.left);
+        SetTicks(left, range, range.from <= 0.0 && range.to >= 0.0 ? 0.0 : range.from);
+        left->setLabelFormat(FromUtf8(content.left.labelFormat));
+        left->setTitleText(FromUtf8(content.left.title));
+        bottom->setTitleText(FromUtf8(content.bottom.title));
+        FitBottomAxis(bottom, content.bottom, BottomAxisPixels(view));
+    };
+
+    // The series of the last run takes the new points: every new series or
+    // attached axis lays out all its points again (the time series has 1000),
+    // so it is made once and then only refilled, after the axes.
+    const QList<QAbstractSeries*> shown = chart->series();
+    auto* area = shown.size() == 1 ? qobject_cast<QAreaSeries*>(shown.first()) : nullptr;
+    auto* line = shown.size() == 1 ? qobject_cast<QLineSeries*>(shown.first()) : nullptr;
+    if (content.filled && area && area->upperSeries() && !area->lowerSeries()) {
+        setAxes();
+        if (area->pen() != pen)
+            area->setPen(pen);
+        if (area->brush() != QBrush(fill))
+            area->setBrush(fill);
+        area->upperSeries()->replace(points);
+        return;
+    }
+    if (!content.filled && line) {
+        setAxes();
+        if (line->pen() != pen)
+            line->setPen(pen);
+        line->replace(points);
+        return;
+    }
+
+    chart->removeAllSeries();
+    line = new QLineSeries(chart);
+    line->replace(points);
     QAbstractSeries* series = line;
     if (content.filled) {
-        auto* area = new QAreaSeries(line);
+        area = new QAreaSeries(line);
         area->setParent(chart);
-        area->setBrush(QColor(content.fillColour.r, content.fillColour.g, content.fillColour.b));
+        area->setBrush(fill);
         area->setPen(pen);
         series = area;
     } else {
@@ -239,17 +275,9 @@ void TComputationPascal::ShowChart(QChartView* view, const ChartData& content)
     }
     chart->addSeries(series);
     chart->setTitle(QString());
-
-    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
-    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
     series->attachAxis(left);
     series->attachAxis(bottom);
-    const AxisRange range = DrawnRange(content.left);
-    SetTicks(left, range, range.from <= 0.0 && range.to >= 0.0 ? 0.0 : range.from);
-    left->setLabelFormat(FromUtf8(content.left.labelFormat));
-    left->setTitleText(FromUtf8(content.left.title));
-    bottom->setTitleText(FromUtf8(content.bottom.title));
-    FitBottomAxis(bottom, content.bottom, BottomAxisPixels(view));
+    setAxes();
 }
 
 void TComputationPascal::ShowText()
@@ -276,6 +304,7 @@ void TComputationPascal::ShowText()
 
 void TComputationPascal::ShowResults()
 {
+    ClearUpperVectorState();
     spectrum_ = SpectrumChart(state_.results);
     timeSeries_ = TimeSeriesChart(state_.results, state_.project);
     ShowChart(PlotSpec, spectrum_);
@@ -285,6 +314,7 @@ void TComputationPascal::ShowResults()
 
 void TComputationPascal::ComputeAndShow()
 {
+    ClearUpperVectorState();
     ComputeWaves(state_.project, state_.results, state_.random);
     ShowResults();
 }
