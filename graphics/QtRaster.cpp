@@ -45,6 +45,21 @@ QImage WhiteImage(int width, int height)
 
 QtRaster::QtRaster(int width, int height) : image_(WhiteImage(width, height)) {}
 
+QtRaster::QtRaster(const QImage& picture)
+{
+    if (picture.format() == QImage::Format_RGB32 && picture.width() == ClampSide(picture.width()) &&
+        picture.height() == ClampSide(picture.height())) {
+        image_ = picture;  // shared until the first drawing copies it
+        return;
+    }
+    image_ = WhiteImage(picture.width(), picture.height());
+    if (!image_.isNull() && !picture.isNull()) {
+        QPainter copy(&image_);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        copy.drawImage(0, 0, picture);
+    }
+}
+
 QtRaster::~QtRaster() { EndPainting(); }
 
 int QtRaster::Width() const { return image_.width(); }

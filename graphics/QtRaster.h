@@ -23,6 +23,9 @@ class QtRaster final : public Raster {
 public:
     // A white surface of width x height pixels.
     QtRaster(int width, int height);
+    // A surface that starts as a copy of picture (as RGB32, its size cut to
+    // the limits), with the default drawing state.
+    explicit QtRaster(const QImage& picture);
     ~QtRaster() override;
     QtRaster(const QtRaster&) = delete;
     QtRaster& operator=(const QtRaster&) = delete;

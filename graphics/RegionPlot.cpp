@@ -252,10 +252,16 @@ PlotScale DrawBoundaries(const ProjectRecord& rec, Raster& raster, bool showNumb
 
 }  // namespace
 
-PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
+PlotScale DrawRegionPlotBase(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
 {
     const PlotScale scale = DrawBoundaries(rec, raster, showNodeNumbers);
     DrawScaleGrid(raster, scale, colours::kSilver, CoordUnitName(rec.CoordUnits));
+    return scale;
+}
+
+PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
+{
+    const PlotScale scale = DrawRegionPlotBase(rec, raster, showNodeNumbers);
     DrawPointAndSector(raster, scale, rec.PointX, rec.PointY, rec.WindDirection, rec.SectorAngle);
     return scale;
 }

@@ -100,6 +100,13 @@ void StorePlotExtents(ProjectRecord& rec, const PlotScale& scale);
 // The main window's region plot: boundaries, grid (silver), point and sector.
 PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
 
+// The same picture in two layers, for a window that keeps the first:
+// DrawRegionPlotBase draws the boundaries and the grid, reading only
+// BoundaryCount, CoordUnits and the node arrays; DrawPointAndSector with the
+// scale it returned then draws the rest, on this raster or on a copy of its
+// pixels, and needs no state from the base (pen, fill and width are its own).
+PlotScale DrawRegionPlotBase(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
+
 // The results report's picture: boundaries without numbers, point and sector,
 // then the grid (grey).
 PlotScale DrawRegionPicture(const ProjectRecord& rec, Raster& raster);

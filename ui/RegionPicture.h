@@ -6,9 +6,18 @@
 //
 // A resize redraws the last picture at the new size (pixels only), so a
 // picture and the extents the window stored always belong to the same record.
+//
+// A region of five 999-node boundaries takes milliseconds to draw, and most
+// commits change only the point, the wind or nothing in the picture: the
+// boundaries and the grid (DrawRegionPlotBase) are kept and drawn again only
+// when the boundaries, their count, the unit, the size or the node numbers
+// change; the point and the sector are drawn over a copy of them.
 
 #include <QImage>
+#include <QSize>
 #include <QWidget>
+
+#include <vector>
 
 #include "graphics/RegionPlot.h"
 
@@ -37,9 +46,23 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What DrawRegionPlotBase read for the kept base, and what it gave.
+    struct Base {
+        QImage picture;
+        PlotScale scale;
+        QSize size;
+        bool showNodeNumbers = false;
+        int boundaryCount = 0;
+        int coordUnits = 0;
+        std::vector<char> nodes;  // NodeCount .. NodeY of the record, as bytes
+        bool Matches(const ProjectRecord& rec, QSize at, bool numbers) const;
+        void Take(const ProjectRecord& rec, QSize at, bool numbers);
+    };
+
     const ProjectRecord& project_;
     QImage picture_;
     bool showNodeNumbers_ = false;
+    Base base_;
 };
 
 }  // namespace orvane
