@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   # headless checks: virtual display, fonts for stable text metrics, PDF to text/PNG
   xvfb xauth fonts-liberation poppler-utils
+  # tests only: a real reader for the exported RTF reports (converted to PDF headless)
+  libreoffice-writer-nogui
   # a German locale, to prove numbers never follow the regional settings
   locales
 )
