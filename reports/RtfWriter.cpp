@@ -35,6 +35,11 @@ std::string FontFamily(const std::string& face)
     return "\\fswiss";
 }
 
+bool IsPicture(const PlacedItem& placed)
+{
+    return placed.item.kind == ItemKind::Picture || placed.item.kind == ItemKind::Chart;
+}
+
 class Writer {
 public:
     Writer(const PreparedReport& report, double pictureDpi) : report_(report), dpi_(pictureDpi) {}
@@ -45,8 +50,16 @@ public:
         for (std::size_t p = 0; p < report_.pages.size(); ++p) {
             if (p > 0)
                 body += "\\pard\\plain\\fs2\\page\\par\n";
-            for (const PlacedItem& placed : report_.pages[p].items)
-                body += Item(placed);
+            // Pictures first: a reader draws later frames on top, and a
+            // picture's box may overlap a heading next to it.
+            for (const PlacedItem& placed : report_.pages[p].items) {
+                if (IsPicture(placed))
+                    body += Item(placed);
+            }
+            for (const PlacedItem& placed : report_.pages[p].items) {
+                if (!IsPicture(placed))
+                    body += Item(placed);
+            }
         }
         std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\n{\\fonttbl";
         for (const auto& [face, index] : fonts_)

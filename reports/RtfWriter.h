@@ -3,7 +3,8 @@
 // text box, picture and chart is a frame placed on its page
 // (\pvpg\phpg\posxN\posyN, width and height in twips), each rule a line
 // shape with page coordinates, on a page of the report's size with margins
-// 0, and a page break between pages.
+// 0, and a page break between pages. On each page the pictures come first,
+// so text whose box a picture's box overlaps stays on top.
 //
 // - Labels keep their font (face, size, bold, italic, underline). Their
 //   frames are a little wider than the text on the side away from where the

@@ -53,7 +53,16 @@ TEST(RtfDocument, EveryItemIsAFrameWhereTheLayoutPlacesIt)
     std::size_t next = 0;
     int rules = 0;
     for (const PlacedPage& page : report.pages) {
-        for (const PlacedItem& placed : page.items) {
+        // Pictures first, then the rest, each in layout order.
+        std::vector<const PlacedItem*> order;
+        for (const bool pictures : {true, false}) {
+            for (const PlacedItem& placed : page.items) {
+                if ((placed.item.kind == ItemKind::Picture || placed.item.kind == ItemKind::Chart) == pictures)
+                    order.push_back(&placed);
+            }
+        }
+        for (const PlacedItem* item : order) {
+            const PlacedItem& placed = *item;
             const RectMm& r = placed.rect;
             if (placed.item.kind == ItemKind::Rule) {
                 ++rules;
