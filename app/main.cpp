@@ -1,12 +1,16 @@
 // Orvane, the desktop program. It reads nothing from the command line or the
 // environment: the settings files beside the program hold what persists.
 
+#include <memory>
+
 #include <QApplication>
 
 #include "app/MessageBoxSink.h"
 #include "core/AppState.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "tools/GenUniConvesionF.h"
+#include "tools/HelpSystem.h"
 #include "ui/OrvaneMainF.h"
 
 int main(int argc, char* argv[])
@@ -22,9 +26,15 @@ int main(int argc, char* argv[])
     // The one project, its results and the generator of the time-series phases.
     orvane::AppState state;
     state.random.SeedFromClock();
+    // The help viewer is ready for the whole run and closes with it.
+    orvane::LoadHtmlHelp();
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
+    // Declared before the main window so that it is destroyed after it: its
+    // destructor writes the unit tool's state once the main window has saved.
+    std::unique_ptr<orvane::TGenUniConvesion> unitConversion;
     orvane::TOrvaneMain window(state);
+    unitConversion.reset(orvane::CreateForm<orvane::TGenUniConvesion>(&window));  // hidden until its command
     window.show();
     return QApplication::exec();
 }

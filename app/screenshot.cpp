@@ -1,6 +1,7 @@
 // Pictures of the main window for the README: each sample project in the
 // wide window (1024 x 660) and one in the narrow variant (a 800 x 600
-// screen). Run by scripts/screenshot.sh under a virtual display:
+// screen); and the unit conversion window on its Stress tab. Run by
+// scripts/screenshot.sh under a virtual display:
 //
 //   orvane-screenshot OUTPUT_FOLDER BAY.WDT HARBOUR.WDT
 //
@@ -10,14 +11,19 @@
 #include <string>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QSize>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "tools/GenUniConvesionF.h"
 #include "ui/OrvaneMainF.h"
 
 namespace {
@@ -43,6 +49,24 @@ bool TakePicture(const QString& project, const QSize& screen, const QString& out
     return saved;
 }
 
+// 1 Pa in N/mm²: a negative power of ten in the result and in the factors.
+bool TakeUnitConversionPicture(const QString& output)
+{
+    QTemporaryDir settings;  // neither reads nor changes the program's own state
+    orvane::TGenUniConvesion tool(nullptr, (settings.path() + "/Units.INI").toStdString());
+    tool.FormCreate();
+    tool.PageControl1->setCurrentIndex(4);
+    tool.InputEdit[4]->setText("1");
+    tool.ToCombo[4]->setCurrentIndex(1);
+    tool.show();
+    if (!QTest::qWaitForWindowExposed(&tool))
+        return false;
+    QTest::qWait(100);
+    const bool saved = tool.grab().toImage().save(output, "PNG");
+    std::fprintf(stderr, "%s: %s\n", output.toLocal8Bit().constData(), saved ? "written" : "NOT written");
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -63,5 +87,6 @@ int main(int argc, char* argv[])
     bool ok = TakePicture(bay, QSize(1280, 800), out + QStringLiteral("main-window-bay.png"));
     ok = TakePicture(harbour, QSize(1280, 800), out + QStringLiteral("main-window-harbour.png")) && ok;
     ok = TakePicture(bay, QSize(800, 600), out + QStringLiteral("main-window-narrow.png")) && ok;
+    ok = TakeUnitConversionPicture(out + QStringLiteral("unit-conversion.png")) && ok;
     return ok ? 0 : 1;
 }

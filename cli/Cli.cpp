@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/FileIO.h"
-#include "core/Messages.h"
+#include "core/Format.h"
 #include "core/ProjectFile.h"
 
 namespace orvane::cli {
@@ -41,21 +40,39 @@ int UsageError(std::string_view commandName, const std::string& message)
 
 bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitCode)
 {
-    if (!FileExists(path)) {
+    const ProjectFileRead read = LoadProjectReadOnly(rec, path);
+    switch (read.state) {
+    case ProjectFileState::Missing:
         std::fprintf(stderr, "orvane-cli: no such project file: %s\n", path.c_str());
         exitCode = kExitUsage;
         return false;
-    }
-    // LoadProject completes a cut-off file; its messages go to stderr.
-    ScopedMessageSink sink([](MessageKind, const std::string& text) {
-        std::fprintf(stderr, "orvane-cli: %s\n", text.c_str());
-    });
-    if (!LoadProject(rec, path)) {
+    case ProjectFileState::Unreadable:
+        std::fprintf(stderr, "orvane-cli: %s\n", FileErrorMessage(path).c_str());
         exitCode = kExitFailure;
         return false;
+    case ProjectFileState::Short:
+        // Not completed on disk: a text file given by mistake stays what it is.
+        std::fprintf(stderr,
+                     "orvane-cli: warning: %s holds %zu of the %zu bytes of a project file; the rest of the "
+                     "project takes the defaults\n",
+                     path.c_str(), read.bytesRead, kProjectFileSize);
+        break;
+    case ProjectFileState::Complete:
+        break;
     }
     exitCode = kExitOk;
     return true;
+}
+
+int CheckArgsAndLoad(std::string_view command, const Args& words, std::size_t count, ProjectRecord& rec)
+{
+    if (words.size() != count) {
+        return UsageError(command, Format("%s takes %d file name%s, not %d", command, count, count == 1 ? "" : "s",
+                                          words.size()));
+    }
+    int exitCode = kExitOk;
+    LoadExistingProject(words[0], rec, exitCode);
+    return exitCode;
 }
 
 bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value)

@@ -30,9 +30,18 @@ const std::vector<Command>& Commands();
 // Prints "orvane-cli: message" and the command's usage to stderr; returns kExitUsage.
 int UsageError(std::string_view commandName, const std::string& message);
 
-// Loads a project file that must already exist (the tool never creates one).
-// On failure prints the reason and returns false; exitCode is then the code
-// to return (kExitUsage for a missing file, kExitFailure for an unreadable one).
+// The start every command shares. `words` are the command's arguments with
+// its options taken out; there must be exactly `count` of them, the first a
+// project file that exists. That file is loaded read-only: the tool never
+// creates a project file, and a short one is read as far as it goes (the rest
+// keeps the defaults, with a warning on stderr) without being completed on
+// disk. Returns kExitOk with rec loaded, or the exit code to return at once
+// (kExitUsage for a wrong word count or a missing file, kExitFailure for an
+// unreadable one) after saying why on stderr.
+int CheckArgsAndLoad(std::string_view command, const Args& words, std::size_t count, ProjectRecord& rec);
+
+// The loading half of CheckArgsAndLoad for a path already checked. false on
+// failure; exitCode is then the code to return.
 bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitCode);
 
 // Reads the value of "--name VALUE" or "--name=VALUE" at args[i]; advances i.

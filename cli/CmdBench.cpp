@@ -36,12 +36,9 @@ double MedianMicroseconds(Clock::duration budget, Job job)
 
 int RunBench(const Args& args)
 {
-    if (args.size() != 1)
-        return UsageError("bench", "bench needs exactly one project file");
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(args[0], rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("bench", args, 1, rec); code != kExitOk)
+        return code;
     ClampMethodCodes(rec);
 
     RandomGenerator random(1u);

@@ -13,6 +13,7 @@
 #include "core/Fetch.h"
 #include "core/Format.h"
 #include "core/Random.h"
+#include "core/Region.h"
 #include "core/Units.h"
 
 namespace orvane::cli {
@@ -59,6 +60,7 @@ std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
     const Sector sector = MakeSector(rec);
     std::string out = "{\n";
     out += "  \"CentralFetch\": " + JsonNumber(WindDirectionFetch(rec)) + ",\n";
+    out += std::string("  \"PointInWater\": ") + (PointInWater(rec) ? "true" : "false") + ",\n";
     out += "  \"HeightM\": " + JsonNumber(results.HeightM) + ",\n";
     out += "  \"HeightFt\": " + JsonNumber(results.HeightFt) + ",\n";
     out += "  \"Period\": " + JsonNumber(results.Period) + ",\n";
@@ -92,7 +94,7 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed)
 
 int RunCompute(const Args& args)
 {
-    std::string file;
+    Args files;
     std::string seedText;
     bool seeded = false;
     bool json = false;
@@ -105,22 +107,17 @@ int RunCompute(const Args& args)
             seeded = true;
         } else if (args[i].rfind("--", 0) == 0) {
             return UsageError("compute", "unknown option " + args[i]);
-        } else if (file.empty()) {
-            file = args[i];
         } else {
-            return UsageError("compute", "compute takes one project file");
+            files.push_back(args[i]);
         }
     }
-    if (file.empty())
-        return UsageError("compute", "compute needs a project file");
     std::uint32_t seed = 0;
     if (seeded && !ParseSeed(seedText, seed))
         return UsageError("compute", "--seed takes a whole number from 0 to 4294967295, not '" + seedText + "'");
 
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(file, rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("compute", files, 1, rec); code != kExitOk)
+        return code;
     // Compute what the main window shows for this file: its method groups
     // take a code above the last item as the last item.
     ClampMethodCodes(rec);
@@ -132,6 +129,13 @@ int RunCompute(const Args& args)
         random.SeedFromClock();
     WaveResults results{};
     ComputeWaves(rec, results, random);
+    // The waves are computed all the same, as the program does; the warning
+    // keeps a point on an island or outside the shore from passing unnoticed.
+    if (!PointInWater(rec))
+        std::fputs(Format("orvane-cli: warning: point is not in the water region (x = %.3f, y = %.3f %s)\n",
+                          rec.PointX, rec.PointY, CoordUnitName(rec.CoordUnits))
+                       .c_str(),
+                   stderr);
 
     if (json) {
         std::fputs(ResultsJson(rec, results).c_str(), stdout);

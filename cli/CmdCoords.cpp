@@ -13,12 +13,9 @@ namespace {
 
 int RunExport(const Args& args)
 {
-    if (args.size() != 2)
-        return UsageError("export-coords", "export-coords needs a project file and an output file");
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(args[0], rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("export-coords", args, 2, rec); code != kExitOk)
+        return code;
     if (!ExportCoordinates(rec, args[1])) {
         std::fprintf(stderr, "orvane-cli: cannot write coordinates file: %s\n", args[1].c_str());
         return kExitFailure;
@@ -28,29 +25,34 @@ int RunExport(const Args& args)
 
 int RunImport(const Args& args)
 {
-    if (args.size() != 2)
-        return UsageError("import-coords", "import-coords needs a project file and a coordinates file");
+    ProjectRecord rec{};
+    if (const int code = CheckArgsAndLoad("import-coords", args, 2, rec); code != kExitOk)
+        return code;
     if (!FileExists(args[1])) {
         std::fprintf(stderr, "orvane-cli: no such coordinates file: %s\n", args[1].c_str());
         return kExitUsage;
     }
-    ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(args[0], rec, exitCode))
-        return exitCode;
-    if (!ImportCoordinates(rec, args[1])) {
-        std::fprintf(stderr, "orvane-cli: cannot read coordinates file: %s\n", args[1].c_str());
+    // A file without a single node changes nothing: the project is not saved.
+    const ImportResult imported = ImportCoordinatesFile(rec, args[1]);
+    if (imported.outcome != ImportOutcome::Imported) {
+        std::fprintf(stderr, "orvane-cli: %s\n", imported.message.c_str());
         return kExitFailure;
     }
     // SaveProject reports a failure through the message sink (stderr).
-    return SaveProject(rec, args[0]) ? kExitOk : kExitFailure;
+    if (!SaveProject(rec, args[0]))
+        return kExitFailure;
+    std::printf("imported %d node%s in %d boundar%s\n", imported.nodes, imported.nodes == 1 ? "" : "s",
+                imported.boundaries, imported.boundaries == 1 ? "y" : "ies");
+    return kExitOk;
 }
 
 const bool registeredExport = RegisterCommand(
     {"export-coords", "FILE.WDT OUT.txt", "Write the boundaries to a coordinates text file.", 30, RunExport});
 const bool registeredImport = RegisterCommand(
     {"import-coords", "FILE.WDT IN.txt",
-     "Replace the boundaries from a coordinates text file and save the project.", 31, RunImport});
+     "Replace the boundaries from a coordinates text file (blank, tab, comma or semicolon separated; "
+     "header lines skipped) and save the project.",
+     31, RunImport});
 
 }  // namespace
 }  // namespace orvane::cli

@@ -15,12 +15,9 @@ namespace {
 
 int RunFetch(const Args& args)
 {
-    if (args.size() != 1)
-        return UsageError("fetch", "fetch needs exactly one project file");
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(args[0], rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("fetch", args, 1, rec); code != kExitOk)
+        return code;
     const Sector sector = MakeSector(rec);
     std::string out = Format("# direction_deg fetch_%s fetch_ft\n", CoordUnitName(rec.CoordUnits));
     for (int i = 0; i < sector.count; ++i) {

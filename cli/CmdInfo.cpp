@@ -25,12 +25,9 @@ std::string MethodText(int code, int lastItem, std::string (*name)(int))
 
 int RunInfo(const Args& args)
 {
-    if (args.size() != 1)
-        return UsageError("info", "info needs exactly one project file");
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(args[0], rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("info", args, 1, rec); code != kExitOk)
+        return code;
 
     const std::string unit = CoordUnitName(rec.CoordUnits);
     const std::string title = Cp1252ToUtf8(TitleBytes(rec));

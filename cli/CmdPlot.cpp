@@ -68,15 +68,12 @@ int RunPlot(const Args& args)
             files.push_back(args[i]);
         }
     }
-    if (files.size() != 2)
-        return UsageError("plot", "plot needs a project file and an output file");
     if (report && numbers)
         return UsageError("plot", "the report picture never shows node numbers: use --report or --numbers");
 
     ProjectRecord rec{};
-    int exitCode = kExitOk;
-    if (!LoadExistingProject(files[0], rec, exitCode))
-        return exitCode;
+    if (const int code = CheckArgsAndLoad("plot", files, 2, rec); code != kExitOk)
+        return code;
 
     // Fonts need a QGuiApplication; the offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");

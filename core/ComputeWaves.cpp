@@ -66,14 +66,4 @@ std::vector<std::string> ResultsTextLines(const ProjectRecord& rec, const WaveRe
     return lines;
 }
 
-void ClampMethodCodes(ProjectRecord& rec)
-{
-    if (rec.DirectionalMethod > 2)
-        rec.DirectionalMethod = 2;
-    if (rec.SignificantMethod > 2)
-        rec.SignificantMethod = 2;
-    if (rec.SpectrumType > 1)
-        rec.SpectrumType = 1;
-}
-
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CommitRules.h"  // ClampMethodCodes
 #include "core/ProjectRecord.h"
 #include "core/Random.h"
 
@@ -27,11 +28,5 @@ void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerato
 // finite reciprocal (0 when no direction has fetch) shows the frequency as
 // "n/a".
 std::vector<std::string> ResultsTextLines(const ProjectRecord& rec, const WaveResults& results);
-
-// The method groups show a stored code above their last item as the last
-// item, and store it so: DirectionalMethod and SignificantMethod above 2
-// become 2, SpectrumType above 1 becomes 1 (the default 2 is JONSWAP).
-// Negative codes select no item and are left as they are.
-void ClampMethodCodes(ProjectRecord& rec);
 
 }  // namespace orvane

@@ -103,14 +103,22 @@ void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool 
     StoreAndShowSpectrum(SavilleWave(sector, method), n, spectrumType, metric, results);
 }
 
+float SeymourSpreadingConstant(int directionCount, float stepDeg)
+{
+    // The integral of cos^2 over [-h, h] is (2h + sin 2h) / 2; its inverse
+    // makes the weights K * delta * cos^2 of the directions add up to 1
+    // (to within the midpoint rule), so a uniform fetch gives the height of
+    // a single direction.
+    const float half = F32(directionCount * static_cast<double>(stepDeg) / 2.0 * kDegToRad);
+    return F32(2.0 / (2.0 * static_cast<double>(half) + std::sin(2.0 * half)));
+}
+
 void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
     n = std::clamp(n, 0, kSpectrumPoints);
     const double tw = sector.windRad;
-    // Spreading cos^2 over the half sector h, normalised by K = 2 / (h + sin 2h).
     const float delta = F32(static_cast<double>(sector.stepDeg) * kDegToRad);
-    const float half = F32(sector.count * static_cast<double>(sector.stepDeg) / 2.0 * kDegToRad);
-    const float K = F32(2.0 / (static_cast<double>(half) + std::sin(2.0 * half)));
+    const float K = SeymourSpreadingConstant(sector.count, sector.stepDeg);
     const double weightFactor = F32(static_cast<double>(K) * delta);
 
     const WaveEstimate effective = EffectiveFetchWave(sector, method);

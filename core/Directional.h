@@ -4,8 +4,7 @@
 //   effective fetch: a |cos|-weighted mean fetch, then one significant wave;
 //   Saville: a wave per direction, energy-weighted mean height and period;
 //   Seymour: a spectrum per direction, summed with cos^2 spreading weights
-//            (not normalised: about 2 for a 180-degree sector), from which
-//            height and peak period are taken.
+//            that add up to 1, from which height and peak period are taken.
 
 #include <array>
 
@@ -65,6 +64,11 @@ WaveEstimate SavilleWave(const Sector& sector, int method);
 // are cleared rather than left from an earlier run.
 void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
 void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+
+// K of Seymour's spreading weights K * delta * cos^2(a_i - tw), per radian:
+// 2 / (2h + sin 2h) with h = directionCount * stepDeg / 2 in radians, half the
+// covered sector. 2/pi for 180 degrees.
+float SeymourSpreadingConstant(int directionCount, float stepDeg);
 
 // The summed directional spectrum on the grid of the effective-fetch period
 // Te; height and period from its area and peak. When Te is 0.01 s or less

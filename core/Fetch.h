@@ -15,8 +15,10 @@ namespace orvane {
 // 3 Km) in feet. An unknown unit code gives NaN: the length is undefined.
 float LengthToFeet(const ProjectRecord& rec, float length);
 
-// WindVelocity in ft/s (VelocityUnits 0 m/sec, 1 Km/hr, 2 ft/sec,
-// 3 m.p.h.), raised to at least 1.0. An unknown unit code gives NaN.
+// WindVelocity as a speed in feet per second (ft/s, the engine's speed unit;
+// "Feet" names the unit system, as in DepthFeet), from VelocityUnits 0 m/sec,
+// 1 Km/hr, 2 ft/sec, 3 m.p.h., raised to at least 1.0 ft/s. An unknown unit
+// code gives NaN.
 float WindSpeedFeet(const ProjectRecord& rec);
 
 // Depth in feet (metres for CoordUnits 2 and 3, feet for 0 and 1), raised to

@@ -21,24 +21,38 @@ bool SaveProject(const ProjectRecord& rec, const std::string& fileName)
     return true;
 }
 
-bool LoadProject(ProjectRecord& rec, const std::string& fileName)
+ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName)
 {
     SetProjectDefaults(rec);
+    ProjectFileRead result;
     if (!FileExists(fileName))
-        return SaveProject(rec, fileName);  // a new project with the defaults
-
+        return result;
     // Read into a copy first: a read that fails half-way must leave the
     // defaults, not a record half from the file.
     ProjectRecord loaded = rec;
-    std::size_t bytesRead = 0;
-    if (!ReadFilePrefix(fileName, &loaded, sizeof loaded, bytesRead)) {
-        ShowError(FileErrorMessage(fileName));
-        return false;
+    if (!ReadFilePrefix(fileName, &loaded, sizeof loaded, result.bytesRead)) {
+        result.state = ProjectFileState::Unreadable;
+        result.bytesRead = 0;
+        return result;
     }
     rec = loaded;
-    if (bytesRead < sizeof rec)
-        return SaveProject(rec, fileName);  // completes a cut-off file; shows its own message
-    return true;
+    result.state = result.bytesRead < sizeof rec ? ProjectFileState::Short : ProjectFileState::Complete;
+    return result;
+}
+
+bool LoadProject(ProjectRecord& rec, const std::string& fileName)
+{
+    switch (LoadProjectReadOnly(rec, fileName).state) {
+    case ProjectFileState::Complete:
+        return true;
+    case ProjectFileState::Unreadable:
+        ShowError(FileErrorMessage(fileName));
+        return false;
+    case ProjectFileState::Missing:  // a new project with the defaults
+    case ProjectFileState::Short:    // completes a cut-off file; shows its own message
+        break;
+    }
+    return SaveProject(rec, fileName);
 }
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 // The project file (.WDT): exactly one ProjectRecord, byte for byte.
 
+#include <cstddef>
 #include <string>
 
 #include "core/ProjectRecord.h"
@@ -12,6 +13,24 @@ namespace orvane {
 // the defaults and rewritten at full length. On failure the message
 // "cannot read or write file [name]" goes to the message sink (once).
 bool LoadProject(ProjectRecord& rec, const std::string& fileName);
+
+// What a read-only load found on disk.
+enum class ProjectFileState {
+    Complete,    // 72,300 bytes or more: the first 72,300 were read
+    Short,       // fewer: the rest of the record keeps the defaults
+    Missing,     // no such file: the record holds the defaults
+    Unreadable,  // not a file, no access, or a read failed: the defaults
+};
+
+struct ProjectFileRead {
+    ProjectFileState state = ProjectFileState::Missing;
+    std::size_t bytesRead = 0;  // bytes taken from the file, 0..72,300
+};
+
+// Reads as LoadProject does (defaults first, then up to 72,300 bytes of the
+// file over the record) but never writes: a missing file is not created and a
+// short one is not completed. Shows no message; the caller says what it needs.
+ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName);
 
 // Writes the 72,300 bytes to a temporary file beside fileName and renames it
 // over the old file, so a failed save leaves the previous project intact.

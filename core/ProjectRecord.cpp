@@ -24,12 +24,12 @@ void SetProjectDefaults(ProjectRecord& rec)
     rec.WindDirection = 45.0f;
     rec.SectorAngle = 180.0f;
     rec.WindVelocity = 60.0f;
-    rec.CoordUnits = 3;
+    rec.CoordUnits = kCoordKilometres;
     rec.Depth = 100.0f;
-    rec.VelocityUnits = 1;
-    rec.DirectionalMethod = 2;
-    rec.SpectrumType = 2;  // one past JONSWAP; the method group shows and stores 1
-    rec.SignificantMethod = 2;
+    rec.VelocityUnits = kVelocityKilometresPerHour;
+    rec.DirectionalMethod = kSeymour;
+    rec.SpectrumType = kJonswap + 1;  // one past JONSWAP; the method group shows and stores JONSWAP
+    rec.SignificantMethod = kWilson;
     rec.RegionScaleIndex = 2;
     rec.RegionGridIndex = 2;
     rec.RegionSnapIndex = 0;

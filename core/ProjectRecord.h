@@ -22,18 +22,38 @@ inline constexpr int kMaxNodePosition = 1000;  // storage positions 0..1000
 inline constexpr int kMaxGridNode = 999;     // highest node number a user can enter
 inline constexpr int kTitleMax = 80;
 
+// The codes the record stores for its units and method choices. Unscoped, so
+// they compare and assign with the int32 fields as the file holds them; a
+// loaded file may hold any other value.
+enum CoordUnitCode : std::int32_t { kCoordFeet = 0, kCoordMiles = 1, kCoordMetres = 2, kCoordKilometres = 3 };
+enum VelocityUnitCode : std::int32_t {
+    kVelocityMetresPerSecond = 0,
+    kVelocityKilometresPerHour = 1,
+    kVelocityFeetPerSecond = 2,
+    kVelocityMilesPerHour = 3,
+};
+enum DirectionalMethodCode : std::int32_t { kEffectiveFetch = 0, kSaville = 1, kSeymour = 2 };
+enum SpectrumTypeCode : std::int32_t { kPiersonMoskowitz = 0, kJonswap = 1 };
+enum SignificantMethodCode : std::int32_t { kBretschneider = 0, kBretschneiderDepth = 1, kWilson = 2 };
+inline constexpr int kCoordUnitCount = 4;     // codes 0..3
+inline constexpr int kVelocityUnitCount = 4;  // codes 0..3
+
+// Every computation run fills this many spectral frequencies and surface samples.
+inline constexpr int kFreqCount = 64;
+inline constexpr int kSampleCount = 1000;
+
 struct ProjectRecord {
     // Length-prefixed 8-bit (Windows-1252) title: Title[0] = length 0..80,
-    // Title[1..80] the characters. Use TitleText()/SetTitleText().
+    // Title[1..80] the characters. Use TitleBytes()/SetTitleBytes().
     std::uint8_t Title[81];
     std::uint8_t Padding[3];  // not meaningful, kept as found
 
     std::int32_t BoundaryCount;      // 1..5 (0: region input stored none)
-    std::int32_t CoordUnits;         // 0 ft, 1 Miles, 2 m, 3 Km
-    std::int32_t VelocityUnits;      // 0 m/sec, 1 Km/hr, 2 ft/sec, 3 m.p.h.
-    std::int32_t DirectionalMethod;  // 0 effective fetch, 1 Saville, 2 Seymour
-    std::int32_t SpectrumType;       // 0 Pierson-Moskowitz, 1 JONSWAP (default 2 shows as 1)
-    std::int32_t SignificantMethod;  // 0 Bretschneider, 1 with depth, 2 Wilson
+    std::int32_t CoordUnits;         // CoordUnitCode: 0 ft, 1 Miles, 2 m, 3 Km
+    std::int32_t VelocityUnits;      // VelocityUnitCode: 0 m/sec, 1 Km/hr, 2 ft/sec, 3 m.p.h.
+    std::int32_t DirectionalMethod;  // DirectionalMethodCode: 0 effective fetch, 1 Saville, 2 Seymour
+    std::int32_t SpectrumType;       // SpectrumTypeCode: 0 Pierson-Moskowitz, 1 JONSWAP (default 2 shows as 1)
+    std::int32_t SignificantMethod;  // SignificantMethodCode: 0 Bretschneider, 1 with depth, 2 Wilson
     std::int32_t RegionScaleIndex;
     std::int32_t RegionGridIndex;
     std::int32_t RegionSnapIndex;
@@ -103,11 +123,11 @@ struct WaveResults {
     float HeightFt;  // significant height, ft
     float Period;    // s: significant period (effective fetch, Saville) or peak period (Seymour)
     float TimeStep;  // s, always 0.25
-    std::int32_t FreqCount;    // always 64
-    std::int32_t SampleCount;  // always 1000
-    float Freq[65];       // Hz
-    float Density[65];    // (height unit)^2 / Hz
-    float Elevation[1001];  // height unit of the project, sample j at (j-1)*TimeStep
+    std::int32_t FreqCount;    // kFreqCount after every run
+    std::int32_t SampleCount;  // kSampleCount after every run
+    float Freq[kFreqCount + 1];       // Hz
+    float Density[kFreqCount + 1];    // (height unit)^2 / Hz
+    float Elevation[kSampleCount + 1];  // height unit of the project, sample j at (j-1)*TimeStep
 };
 
 void SetProjectDefaults(ProjectRecord& rec);
@@ -120,7 +140,7 @@ int UsedBoundaryCount(const ProjectRecord& rec);
 int UsedNodeCount(const ProjectRecord& rec, int boundary);
 
 // Metric project: coordinates in m or Km, depths and heights in metres.
-inline bool IsMetric(const ProjectRecord& rec) { return rec.CoordUnits > 1; }
+inline bool IsMetric(const ProjectRecord& rec) { return rec.CoordUnits > kCoordMiles; }
 
 // Title as its 8-bit bytes (length clamped to 80) and back (cut to 80 bytes).
 std::string TitleBytes(const ProjectRecord& rec);

@@ -90,8 +90,10 @@ void DrawBoundary(Raster& raster, const BoundaryEntries& boundary, const PlotSca
         raster.Polygon(std::span<const PixelPoint>(pixels.data(), static_cast<std::size_t>(n)));
 
     if (showNumbers && n >= 1) {
-        // The face is deliberately left as the surface has it.
+        // Node numbers are always in the grid label's face, also on a fresh
+        // surface that has not drawn a label yet.
         raster.SetNoFill();
+        raster.SetFontFace("Courier New");
         raster.SetFontSize(8);
         raster.SetFontColour(colours::kBlack);
         for (int i = 0; i <= n; ++i) {
@@ -171,7 +173,17 @@ double GridStep(double dx, double dy)
         return 1000;
     if (e < 100000)
         return 10000;
-    return 0;
+    // Larger regions (UTM coordinates in metres, say) go on in steps of 1, 2
+    // and 5 times a power of ten: the smallest that leaves at most 20 steps
+    // across, so 8 to 20 lines show and the label is never 0.
+    if (!std::isfinite(e))
+        return 0;  // damaged extents: no grid
+    for (double decade = 10000;; decade *= 10) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            if (e <= 20 * factor * decade)
+                return factor * decade;
+        }
+    }
 }
 
 void DrawScaleGrid(Raster& raster, const PlotScale& scale, Rgb gridColour, const std::string& unitName)
@@ -195,10 +207,15 @@ void DrawScaleGrid(Raster& raster, const PlotScale& scale, Rgb gridColour, const
         const int x = RoundPixel(i * static_cast<double>(scale.ScaleX) * step);
         raster.Line({x, 0}, {x, bottom});
     }
-    // Horizontal line j lies at world y = j * step, from the left edge.
+    // Horizontal lines lie at the world rows y = k * step, from the left
+    // edge: ny + 1 of them from the first such row at or above MinY, so a
+    // region far from y = 0 (a UTM northing) gets its lines as well. For a
+    // region whose y starts at 0 they are the rows of y = 0, step, ... ny * step.
     const int right = RoundPixel(nx * static_cast<double>(scale.ScaleX) * step);
+    const double firstRow = step > 0.1 ? std::ceil(scale.MinY / step) : 0.0;
     for (int j = 0; j <= ny; ++j) {
-        const int y = RoundPixel(scale.OffsetY + std::nearbyint((scale.MaxY - j * step) * scale.ScaleY));
+        const double worldY = (firstRow + j) * step;
+        const int y = RoundPixel(scale.OffsetY + std::nearbyint((scale.MaxY - worldY) * scale.ScaleY));
         raster.Line({0, y}, {right, y});
     }
 
@@ -235,21 +252,19 @@ PlotScale DrawBoundaries(const ProjectRecord& rec, Raster& raster, bool showNumb
 
 }  // namespace
 
-PlotScale DrawRegionPlot(ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
+PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers)
 {
     const PlotScale scale = DrawBoundaries(rec, raster, showNodeNumbers);
     DrawScaleGrid(raster, scale, colours::kSilver, CoordUnitName(rec.CoordUnits));
     DrawPointAndSector(raster, scale, rec.PointX, rec.PointY, rec.WindDirection, rec.SectorAngle);
-    StorePlotExtents(rec, scale);
     return scale;
 }
 
-PlotScale DrawRegionPicture(ProjectRecord& rec, Raster& raster)
+PlotScale DrawRegionPicture(const ProjectRecord& rec, Raster& raster)
 {
     const PlotScale scale = DrawBoundaries(rec, raster, false);
     DrawPointAndSector(raster, scale, rec.PointX, rec.PointY, rec.WindDirection, rec.SectorAngle);
     DrawScaleGrid(raster, scale, colours::kGrey, CoordUnitName(rec.CoordUnits));
-    StorePlotExtents(rec, scale);
     return scale;
 }
 

@@ -82,21 +82,26 @@ void DrawPointAndSector(Raster& raster, const PlotScale& scale, float pointX, fl
                         float sectorAngle);
 
 // Grid step in world units for the outer boundary's ranges: dx decides alone
-// whether it is 1; 0 means no grid (ranges of 100000 units or more).
+// whether it is 1; from ranges of 100000 units on, steps of 1, 2 or 5 times a
+// power of ten leave 8 to 20 lines. 0 (no grid) only for NaN or infinite ranges.
 double GridStep(double dx, double dy);
 
-// Scale grid anchored at the raster's left edge and at world y = 0, and the
-// label "grid <step> <unit>" (unit as Windows-1252 text) at the lower right.
+// Scale grid: vertical lines from the raster's left edge, horizontal lines at
+// the world rows of whole multiples of the step from MinY up, and the label
+// "grid <step> <unit>" (unit as Windows-1252 text) at the lower right.
 void DrawScaleGrid(Raster& raster, const PlotScale& scale, Rgb gridColour, const std::string& unitName);
 
-// Stores the extents of the last drawing (PlotMaxX .. PlotSpanY).
+// Stores the extents of a drawing (PlotMaxX .. PlotSpanY): the caller that
+// commits a drawing - the main window, the report's construction - does this
+// with the scale the drawing returned, so the x and y spin steps follow the
+// last picture. Drawing itself never writes the record.
 void StorePlotExtents(ProjectRecord& rec, const PlotScale& scale);
 
 // The main window's region plot: boundaries, grid (silver), point and sector.
-PlotScale DrawRegionPlot(ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
+PlotScale DrawRegionPlot(const ProjectRecord& rec, Raster& raster, bool showNodeNumbers);
 
 // The results report's picture: boundaries without numbers, point and sector,
 // then the grid (grey).
-PlotScale DrawRegionPicture(ProjectRecord& rec, Raster& raster);
+PlotScale DrawRegionPicture(const ProjectRecord& rec, Raster& raster);
 
 }  // namespace orvane

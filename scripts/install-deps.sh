@@ -16,6 +16,10 @@ packages=(
   libreoffice-writer-nogui
   # a German locale, to prove numbers never follow the regional settings
   locales
+  # help: chmlib to read compiled help files, chmcmd to compile them, enum_chmLib for the checks
+  libchm-dev fp-utils libchm-bin
+  # GIS import and export (GDAL with PROJ and GEOS); ogrinfo checks exported files
+  libgdal-dev gdal-bin
 )
 
 missing=()

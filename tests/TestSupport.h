@@ -1,6 +1,7 @@
 #pragma once
-// Helpers shared by the test programs: a private temporary folder and a
-// recorder for messages that core operations show.
+// Helpers shared by the test programs: boundaries of a project record, a
+// private temporary folder and a recorder for messages that core
+// operations show.
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,8 +10,44 @@
 #include <vector>
 
 #include "core/Messages.h"
+#include "core/ProjectRecord.h"
 
 namespace orvane::test {
+
+// A node of a test boundary; number -1 means the node's own position.
+struct TestNode {
+    float x = 0;
+    float y = 0;
+    int number = -1;
+};
+
+// Boundary b from its nodes at positions 1..N as given (a ring the fetch
+// reads closed repeats its first node last), position 0 the closing copy of
+// node N as the program keeps it, BoundaryCount raised to b.
+inline void SetBoundary(ProjectRecord& rec, int b, const std::vector<TestNode>& nodes)
+{
+    const int n = static_cast<int>(nodes.size());
+    rec.NodeCount[b] = n;
+    rec.NodeNumber[b][0] = 0;
+    for (int k = 1; k <= n; ++k) {
+        const TestNode& node = nodes[static_cast<std::size_t>(k - 1)];
+        rec.NodeNumber[b][k] = node.number < 0 ? k : node.number;
+        rec.NodeX[b][k] = node.x;
+        rec.NodeY[b][k] = node.y;
+    }
+    rec.NodeX[b][0] = rec.NodeX[b][n];
+    rec.NodeY[b][0] = rec.NodeY[b][n];
+    if (rec.BoundaryCount < b)
+        rec.BoundaryCount = b;
+}
+
+// The corners closed by repeating the first one.
+inline std::vector<TestNode> ClosedRing(std::vector<TestNode> corners)
+{
+    if (!corners.empty())
+        corners.push_back(corners.front());
+    return corners;
+}
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {

@@ -3,11 +3,11 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QResizeEvent>
 #include <QSplitter>
-#include <QFontMetrics>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -16,13 +16,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
-#include "core/Format.h"
-#include "core/Text1252.h"
+#include "core/Rounding.h"
+#include "ui/QtText.h"
 
 namespace orvane {
 
@@ -47,105 +46,38 @@ QValueAxis* AxisOf(QChart* chart, Qt::Alignment alignment)
     return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
 }
 
-// Rounds halves to even, as every size rule of the window does.
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+// Line widths of the chart data are points; the views draw at 96 dpi.
+constexpr double kViewPixelsPerPoint = 96.0 / 72.0;
 
-// A fixed range with ticks every interval from anchor. The range and the
-// interval are set while the ticks are fixed: a new range under the last
-// run's interval (a small spectrum's, then a large one's) would otherwise lay
-// out millions of ticks on the way.
-void SetTicks(QValueAxis* axis, double from, double to, double anchor, double interval)
+// A fixed range with ticks every step from anchor. The range and the step
+// are set while the ticks are fixed: a new range under the last run's step
+// (a small spectrum's, then a large one's) would otherwise lay out millions
+// of ticks on the way.
+void SetTicks(QValueAxis* axis, const AxisRange& range, double anchor)
 {
-    if (!(interval > 0.0) || !((to - from) / interval < 1000.0))
-        interval = (to - from) / 4.0;
     axis->setTickType(QValueAxis::TicksFixed);
-    axis->setRange(from, to);
+    axis->setRange(range.from, range.to);
     axis->setTickAnchor(anchor);
-    axis->setTickInterval(interval);
+    axis->setTickInterval(range.step);
     axis->setTickType(QValueAxis::TicksDynamic);
 }
 
-// Decimals that tell ticks `step` apart: 0.0894 -> 3, 2.5 -> 1, 50 -> 0.
-int DecimalsFor(double step)
+// A self-fitting axis takes as many ticks as its length in the view holds.
+void FitBottomAxis(QValueAxis* axis, const ChartAxis& data, int axisPixels)
 {
-    if (!(step > 0.0) || !std::isfinite(step))
-        return 2;
-    return std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 6);
-}
-
-// A self-scaling axis: ticks 1, 2, 2.5 or 5 times a power of ten apart, as
-// many as the axis has room for (at most five intervals, each as wide as
-// the widest label and a gap), and the range widened only to the nearest
-// tick on each side, so the data fill the chart (1000 samples of 0.25 s end
-// at 250, not 300). With keepFormat the axis keeps its label format (the time
-// axis shows "##0.00" by design); otherwise the decimals follow the tick step.
-void ScaleToData(QValueAxis* axis, double lo, double hi, int axisPixels, bool keepFormat)
-{
-    if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi)) {
-        lo = 0.0;
-        hi = 1.0;
-    }
     const QFontMetrics metrics(axis->labelsFont());
-    const auto labelText = [&](double value, double step) {
-        const std::string format =
-            keepFormat ? axis->labelFormat().toStdString() : "%." + std::to_string(DecimalsFor(step)) + "f";
-        return QString::fromStdString(Format(format, value));
-    };
-    double step = hi - lo;
-    for (int intervals = 5; intervals >= 1; --intervals) {
-        const double rough = (hi - lo) / intervals;
-        const double power = std::pow(10.0, std::floor(std::log10(rough)));
-        step = 10.0 * power;
-        for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
-            if (factor * power >= rough * 0.9999999) {
-                step = factor * power;
-                break;
-            }
-        }
-        const double from = std::floor(lo / step + 1e-9) * step;
-        const double to = std::ceil(hi / step - 1e-9) * step;
-        const int labelWidth = std::max(metrics.horizontalAdvance(labelText(from, step)),
-                                        metrics.horizontalAdvance(labelText(to, step))) + 10;
-        const int shown = static_cast<int>(std::lround((to - from) / step));
-        // Labels are centred on their ticks: the outer halves stand beyond the axis.
-        if (shown * labelWidth <= axisPixels || intervals == 1)
-            break;
-    }
-    const double from = std::floor(lo / step + 1e-9) * step;
-    const double to = std::ceil(hi / step - 1e-9) * step;
-    SetTicks(axis, from, to, from, step);
-    if (!keepFormat)
-        axis->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(step)) + QStringLiteral("f"));
+    const FittedAxis fitted = FitAxis(
+        data.min, data.max, axisPixels,
+        [&metrics](const std::string& text) { return metrics.horizontalAdvance(FromUtf8(text)); }, 10,
+        data.labelFormat);
+    SetTicks(axis, fitted.range, fitted.range.from);
+    axis->setLabelFormat(FromUtf8(fitted.labelFormat));
 }
 
 // Length of the bottom axis: the view less the left axis with its labels and title.
 int BottomAxisPixels(const QChartView* view) { return std::max(0, view->width() - 75); }
 
 }  // namespace
-
-ResultsAxes ComputeResultsAxes(const WaveResults& results)
-{
-    ResultsAxes axes;
-    const int n = std::clamp(results.FreqCount, 0, 64);
-    double smax = 0.0;
-    for (int k = 1; k <= n; ++k)
-        if (results.Density[k] > smax)  // NaN never wins a comparison
-            smax = results.Density[k];
-    axes.spectrumMax = smax;
-    axes.spectrumIncrement = smax / 4.0;
-
-    const int m = std::clamp(results.SampleCount, 0, 1000);
-    double vmax = 0.0;
-    double vmin = 0.0;
-    for (int j = 1; j <= m; ++j) {
-        vmax = std::max<double>(vmax, results.Elevation[j]);
-        vmin = std::min<double>(vmin, results.Elevation[j]);
-    }
-    const double largest = std::max(std::fabs(vmax), std::fabs(vmin));
-    axes.timeBound = std::trunc(largest) + 1.0;
-    axes.timeIncrement = axes.timeBound / 2.0;
-    return axes;
-}
 
 TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
     : QFrame(parent)
@@ -224,11 +156,9 @@ bool TComputationPascal::eventFilter(QObject* watched, QEvent* event)
             FrameResize();
         // The time and frequency axes take as many ticks as their new width holds.
         if (watched == PlotSpec && !PlotSpec->chart()->series().isEmpty())
-            ScaleToData(AxisOf(PlotSpec->chart(), Qt::AlignBottom), spectrumRange_.first, spectrumRange_.second,
-                        BottomAxisPixels(PlotSpec), false);
+            FitBottomAxis(AxisOf(PlotSpec->chart(), Qt::AlignBottom), spectrum_.bottom, BottomAxisPixels(PlotSpec));
         if (watched == PlotTime && !PlotTime->chart()->series().isEmpty())
-            ScaleToData(AxisOf(PlotTime->chart(), Qt::AlignBottom), timeRange_.first, timeRange_.second,
-                        BottomAxisPixels(PlotTime), true);
+            FitBottomAxis(AxisOf(PlotTime->chart(), Qt::AlignBottom), timeSeries_.bottom, BottomAxisPixels(PlotTime));
     }
     return QFrame::eventFilter(watched, event);
 }
@@ -285,75 +215,41 @@ void TComputationPascal::SetupCharts()
     AxisOf(PlotSpec->chart(), Qt::AlignLeft)->setLabelFormat(QStringLiteral("%.3g"));
 }
 
-void TComputationPascal::ShowSpectrum()
+void TComputationPascal::ShowChart(QChartView* view, const ChartData& content)
 {
-    const WaveResults& r = state_.results;
-    QChart* chart = PlotSpec->chart();
+    QChart* chart = view->chart();
     chart->removeAllSeries();
-    const int n = std::clamp(r.FreqCount, 0, 64);
-
     auto* line = new QLineSeries(chart);
-    double fmin = 0.0;
-    double fmax = 0.0;
-    for (int k = 1; k <= n; ++k) {
-        if (!std::isfinite(r.Freq[k]) || !std::isfinite(r.Density[k]))
-            continue;  // a damaged run shows a gap, never a broken chart
-        line->append(r.Freq[k], r.Density[k]);
-        fmin = line->count() == 1 ? r.Freq[k] : std::min<double>(fmin, r.Freq[k]);
-        fmax = std::max<double>(fmax, r.Freq[k]);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(content.points.size()));
+    for (const ChartPoint& p : content.points)
+        points.append(QPointF(p.x, p.y));
+    line->replace(points);
+    QPen pen(QColor(content.lineColour.r, content.lineColour.g, content.lineColour.b));
+    pen.setWidthF(content.lineWidthPt * kViewPixelsPerPoint);
+    QAbstractSeries* series = line;
+    if (content.filled) {
+        auto* area = new QAreaSeries(line);
+        area->setParent(chart);
+        area->setBrush(QColor(content.fillColour.r, content.fillColour.g, content.fillColour.b));
+        area->setPen(pen);
+        series = area;
+    } else {
+        line->setPen(pen);
     }
-    auto* area = new QAreaSeries(line);
-    area->setParent(chart);
-    area->setBrush(QColor(0, 0, 255));
-    QPen pen(QColor(0, 0, 255));
-    pen.setWidth(1);
-    area->setPen(pen);
-    chart->addSeries(area);
+    chart->addSeries(series);
     chart->setTitle(QString());
 
     QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
     QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
-    area->attachAxis(left);
-    area->attachAxis(bottom);
-    // A zero spectrum has the axis 0..0; the chart needs a non-empty range to draw.
-    const double top = shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumMax : 1.0;
-    SetTicks(left, 0.0, top, 0.0, shownAxes_.spectrumMax > 0.0 ? shownAxes_.spectrumIncrement : 0.25);
-    left->setLabelFormat(QStringLiteral("%.") + QString::number(DecimalsFor(left->tickInterval())) +
-                         QStringLiteral("f"));
-    spectrumRange_ = {fmax > fmin ? fmin : 0.0, fmax > fmin ? fmax : 1.0};
-    ScaleToData(bottom, spectrumRange_.first, spectrumRange_.second, BottomAxisPixels(PlotSpec), false);
-}
-
-void TComputationPascal::ShowTimeSeries()
-{
-    const WaveResults& r = state_.results;
-    QChart* chart = PlotTime->chart();
-    chart->removeAllSeries();
-    const int m = std::clamp(r.SampleCount, 0, 1000);
-
-    auto* line = new QLineSeries(chart);
-    QList<QPointF> points;
-    points.reserve(m);
-    for (int j = 1; j <= m; ++j) {
-        if (std::isfinite(r.Elevation[j]))
-            points.append(QPointF((j - 1) * static_cast<double>(r.TimeStep), r.Elevation[j]));
-    }
-    line->replace(points);
-    QPen pen(QColor(0, 0, 255));
-    pen.setWidth(1);
-    line->setPen(pen);
-    chart->addSeries(line);
-
-    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
-    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
-    line->attachAxis(left);
-    line->attachAxis(bottom);
-    const double bound = std::isfinite(shownAxes_.timeBound) ? shownAxes_.timeBound : 1.0;
-    SetTicks(left, -bound, bound, 0.0, bound / 2.0);
-    left->setTitleText(IsMetric(state_.project) ? QStringLiteral("H [m]") : QStringLiteral("H [ft]"));
-    const double end = m > 1 ? (m - 1) * static_cast<double>(r.TimeStep) : 1.0;
-    timeRange_ = {0.0, end};
-    ScaleToData(bottom, 0.0, end, BottomAxisPixels(PlotTime), true);  // the time axis scales itself to round seconds
+    series->attachAxis(left);
+    series->attachAxis(bottom);
+    const AxisRange range = DrawnRange(content.left);
+    SetTicks(left, range, range.from <= 0.0 && range.to >= 0.0 ? 0.0 : range.from);
+    left->setLabelFormat(FromUtf8(content.left.labelFormat));
+    left->setTitleText(FromUtf8(content.left.title));
+    bottom->setTitleText(FromUtf8(content.bottom.title));
+    FitBottomAxis(bottom, content.bottom, BottomAxisPixels(view));
 }
 
 void TComputationPascal::ShowText()
@@ -367,12 +263,12 @@ void TComputationPascal::ShowText()
         if (i > 0)
             cursor.insertBlock();
         cursor.setBlockFormat(right);
-        cursor.insertText(QString::fromUtf8(Cp1252ToUtf8(lines[i])));
+        cursor.insertText(From1252(lines[i]));
     }
     const QFontMetrics metrics(Memo2->font());
     int widest = 0;
     for (const std::string& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(Cp1252ToUtf8(line))));
+        widest = std::max(widest, metrics.horizontalAdvance(From1252(line)));
     // The text's own margins, the panel's border and the memo's frame.
     memoTextWidth_ = widest + 2 * RoundEven(Memo2->document()->documentMargin()) + 2 * 3 + 4;
     FitMemoPanel();
@@ -380,9 +276,10 @@ void TComputationPascal::ShowText()
 
 void TComputationPascal::ShowResults()
 {
-    shownAxes_ = ComputeResultsAxes(state_.results);
-    ShowSpectrum();
-    ShowTimeSeries();
+    spectrum_ = SpectrumChart(state_.results);
+    timeSeries_ = TimeSeriesChart(state_.results, state_.project);
+    ShowChart(PlotSpec, spectrum_);
+    ShowChart(PlotTime, timeSeries_);
     ShowText();
 }
 

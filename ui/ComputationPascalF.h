@@ -1,10 +1,12 @@
 #pragma once
 // The results frame: spectrum chart, time-series chart and the results text
-// of the last computation run.
+// of the last computation run. The charts show the chart data of
+// graphics/ChartData.h in Qt Charts views: the ranges, increments, titles
+// and formats are those the report prints.
 
 #include <QFrame>
 
-#include <utility>
+#include "graphics/ChartData.h"
 
 class QChart;
 class QChartView;
@@ -15,18 +17,6 @@ class QValueAxis;
 namespace orvane {
 
 struct AppState;
-struct ProjectRecord;
-struct WaveResults;
-
-// Axis settings of the two charts, computed from the results alone so that
-// they can be checked without drawing.
-struct ResultsAxes {
-    double spectrumMax = 0.0;        // S(f) axis 0..spectrumMax
-    double spectrumIncrement = 0.0;  // spectrumMax / 4
-    double timeBound = 1.0;          // elevation axis -timeBound..timeBound
-    double timeIncrement = 0.5;      // timeBound / 2
-};
-ResultsAxes ComputeResultsAxes(const WaveResults& results);
 
 class TComputationPascal : public QFrame {
     Q_OBJECT
@@ -42,8 +32,9 @@ public:
     // Panel4 = 0.4 of Panel2's height, Panel6 = 0.28 of Panel3's width.
     void FrameResize();
 
-    // The axes ShowResults last set (the charts clamp a 0..0 range for display).
-    const ResultsAxes& ShownAxes() const { return shownAxes_; }
+    // The charts ShowResults last showed (the views draw a 0..0 range as 0..1).
+    const ChartData& ShownSpectrum() const { return spectrum_; }
+    const ChartData& ShownTimeSeries() const { return timeSeries_; }
 
     QFrame* Panel2;
     QFrame* Panel3;
@@ -60,16 +51,13 @@ protected:
 
 private:
     void SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle);
-    void ShowSpectrum();
-    void ShowTimeSeries();
+    void ShowChart(QChartView* view, const ChartData& content);
     void ShowText();
     void FitMemoPanel();
 
     AppState& state_;
-    ResultsAxes shownAxes_;
-    // Data ranges of the two bottom axes, for rescaling them on resize.
-    std::pair<double, double> spectrumRange_{0.0, 1.0};
-    std::pair<double, double> timeRange_{0.0, 1.0};
+    ChartData spectrum_;
+    ChartData timeSeries_;
     int memoTextWidth_ = 0;  // px Panel6 needs for the longest results line
 };
 

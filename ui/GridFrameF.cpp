@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
+#include "core/CommitRules.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
-#include "core/Text1252.h"
 #include "core/Units.h"
+#include "ui/QtText.h"
 #include "ui/StringGridExtF.h"
 
 namespace orvane {
@@ -24,10 +26,8 @@ constexpr int kSetupRows = 30;     // heading row and 29 data rows
 constexpr int kLoadSpareRows = 10;  // empty rows after the last node on load
 constexpr int kAppendRows = 2;
 
-QString FromText(const std::string& text1252) { return QString::fromStdString(Cp1252ToUtf8(text1252)); }
-
-QString NumberText(long long number) { return QString::fromStdString(Format(" %3d", number)); }
-QString CoordinateText(float value) { return QString::fromStdString(Format("%8.3f", value)); }
+QString NumberText(long long number) { return FromUtf8(Format(" %3d", number)); }
+QString CoordinateText(float value) { return FromUtf8(Format("%8.3f", value)); }
 
 // Small pictures for the buttons: a table row, with rows added below it, a
 // plus or a cross.
@@ -114,7 +114,7 @@ void TGFrame::SetupGrid()
     grid_->SetColCount(3);
     grid_->SetRowCount(kSetupRows);
     FrameResize();
-    const QString unit = FromText(CoordUnitName(project_.CoordUnits));
+    const QString unit = From1252(CoordUnitName(project_.CoordUnits));
     grid_->SetCell(0, 0, QStringLiteral("point"));
     grid_->SetCell(1, 0, QStringLiteral(" x [") + unit + QStringLiteral("]"));
     grid_->SetCell(2, 0, QStringLiteral(" y [") + unit + QStringLiteral("]"));
@@ -133,7 +133,7 @@ void TGFrame::resizeEvent(QResizeEvent* event)
     FrameResize();
 }
 
-int TGFrame::RowNumber(int row) const { return TextToInt(0, grid_->Cell(0, row).toStdString()); }
+int TGFrame::RowNumber(int row) const { return TextToInt(0, ToUtf8(grid_->Cell(0, row))); }
 
 void TGFrame::CopyRow(int from, int to)
 {
@@ -170,32 +170,12 @@ void TGFrame::StoreBoundary(int b)
 {
     if (b < 1 || b > kMaxBoundaries)
         return;
-    int& count = project_.NodeCount[b];
-    count = 0;
-    int previous = 0;
-    // Rows beyond the store read as empty, so the loop ends at the latest there;
-    // hidden rows still count.
-    for (int row = 1; row <= grid_->StoredRowCount(); ++row) {
-        const int k = RowNumber(row);
-        if (k < 1 || k > kMaxGridNode)
-            break;
-        count = std::max(count, k);
-        const float x = TextToFloat(grid_->Cell(1, row).toStdString(), 0.0f);
-        const float y = TextToFloat(grid_->Cell(2, row).toStdString(), 0.0f);
-        // Numbers skipped since the previous row become gap nodes at this row's place.
-        for (int i = previous + 1; i < k; ++i) {
-            project_.NodeNumber[b][i] = 0;
-            project_.NodeX[b][i] = x;
-            project_.NodeY[b][i] = y;
-        }
-        project_.NodeNumber[b][k] = k;
-        project_.NodeX[b][k] = x;
-        project_.NodeY[b][k] = y;
-        previous = k;
-    }
-    // Position 0 closes the ring for drawing.
-    project_.NodeX[b][0] = project_.NodeX[b][count];
-    project_.NodeY[b][0] = project_.NodeY[b][count];
+    // Every row the store holds, hidden rows included: the rules decide
+    // which of them become nodes.
+    std::vector<NodeRowText> rows;
+    for (int row = 1; row < grid_->StoredRowCount(); ++row)
+        rows.push_back({ToUtf8(grid_->Cell(0, row)), ToUtf8(grid_->Cell(1, row)), ToUtf8(grid_->Cell(2, row))});
+    const int count = StoreNodes(project_, b, rows);
     for (int row = count + 1; row < grid_->RowCount(); ++row)
         grid_->ClearRow(row);
 }

@@ -14,6 +14,17 @@
 // Open, Last file or Save As open one. Closing the window by any means writes
 // the settings and saves the project (to Projects/Temp.WDT in the program
 // folder when no file was opened).
+//
+// The class is one window; its code is split by job:
+//   OrvaneMainF.cpp         construction, FormCreate, closing, event routing
+//   OrvaneMainLayout.cpp    the controls and their arrangement
+//   OrvaneMainTransfer.cpp  controls <-> record, the commits, the control events
+//   OrvaneMainFiles.cpp     the project lifecycle and the file commands
+//   OrvaneMainCommands.cpp  the menus and the other commands
+// A new menu command is a QAction member and a handler below, one AddCommand
+// line in BuildMenus (OrvaneMainCommands.cpp) and the handler's body, in
+// OrvaneMainCommands.cpp or in a file of its own for a larger feature
+// (OrvaneMainReports.cpp, say; every .cpp of ui/ is built).
 
 #include <QMainWindow>
 #include <QSize>
@@ -33,7 +44,6 @@ class QMenu;
 class QPushButton;
 class QSpacerItem;
 class QSpinBox;
-class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
@@ -41,10 +51,13 @@ class QToolButton;
 namespace orvane {
 
 struct AppState;
+enum class ValueField;
+class TColumnSplitter;
 class TComputationPascal;
 class TDirectionalWtype;
 class TGFrame;
 class TMethodFrame;
+class TRegionPicture;
 class TSpecificWtype;
 class TSpectrumType;
 class TSpinButton;
@@ -85,6 +98,7 @@ public:
     QString HtmlHelpFile;  // program file with the extension ".CHM"
     QString FaqFile;       // program folder + "OrvaneFAQ.chm"
     QString TitleText;     // the project title as the user typed it
+    QString LastFileName;  // the project "Last file" opens (its caption shows it)
     bool FileOpen = false;       // a project file is open (never left during the run)
     bool ControlsReady = false;  // the controls hold the record, so change events may act
     float PixelAspect = 1.0f;    // see PixelAspectOf
@@ -158,7 +172,7 @@ public:
     void GFrame1StringGridKeyDown();
 
     // --- controls (objectName = member name) ---
-    QSplitter* Splitter1;  // the three columns
+    TColumnSplitter* Splitter1;  // the three columns
     QFrame* Panel5;        // left column
     QFrame* Panel2;        // middle column
     QFrame* Panel4;        // right column
@@ -206,7 +220,7 @@ public:
 
     QWidget* GraphPanel;
     QFrame* PlotPanel;
-    QLabel* Plot;  // the region picture, stretched to its size
+    TRegionPicture* Plot;  // the region picture
     QLabel* Label10;  // fetch along the wind direction
     QCheckBox* NodeNumbersCheckBox;
     QToolButton* BitBtn1;  // disabled until the region drawing command exists
@@ -253,28 +267,41 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Layout (OrvaneMainLayout.cpp).
     void BuildControls();
-    void BuildMenus();
-    void ConnectEvents();
-    void FormCreate();
-    void ShowUnitLabels();
-    void RenderPlot();
+    void BuildRegionColumn();
+    void BuildInputColumn();
+    void BuildMethodColumn();
+    void BuildStatusBar();
+    void SetTabOrders();
     void PlaceOverlayControls();
     void ArrangeTopRow();
+    // Commands (OrvaneMainCommands.cpp).
+    void BuildMenus();
+    QMenu* AddMenu(QMenu* parentMenu, const char* name, const char* caption);
+    // Adds the item caption (objectName name) to menu, keeps it in slot and
+    // runs handler when it is chosen.
+    QAction* AddCommand(QMenu* menu, QAction*& slot, const char* name, const char* caption,
+                        void (TOrvaneMain::*handler)());
+    // Transfer (OrvaneMainTransfer.cpp).
+    void ConnectEvents();
+    void ShowUnitLabels();
     TGFrame* Frame(int boundary) const;  // GFrame1..GFrame5 for 1..5
-    // One click of SpinButton1..6: the edit's text into its field, a step
+    QLineEdit* ValueEdit(ValueField field) const;  // Edit1..Edit6
+    // One click of a spin button: the edit's text into its field, a step
     // when the limit allows, the field back into the edit, ValuesChange.
-    void SpinClick(int button, bool up);
-
+    void SpinClick(ValueField field, bool up);
+    // Files (OrvaneMainFiles.cpp).
     QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
                         const QString& folder);
     QString AskSaveName(const QString& title, const QString& filter, const QString& suffix,
                         const QString& folder);
+    // Construction (OrvaneMainF.cpp).
+    void FormCreate();
 
     AppState& state_;
     bool narrow_ = false;
     bool destroyed_ = false;
-    bool plotDrawn_ = false;  // the picture holds a drawing worth re-rendering on resize
     QBoxLayout* topRow_ = nullptr;  // point and wind: side by side, or stacked when narrow
     QSpacerItem* topRowSpacer_ = nullptr;
     QWidget* windPanel_ = nullptr;

@@ -131,7 +131,9 @@ namespace {
 
 // Enter in a cell editor commits the cell, closes the editor and tells the
 // grid; the other keys keep the standard behaviour (Tab moves on, Escape
-// cancels).
+// cancels). Cells are shown without their leading and trailing blanks
+// (numbers are written " %3d" and "%8.3f"): right-aligned they look the
+// same, and a narrow column keeps their digits instead of eliding them.
 class EnterCommitsDelegate final : public QStyledItemDelegate {
 public:
     EnterCommitsDelegate(QObject* parent, std::function<void()> onEnter)
@@ -140,6 +142,12 @@ public:
     }
 
 protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = option->text.trimmed();
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) {

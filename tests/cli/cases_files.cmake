@@ -13,3 +13,5 @@ orvane_cli_script_test(missing_project_not_created expect_exit.cmake -DEXPECT=2 
                        -DMUST_NOT_EXIST=@WORK@/New.WDT)
 orvane_cli_script_test(bad_usage_is_exit_2 expect_exit.cmake -DEXPECT=2 -DARGS=export-coords|only-one)
 orvane_cli_script_test(coords_round_trip coords_round_trip.cmake)
+orvane_cli_script_test(read_only_commands read_only.cmake)
+orvane_cli_script_test(import_formats import_formats.cmake)

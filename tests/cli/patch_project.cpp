@@ -1,8 +1,10 @@
 // Test helper: copies a project file with some fields replaced, so the
 // command-line tests can build damaged or unusual projects from the samples.
-//   patch_project IN.WDT OUT.WDT Field=value ... (NodeX:b:k=value for nodes)
+//   patch_project IN.WDT OUT.WDT Field=value ... (NodeX:b:k=value for nodes,
+//   Circle=radius for a circular lake around the point)
 // Values are read with strtod, so "nan" and "inf" are accepted.
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +47,24 @@ bool Patch(orvane::ProjectRecord& rec, const std::string& name, const char* text
             rec.*f.field = i;
             return true;
         }
+    }
+    if (name == "Circle") {
+        // Boundary 1 becomes a circle of radius v around the point (as patched
+        // so far): 720 sides, the first node repeated last, the only boundary.
+        constexpr int kSides = 720;
+        rec.BoundaryCount = 1;
+        rec.NodeCount[1] = kSides + 1;
+        for (int k = 1; k <= kSides + 1; ++k) {
+            const double a = 2.0 * 3.14159265358979323846 * (k - 1) / kSides;
+            rec.NodeNumber[1][k] = k;
+            rec.NodeX[1][k] = static_cast<float>(rec.PointX + v * std::cos(a));
+            rec.NodeY[1][k] = static_cast<float>(rec.PointY + v * std::sin(a));
+        }
+        rec.NodeX[1][kSides + 1] = rec.NodeX[1][1];
+        rec.NodeY[1][kSides + 1] = rec.NodeY[1][1];
+        rec.NodeX[1][0] = rec.NodeX[1][1];
+        rec.NodeY[1][0] = rec.NodeY[1][1];
+        return true;
     }
     int b = 0, k = 0;
     if (std::sscanf(name.c_str(), "NodeCount:%d", &b) == 1 && b >= 0 && b <= 5) {

@@ -89,25 +89,25 @@ TEST(DirectionalMethods, UniformFetchGivesTheSingleDirectionWave)
     }
 }
 
-TEST(DirectionalMethods, SeymourWeightsAreNotNormalised)
+TEST(DirectionalMethods, SeymourWeightsAddUpToOne)
 {
-    // Sum of K * delta * cos^2 over the sector: 2 for 180 degrees (K = 4/pi),
-    // about 4/3 for a narrow sector. The summed spectrum's height carries
-    // its square root, times 2.832 / sqrt(8) from the area.
-    struct Case {
-        int count;
-        double weightSum;
-    } cases[] = {{90, 2.0}, {4, 4.0 / 3.0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
-        const Sector sector = UniformSector(c.count, 32808.0f);
-        WaveResults results{};
-        SeymourWave(sector, 64, 1, 0, false, results);
-        const HeightPeriod single = SignificantWave(0, 32808.0f, 54.66f, 32.808f);
-        EXPECT_NEAR(results.HeightFt / (single.H * 1.00126), std::sqrt(c.weightSum), 0.003);
-        EXPECT_NEAR(results.HeightM, results.HeightFt / 3.2808, 1e-6);
-        // The peak period is a grid frequency near the directions' period.
-        EXPECT_NEAR(results.Period, single.T, single.T * 0.05);
+    // K = 2 / (2h + sin 2h) is 1 / integral of cos^2 over the half sector h:
+    // 2/pi for 180 degrees. The weights then sum to 1, so a uniform fetch
+    // gives the effective-fetch height (times 2.832 / sqrt(8) from the area).
+    EXPECT_FLOAT_EQ(SeymourSpreadingConstant(90, 2.0f), static_cast<float>(2.0 / 3.14159265358979323846));
+    for (const int count : {2, 45, 90}) {  // sectors of 4, 90 and 180 degrees
+        SCOPED_TRACE(count);
+        for (const int method : {0, 2}) {
+            const Sector sector = UniformSector(count, 32808.0f);
+            WaveResults seymour{};
+            WaveResults effective{};
+            SeymourWave(sector, 64, 1, method, true, seymour);
+            RunEffectiveFetch(sector, 64, 1, method, true, effective);
+            EXPECT_NEAR(seymour.HeightM / effective.HeightM, 1.0, 0.01) << method;
+            EXPECT_NEAR(seymour.HeightM, seymour.HeightFt / 3.2808, 1e-6);
+            // The peak period is a grid frequency near the directions' period.
+            EXPECT_NEAR(seymour.Period, effective.Period, effective.Period * 0.05);
+        }
     }
 }
 

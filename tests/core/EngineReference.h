@@ -42,7 +42,7 @@ inline void PlainSeymour(const Sector& sector, int n, int type, int method, bool
     const double tw = sector.windRad;
     const float delta = F32(static_cast<double>(sector.stepDeg) * kDegToRad);
     const float half = F32(sector.count * static_cast<double>(sector.stepDeg) / 2.0 * kDegToRad);
-    const float K = F32(2.0 / (static_cast<double>(half) + std::sin(2.0 * half)));
+    const float K = F32(2.0 / (2.0 * static_cast<double>(half) + std::sin(2.0 * half)));
     const float weightFactor = F32(static_cast<double>(K) * delta);
     const WaveEstimate effective = EffectiveFetchWave(sector, method);
     const float Te = effective.period;

@@ -11,28 +11,12 @@
 #include <vector>
 
 #include "core/ProjectRecord.h"
+#include "tests/TestSupport.h"
 
 namespace orvane::test {
 
-using Polygon = std::vector<std::pair<float, float>>;
-
-// Stores the nodes as boundary b at positions 1..size (position 0 gets the
-// last node, as the program keeps it) and raises BoundaryCount to b.
-inline void SetBoundary(ProjectRecord& rec, int b, const Polygon& nodes)
-{
-    rec.NodeCount[b] = static_cast<int>(nodes.size());
-    for (std::size_t k = 0; k < nodes.size(); ++k) {
-        rec.NodeNumber[b][k + 1] = static_cast<int>(k + 1);
-        rec.NodeX[b][k + 1] = nodes[k].first;
-        rec.NodeY[b][k + 1] = nodes[k].second;
-    }
-    if (!nodes.empty()) {
-        rec.NodeX[b][0] = nodes.back().first;
-        rec.NodeY[b][0] = nodes.back().second;
-    }
-    if (rec.BoundaryCount < b)
-        rec.BoundaryCount = b;
-}
+using Polygon = std::vector<TestNode>;
+using test::SetBoundary;
 
 // A closed square (last node repeats the first), counter-clockwise.
 inline Polygon Square(float x0, float y0, float side)
@@ -65,17 +49,17 @@ inline Polygon RandomRing(std::mt19937& gen, int nodes, float cx, float cy, floa
         float y = static_cast<float>(cy + radius * std::sin(angle));
         const double kind = unit(gen);
         if (!ring.empty() && kind < 0.05)
-            x = ring.back().first;  // vertical segment
+            x = ring.back().x;  // vertical segment
         else if (!ring.empty() && kind < 0.08)
-            x = ring.back().first + 0.0015f;  // just sloped enough to count as sloped
+            x = ring.back().x + 0.0015f;  // just sloped enough to count as sloped
         else if (!ring.empty() && kind < 0.10)
-            x = ring.back().first + 0.0005f;  // within the vertical tolerance
+            x = ring.back().x + 0.0005f;  // within the vertical tolerance
         else if (!ring.empty() && kind < 0.13) {
             ring.push_back(ring.back());  // a repeated node: a zero-length segment
             continue;
         } else if (!ring.empty() && kind < 0.16)
-            y = ring.back().second;  // horizontal segment
-        ring.emplace_back(x, y);
+            y = ring.back().y;  // horizontal segment
+        ring.push_back({x, y});
     }
     ring.push_back(ring.front());
     return ring;

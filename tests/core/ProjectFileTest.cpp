@@ -114,6 +114,42 @@ TEST(LoadProject, UnreadableFileFailsWithTheMessageAndKeepsDefaults)
     EXPECT_TRUE(std::filesystem::is_directory(name)) << "the file is not touched";
 }
 
+// The read-only load never touches the disk, whatever it finds there.
+TEST(LoadProjectReadOnly, ReadsWithoutCreatingOrCompleting)
+{
+    TempDir dir;
+    ProjectRecord source = Defaults();
+    SetTitleBytes(source, "Cut off");
+    source.CoordUnits = 2;
+    WriteBytes(dir.File("Short.WDT"), Image(source).substr(0, 100));
+    WriteBytes(dir.File("Long.WDT"), Image(source) + "tail");
+    std::filesystem::create_directory(dir.File("Folder.WDT"));
+    const struct {
+        const char* file;
+        ProjectFileState state;
+        std::size_t bytes;
+        ProjectRecord expected;
+    } cases[] = {
+        {"Short.WDT", ProjectFileState::Short, 100, source},
+        {"Long.WDT", ProjectFileState::Complete, 72300, source},
+        {"Missing.WDT", ProjectFileState::Missing, 0, Defaults()},
+        {"Folder.WDT", ProjectFileState::Unreadable, 0, Defaults()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string name = dir.File(c.file);
+        const std::string before = std::filesystem::is_regular_file(name) ? ReadBytes(name) : "";
+        MessageRecorder messages;
+        ProjectRecord rec{};
+        const ProjectFileRead read = LoadProjectReadOnly(rec, name);
+        EXPECT_EQ(read.state, c.state);
+        EXPECT_EQ(read.bytesRead, c.bytes);
+        EXPECT_EQ(Image(rec), Image(c.expected));
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(std::filesystem::is_regular_file(name) ? ReadBytes(name) : "", before);
+    }
+}
+
 TEST(SaveProject, RoundTripIsByteExact)
 {
     TempDir dir;

@@ -1,30 +1,57 @@
-// Any text as a coordinates file: the record must stay within its limits.
+// Any bytes as a coordinates file: the record must stay within its limits,
+// and reading the bytes in pieces (as a file is read) must give the same
+// record as reading them at once. Seeds: seeds-coordinates/.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
+#include <cstring>
+#include <memory>
+#include <string_view>
 
 #include "core/CoordinatesFile.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace {
+
+std::unique_ptr<orvane::ProjectRecord> Defaults()
 {
-    orvane::ProjectRecord rec{};
-    orvane::SetProjectDefaults(rec);
-    orvane::ImportCoordinatesText(rec, std::string(reinterpret_cast<const char*>(data), size));
+    auto rec = std::make_unique<orvane::ProjectRecord>();
+    orvane::SetProjectDefaults(*rec);
+    return rec;
+}
+
+void CheckLimits(const orvane::ProjectRecord& rec)
+{
     if (rec.BoundaryCount < 1 || rec.BoundaryCount > orvane::kMaxBoundaries)
         std::abort();
     for (int b = 1; b <= orvane::kMaxBoundaries; ++b) {
         if (rec.NodeCount[b] < 0 || rec.NodeCount[b] > orvane::kMaxGridNode)
             std::abort();
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    auto whole = Defaults();
+    const int nodes = orvane::ImportCoordinatesText(*whole, text).nodes;
+    CheckLimits(*whole);
+
+    // Pieces of 1..7 bytes, so marks, CR LF and UTF-16 units straddle them.
+    auto pieces = Defaults();
+    orvane::CoordinatesReader reader;
+    const std::size_t step = size > 0 ? data[0] % 7 + 1 : 1;
+    for (std::size_t at = 0; at < size; at += step)
+        reader.Feed(text.substr(at, std::min(step, size - at)));
+    if (reader.Finish(*pieces).nodes != nodes || std::memcmp(whole.get(), pieces.get(), sizeof *whole) != 0)
+        std::abort();
+
     // What was imported can be exported and read again within the same limits.
-    orvane::ProjectRecord again{};
-    orvane::SetProjectDefaults(again);
-    orvane::ImportCoordinatesText(again, orvane::CoordinatesText(rec));
-    for (int b = 1; b <= orvane::kMaxBoundaries; ++b) {
-        if (again.NodeCount[b] < 0 || again.NodeCount[b] > orvane::kMaxGridNode)
-            std::abort();
-    }
+    auto back = Defaults();
+    orvane::ImportCoordinatesText(*back, orvane::CoordinatesText(*whole));
+    CheckLimits(*back);
     return 0;
 }

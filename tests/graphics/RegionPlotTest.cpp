@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "graphics/RegionPlot.h"
+#include "tests/TestSupport.h"
 #include "tests/graphics/RecordingRaster.h"
 
 namespace orvane {
@@ -20,29 +21,8 @@ using test::Primitive;
 using test::PrimitiveKind;
 using test::RecordingRaster;
 
-struct Node {
-    float x;
-    float y;
-    int number = -1;  // -1: the position's own index
-};
-
-// Boundary b from its nodes 1..N, with entry 0 the closing copy of node N.
-void SetBoundary(ProjectRecord& rec, int b, const std::vector<Node>& nodes)
-{
-    const int n = static_cast<int>(nodes.size());
-    rec.NodeCount[b] = n;
-    rec.NodeNumber[b][0] = 0;
-    for (int k = 1; k <= n; ++k) {
-        const Node& node = nodes[static_cast<std::size_t>(k - 1)];
-        rec.NodeNumber[b][k] = node.number < 0 ? k : node.number;
-        rec.NodeX[b][k] = node.x;
-        rec.NodeY[b][k] = node.y;
-    }
-    if (n > 0) {
-        rec.NodeX[b][0] = rec.NodeX[b][n];
-        rec.NodeY[b][0] = rec.NodeY[b][n];
-    }
-}
+using test::SetBoundary;
+using Node = test::TestNode;
 
 std::unique_ptr<ProjectRecord> NewProject()
 {
@@ -110,7 +90,7 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
 {
     auto rec = SquareProject(2);
     RecordingRaster raster(433, 365);
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale s = DrawRegionPlot(*rec, raster, false);
 
     const auto grid = raster.Lines(colours::kSilver);
     ASSERT_EQ(grid.size(), 24u);
@@ -134,6 +114,8 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
     EXPECT_EQ(texts[0].state.fontStyle, kFontRegular);
     EXPECT_EQ(texts[0].state.fontColour, colours::kBlack);
 
+    // The extents the caller stores with StorePlotExtents.
+    StorePlotExtents(*rec, s);
     EXPECT_EQ(rec->PlotMinX, 0.0f);
     EXPECT_EQ(rec->PlotMinY, 0.0f);
     EXPECT_EQ(rec->PlotMaxX, 100.0f);
@@ -164,9 +146,15 @@ TEST(RegionPlot, GridStepTable)
         {"below 1000", 999, 999, 100},
         {"1000", 1000, 10, 1000},
         {"below 100000", 12, 99999, 10000},
-        {"100000: no grid", 100000, 0, 0},
-        {"huge: no grid", 1e30, 1e30, 0},
+        // From 100000 on: 1, 2, 5 x 10^k, at most 20 steps across.
+        {"100000", 100000, 0, 10000},
+        {"200000", 150000, 200000, 10000},
+        {"just above 200000", 200001, 10, 20000},
+        {"UTM region of 1000 km", 1e6, 3e5, 50000},
+        {"just above 1000 km", 1000001, 0, 100000},
+        {"huge", 1e30, 1e30, 5e28},
         {"nan: no grid", std::nan(""), 50, 0},
+        {"infinite: no grid", std::numeric_limits<double>::infinity(), 50, 0},
     };
     for (const GridStepCase& c : cases)
         EXPECT_EQ(GridStep(c.dx, c.dy), c.step) << c.name;
@@ -187,20 +175,39 @@ TEST(RegionPlot, NarrowTallRegionGetsStepOne)
     EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 1 km");
 }
 
-TEST(RegionPlot, HugeRegionHasNoGridStep)
+TEST(RegionPlot, LargeRegionGetsAGridAndANonZeroLabel)
 {
     auto rec = NewProject();
     rec->CoordUnits = 0;
     SetBoundary(*rec, 1, {{0, 0}, {200000, 0}, {200000, 150000}});
     RecordingRaster raster(433, 365);
+    DrawRegionPlot(*rec, raster, false);
+    // Step 10000: nx = 21 and ny = 16, so 22 vertical and 17 horizontal lines.
+    EXPECT_EQ(raster.Lines(colours::kSilver).size(), 22u + 17u);
+    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 10000 ft");
+}
+
+// A lake at UTM northing 4,390,000: the horizontal lines lie at whole
+// kilometres of its own y range, inside the picture.
+TEST(RegionPlot, HorizontalLinesFollowTheRegionFarFromZero)
+{
+    auto rec = NewProject();
+    rec->CoordUnits = 2;
+    SetBoundary(*rec, 1, {{537000, 4390000}, {545000, 4390000}, {545000, 4398000}, {537000, 4398000}, {537000, 4390000}});
+    RecordingRaster raster(433, 365);
     const PlotScale s = DrawRegionPlot(*rec, raster, false);
     const auto grid = raster.Lines(colours::kSilver);
-    ASSERT_EQ(grid.size(), 2u);
-    const int bottom = s.OffsetY + static_cast<int>(std::nearbyint(s.ScaleY * 150000.0));
-    EXPECT_EQ(grid[0].points, (std::vector<PixelPoint>{{0, 0}, {0, bottom}}));
-    EXPECT_EQ(grid[1].points[0], grid[1].points[1]);  // zero length, at world y = 0
-    EXPECT_EQ(grid[1].points[0], (PixelPoint{0, bottom}));
-    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 0 ft");
+    ASSERT_EQ(grid.size(), 10u + 10u);  // nx = ny = 9 with a step of 1000
+    for (int j = 0; j < 10; ++j) {
+        const Primitive& line = grid[10 + static_cast<std::size_t>(j)];
+        const PixelPoint at = WorldToPixel(s, 537000, 4390000 + 1000.0 * j);
+        EXPECT_EQ(line.points, (std::vector<PixelPoint>{{0, at.y}, {RoundPixel(9 * s.ScaleX * 1000.0), at.y}})) << j;
+        if (j < 9) {  // the last one lies a step above the top, as for a region from y = 0
+            EXPECT_GE(at.y, 0) << j;
+            EXPECT_LT(at.y, 365) << j;
+        }
+    }
+    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).text, "grid 1000 m");
 }
 
 TEST(RegionPlot, NodeNumbersOncePerNodeAndNoneForGaps)
@@ -225,19 +232,15 @@ TEST(RegionPlot, NodeNumbersOncePerNodeAndNoneForGaps)
     EXPECT_EQ(raster.Of(PrimitiveKind::Polygon).at(0).points.size(), 5u);
 }
 
-TEST(RegionPlot, NodeNumbersKeepTheFaceLeftOnTheSurface)
+TEST(RegionPlot, NodeNumbersAreInCourierNewOnAFreshSurface)
 {
     auto rec = SquareProject();
     RecordingRaster raster(433, 365);
     DrawRegionPlot(*rec, raster, true);
-    const auto first = raster.Of(PrimitiveKind::Text);
-    ASSERT_EQ(first.size(), 5u + 1u);  // nodes 1..5 (node 5 repeats node 1), then the grid label
-    EXPECT_EQ(first[0].state.fontFace, kDefaultFontFace);
-
-    raster.primitives.clear();
-    DrawRegionPlot(*rec, raster, true);
-    // The grid label of the first drawing left Courier New behind.
-    EXPECT_EQ(raster.Of(PrimitiveKind::Text).at(0).state.fontFace, "Courier New");
+    const auto texts = raster.Of(PrimitiveKind::Text);
+    ASSERT_EQ(texts.size(), 5u + 1u);  // nodes 1..5 (node 5 repeats node 1), then the grid label
+    for (const Primitive& text : texts)
+        EXPECT_EQ(text.state.fontFace, "Courier New") << text.text;
 }
 
 TEST(RegionPlot, SecondDrawingIsIdentical)
@@ -246,16 +249,14 @@ TEST(RegionPlot, SecondDrawingIsIdentical)
     SetBoundary(*rec, 2, {{20, 20}, {40, 20}, {30, 40}});
     rec->BoundaryCount = 2;
     RecordingRaster raster(433, 365);
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale s = DrawRegionPlot(*rec, raster, false);
     const std::vector<Primitive> first = raster.primitives;
-    const float extents[6] = {rec->PlotMaxX, rec->PlotMaxY, rec->PlotMinX,
-                              rec->PlotMinY, rec->PlotSpanX, rec->PlotSpanY};
+    const float extents[6] = {s.MaxX, s.MaxY, s.MinX, s.MinY, s.SpanX, s.SpanY};
 
     raster.primitives.clear();
-    DrawRegionPlot(*rec, raster, false);
+    const PlotScale t = DrawRegionPlot(*rec, raster, false);
     EXPECT_EQ(raster.primitives, first);
-    const float again[6] = {rec->PlotMaxX, rec->PlotMaxY, rec->PlotMinX,
-                            rec->PlotMinY, rec->PlotSpanX, rec->PlotSpanY};
+    const float again[6] = {t.MaxX, t.MaxY, t.MinX, t.MinY, t.SpanX, t.SpanY};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(again[i], extents[i]) << i;
 }
@@ -381,14 +382,13 @@ TEST(RegionPlot, PlotAndPictureDifferInOrderColourAndNumbers)
                                                      "marker", "cross", "wind", "sector"}));
     EXPECT_EQ(plot.Of(PrimitiveKind::Text).size(), 5u + 3u + 3u + 1u);
 
-    rec->PlotMaxX = rec->PlotSpanX = 0;
     RecordingRaster picture(433, 365);
-    DrawRegionPicture(*rec, picture);
+    const PlotScale s = DrawRegionPicture(*rec, picture);
     EXPECT_EQ(Outline(picture.primitives), (std::vector<std::string>{"clear", "outer", "island", "marker", "cross",
                                                                      "wind", "sector", "grey grid",
                                                                      "text grid 10 km"}));
-    EXPECT_EQ(rec->PlotMaxX, 100.0f);
-    EXPECT_EQ(rec->PlotSpanX, 100.0f);
+    EXPECT_EQ(s.MaxX, 100.0f);
+    EXPECT_EQ(s.SpanX, 100.0f);
     // Same geometry in both: the grid lines differ only in colour.
     auto plotGrid = plot.Lines(colours::kSilver);
     auto pictureGrid = picture.Lines(colours::kGrey);
@@ -410,7 +410,7 @@ TEST(RegionPlot, IslandsUseTheOuterScaleEvenOutsideIt)
     EXPECT_EQ(polygons[1].points[0], WorldToPixel(s, 300, 300));
     EXPECT_GT(polygons[1].points[0].x, 433);
     EXPECT_LT(polygons[1].points[0].y, 0);
-    EXPECT_EQ(rec->PlotMaxX, 100.0f);  // islands never widen the extents
+    EXPECT_EQ(s.MaxX, 100.0f);  // islands never widen the extents
 }
 
 TEST(RegionPlot, SinglePointRegionAtOnePixelPerUnit)

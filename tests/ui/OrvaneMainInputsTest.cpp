@@ -29,8 +29,10 @@
 #include "core/Text1252.h"
 #include "tools/FixedText.h"
 #include "tools/VersionText.h"
+#include "ui/ColumnSplitter.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/GridFrameF.h"
+#include "ui/RegionPicture.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/SpectrumTypeF.h"
 #include "ui/SpinButton.h"
@@ -331,20 +333,20 @@ private slots:
         ProjectRecord rec = RectangleProject(100, 80);
         rec.WindVelocity = 5;
         Open(rec);
-        const double tinyMax = w_->Computation->ShownAxes().spectrumMax;
+        const double tinyMax = w_->Computation->ShownSpectrum().left.max;
         QElapsedTimer timer;
         timer.start();
         Type(w_->Edit5, QStringLiteral("1000"), true);
         // The axes change range and ticks at once, without laying out the
         // last run's fine ticks over the new range on the way.
         QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-        const ResultsAxes& axes = w_->Computation->ShownAxes();
-        QVERIFY(axes.spectrumMax > 1000 * tinyMax);
+        const ChartAxis& axis = w_->Computation->ShownSpectrum().left;
+        QVERIFY(axis.max > 1000 * tinyMax);
         auto* left = qobject_cast<QValueAxis*>(
             w_->Computation->PlotSpec->chart()->axes(Qt::Vertical).value(0));
         QVERIFY(left);
-        QCOMPARE(left->max(), axes.spectrumMax);
-        QCOMPARE(left->tickInterval(), axes.spectrumIncrement);
+        QCOMPARE(left->max(), axis.max);
+        QCOMPARE(left->tickInterval(), axis.increment);
         CheckMemoIsTheEngines();
     }
 
@@ -406,8 +408,8 @@ private slots:
     {
         ProjectRecord rec = RectangleProject(1000, 800);
         rec.BoundaryCount = 3;
-        SetRing(rec, 2, {{100, 500}, {200, 500}, {200, 600}});
-        SetRing(rec, 3, {{600, 500}, {700, 500}, {700, 600}, {600, 600}});
+        SetBoundary(rec, 2, ClosedRing({{100, 500}, {200, 500}, {200, 600}}));
+        SetBoundary(rec, 3, ClosedRing({{600, 500}, {700, 500}, {700, 600}, {600, 600}}));
         Open(rec);
         QVERIFY(w_->PageControl1->isTabVisible(2));
         QCOMPARE(state_.project.NodeCount[3], 5);
@@ -448,7 +450,7 @@ private slots:
         QFETCH(int, yesNo);
         Open(RectangleProject(1000, 800));
         w_->ComboYesNo->setCurrentIndex(yesNo);
-        const qint64 picture = w_->Plot->pixmap().cacheKey();
+        const qint64 picture = w_->Plot->Picture().cacheKey();
         const float elevation = state_.results.Elevation[10];
         auto* grid = w_->GFrame1->StringGrid();
         grid->SetCell(1, 3, QStringLiteral("1500"));  // node 3 moves right
@@ -456,7 +458,7 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Return);
         if (yesNo == 0) {
             QCOMPARE(state_.project.NodeX[1][3], 1000.0f);
-            QCOMPARE(w_->Plot->pixmap().cacheKey(), picture);
+            QCOMPARE(w_->Plot->Picture().cacheKey(), picture);
             QCOMPARE(state_.results.Elevation[10], elevation);
             // A value commit leaves the grids alone as well...
             QTest::mouseClick(Arrow(w_->SpinButton3, true), Qt::LeftButton);
@@ -464,7 +466,7 @@ private slots:
             // ...and the next full commit takes them.
             QTest::keyClick(w_->Edit6, Qt::Key_Return);
         } else {
-            QVERIFY(w_->Plot->pixmap().cacheKey() != picture);
+            QVERIFY(w_->Plot->Picture().cacheKey() != picture);
             QVERIFY(state_.results.Elevation[10] != elevation);
         }
         QCOMPARE(state_.project.NodeX[1][3], 1500.0f);
@@ -475,11 +477,11 @@ private slots:
     void nodeNumbersRedrawWithoutRecomputing()
     {
         Open(RectangleProject(1000, 800));
-        const qint64 picture = w_->Plot->pixmap().cacheKey();
+        const qint64 picture = w_->Plot->Picture().cacheKey();
         const float elevation = state_.results.Elevation[10];
         QTest::mouseClick(w_->NodeNumbersCheckBox, Qt::LeftButton);
         QVERIFY(w_->NodeNumbersCheckBox->isChecked());
-        QVERIFY(w_->Plot->pixmap().cacheKey() != picture);
+        QVERIFY(w_->Plot->Picture().cacheKey() != picture);
         QCOMPARE(state_.results.Elevation[10], elevation);
     }
 

@@ -271,7 +271,7 @@ private slots:
         auto w = ShowWindow(state_);
         ProjectRecord source = RectangleProject(300, 200);
         source.BoundaryCount = 2;
-        SetRing(source, 2, {{50, 50}, {80, 50}, {80, 90}});
+        SetBoundary(source, 2, ClosedRing({{50, 50}, {80, 50}, {80, 90}}));
         const std::string in = dir.File("in.txt");
         QVERIFY(ExportCoordinates(source, in));
 

@@ -21,6 +21,7 @@
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
 #include "core/ProjectFile.h"
+#include "tests/TestSupport.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/ProgramFile.h"
 #include "ui/ComputationPascalF.h"
@@ -39,23 +40,6 @@ inline void CleanProgramFolder()
     QDir(Folder() + QStringLiteral("Projects")).removeRecursively();
 }
 
-// A closed ring through (x, y) pairs, numbered from 1, the first node
-// repeated as the last, position 0 a copy of the last node.
-inline void SetRing(ProjectRecord& rec, int b, const std::vector<std::pair<float, float>>& corners)
-{
-    const int n = static_cast<int>(corners.size()) + 1;
-    rec.NodeCount[b] = n;
-    for (int i = 1; i <= n; ++i) {
-        const auto& c = corners[static_cast<std::size_t>((i - 1) % static_cast<int>(corners.size()))];
-        rec.NodeNumber[b][i] = i;
-        rec.NodeX[b][i] = c.first;
-        rec.NodeY[b][i] = c.second;
-    }
-    rec.NodeNumber[b][0] = 0;
-    rec.NodeX[b][0] = rec.NodeX[b][n];
-    rec.NodeY[b][0] = rec.NodeY[b][n];
-}
-
 // A rectangular bay width x height (coordinate units) with the point in its
 // lower middle and the wind blowing across it; metres unless told.
 inline ProjectRecord RectangleProject(float width, float height, int coordUnits = 2)
@@ -64,7 +48,7 @@ inline ProjectRecord RectangleProject(float width, float height, int coordUnits 
     SetProjectDefaults(rec);
     rec.CoordUnits = coordUnits;
     rec.BoundaryCount = 1;
-    SetRing(rec, 1, {{0, 0}, {width, 0}, {width, height}, {0, height}});
+    SetBoundary(rec, 1, ClosedRing({{0, 0}, {width, 0}, {width, height}, {0, height}}));
     rec.PointX = width / 2;
     rec.PointY = height / 4;
     rec.WindDirection = 60;

@@ -21,8 +21,6 @@ class ResultsFramesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void timeSeriesBound_data();
-    void timeSeriesBound();
     void zeroSpectrumAxis();
     void outOfRangeCodeShowsAndStoresTheLastItem();
     void negativeCodeSelectsNothing();
@@ -30,34 +28,6 @@ private slots:
     void memoShowsTheEngineLines();
     void frameResizeKeepsProportions();
 };
-
-void ResultsFramesTest::timeSeriesBound_data()
-{
-    QTest::addColumn<float>("low");
-    QTest::addColumn<float>("high");
-    QTest::addColumn<double>("bound");
-    QTest::addColumn<double>("increment");
-    QTest::newRow("-1.3 to 0.8") << -1.3f << 0.8f << 2.0 << 1.0;
-    QTest::newRow("-0.4 to 0.4") << -0.4f << 0.4f << 1.0 << 0.5;
-    QTest::newRow("flat") << 0.0f << 0.0f << 1.0 << 0.5;
-    QTest::newRow("exactly 2") << -2.0f << 1.0f << 3.0 << 1.5;
-}
-
-void ResultsFramesTest::timeSeriesBound()
-{
-    QFETCH(float, low);
-    QFETCH(float, high);
-    QFETCH(double, bound);
-    QFETCH(double, increment);
-    WaveResults r{};
-    r.SampleCount = 1000;
-    r.Elevation[10] = low;
-    r.Elevation[999] = high;
-    r.Elevation[0] = -50.0f;  // index 0 is not a sample
-    const ResultsAxes axes = ComputeResultsAxes(r);
-    QCOMPARE(axes.timeBound, bound);
-    QCOMPARE(axes.timeIncrement, increment);
-}
 
 void ResultsFramesTest::zeroSpectrumAxis()
 {
@@ -69,8 +39,8 @@ void ResultsFramesTest::zeroSpectrumAxis()
     frame.resize(400, 300);
     frame.SetupCharts();
     frame.ShowResults();  // must not fail on an all-zero run
-    QCOMPARE(frame.ShownAxes().spectrumMax, 0.0);
-    QCOMPARE(frame.ShownAxes().spectrumIncrement, 0.0);
+    QCOMPARE(frame.ShownSpectrum().left.max, 0.0);
+    QCOMPARE(frame.ShownSpectrum().left.increment, 0.0);
 }
 
 void ResultsFramesTest::outOfRangeCodeShowsAndStoresTheLastItem()
@@ -149,7 +119,7 @@ void ResultsFramesTest::memoShowsTheEngineLines()
         QCOMPARE(block.text(), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
         QVERIFY(block.blockFormat().alignment() & Qt::AlignRight);
     }
-    QVERIFY(frame.ShownAxes().spectrumMax > 0.0);
+    QVERIFY(frame.ShownSpectrum().left.max > 0.0);
     QVERIFY(frame.Memo2->isReadOnly());
     if (!qEnvironmentVariableIsEmpty("ORVANE_SCREENSHOTS"))
         frame.grab().save(qEnvironmentVariable("ORVANE_SCREENSHOTS") + QStringLiteral("/results-frame.png"));

@@ -1,0 +1,68 @@
+// orvane-cli export-gis FILE.WDT OUT [--rays] [--crs EPSG:NNNN]: the region,
+// the point and optionally the fetch rays as a GIS file, the format chosen by
+// OUT's extension.
+
+#ifdef ORVANE_CLI_GIS
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "gis/GisExport.h"
+
+namespace orvane::cli {
+
+namespace {
+
+constexpr std::string_view kName = "export-gis";
+
+int RunExportGis(const Args& args)
+{
+    std::vector<std::string> files;
+    GisExportOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--rays") {
+            options.rays = true;
+        } else if (args[i].rfind("--crs", 0) == 0) {
+            if (!OptionValue(args, i, "--crs", value) || (options.epsg = ParseEpsg(value)) == 0)
+                return UsageError(kName, "--crs needs EPSG:NNNN, the coordinate system of the project's coordinates");
+        } else if (args[i].rfind("--", 0) == 0) {
+            return UsageError(kName, "unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2)
+        return UsageError(kName, "export-gis needs a project file and an output file");
+    if (GisFormatOf(files[1]).empty())
+        return UsageError(kName, "the output file must end in .geojson, .json, .gpkg, .kml or .shp");
+    ProjectRecord rec{};
+    int exitCode = kExitOk;
+    if (!LoadExistingProject(files[0], rec, exitCode))
+        return exitCode;
+    const GisExportResult result = ExportGis(rec, files[1], options);
+    if (!result.error.empty()) {
+        if (result.badArguments)
+            return UsageError(kName, result.error);
+        std::fprintf(stderr, "orvane-cli: %s\n", result.error.c_str());
+        return kExitFailure;
+    }
+    for (const std::string& note : result.notes)
+        std::printf("%s\n", note.c_str());
+    for (const std::string& file : result.files)
+        std::printf("wrote %s\n", file.c_str());
+    return kExitOk;
+}
+
+const bool registered = RegisterCommand(
+    {kName, "FILE.WDT OUT [--rays] [--crs EPSG:NNNN]",
+     "Write the region, the point and (--rays) the fetch rays to a GIS file: .geojson, .gpkg, .kml or .shp; "
+     "--crs names the project's coordinate system.",
+     33, RunExportGis});
+
+}  // namespace
+}  // namespace orvane::cli
+
+#endif  // ORVANE_CLI_GIS

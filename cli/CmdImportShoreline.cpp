@@ -1,0 +1,76 @@
+// orvane-cli import-shoreline FILE.WDT SOURCE [--layer NAME] [--point X,Y]:
+// the region's boundaries from a GIS file. The project is saved only when the
+// import succeeded, and then atomically.
+
+#ifdef ORVANE_CLI_GIS
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "core/FileIO.h"
+#include "core/ProjectFile.h"
+#include "gis/ShorelineImport.h"
+
+namespace orvane::cli {
+
+namespace {
+
+constexpr std::string_view kName = "import-shoreline";
+
+int RunImportShoreline(const Args& args)
+{
+    std::vector<std::string> files;
+    ShorelineOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i].rfind("--layer", 0) == 0) {
+            if (!OptionValue(args, i, "--layer", value) || value.empty())
+                return UsageError(kName, "--layer needs a layer name");
+            options.layer = value;
+        } else if (args[i].rfind("--point", 0) == 0) {
+            XY point;
+            if (!OptionValue(args, i, "--point", value) || !ParsePoint(value, point))
+                return UsageError(kName, "--point needs X,Y in the source's coordinates (longitude,latitude for degrees)");
+            options.point = point;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return UsageError(kName, "unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2)
+        return UsageError(kName, "import-shoreline needs a project file and a GIS file");
+    // GDAL also reads virtual paths (/vsizip/...), which exist only to it.
+    if (!FileExists(files[1]) && files[1].rfind("/vsi", 0) != 0) {
+        std::fprintf(stderr, "orvane-cli: no such GIS file: %s\n", files[1].c_str());
+        return kExitUsage;
+    }
+    ProjectRecord rec{};
+    int exitCode = kExitOk;
+    if (!LoadExistingProject(files[0], rec, exitCode))
+        return exitCode;
+    const ShorelineImportResult result = ImportShoreline(rec, files[1], options);
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "orvane-cli: %s; the project was not changed\n", result.error.c_str());
+        return kExitFailure;
+    }
+    for (const std::string& note : result.notes)
+        std::printf("%s\n", note.c_str());
+    for (const std::string& warning : result.warnings)
+        std::fprintf(stderr, "orvane-cli: warning: %s\n", warning.c_str());
+    // SaveProject reports a failure through the message sink (stderr).
+    return SaveProject(rec, files[0]) ? kExitOk : kExitFailure;
+}
+
+const bool registered = RegisterCommand(
+    {kName, "FILE.WDT SOURCE [--layer NAME] [--point X,Y]",
+     "Replace the boundaries from a GIS file (GeoJSON, Shapefile, GeoPackage, KML, ...) and save the project; "
+     "--point also moves the point (source coordinates).",
+     32, RunImportShoreline});
+
+}  // namespace
+}  // namespace orvane::cli
+
+#endif  // ORVANE_CLI_GIS

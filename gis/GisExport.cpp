@@ -1,0 +1,368 @@
+#include "gis/GisExport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <variant>
+
+#include <gdal_priv.h>
+#include <ogr_geometry.h>
+#include <ogrsf_frmts.h>
+
+#include <stdlib.h>
+
+#include "core/Directional.h"
+#include "core/Fetch.h"
+#include "core/Format.h"
+#include "core/Text1252.h"
+#include "core/Units.h"
+#include "gis/GdalSupport.h"
+#include "gis/Ring.h"
+
+namespace orvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Value = std::variant<std::string, double>;
+
+struct OutFeature {
+    std::unique_ptr<OGRGeometry> geometry;
+    std::vector<std::pair<std::string, Value>> values;
+};
+
+struct OutLayer {
+    std::string name;
+    OGRwkbGeometryType type;
+    std::vector<OutFeature> features;
+};
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A stored float32 as the double of its shortest decimal form (20.067f
+// becomes 20.067, not 20.066999435424805): the same float when read back,
+// and the number the engineer typed.
+double Decimal(float value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double decimal = value;
+    std::from_chars(text, end, decimal);
+    return decimal;
+}
+
+// The boundary as the fetch scan sees it: positions 1..NodeCount-1, closed
+// back to position 1 (position NodeCount is not read).
+Ring EngineRing(const ProjectRecord& rec, int b, double scale)
+{
+    std::vector<XY> nodes;
+    for (int k = 1; k < UsedNodeCount(rec, b); ++k)
+        nodes.push_back({Decimal(rec.NodeX[b][k]) * scale, Decimal(rec.NodeY[b][k]) * scale});
+    return CleanRing(nodes);
+}
+
+std::unique_ptr<OGRLinearRing> ToLinearRing(const Ring& ring)
+{
+    auto linear = std::make_unique<OGRLinearRing>();
+    for (const XY& p : ring)
+        linear->addPoint(p.x, p.y);
+    return linear;
+}
+
+bool WriteLayer(GDALDataset& dataset, const OutLayer& content, const OGRSpatialReference* srs)
+{
+    // Texts are UTF-8; a Shapefile says so in its .cpg file.
+    const char* options[] = {"ENCODING=UTF-8", nullptr};
+    const bool shapefile = std::string(dataset.GetDriverName()) == "ESRI Shapefile";
+    OGRLayer* layer = dataset.CreateLayer(content.name.c_str(), const_cast<OGRSpatialReference*>(srs), content.type,
+                                          shapefile ? const_cast<char**>(options) : nullptr);
+    if (layer == nullptr)
+        return false;
+    // Fields in order of first use, so a layer of several kinds has them all.
+    std::vector<std::string> created;
+    for (const OutFeature& feature : content.features) {
+        for (const auto& [name, value] : feature.values) {
+            if (std::find(created.begin(), created.end(), name) != created.end())
+                continue;
+            OGRFieldDefn field(name.c_str(), std::holds_alternative<double>(value) ? OFTReal : OFTString);
+            if (layer->CreateField(&field) != OGRERR_NONE)
+                return false;
+            created.push_back(name);
+        }
+    }
+    for (const OutFeature& feature : content.features) {
+        const OGRFeatureUniquePtr out(OGRFeature::CreateFeature(layer->GetLayerDefn()));
+        // Fields in creation order: a Shapefile may have cut their names.
+        for (const auto& [name, value] : feature.values) {
+            const int index = static_cast<int>(std::find(created.begin(), created.end(), name) - created.begin());
+            if (const auto* text = std::get_if<std::string>(&value))
+                out->SetField(index, text->c_str());
+            else
+                out->SetField(index, std::get<double>(value));
+        }
+        out->SetGeometry(feature.geometry.get());
+        if (layer->CreateFeature(out.get()) != OGRERR_NONE)
+            return false;
+    }
+    return true;
+}
+
+// A folder beside the output that vanishes with this object, whatever was
+// left in it.
+class TempFolder {
+public:
+    explicit TempFolder(const fs::path& beside)
+    {
+        std::string pattern = (beside.parent_path() / ("." + beside.filename().string() + ".tmp-XXXXXX")).string();
+        if (::mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        if (!path_.empty())
+            fs::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+GisExportResult Bad(std::string message)
+{
+    GisExportResult result;
+    result.error = std::move(message);
+    result.badArguments = true;
+    return result;
+}
+
+}  // namespace
+
+int ParseEpsg(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return 0;
+    const std::string word = Lower(text.substr(first, last - first + 1));
+    if (word.size() < 6 || word.size() > 14 || word.compare(0, 5, "epsg:") != 0)
+        return 0;
+    int code = 0;
+    for (std::size_t i = 5; i < word.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(word[i])))
+            return 0;
+        code = code * 10 + (word[i] - '0');
+        if (code > 99999999)
+            return 0;
+    }
+    return code;
+}
+
+std::string GisFormatOf(const std::string& path)
+{
+    const std::string ext = Lower(fs::path(path).extension().string());
+    if (ext == ".geojson" || ext == ".json")
+        return "GeoJSON";
+    if (ext == ".gpkg")
+        return "GPKG";
+    if (ext == ".kml")
+        return "KML";
+    if (ext == ".shp")
+        return "ESRI Shapefile";
+    return {};
+}
+
+GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options)
+{
+    EnsureGdalRegistered();
+    GdalErrorCapture capture;
+    const std::string format = GisFormatOf(path);
+    if (format.empty())
+        return Bad("unknown GIS format [" + path + "]: the name must end in .geojson, .json, .gpkg, .kml or .shp");
+    const bool kml = format == "KML";
+    OGRSpatialReference projectSrs;
+    if (options.epsg != 0 && !SrsFromEpsg(options.epsg, projectSrs))
+        return Bad(Format("unknown coordinate system EPSG:%d", options.epsg));
+    if (options.epsg != 0 && !projectSrs.IsProjected())
+        return Bad(SrsLabel(projectSrs) + " is not a projected coordinate system; the project's coordinates are lengths");
+    if (kml && options.epsg == 0)
+        return Bad("KML holds longitude/latitude: give the project's coordinate system as EPSG:NNNN");
+    const double projectMetres = MetresPerCoordUnit(rec.CoordUnits);
+    if (!std::isfinite(projectMetres))
+        return Bad(Format("the project's coordinate unit code %d is unknown", rec.CoordUnits));
+
+    GisExportResult result;
+    // Lengths in the file: the system's unit when one is given, else the project's.
+    double scale = 1.0;
+    std::string lengthUnit = CoordUnitName(rec.CoordUnits);
+    if (options.epsg != 0) {
+        const char* unitName = nullptr;
+        const double metresPerUnit = projectSrs.GetLinearUnits(&unitName);
+        scale = projectMetres / metresPerUnit;
+        const int code = CoordUnitsOfLinearUnit(metresPerUnit);
+        lengthUnit = code >= 0 ? CoordUnitName(code) : std::string(unitName != nullptr ? unitName : "?");
+        if (lengthUnit != CoordUnitName(rec.CoordUnits))
+            result.notes.push_back("coordinates converted from " + CoordUnitName(rec.CoordUnits) + " to " + lengthUnit +
+                                   " of " + SrsLabel(projectSrs));
+    }
+
+    OutLayer region{"region", wkbPolygon, {}};
+    OutLayer point{"point", wkbPoint, {}};
+    OutLayer rays{"rays", wkbLineString, {}};
+
+    auto polygon = std::make_unique<OGRPolygon>();
+    const Ring outer = EngineRing(rec, 1, scale);
+    if (UsedBoundaryCount(rec) < 1 || outer.empty())
+        return Bad("the project has no outer boundary of three or more distinct nodes to export");
+    polygon->addRingDirectly(ToLinearRing(outer).release());
+    for (int b = 2; b <= UsedBoundaryCount(rec); ++b) {
+        Ring island = EngineRing(rec, b, scale);
+        if (island.empty()) {
+            result.notes.push_back(Format("island %d has fewer than three distinct nodes and was left out", b - 1));
+            continue;
+        }
+        std::reverse(island.begin(), island.end());  // holes run clockwise
+        polygon->addRingDirectly(ToLinearRing(island).release());
+    }
+    if (!polygon->IsValid())
+        result.notes.push_back("the region polygon is not valid: an island crosses the shore or another island");
+    OutFeature regionFeature{std::move(polygon), {{"kind", std::string("region")}}};
+    regionFeature.values.emplace_back("title", Cp1252ToUtf8(TitleBytes(rec)));
+    regionFeature.values.emplace_back("units", lengthUnit);
+    region.features.push_back(std::move(regionFeature));
+
+    const double x0 = Decimal(rec.PointX);
+    const double y0 = Decimal(rec.PointY);
+    point.features.push_back({std::make_unique<OGRPoint>(x0 * scale, y0 * scale),
+                              {{"kind", std::string("point")},
+                               {"units", lengthUnit},
+                               {"wind_deg", Decimal(rec.WindDirection)},
+                               {"sector_deg", Decimal(rec.SectorAngle)}}});
+
+    if (options.rays) {
+        // The fetches of the computation itself; each ray runs along the
+        // direction the scan used (turned off the axes), so its length is
+        // the fetch.
+        const Sector sector = MakeSector(rec);
+        int empty = 0;
+        for (int i = 0; i < sector.count; ++i) {
+            const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
+            if (!(dir.fetch > 0.0f) || !std::isfinite(dir.fetch)) {
+                ++empty;
+                continue;
+            }
+            const double theta = NudgeOffAxes(dir.rad);
+            const double fetch = Decimal(dir.fetch);
+            auto line = std::make_unique<OGRLineString>();
+            line->addPoint(x0 * scale, y0 * scale);
+            line->addPoint((x0 + fetch * std::cos(theta)) * scale, (y0 + fetch * std::sin(theta)) * scale);
+            rays.features.push_back({std::move(line),
+                                     {{"kind", std::string("ray")},
+                                      {"units", lengthUnit},
+                                      {"direction_deg", Decimal(dir.deg)},
+                                      {"fetch", fetch * scale}}});
+        }
+        if (empty > 0)
+            result.notes.push_back(Format("%d of %d directions cross no boundary (fetch 0) and have no ray", empty,
+                                          sector.count));
+    }
+
+    // KML: everything to WGS 84 longitude/latitude.
+    OGRSpatialReference wgs84;
+    const OGRSpatialReference* fileSrs = options.epsg != 0 ? &projectSrs : nullptr;
+    if (kml) {
+        SrsFromEpsg(4326, wgs84);
+        const std::unique_ptr<OGRCoordinateTransformation> ct(OGRCreateCoordinateTransformation(&projectSrs, &wgs84));
+        for (OutLayer* layer : {&region, &point, &rays}) {
+            for (OutFeature& feature : layer->features) {
+                if (!ct || feature.geometry->transform(ct.get()) != OGRERR_NONE) {
+                    result.error = "cannot transform " + SrsLabel(projectSrs) + " to longitude/latitude" + capture.Reason();
+                    return result;
+                }
+            }
+        }
+        fileSrs = &wgs84;
+    }
+
+    // Everything is written in a temporary folder first, then renamed into place.
+    const fs::path target(path);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    TempFolder temp(folder / target.filename());
+    if (temp.Path().empty()) {
+        result.error = "cannot write in the folder of [" + path + "]";
+        return result;
+    }
+    GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(format.c_str());
+    auto write = [&](const std::string& fileName, const std::vector<const OutLayer*>& layers) {
+        const GDALDatasetUniquePtr dataset(
+            driver != nullptr ? driver->Create((temp.Path() / fileName).c_str(), 0, 0, 0, GDT_Unknown, nullptr)
+                              : nullptr);
+        if (!dataset)
+            return false;
+        for (const OutLayer* layer : layers) {
+            if (!WriteLayer(*dataset, *layer, fileSrs))
+                return false;
+        }
+        return true;
+    };
+    const std::string name = target.filename().string();
+    const std::string stem = target.stem().string();
+    bool written = true;
+    capture.Reset();
+    if (format == "GeoJSON") {
+        OutLayer all{stem, wkbUnknown, {}};
+        for (OutLayer* layer : {&region, &point, &rays})
+            std::move(layer->features.begin(), layer->features.end(), std::back_inserter(all.features));
+        written = write(name, {&all});
+    } else if (format == "ESRI Shapefile") {
+        region.name = stem;
+        point.name = stem + "_point";
+        rays.name = stem + "_rays";
+        written = write(name, {&region}) && write(point.name + ".shp", {&point}) &&
+                  (!options.rays || write(rays.name + ".shp", {&rays}));
+    } else {
+        std::vector<const OutLayer*> layers{&region, &point};
+        if (options.rays)
+            layers.push_back(&rays);
+        written = write(name, layers);
+    }
+    // Errors while closing (a full disk) show up here as well.
+    if (!written || !capture.LastError().empty()) {
+        result.error = "cannot write GIS file [" + path + "]" + capture.Reason();
+        return result;
+    }
+    std::error_code ec;
+    std::vector<fs::path> produced;
+    for (const fs::directory_entry& entry : fs::directory_iterator(temp.Path(), ec))
+        produced.push_back(entry.path());
+    if (ec || produced.empty()) {
+        result.error = "cannot write GIS file [" + path + "]" + (ec ? ": " + ec.message() : std::string());
+        return result;
+    }
+    std::sort(produced.begin(), produced.end());
+    for (const fs::path& file : produced) {
+        const fs::path destination = target.parent_path() / file.filename();
+        fs::rename(file, destination, ec);
+        if (ec) {
+            result.error = "cannot write GIS file [" + destination.string() + "]: " + ec.message();
+            return result;
+        }
+        result.files.push_back(destination.string());
+    }
+    return result;
+}
+
+}  // namespace orvane

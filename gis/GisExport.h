@@ -1,0 +1,54 @@
+#pragma once
+// The project's region, computation point and fetch rays as a GIS file:
+// GeoJSON (.geojson, .json), GeoPackage (.gpkg), KML (.kml) or Shapefile
+// (.shp), chosen by the extension.
+//
+// Features: the region as one polygon (outer boundary with the islands as
+// holes, each boundary as the fetch scan sees it: positions 1..NodeCount-1,
+// closed), the point, and optionally one line string per sector direction
+// from the point to where its ray meets a boundary. Every feature has "kind"
+// ("region", "point", "ray") and "units" (the unit of its lengths); rays
+// carry "direction_deg" (counter-clockwise from +x, as the project) and
+// "fetch" (their length). GeoJSON holds them all in one layer, GeoPackage
+// and KML in the layers "region", "point" and "rays", a Shapefile in three
+// files: OUT.shp, OUT_point.shp and OUT_rays.shp.
+//
+// The project has no coordinate system of its own. Given one (an EPSG code
+// of a projected system), the file carries it and the coordinates are
+// converted from the project's unit to that system's; KML, always in
+// longitude/latitude, needs one. Without one, coordinates are written in the
+// project's unit and "units" names it, so an import gives them back unchanged.
+
+#include <string>
+#include <vector>
+
+#include "core/ProjectRecord.h"
+
+namespace orvane {
+
+struct GisExportOptions {
+    bool rays = false;
+    int epsg = 0;  // coordinate system of the project's coordinates; 0 for none
+};
+
+struct GisExportResult {
+    std::string error;          // empty on success; nothing was written then
+    bool badArguments = false;  // the error lies in the file name or the options
+    std::vector<std::string> files;  // the files written
+    std::vector<std::string> notes;
+};
+
+// "EPSG:32633" (any case, blanks around it allowed) gives 32633; anything
+// else 0.
+int ParseEpsg(const std::string& text);
+
+// The GDAL driver for a file name's extension (any case): "GeoJSON", "GPKG",
+// "KML", "ESRI Shapefile"; "" for any other.
+std::string GisFormatOf(const std::string& path);
+
+// Writes into a temporary folder beside `path` and renames the finished
+// files into place, so an export that fails leaves the old files as they
+// were.
+GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options);
+
+}  // namespace orvane

@@ -1,0 +1,41 @@
+#pragma once
+// Fitting a region into the project's node limit: a ring of more than the
+// limit is simplified with the smallest tolerance that makes it fit, keeping
+// its topology (GEOS's topology-preserving Douglas-Peucker: a ring never
+// crosses itself).
+
+#include <cstddef>
+#include <vector>
+
+#include "gis/Ring.h"
+
+namespace orvane {
+
+struct RingChange {
+    std::size_t ring = 0;        // index into the rings
+    std::size_t nodesBefore = 0;
+    std::size_t nodesAfter = 0;  // both counting the closing copy
+    double tolerance = 0.0;      // coordinate units
+    double deviation = 0.0;      // largest distance an original node lies from the new ring
+};
+
+struct FittedRings {
+    bool ok = false;  // false: simplification failed (GEOS missing or no tolerance fits)
+    std::vector<Ring> rings;
+    std::vector<RingChange> changes;
+    // True when the rings were simplified alone and an island then crossed the
+    // shore or another island, so all rings were simplified together with one
+    // tolerance instead.
+    bool jointly = false;
+    // Islands inside the outer boundary before that are no longer inside it:
+    // a shore shortcut may pass an island in a narrow bay without touching
+    // it. They lie within the tolerance of the shore.
+    std::vector<std::size_t> strayIslands;
+};
+
+// rings[0] is the outer boundary, the others islands, each closed and
+// counter-clockwise as CleanRing makes them. Rings within maxNodes (closing
+// copy included) are returned unchanged.
+FittedRings FitRingsToNodeLimit(const std::vector<Ring>& rings, std::size_t maxNodes);
+
+}  // namespace orvane

@@ -1,0 +1,7 @@
+# cmake -DSOURCE=a -DTARGET=b -P CopyIfMissing.cmake: copies SOURCE to TARGET
+# only when TARGET does not exist.
+if(NOT EXISTS "${TARGET}")
+  get_filename_component(dir "${TARGET}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  file(COPY_FILE "${SOURCE}" "${TARGET}")
+endif()

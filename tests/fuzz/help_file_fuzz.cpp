@@ -1,0 +1,75 @@
+// Any bytes as a compiled help file: opening it, listing it, reading every
+// object, parsing its contents and index lists and resolving every link of
+// every page never fails and never reads outside what it was given. The same
+// bytes also go straight to the list parser and the link resolver.
+//
+// Seeds: seeds-help/ (a small help file made by chmcmd, a contents list, links).
+// Run: help_file_fuzz -max_total_time=300 corpus-help tests/fuzz/seeds-help
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+#include "tools/HelpChmArchive.h"
+#include "tools/HelpLinks.h"
+#include "tools/HelpSitemap.h"
+
+namespace {
+
+void ResolveAll(const orvane::HelpAddress& page, std::string_view html)
+{
+    for (const auto& entry : orvane::ParseSitemap(html))
+        orvane::ResolveHelpLink(page, entry.local);
+    // href="..." and src="..." of ordinary pages.
+    for (std::string_view key : {"href=\"", "src=\""}) {
+        std::size_t pos = 0;
+        while ((pos = html.find(key, pos)) != std::string_view::npos) {
+            pos += key.size();
+            const auto end = html.find('"', pos);
+            const std::string_view target = html.substr(pos, end == std::string_view::npos ? end : end - pos);
+            const auto link = orvane::ResolveHelpLink(page, target);
+            if (link.kind == orvane::LinkKind::Topic)
+                orvane::FormatHelpAddress(link.address);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const orvane::HelpAddress page{"/p/HLP/X.CHM", "/a/b.htm", ""};
+    ResolveAll(page, bytes);
+    orvane::ParseHelpAddress(bytes);
+    orvane::ParseChmSystem(std::string(bytes));
+
+    // chmlib reads files only: hand it the bytes as one.
+    char path[] = "/tmp/orvane-help-fuzz-XXXXXX";
+    const int fd = ::mkstemp(path);
+    if (fd < 0)
+        return 0;
+    const bool written = ::write(fd, data, size) == static_cast<ssize_t>(size);
+    ::close(fd);
+    if (written) {
+        if (auto archive = orvane::ChmArchive::Open(path)) {
+            const orvane::ChmSystemInfo info = archive->System();
+            std::size_t objects = 0;
+            for (const std::string& file : archive->Files()) {
+                if (++objects > 64)
+                    break;
+                if (const auto content = archive->Read(file))
+                    ResolveAll({path, file, ""}, *content);
+            }
+            for (const std::string& list : {info.contentsFile, info.indexFile})
+                if (const auto content = archive->Read(list.empty() ? std::string("/") : list))
+                    orvane::ParseSitemap(*content);
+        }
+    }
+    ::unlink(path);
+    return 0;
+}

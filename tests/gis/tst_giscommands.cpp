@@ -1,0 +1,148 @@
+// The File menu's GIS commands in the window: the import dialog and its
+// report, the coordinate system of the import offered by the export, and the
+// checks that keep a dialog open or refuse a file without changing anything.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+#include <functional>
+
+#include "core/ProjectRecord.h"
+#include "tests/gis/GisTestData.h"
+#include "ui/ExportGisF.h"
+#include "ui/GisCommands.h"
+#include "ui/ImportShorelineF.h"
+
+namespace orvane {
+
+namespace {
+
+// Runs act on the next modal widget once it is shown, from within its event
+// loop; a dialog act leaves open is rejected so no test waits forever.
+void OnNextModal(std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal || ++*tries > 250) {
+            timer->stop();
+            timer->deleteLater();
+            if (modal) {
+                act(modal);
+                if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
+                    dialog->reject();
+            }
+        }
+    });
+    timer->start();
+}
+
+// Accepts the report box and keeps its texts.
+void TakeReport(QString& text)
+{
+    OnNextModal([&text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        text = box->text() + QLatin1Char('\n') + box->informativeText();
+        box->accept();
+    });
+}
+
+}  // namespace
+
+class GisCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ImportThenExport()
+    {
+        const QString dir = QString::fromStdString(test::WorkFolder("window"));
+        const test::Lake lake;
+        QVERIFY(test::WriteGisFile((dir + "/lake.gpkg").toStdString(), "GPKG", 4326, {lake.shape.get()}));
+        QWidget window;
+        GisCommands commands(&window);
+        ProjectRecord rec{};
+        SetProjectDefaults(rec);
+
+        QString report;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = dynamic_cast<TImportShoreline*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->SourceEdit->setText(dir + "/lake.gpkg");
+            dialog->PointEdit->setText(QStringLiteral("23.70, 37.90"));
+            TakeReport(report);
+            dialog->OkBtn->click();
+        });
+        QVERIFY(commands.ImportShoreline(rec, dir));
+        QCOMPARE(rec.BoundaryCount, 3);
+        QCOMPARE(rec.CoordUnits, 2);
+        QVERIFY2(report.contains(QStringLiteral("simplified from 3001 to 999 nodes")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("EPSG:32634")), qPrintable(report));
+        QVERIFY2(!report.contains(QStringLiteral("point is not")), "the point was moved into the lake");
+
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = dynamic_cast<TExportGis*>(modal);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->CrsEdit->text(), QStringLiteral("EPSG:32634"));
+            dialog->TargetEdit->setText(dir + "/lake-out.kml");
+            TakeReport(report);
+            dialog->OkBtn->click();
+        });
+        commands.ExportGis(rec, dir);
+        QVERIFY2(report.startsWith(QStringLiteral("Written:\n\u2022 ")), qPrintable(report));
+        QVERIFY(QFileInfo::exists(dir + "/lake-out.kml"));
+    }
+
+    void RefusalsChangeNothing()
+    {
+        const QString dir = QString::fromStdString(test::WorkFolder("window-refusals"));
+        const OGRPoint point(23.7, 37.9);
+        QVERIFY(test::WriteGisFile((dir + "/points.geojson").toStdString(), "GeoJSON", 4326, {&point}));
+        QWidget window;
+        GisCommands commands(&window);
+        ProjectRecord rec{};
+        SetProjectDefaults(rec);
+        const ProjectRecord before = rec;
+
+        QString report;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = dynamic_cast<TImportShoreline*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->SourceEdit->setText(dir + "/points.geojson");
+            TakeReport(report);
+            dialog->OkBtn->click();
+        });
+        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY2(report.contains(QStringLiteral("no polygon")), qPrintable(report));
+        QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
+
+        // KML without a coordinate system: a warning, and the dialog stays.
+        bool stayed = false;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = dynamic_cast<TExportGis*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->TargetEdit->setText(dir + "/out.kml");
+            TakeReport(report);
+            dialog->OkBtn->click();
+            stayed = dialog->isVisible();
+        });
+        commands.ExportGis(rec, dir);
+        QVERIFY(stayed);
+        QVERIFY2(report.contains(QStringLiteral("KML is always longitude/latitude")), qPrintable(report));
+        QVERIFY(!QFileInfo::exists(dir + "/out.kml"));
+    }
+};
+
+}  // namespace orvane
+
+QTEST_MAIN(orvane::GisCommandsTest)
+#include "tst_giscommands.moc"

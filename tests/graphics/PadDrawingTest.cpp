@@ -1,0 +1,125 @@
+// The pad's pictures as primitives: the grid from the origin, the three
+// markers with their numbers, and the grey direction mark of a line.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "graphics/PadDrawing.h"
+#include "RecordingRaster.h"
+
+namespace orvane {
+namespace {
+
+using test::Primitive;
+using test::PrimitiveKind;
+using test::RecordingRaster;
+
+std::vector<std::vector<PixelPoint>> Shapes(const std::vector<Primitive>& primitives)
+{
+    std::vector<std::vector<PixelPoint>> out;
+    for (const Primitive& p : primitives)
+        out.push_back(p.points);
+    return out;
+}
+
+// 4 pixels per km on a 100 x 50 surface: a 10 km grid every 40 pixels.
+PadMapping SmallSurface()
+{
+    PadMapping m;
+    m.PixelsPerMmX = m.PixelsPerMmY = 4;
+    m.SurfaceWidth = 100;
+    m.SurfaceBottom = 49;
+    return m;
+}
+
+TEST(PadDrawing, GridStartsAtTheOrigin)
+{
+    RecordingRaster raster(100, 50);
+    PadMapping m = SmallSurface();
+    DrawPadGrid(raster, m, colours::kGrey, 1);
+    EXPECT_EQ(Shapes(raster.Lines(colours::kGrey)), (std::vector<std::vector<PixelPoint>>{
+                                                        {{0, 0}, {0, 49}},
+                                                        {{40, 0}, {40, 49}},
+                                                        {{80, 0}, {80, 49}},
+                                                        {{0, 49}, {100, 49}},
+                                                        {{0, 9}, {100, 9}},
+                                                    }));
+
+    // A grid size that cannot advance still draws the first line of each family.
+    raster.primitives.clear();
+    m.GridSize = 0;
+    DrawPadGrid(raster, m, colours::kGrey, 1);
+    EXPECT_EQ(raster.primitives.size(), 2u);
+
+    // 1 km cells at 1 cm to 1000 km fall many to a pixel: one line per column or row.
+    raster.primitives.clear();
+    m.GridSize = 1;
+    m.ScaleRatio = PadScales[7].Ratio;
+    DrawPadGrid(raster, m, colours::kGrey, 1);
+    EXPECT_EQ(raster.primitives.size(), 101u + 50u);
+}
+
+TEST(PadDrawing, MarkersAndNumbers)
+{
+    struct Case {
+        const char* name;
+        std::int32_t type;
+        PrimitiveKind kind;
+        std::vector<PixelPoint> points;
+    };
+    const Case cases[] = {
+        {"square", kPadSquare, PrimitiveKind::Polygon, {{48, 28}, {52, 28}, {52, 32}, {48, 32}}},
+        {"triangle, apex down", kPadTriangle, PrimitiveKind::Polygon, {{50, 32}, {52, 28}, {48, 28}}},
+        {"dot", kPadDot, PrimitiveKind::Ellipse, {{48, 28}, {52, 32}}},
+        {"unknown type as a square", 7, PrimitiveKind::Polygon, {{48, 28}, {52, 28}, {52, 32}, {48, 32}}},
+    };
+    for (const Case& c : cases) {
+        RecordingRaster raster(100, 50);
+        PadPointStyle style;
+        style.Type = c.type;
+        style.Size = 5;  // half of it truncates to 2
+        DrawPadPoint(raster, style, 12, {50, 30});
+        ASSERT_EQ(raster.primitives.size(), 2u) << c.name;
+        const Primitive& marker = raster.primitives[0];
+        EXPECT_EQ(marker.kind, c.kind) << c.name;
+        EXPECT_EQ(marker.points, c.points) << c.name;
+        EXPECT_EQ(marker.state.penColour, colours::kBlue) << c.name;
+        EXPECT_EQ(marker.state.fillColour, colours::kWhite) << c.name;
+        const Primitive& label = raster.primitives[1];
+        EXPECT_EQ(label.text, "12") << c.name;
+        EXPECT_EQ(label.points[0], (PixelPoint{55, 25})) << c.name;
+    }
+
+    RecordingRaster raster(100, 50);
+    DrawPadPoint(raster, PadPointStyle{}, 0, {50, 30});  // a dragged point: no number
+    EXPECT_TRUE(raster.Of(PrimitiveKind::Text).empty());
+}
+
+TEST(PadDrawing, DirectionMark)
+{
+    struct Case {
+        const char* name;
+        float x1, y1, x2, y2;
+        bool markOn;
+        std::vector<std::vector<PixelPoint>> grey;
+    };
+    // Mark row 2 on a 10 km grid: the last 2 km (8 pixels) are grey.
+    const Case cases[] = {
+        {"last stretch grey", 0, 0, 10, 0, true, {{{32, 49}, {40, 49}}}},
+        {"mark longer than the line reaches back", 0, 5, 0, 6, true, {{{0, 33}, {0, 25}}}},
+        {"ends that coincide get no mark", 3, 3, 3, 3, true, {}},
+        {"marks off", 0, 0, 10, 0, false, {}},
+    };
+    for (const Case& c : cases) {
+        RecordingRaster raster(100, 50);
+        PadLineStyle style;
+        style.MarkOn = c.markOn;
+        DrawPadLine(raster, SmallSurface(), style, true, c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(raster.Lines(colours::kBlack).size(), 1u) << c.name;
+        EXPECT_EQ(Shapes(raster.Lines(kPadMarkColour)), c.grey) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,555 @@
+#include "tools/HtmlHelpViewerF.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QByteArray>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStringDecoder>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "tools/HelpChmArchive.h"
+#include "tools/HelpSitemap.h"
+#include "tools/HelpSystem.h"
+#include "tools/ProgramFile.h"
+#include "tools/ShellOpen.h"
+#include "tools/ApplicationHelpFile.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kAddressRole = Qt::UserRole + 1;
+
+QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString DecodePage(const std::string& bytes)
+{
+    const QByteArray data = QByteArray::fromStdString(bytes);
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(data);
+}
+
+QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+QString TitleOf(const QString& html, const QString& fallback)
+{
+    static const QRegularExpression title(QStringLiteral("<title[^>]*>(.*?)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = title.match(html);
+    const QString text = match.hasMatch() ? match.captured(1).simplified() : QString();
+    return text.isEmpty() ? fallback : text;
+}
+
+bool IsTopicFile(const std::string& path)
+{
+    const QString lower = FromStd(path).toLower();
+    return lower.endsWith(QStringLiteral(".htm")) || lower.endsWith(QStringLiteral(".html"));
+}
+
+QPointer<THtmlHelpViewer>& TheViewer()
+{
+    // The one help window of the run; a QPointer, so a window destroyed by
+    // anyone (CloseAll, the application's end) is never used again.
+    static QPointer<THtmlHelpViewer> viewer;
+    return viewer;
+}
+
+QToolButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                        QStyle::StandardPixmap icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+}  // namespace
+
+THelpTopicBrowser::THelpTopicBrowser(THtmlHelpViewer* viewer) : QTextBrowser(viewer), viewer_(viewer)
+{
+    setObjectName(QStringLiteral("TopicBrowser"));
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+}
+
+QVariant THelpTopicBrowser::loadResource(int type, const QUrl& name)
+{
+    if (!viewer_->archive_ || !viewer_->hasCurrent_ || viewer_->notFound_)
+        return {};
+    const ResolvedLink link = ResolveHelpLink(viewer_->current_, name.toString().toStdString());
+    if (link.kind != LinkKind::Topic || link.address.file != viewer_->current_.file)
+        return {};
+    const auto bytes = viewer_->archive_->Read(link.address.object);
+    if (!bytes)
+        return {};
+    const QByteArray content = QByteArray::fromStdString(*bytes);
+    if (type == QTextDocument::ImageResource) {
+        QImage image;
+        if (image.loadFromData(content))
+            return image;
+        return {};
+    }
+    if (type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(content);
+    return content;
+}
+
+THtmlHelpViewer* THtmlHelpViewer::Instance()
+{
+    if (!TheViewer())
+        TheViewer() = new THtmlHelpViewer();
+    return TheViewer();
+}
+
+THtmlHelpViewer* THtmlHelpViewer::Existing() { return TheViewer(); }
+
+void THtmlHelpViewer::CloseAll()
+{
+    if (THtmlHelpViewer* viewer = TheViewer()) {
+        viewer->close();
+        delete viewer;
+    }
+}
+
+THtmlHelpViewer::THtmlHelpViewer(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("HtmlHelpViewer"));
+    setWindowTitle(QStringLiteral("Orvane Help"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* bar = addToolBar(QStringLiteral("Help"));
+    bar->setObjectName(QStringLiteral("HelpToolBar"));
+    bar->setMovable(false);
+    BackBtn = MakeButton(this, "BackBtn", QStringLiteral("Back"), QStringLiteral("previous topic (Alt+Left)"),
+                         QStyle::SP_ArrowBack);
+    ForwardBtn = MakeButton(this, "ForwardBtn", QStringLiteral("Forward"), QStringLiteral("next topic (Alt+Right)"),
+                            QStyle::SP_ArrowForward);
+    HomeBtn = MakeButton(this, "HomeBtn", QStringLiteral("Contents"), QStringLiteral("the first page of the help"),
+                         QStyle::SP_DirHomeIcon);
+    PrintBtn = MakeButton(this, "PrintBtn", QStringLiteral("Print"), QStringLiteral("print this topic (Ctrl+P)"),
+                          QStyle::SP_FileIcon);
+    for (QToolButton* b : {BackBtn, ForwardBtn, HomeBtn, PrintBtn})
+        bar->addWidget(b);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    setCentralWidget(Splitter1);
+
+    NavigationTabs = new QTabWidget(Splitter1);
+    NavigationTabs->setObjectName(QStringLiteral("NavigationTabs"));
+
+    ContentsTree = new QTreeWidget(NavigationTabs);
+    ContentsTree->setObjectName(QStringLiteral("ContentsTree"));
+    ContentsTree->setHeaderHidden(true);
+    NavigationTabs->addTab(ContentsTree, QStringLiteral("Contents"));
+
+    auto* indexPage = new QWidget(NavigationTabs);
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(4, 4, 4, 4);
+    auto* indexLabel = new QLabel(QStringLiteral("Type the keyword to find:"), indexPage);
+    IndexEdit = new QLineEdit(indexPage);
+    IndexEdit->setObjectName(QStringLiteral("IndexEdit"));
+    indexLabel->setBuddy(IndexEdit);
+    IndexList = new QListWidget(indexPage);
+    IndexList->setObjectName(QStringLiteral("IndexList"));
+    indexLayout->addWidget(indexLabel);
+    indexLayout->addWidget(IndexEdit);
+    indexLayout->addWidget(IndexList);
+    NavigationTabs->addTab(indexPage, QStringLiteral("Index"));
+
+    auto* searchPage = new QWidget(NavigationTabs);
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->setContentsMargins(4, 4, 4, 4);
+    auto* searchLabel = new QLabel(QStringLiteral("Words to search for:"), searchPage);
+    auto* searchRow = new QHBoxLayout();
+    SearchEdit = new QLineEdit(searchPage);
+    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
+    searchLabel->setBuddy(SearchEdit);
+    SearchBtn = new QToolButton(searchPage);
+    SearchBtn->setObjectName(QStringLiteral("SearchBtn"));
+    SearchBtn->setText(QStringLiteral("Search"));
+    searchRow->addWidget(SearchEdit, 1);
+    searchRow->addWidget(SearchBtn);
+    SearchResults = new QListWidget(searchPage);
+    SearchResults->setObjectName(QStringLiteral("SearchResults"));
+    searchLayout->addWidget(searchLabel);
+    searchLayout->addLayout(searchRow);
+    searchLayout->addWidget(SearchResults);
+    NavigationTabs->addTab(searchPage, QStringLiteral("Search"));
+
+    TopicBrowser = new THelpTopicBrowser(this);
+    Splitter1->addWidget(NavigationTabs);
+    Splitter1->addWidget(TopicBrowser);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({240, 660});
+
+    connect(BackBtn, &QToolButton::clicked, this, &THtmlHelpViewer::BackBtnClick);
+    connect(ForwardBtn, &QToolButton::clicked, this, &THtmlHelpViewer::ForwardBtnClick);
+    connect(HomeBtn, &QToolButton::clicked, this, &THtmlHelpViewer::HomeBtnClick);
+    connect(PrintBtn, &QToolButton::clicked, this, &THtmlHelpViewer::PrintBtnClick);
+    connect(SearchBtn, &QToolButton::clicked, this, &THtmlHelpViewer::SearchBtnClick);
+    connect(SearchEdit, &QLineEdit::returnPressed, this, &THtmlHelpViewer::SearchBtnClick);
+    connect(TopicBrowser, &QTextBrowser::anchorClicked, this, &THtmlHelpViewer::LinkClicked);
+    connect(ContentsTree, &QTreeWidget::itemActivated, this, &THtmlHelpViewer::OpenTreeItem);
+    connect(ContentsTree, &QTreeWidget::itemClicked, this, &THtmlHelpViewer::OpenTreeItem);
+    connect(IndexEdit, &QLineEdit::textChanged, this, &THtmlHelpViewer::FilterIndex);
+    connect(IndexEdit, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem* item = IndexList->currentItem())
+            OpenListItem(item);
+    });
+    connect(IndexList, &QListWidget::itemActivated, this, &THtmlHelpViewer::OpenListItem);
+    connect(SearchResults, &QListWidget::itemActivated, this, &THtmlHelpViewer::OpenListItem);
+
+    auto* back = new QShortcut(QKeySequence::Back, this);
+    connect(back, &QShortcut::activated, this, &THtmlHelpViewer::BackBtnClick);
+    auto* forward = new QShortcut(QKeySequence::Forward, this);
+    connect(forward, &QShortcut::activated, this, &THtmlHelpViewer::ForwardBtnClick);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, &THtmlHelpViewer::PrintBtnClick);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    // A size that reads comfortably, inside the screen on a small display.
+    QSize size(960, 680);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
+    UpdateButtons();
+}
+
+THtmlHelpViewer::~THtmlHelpViewer() = default;
+
+void THtmlHelpViewer::ShowAddress(const QString& address)
+{
+    const HelpAddress target = ParseHelpAddress(address.toStdString());
+    if (hasCurrent_) {
+        back_.push_back(current_);
+        forward_.clear();
+    }
+    Display(target);
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void THtmlHelpViewer::ShowContents()
+{
+    SetHtmlHelpFile(ApplicationHelpFile());
+    ShowAddress(FromStd(HtmlHelpFile() + "::"));
+}
+
+bool THtmlHelpViewer::OpenFile(const std::string& file)
+{
+    if (archive_ && archive_->Path() == file)
+        return true;
+    archive_ = ChmArchive::Open(file);
+    keywords_.clear();
+    topicTexts_.clear();
+    LoadNavigation();
+    return archive_ != nullptr;
+}
+
+void THtmlHelpViewer::Display(const HelpAddress& address)
+{
+    current_ = address;
+    hasCurrent_ = true;
+    notFound_ = false;
+    if (address.file.empty() || !OpenFile(address.file)) {
+        QStringList lookedIn;
+        for (const std::string& folder : HelpSearchPath(ProgramFolder()))
+            lookedIn << FromStd(folder);
+        ShowNotFound(QStringLiteral("Help file not found"),
+                     QStringLiteral("The help file <b>%1</b> was not found, or it is no compiled HTML help file.")
+                         .arg(Escaped(FromStd(address.file.empty() ? std::string("(none)") : address.file))),
+                     lookedIn);
+        return;
+    }
+    if (current_.object.empty() || current_.object == "/") {
+        const ChmSystemInfo info = archive_->System();
+        current_.object = info.defaultTopic.empty() ? std::string("/Contents.htm") : info.defaultTopic;
+    }
+    const auto bytes = archive_->Read(current_.object);
+    if (!bytes) {
+        const QString topic = FromStd(current_.object).mid(1);
+        ShowNotFound(QStringLiteral("Help topic not found"),
+                     QStringLiteral("The topic <b>%1</b> is not in the help file <b>%2</b>.")
+                         .arg(Escaped(topic), Escaped(FromStd(current_.file))),
+                     {FromStd(current_.file)});
+        return;
+    }
+    const QString html = DecodePage(*bytes);
+    TopicBrowser->document()->clear();
+    TopicBrowser->setHtml(html);
+    if (!current_.fragment.empty())
+        TopicBrowser->scrollToAnchor(FromStd(current_.fragment));
+    setWindowTitle(QStringLiteral("Orvane Help - %1").arg(TitleOf(html, FromStd(current_.object).mid(1))));
+    SelectInContents(FromStd(current_.object));
+    UpdateButtons();
+}
+
+void THtmlHelpViewer::ShowNotFound(const QString& heading, const QString& what, const QStringList& lookedIn)
+{
+    notFound_ = true;
+    QString html = QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>")
+                       .arg(Escaped(heading), what);
+    html += QStringLiteral("<p>Looked for: <b>%1</b></p>")
+                .arg(Escaped(FromStd(FormatHelpAddress(current_))));
+    if (!lookedIn.isEmpty()) {
+        html += QStringLiteral("<p>Where it was looked for:</p><ul>");
+        for (const QString& place : lookedIn)
+            html += QStringLiteral("<li>%1</li>").arg(Escaped(place));
+        html += QStringLiteral("</ul>");
+    }
+    html += QStringLiteral("<p>The help files of this program are <b>HLP/KAVRO421ENG.CHM</b> and "
+                           "<b>OrvaneFAQ.chm</b> in the program folder. Reinstalling the program, or "
+                           "building it again, puts them back.</p></body></html>");
+    TopicBrowser->setHtml(html);
+    setWindowTitle(QStringLiteral("Orvane Help - %1").arg(heading));
+    UpdateButtons();
+}
+
+QString THtmlHelpViewer::CurrentAddress() const
+{
+    return hasCurrent_ ? FromStd(FormatHelpAddress(current_)) : QString();
+}
+
+QString THtmlHelpViewer::CurrentTopic() const { return hasCurrent_ ? FromStd(current_.object) : QString(); }
+
+QString THtmlHelpViewer::PageTitle() const { return TopicBrowser->documentTitle(); }
+
+void THtmlHelpViewer::LoadNavigation()
+{
+    ContentsTree->clear();
+    IndexList->clear();
+    SearchResults->clear();
+    if (!archive_)
+        return;
+    const ChmSystemInfo info = archive_->System();
+    const HelpAddress root{archive_->Path(), "/", ""};
+    auto addressOf = [&](const SitemapEntry& entry, const std::string& sitemapFile) {
+        HelpAddress from = root;
+        from.object = sitemapFile;
+        const ResolvedLink link = ResolveHelpLink(from, entry.local);
+        return link.kind == LinkKind::Topic ? FromStd(FormatHelpAddress(link.address)) : QString();
+    };
+    if (const auto hhc = archive_->Read(info.contentsFile.empty() ? std::string("/-") : info.contentsFile)) {
+        std::vector<QTreeWidgetItem*> parents;
+        for (const SitemapEntry& entry : ParseSitemap(*hhc)) {
+            const int depth = std::min<int>(entry.depth, static_cast<int>(parents.size()));
+            parents.resize(static_cast<std::size_t>(depth));
+            auto* item = parents.empty() ? new QTreeWidgetItem(ContentsTree) : new QTreeWidgetItem(parents.back());
+            item->setText(0, FromStd(entry.name));
+            item->setData(0, kAddressRole, entry.local.empty() ? QString() : addressOf(entry, info.contentsFile));
+            parents.push_back(item);
+        }
+        ContentsTree->expandAll();
+    }
+    if (const auto hhk = archive_->Read(info.indexFile.empty() ? std::string("/-") : info.indexFile)) {
+        for (const SitemapEntry& entry : ParseSitemap(*hhk)) {
+            if (entry.local.empty())
+                continue;
+            keywords_.push_back({FromStd(entry.name), addressOf(entry, info.indexFile)});
+        }
+        std::stable_sort(keywords_.begin(), keywords_.end(), [](const Keyword& a, const Keyword& b) {
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+        FilterIndex(IndexEdit->text());
+    }
+}
+
+void THtmlHelpViewer::FilterIndex(const QString& text)
+{
+    IndexList->clear();
+    const QString wanted = text.trimmed();
+    for (const Keyword& keyword : keywords_) {
+        if (!wanted.isEmpty() && !keyword.name.contains(wanted, Qt::CaseInsensitive))
+            continue;
+        auto* item = new QListWidgetItem(keyword.name, IndexList);
+        item->setData(kAddressRole, keyword.address);
+    }
+    if (IndexList->count() > 0)
+        IndexList->setCurrentRow(0);
+}
+
+QStringList THtmlHelpViewer::Search(const QString& query)
+{
+    QStringList found;
+    if (!archive_)
+        return found;
+    if (topicTexts_.empty()) {
+        for (const std::string& file : archive_->Files()) {
+            if (!IsTopicFile(file))
+                continue;
+            const auto bytes = archive_->Read(file);
+            if (!bytes)
+                continue;
+            const QString html = DecodePage(*bytes);
+            QTextDocument document;
+            document.setHtml(html);
+            topicTexts_.push_back({FromStd(archive_->Path() + "::" + file), TitleOf(html, FromStd(file).mid(1)),
+                                   document.toPlainText().toLower()});
+        }
+    }
+    const QStringList words = query.toLower().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return found;
+    std::vector<std::pair<qsizetype, const TopicText*>> hits;
+    for (const TopicText& topic : topicTexts_) {
+        qsizetype count = 0;
+        bool all = true;
+        for (const QString& word : words) {
+            const qsizetype n = topic.text.count(word);
+            all = all && n > 0;
+            count += n;
+        }
+        if (all)
+            hits.emplace_back(count, &topic);
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    SearchResults->clear();
+    for (const auto& [count, topic] : hits) {
+        found << topic->address;
+        auto* item = new QListWidgetItem(QStringLiteral("%1  (%2)").arg(topic->title).arg(count), SearchResults);
+        item->setData(kAddressRole, topic->address);
+    }
+    if (hits.empty())
+        new QListWidgetItem(QStringLiteral("No topic holds all of these words."), SearchResults);
+    return found;
+}
+
+void THtmlHelpViewer::SearchBtnClick()
+{
+    if (!archive_ && hasCurrent_)
+        OpenFile(current_.file);
+    Search(SearchEdit->text());
+}
+
+void THtmlHelpViewer::SelectInContents(const QString& object)
+{
+    const QString suffix = QStringLiteral("::") + object;
+    for (QTreeWidgetItemIterator it(ContentsTree); *it; ++it) {
+        const QString address = (*it)->data(0, kAddressRole).toString();
+        const QString withoutFragment = address.left(address.indexOf(QLatin1Char('#')) < 0
+                                                         ? address.size()
+                                                         : address.indexOf(QLatin1Char('#')));
+        if (withoutFragment.endsWith(suffix, Qt::CaseInsensitive)) {
+            const QSignalBlocker block(ContentsTree);
+            ContentsTree->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void THtmlHelpViewer::UpdateButtons()
+{
+    BackBtn->setEnabled(!back_.empty());
+    ForwardBtn->setEnabled(!forward_.empty());
+    PrintBtn->setEnabled(hasCurrent_);
+}
+
+void THtmlHelpViewer::LinkClicked(const QUrl& url)
+{
+    const ResolvedLink link = ResolveHelpLink(current_, url.toString().toStdString());
+    if (link.kind == LinkKind::External) {
+        OpenWithShell(link.external);
+        return;
+    }
+    if (link.kind != LinkKind::Topic)
+        return;
+    if (link.address.file == current_.file && link.address.object == current_.object && !notFound_) {
+        // An anchor on the same page: scroll, and remember it for Back.
+        back_.push_back(current_);
+        forward_.clear();
+        current_ = link.address;
+        TopicBrowser->scrollToAnchor(FromStd(link.address.fragment));
+        UpdateButtons();
+        return;
+    }
+    ShowAddress(FromStd(FormatHelpAddress(link.address)));
+}
+
+void THtmlHelpViewer::OpenTreeItem(QTreeWidgetItem* item)
+{
+    const QString address = item ? item->data(0, kAddressRole).toString() : QString();
+    if (!address.isEmpty() && address != CurrentAddress())
+        ShowAddress(address);
+}
+
+void THtmlHelpViewer::OpenListItem(QListWidgetItem* item)
+{
+    const QString address = item ? item->data(kAddressRole).toString() : QString();
+    if (!address.isEmpty())
+        ShowAddress(address);
+}
+
+void THtmlHelpViewer::BackBtnClick()
+{
+    if (back_.empty())
+        return;
+    forward_.push_back(current_);
+    const HelpAddress target = back_.back();
+    back_.pop_back();
+    Display(target);
+}
+
+void THtmlHelpViewer::ForwardBtnClick()
+{
+    if (forward_.empty())
+        return;
+    back_.push_back(current_);
+    const HelpAddress target = forward_.back();
+    forward_.pop_back();
+    Display(target);
+}
+
+void THtmlHelpViewer::HomeBtnClick()
+{
+    if (!hasCurrent_)
+        return;
+    ShowAddress(FromStd(current_.file + "::"));
+}
+
+void THtmlHelpViewer::PrintBtnClick()
+{
+    if (!hasCurrent_)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print help topic"));
+    if (dialog.exec() == QDialog::Accepted)
+        TopicBrowser->document()->print(&printer);
+}
+
+}  // namespace orvane

@@ -1,0 +1,166 @@
+// TOrvaneMain: the menus and the commands that are neither file commands
+// nor commits of the controls: compute, refresh, printer set-up, the help
+// menu's documents and web pages, About.
+//
+// Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
+// one AddCommand line at its place in BuildMenus, the handler below (or in a
+// file of the feature's own).
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+
+#include "core/AppState.h"
+#include "core/Messages.h"
+#include "tools/ApplicationPrinter.h"
+#include "tools/Manual.h"
+#include "tools/PrinterCheck.h"
+#include "tools/ProductAddresses.h"
+#include "tools/ShellOpen.h"
+#include "ui/AboutF.h"
+#include "ui/ComputationPascalF.h"
+#include "ui/OrvaneMainF.h"
+#include "ui/QtText.h"
+
+namespace orvane {
+
+QMenu* TOrvaneMain::AddMenu(QMenu* parentMenu, const char* name, const char* caption)
+{
+    QMenu* menu = parentMenu ? parentMenu->addMenu(QLatin1String(caption)) : menuBar()->addMenu(QLatin1String(caption));
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* TOrvaneMain::AddCommand(QMenu* menu, QAction*& slot, const char* name, const char* caption,
+                                 void (TOrvaneMain::*handler)())
+{
+    slot = menu->addAction(QLatin1String(caption));
+    slot->setObjectName(QLatin1String(name));
+    connect(slot, &QAction::triggered, this, handler);
+    return slot;
+}
+
+void TOrvaneMain::BuildMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    File1 = AddMenu(nullptr, "File1", "File");
+    AddCommand(File1, New1, "New1", "New", &TOrvaneMain::New1Click);
+    AddCommand(File1, Open1, "Open1", "Open", &TOrvaneMain::Open1Click);
+    AddCommand(File1, Save1, "Save1", "Save As..", &TOrvaneMain::Save1Click);
+    File1->addSeparator();
+    AddCommand(File1, InputCoord01, "InputCoord01", "Input (read) X,Y coordinates from Text file",
+               &TOrvaneMain::InputCoord01Click);
+    AddCommand(File1, OutputCoordinates, "OutputCoordinates", "Output (save) X,Y coordinates to Text file",
+               &TOrvaneMain::OutputCoordinatesClick);
+    File1->addSeparator();
+    AddCommand(File1, Printer1, "Printer1", "Printer", &TOrvaneMain::Printer1Click);
+    File1->addSeparator();
+    AddCommand(File1, Exit1, "Exit1", "Exit", &TOrvaneMain::Exit1Click);
+    File1->addSeparator();
+    AddCommand(File1, LastFile, "LastFile", "1 :", &TOrvaneMain::LastFileClick);
+
+    Actions1 = AddMenu(nullptr, "Actions1", "Actions");
+    AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
+    AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
+
+    Help1 = AddMenu(nullptr, "Help1", "Help");
+    ProgramUsersManual1 = AddMenu(Help1, "ProgramUsersManual1", "Program User's Manual");
+    AddCommand(ProgramUsersManual1, inPDFformatACROBAT1, "inPDFformatACROBAT1", "in PDF format (ACROBAT)",
+               &TOrvaneMain::inPDFformatACROBAT1Click);
+    AddCommand(ProgramUsersManual1, inDOCformatWORD1, "inDOCformatWORD1", "in DOC format (WORD)",
+               &TOrvaneMain::inDOCformatWORD1Click);
+    AddCommand(Help1, FAQMenu, "FAQMenu", "Frequently Asked Questions", &TOrvaneMain::FAQMenuClick);
+    Help1->addSeparator();
+    AddCommand(Help1, Kavro1, "Kavro1", "Kavro ", &TOrvaneMain::Kavro1Click);
+    Help1->addSeparator();
+    AddCommand(Help1, About1, "About1", "About", &TOrvaneMain::About1Click);
+
+    // A command on the bar itself, hidden until there is a contact address.
+    ContuctUsMenu = menuBar()->addAction(QStringLiteral("Contact Us"));
+    ContuctUsMenu->setObjectName(QStringLiteral("ContuctUsMenu"));
+    connect(ContuctUsMenu, &QAction::triggered, this, &TOrvaneMain::Kavro1Click);
+
+    Update1 = AddMenu(nullptr, "Update1", "Update");
+    AddCommand(Update1, UptadeProgramMenu, "UptadeProgramMenu", "Uptade Program", &TOrvaneMain::UptadeProgramMenuClick);
+
+    // Captions carry no accelerator letters; F10 opens the menu bar for the
+    // keyboard, and the arrows move on from there.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(File1->menuAction());
+    });
+}
+
+void TOrvaneMain::ComputeBtnClick()
+{
+    if (!FileOpen)
+        return;
+    ReadProject();
+    ShowProject();
+    Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::PlotBtnClick()
+{
+    ReadProject();
+    ShowProject();
+}
+
+void TOrvaneMain::Printer1Click()
+{
+    QPrinter* printer = ApplicationPrinter();
+    if (!printer || !PrinterInstalled()) {
+        ShowMessage(MessageKind::Warning, ToUtf8(PrinterSetupWarning()));
+        return;
+    }
+    QPrintDialog dialog(printer, this);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
+    dialog.setWindowTitle(QStringLiteral("Printer setup"));
+    // The dialog chooses the printer for later reports; nothing prints now.
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        for (QAbstractButton* b : box->buttons()) {
+            if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                b->setText(QStringLiteral("OK"));
+        }
+    }
+    dialog.exec();
+}
+
+void TOrvaneMain::About1Click()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TOrvaneMain::inPDFformatACROBAT1Click() { OpenWithShell(FindManual(".pdf")); }
+
+void TOrvaneMain::inDOCformatWORD1Click() { OpenWithShell(FindManual(".doc")); }
+
+void TOrvaneMain::FAQMenuClick() { OpenWithShell(ToUtf8(FaqFile)); }
+
+void TOrvaneMain::Kavro1Click()
+{
+    if (QMessageBox::question(this, QStringLiteral("Confirm"), KavroQuestion(), QMessageBox::Yes | QMessageBox::No) ==
+        QMessageBox::Yes)
+        OpenWithShell(MakerWebAddress());
+}
+
+void TOrvaneMain::UptadeProgramMenuClick()
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), UpdateQuestion(),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    OpenWithShell(UpdateAddress());
+    close();
+}
+
+}  // namespace orvane
