@@ -9,6 +9,7 @@
 
 #include "core/Format.h"
 #include "core/Units.h"
+#include "graphics/ChartPainter.h"
 #include "graphics/QtRaster.h"
 #include "reports/PainterRaster.h"
 
@@ -162,7 +163,7 @@ void TOrvaneRep01::DrawRegionPicture()
     PictureScale = orvane::DrawRegionPicture(rec_, measuring);
     StorePlotExtents(rec_, PictureScale);
 
-    auto record = std::make_shared<ProjectRecord>(rec_);
+    auto record = std::make_shared<const ProjectRecord>(rec_);
     const int width = PlotWidthPx;
     const int height = PlotHeightPx;
     Band& top = QRep.BandNamed("TopBand");
@@ -196,11 +197,32 @@ void TOrvaneRep01::FillMethods()
     QRep.ItemNamed("DirectionalMethodValue").text = MethodName(kDirectional, rec_.DirectionalMethod);
 }
 
-void TOrvaneRep01::SetupResultCharts() {}
+void TOrvaneRep01::SetupResultCharts()
+{
+    // Both charts as the main window shows them: white, no frame, margins of
+    // 0, 4, 1 and 0 per cent, no legend or title; their series and axes
+    // come with ShowPredictedWaves. The chart data is shared with the
+    // callbacks, so the pictures always show the last values set.
+    const auto paint = [](std::shared_ptr<const ChartData> chart) {
+        return [chart](QPainter& painter, const QRectF& rect) {
+            painter.fillRect(rect, Qt::white);
+            PaintChart(painter, rect, *chart);
+        };
+    };
+    Band& spectrum = QRep.BandNamed("ResultSpBand");
+    std::erase_if(spectrum.items, [](const ReportItem& item) { return item.name == "PlotSpec"; });
+    spectrum.Chart("PlotSpec", {6.3, 7.4, 87.0, 58.5}, paint(spectrum_));
+    Band& time = QRep.BandNamed("ResultTimeBand");
+    std::erase_if(time.items, [](const ReportItem& item) { return item.name == "PlotTime"; });
+    time.Chart("PlotTime", {1.1, 7.4, 186.5, 45.8}, paint(timeSeries_));
+}
 
 void TOrvaneRep01::ShowPredictedWaves()
 {
     const WaveResults& r = *results_;
+    *spectrum_ = SpectrumChart(r);
+    *timeSeries_ = TimeSeriesChart(r, rec_);
+
     const bool metric = IsMetric(rec_);
     const double hs = metric ? r.HeightM : r.HeightFt;
     const std::string unit = metric ? " m" : " ft";

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/ProjectRecord.h"
+#include "graphics/ChartData.h"
 #include "graphics/RegionPlot.h"
 #include "reports/OrvaneRep00F.h"
 
@@ -40,6 +41,10 @@ public:
     int PlotHeightPx = 0;
     PlotScale PictureScale;
 
+    // The two charts as ShowPredictedWaves set them.
+    const ChartData& SpectrumChartData() const { return *spectrum_; }
+    const ChartData& TimeChartData() const { return *timeSeries_; }
+
     // The velocity unit as the report prints it: "m/sec", "Km/hr", "ft/sec",
     // "m.p.h" (no final period); "?" for a code outside the table.
     static std::string VelocityUnitText(int velocityUnits);
@@ -51,8 +56,10 @@ private:
 
     ProjectRecord& rec_;
     double pixelAspect_;
-    // Copies the chart callbacks keep, so the report outlives its sources.
+    // Copies the callbacks keep, so the report outlives its sources.
     std::shared_ptr<const WaveResults> results_;
+    std::shared_ptr<ChartData> spectrum_ = std::make_shared<ChartData>();
+    std::shared_ptr<ChartData> timeSeries_ = std::make_shared<ChartData>();
 };
 
 }  // namespace orvane

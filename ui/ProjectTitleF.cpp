@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "core/ProjectRecord.h"
-#include "core/Text1252.h"
+#include "ui/QtText.h"
 
 namespace orvane {
 
@@ -36,7 +36,7 @@ void StoreProjectTitle(ProjectRecord& rec, QString& titleText, const QString& en
         characters.resize(kTitleMax);
     const QString first = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
                                             characters.size());
-    SetTitleBytes(rec, Utf8ToCp1252(first.toStdString()));
+    SetTitleBytes(rec, To1252(first));
 }
 
 void EditProjectTitle(QWidget* owner, ProjectRecord& rec, QString& titleText)

@@ -11,6 +11,7 @@
 
 #include "core/AppState.h"
 #include "core/Messages.h"
+#include "reports/DocumentExport.h"
 #include "reports/OrvaneRep01F.h"
 #include "reports/OrvaneRep02F.h"
 #include "reports/ReportDevice.h"
@@ -19,12 +20,11 @@
 #include "tools/PrinterCheck.h"
 #include "tools/ProgramFile.h"
 #include "tools/ShellOpen.h"
+#include "ui/QtText.h"
 
 namespace orvane {
 
 namespace {
-
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.c_str(), static_cast<qsizetype>(text.size())); }
 
 // The wait cursor for as long as it lives.
 class WaitCursor {
@@ -66,7 +66,7 @@ ExportDialogSettings ExportDialogFor(ExportKind kind, const QString& currentFile
     settings.filter = formatName + QStringLiteral(" Format ") + shownPattern;
     settings.defaultSuffix = extension.mid(1);
     settings.folder = fileInfo.absolutePath() + QLatin1Char('/');
-    settings.proposedName = FromUtf8(ChangeFileExt(fileInfo.fileName().toStdString(), extension.toStdString()));
+    settings.proposedName = FromUtf8(ChangeFileExt(ToUtf8(fileInfo.fileName()), ToUtf8(extension)));
     return settings;
 }
 
@@ -174,17 +174,17 @@ bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
             const PreparedReport pages =
                 TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(nullptr)).Prepare();
             const QString title = hooks_.titleText ? hooks_.titleText() : QString();
-            written = WriteReportDocument(pages, kind, name.toStdString(), title.toStdString());
+            written = WriteReportDocument(pages, kind, ToUtf8(name), ToUtf8(title));
         } catch (const std::exception&) {
             written = false;
         }
     }
     if (!written) {
-        ShowError("cannot read or write file [" + name.toStdString() + "]");
+        ShowError("cannot read or write file [" + ToUtf8(name) + "]");
         return false;
     }
     if (OpenAfterExport())
-        OpenWithShell(name.toStdString());
+        OpenWithShell(ToUtf8(name));
     return true;
 }
 

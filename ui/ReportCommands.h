@@ -12,13 +12,12 @@
 
 #include <functional>
 
-#include "reports/DocumentExport.h"
-
 class QWidget;
 
 namespace orvane {
 
 struct AppState;
+enum class ExportKind;  // reports/DocumentExport.h
 
 // What the export dialog shows for a kind (see ExportDialogFor).
 struct ExportDialogSettings {

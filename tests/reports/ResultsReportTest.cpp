@@ -87,6 +87,26 @@ TEST(ResultsReport, AnglesWithTheDegreeSignAndMethodNames)
     EXPECT_EQ(Text(rep, "DirectionalMethodValue"), "?");
 }
 
+TEST(ResultsReport, ChartsTakeTheirRangesAndHeightUnitFromTheResultsAndProject)
+{
+    for (const int coordUnits : {0, 3}) {
+        ProjectRecord rec = SquareProject();
+        rec.CoordUnits = coordUnits;
+        const TOrvaneRep01 rep(rec, SampleResults());
+        // Elevations between -0.4 and 0.7: -1 to 1 in steps of 0.5.
+        const ChartAxis& height = rep.TimeChartData().left;
+        EXPECT_EQ(height.title, coordUnits == 0 ? "H [ft]" : "H [m]");
+        EXPECT_EQ(height.min, -1.0);
+        EXPECT_EQ(height.max, 1.0);
+        EXPECT_EQ(height.increment, 0.5);
+        // Densities up to 0.064: 0 to 0.064 in quarters.
+        const ChartAxis& density = rep.SpectrumChartData().left;
+        EXPECT_NEAR(density.max, 0.064, 1e-7);
+        EXPECT_NEAR(density.increment, 0.016, 1e-7);
+        EXPECT_EQ(rep.SpectrumChartData().points.size(), 64u);
+    }
+}
+
 TEST(ResultsReport, SpectralTableHasNineteenLinesRunningDownTheColumns)
 {
     ProjectRecord rec = SquareProject();

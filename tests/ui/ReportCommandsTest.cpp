@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "core/AppState.h"
+#include "reports/DocumentExport.h"
 #include "tests/TestSupport.h"
 #include "tools/AttentionText.h"
 #include "ui/ProjectTitleF.h"
