@@ -38,6 +38,7 @@ void TOrvaneMain::ConnectEvents()
 {
     connect(ComputeBtn, &QPushButton::clicked, this, &TOrvaneMain::ComputeBtnClick);
     connect(PlotBtn, &QPushButton::clicked, this, &TOrvaneMain::PlotBtnClick);
+    connect(ReportBtn, &QPushButton::clicked, this, &TOrvaneMain::Previewreport1Click);
 
     const std::array<TSpinButton*, kValueFieldCount> spins{SpinButton1, SpinButton2, SpinButton3,
                                                           SpinButton4, SpinButton5, SpinButton6};
