@@ -1,9 +1,7 @@
 #include "reports/RtfWriter.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QString>
 
@@ -13,6 +11,7 @@
 
 #include "core/Format.h"
 #include "core/Text1252.h"
+#include "reports/PngEncoder.h"
 
 namespace orvane {
 
@@ -152,25 +151,23 @@ private:
             painter.setRenderHint(QPainter::Antialiasing, true);
             placed.item.paint(painter, QRectF(0, 0, width, height));
         }
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "png");
-        // Mostly white pictures: light compression is nearly as small and
-        // several times faster than the strongest.
-        writer.setQuality(80);
-        if (!writer.write(image))
+        const QByteArray png = EncodePng(image);
+        if (png.isEmpty())
             return {};
         std::string out = Format("{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n", width, height,
                                  Twips(r.width), Twips(r.height));
+        // Two hexadecimal digits a byte, 64 bytes a line.
         static constexpr char kHex[] = "0123456789abcdef";
-        out.reserve(out.size() + static_cast<std::size_t>(png.size()) * 2 + static_cast<std::size_t>(png.size()) / 64);
-        for (qsizetype i = 0; i < png.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(png[i]);
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0x0F];
+        const auto bytes = static_cast<std::size_t>(png.size());
+        const std::size_t start = out.size();
+        out.resize(start + bytes * 2 + bytes / 64);
+        char* hex = out.data() + start;
+        for (std::size_t i = 0; i < bytes; ++i) {
+            const auto byte = static_cast<unsigned char>(png[static_cast<qsizetype>(i)]);
+            *hex++ = kHex[byte >> 4];
+            *hex++ = kHex[byte & 0x0F];
             if (i % 64 == 63)
-                out += '\n';
+                *hex++ = '\n';
         }
         return out + "}";
     }

@@ -3,6 +3,7 @@
 // as an update that keeps the original bytes.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QRegularExpression>
 #include <QString>
 
@@ -12,6 +13,7 @@
 
 #include "reports/DocumentExport.h"
 #include "reports/OrvaneRep01F.h"
+#include "reports/PngEncoder.h"
 #include "reports/RtfWriter.h"
 #include "tests/reports/ReportTestSupport.h"
 
@@ -118,6 +120,31 @@ TEST(RtfDocument, TextEscapes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(RtfText(c.utf8), c.rtf) << c.name;
+}
+
+TEST(PngEncoder, ReadsBackPixelForPixel)
+{
+    for (const bool transparent : {false, true}) {
+        QImage image(37, 23, QImage::Format_ARGB32);
+        image.fill(transparent ? QColor(0, 0, 0, 0) : QColor(Qt::white));
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); x += 2)
+                image.setPixel(x, y, qRgba(x * 7, y * 11, (x * y) % 256, transparent ? (x * 5) % 256 : 255));
+        }
+        image.setDotsPerMeterX(11811);  // 300 dpi
+        image.setDotsPerMeterY(11811);
+        const QImage back = QImage::fromData(EncodePng(image), "PNG");
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(back.hasAlphaChannel(), transparent);
+        EXPECT_EQ(back.dotsPerMeterX(), 11811);
+        const QImage expected = image.convertToFormat(QImage::Format_ARGB32);
+        const QImage actual = back.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_EQ(actual.pixel(x, y), expected.pixel(x, y)) << x << "," << y << " transparent " << transparent;
+        }
+    }
+    EXPECT_TRUE(EncodePng(QImage()).isEmpty());
 }
 
 TEST(PdfDocument, SubjectIsAddedAsAnUpdateAfterTheOriginal)
