@@ -114,7 +114,8 @@ QByteArray AddPdfSubject(const QByteArray& pdf, const std::string& subject)
         return {};
 
     // The present dictionary, found as "n g obj << ... >> endobj".
-    const QByteArray header = (info.captured(1) + QLatin1Char(' ') + info.captured(2) + QStringLiteral(" obj")).toLatin1();
+    const QByteArray header =
+        (info.captured(1) + QLatin1Char(' ') + info.captured(2) + QStringLiteral(" obj")).toLatin1();
     qsizetype objAt = -1;
     for (qsizetype at = pdf.indexOf(header); at >= 0; at = pdf.indexOf(header, at + 1)) {
         if (at == 0 || pdf.at(at - 1) == '\n' || pdf.at(at - 1) == '\r')

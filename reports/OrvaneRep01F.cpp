@@ -128,9 +128,9 @@ void TOrvaneRep01::BuildBands()
         Band& spectrum = QRep.AddBand(BandKind::Child, "ResultSpBand", 68.8);
         spectrum.Label("WaveSpectrumLabel", "Wave spectrum ", kHeading, 6.3, 1.1);
         spectrum.Label("PredictedWavesLabel", "Predicted Waves", Font("Arial", 10, "bu"), kPredictedX, 5.3);
-        static constexpr std::array<const char*, 6> kCaptions = {"Significant wave frequency", "Significant wave period",
-                                                                 "Significant wave Height",    "",
-                                                                 "Mean of heighest 1/10 waves", "Maximum wave height"};
+        static constexpr std::array<const char*, 6> kCaptions = {
+            "Significant wave frequency",  "Significant wave period", "Significant wave Height", "",
+            "Mean of heighest 1/10 waves", "Maximum wave height"};
         static constexpr std::array<const char*, 6> kNames = {"Fs", "Ts", "Hs", "H13", "H110", "Hmax"};
         for (std::size_t i = 0; i < kCaptions.size(); ++i) {
             if (kCaptions[i][0] != '\0')

@@ -21,8 +21,8 @@ std::string Group(const char* top, const char* exponent)
 
 std::vector<FormulaPictureSpec> MakeFormulaPictures()
 {
-    const std::string pm =
-        "S(f) = \\alpha g^2 (2\\pi)^{-4} f^{-5} \\exp\\left\\{-\\frac{5}{4}\\left(\\frac{f}{f_p}\\right)^{-4}\\right\\}";
+    const std::string pm = "S(f) = \\alpha g^2 (2\\pi)^{-4} f^{-5} "
+                           "\\exp\\left\\{-\\frac{5}{4}\\left(\\frac{f}{f_p}\\right)^{-4}\\right\\}";
     const std::string depthH = "\\tanh\\left[0.530 " + Group("gD", "0.75") + "\\right]";
     const std::string depthT = "\\tanh\\left[0.833 " + Group("gD", "0.375") + "\\right]";
     const std::string integral = "\\int_{-\\alpha}^{+\\alpha}";
@@ -45,7 +45,8 @@ std::vector<FormulaPictureSpec> MakeFormulaPictures()
           "\\right\\}^{-2}\\right] \\qquad \\frac{gT}{U} = 8.60 \\left[1 - \\left\\{1 + 0.008 " + Group("gF", "1/3") +
           "\\right\\}^{-5}\\right]"}},
         {"Band03", "EffectiveFetchPicture", {3.2, 13.8, 40.5, 17.2},
-         {"F_{eff} = \\frac{" + integral + "F \\cos(\\phi)\\,\\rm{d}\\phi}{" + integral + "\\cos(\\phi)\\,\\rm{d}\\phi}"}},
+         {"F_{eff} = \\frac{" + integral + "F \\cos(\\phi)\\,\\rm{d}\\phi}{" + integral +
+          "\\cos(\\phi)\\,\\rm{d}\\phi}"}},
         {"Band03", "SavillePicture", {3.2, 37.0, 46.8, 32.0},
          {"H_s = \\frac{1}{2\\alpha}\\sqrt{" + integral + energy + "}",
           "T_s = \\frac{" + integral + "T(\\phi)" + energy + "}{" + integral + energy + "}"}},

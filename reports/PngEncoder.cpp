@@ -80,7 +80,8 @@ QByteArray EncodePng(const QImage& source)
         // Filter "Sub": each byte less the same channel of the pixel before.
         *out++ = 1;
         for (std::size_t i = 0; i < rowBytes; ++i)
-            *out++ = static_cast<unsigned char>(row[i] - (i >= static_cast<std::size_t>(channels) ? row[i - channels] : 0));
+            *out++ = static_cast<unsigned char>(
+                row[i] - (i >= static_cast<std::size_t>(channels) ? row[i - channels] : 0));
     }
 
     z_stream stream{};

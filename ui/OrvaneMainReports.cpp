@@ -14,7 +14,8 @@ namespace orvane {
 ReportCommands TOrvaneMain::Reports()
 {
     return ReportCommands(this, state_,
-                          {[this] { ComputeBtnClick(); }, [this] { return TitleText; }, [this] { return CurrentFile; }});
+                          {[this] { ComputeBtnClick(); }, [this] { return TitleText; },
+                           [this] { return CurrentFile; }});
 }
 
 void TOrvaneMain::Projecttitle1Click()

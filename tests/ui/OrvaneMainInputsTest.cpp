@@ -181,14 +181,14 @@ private slots:
         for (QAction* a : w_->menuBar()->actions())
             if (a->isVisible())
                 bar << a->text();
-        QCOMPARE(bar, QStringList({"File", "Actions", "Help", "Update"}));
+        QCOMPARE(bar, QStringList({"File", "Actions", "Report", "Help", "Update"}));
         QVERIFY(!w_->ContuctUsMenu->isVisible());
         QVERIFY(!w_->ContuctUsMenu->isEnabled());
         QStringList file;
         for (QAction* a : w_->File1->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "-", "InputCoord01", "OutputCoordinates", "-",
-                                    "Printer1", "-", "Exit1", "-", "LastFile"}));
+        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "Projecttitle1", "-", "InputCoord01",
+                                    "OutputCoordinates", "-", "Printer1", "-", "Exit1", "-", "LastFile"}));
         for (QAction* a : w_->findChildren<QAction*>())
             QVERIFY2(!a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
         QCOMPARE(w_->Save1->text(), QStringLiteral("Save As.."));
