@@ -33,8 +33,8 @@ constexpr double kPredictedX = 106.9;
 constexpr double kPredictedRight = 185.5;
 constexpr std::array<double, 6> kPredictedRows = {13.8, 21.2, 28.6, 36.0, 43.4, 50.8};
 
-const FontSpec kText = Font("Arial", 10);
-const FontSpec kHeading = Font("Arial", 10, "b");
+const ReportFont kText = Font("Arial", 10);
+const ReportFont kHeading = Font("Arial", 10, "b");
 
 // A raster that draws nothing: the plot scale of the picture is known
 // before any device paints it.

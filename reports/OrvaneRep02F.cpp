@@ -9,9 +9,9 @@ namespace orvane {
 
 namespace {
 
-const FontSpec kSection = Font("Arial", 10, "bu");
-const FontSpec kMethod = Font("Arial", 10, "b");
-const FontSpec kParagraph = Font("Arial", 10);
+const ReportFont kSection = Font("Arial", 10, "bu");
+const ReportFont kMethod = Font("Arial", 10, "b");
+const ReportFont kParagraph = Font("Arial", 10);
 
 // (gF/U^2)^e and friends: the dimensionless groups of the formulas.
 std::string Group(const char* top, const char* exponent)
@@ -19,7 +19,7 @@ std::string Group(const char* top, const char* exponent)
     return std::string("\\left(\\frac{") + top + "}{U^2}\\right)^{" + exponent + "}";
 }
 
-std::vector<FormulaPictureSpec> MakeFormulaPictures()
+std::vector<FormulaPictureItem> MakeFormulaPictures()
 {
     const std::string pm = "S(f) = \\alpha g^2 (2\\pi)^{-4} f^{-5} "
                            "\\exp\\left\\{-\\frac{5}{4}\\left(\\frac{f}{f_p}\\right)^{-4}\\right\\}";
@@ -55,10 +55,10 @@ std::vector<FormulaPictureSpec> MakeFormulaPictures()
 
 void AddFormulas(Band& band)
 {
-    for (const FormulaPictureSpec& spec : TOrvaneRep02::FormulaPictures()) {
-        if (spec.band != band.name)
+    for (const FormulaPictureItem& picture : TOrvaneRep02::FormulaPictures()) {
+        if (picture.band != band.name)
             continue;
-        band.Picture(spec.name, spec.rect, [&lines = spec.lines](QPainter& painter, const QRectF& target) {
+        band.Picture(picture.name, picture.rect, [&lines = picture.lines](QPainter& painter, const QRectF& target) {
             PaintFormulaLines(painter, target, lines, TOrvaneRep02::kFormulaPt);
         });
     }
@@ -119,9 +119,9 @@ void DirectionalBand(Report& rep)
 
 }  // namespace
 
-const std::vector<FormulaPictureSpec>& TOrvaneRep02::FormulaPictures()
+const std::vector<FormulaPictureItem>& TOrvaneRep02::FormulaPictures()
 {
-    static const std::vector<FormulaPictureSpec> pictures = MakeFormulaPictures();
+    static const std::vector<FormulaPictureItem> pictures = MakeFormulaPictures();
     return pictures;
 }
 

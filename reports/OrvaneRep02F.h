@@ -14,7 +14,7 @@ namespace orvane {
 
 // One formula picture of the summary: its band, name, rectangle within the
 // band (mm) and its lines in the notation of FormulaPicture.h.
-struct FormulaPictureSpec {
+struct FormulaPictureItem {
     std::string band;
     std::string name;
     RectMm rect;
@@ -30,7 +30,7 @@ public:
     static constexpr double kFormulaPt = 10.0;
 
     // The six formula pictures, in print order.
-    static const std::vector<FormulaPictureSpec>& FormulaPictures();
+    static const std::vector<FormulaPictureItem>& FormulaPictures();
 };
 
 }  // namespace orvane

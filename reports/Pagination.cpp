@@ -22,7 +22,7 @@ std::size_t Utf8Length(unsigned char lead)
 }
 
 // Breaks a word wider than the box between characters, filling each line.
-void BreakLongWord(std::string_view word, double widthMm, const FontSpec& font, const TextMeasurer& measurer,
+void BreakLongWord(std::string_view word, double widthMm, const ReportFont& font, const TextMeasurer& measurer,
                    std::vector<std::string>& lines, std::string& line)
 {
     std::size_t i = 0;
@@ -39,7 +39,7 @@ void BreakLongWord(std::string_view word, double widthMm, const FontSpec& font, 
     }
 }
 
-void WrapParagraph(std::string_view text, double widthMm, const FontSpec& font, const TextMeasurer& measurer,
+void WrapParagraph(std::string_view text, double widthMm, const ReportFont& font, const TextMeasurer& measurer,
                    std::vector<std::string>& lines)
 {
     std::string line;
@@ -137,7 +137,7 @@ void Place(PlacedPage& page, const LaidOutBand& band, double leftMm, double topM
 
 }  // namespace
 
-std::vector<std::string> WrapText(std::string_view utf8, double widthMm, const FontSpec& font,
+std::vector<std::string> WrapText(std::string_view utf8, double widthMm, const ReportFont& font,
                                   const TextMeasurer& measurer)
 {
     std::vector<std::string> lines;

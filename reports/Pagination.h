@@ -29,15 +29,15 @@ namespace orvane {
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
-    virtual double WidthMm(std::string_view utf8, const FontSpec& font) const = 0;
+    virtual double WidthMm(std::string_view utf8, const ReportFont& font) const = 0;
     // Distance from one line's top to the next line's top.
-    virtual double LineHeightMm(const FontSpec& font) const = 0;
+    virtual double LineHeightMm(const ReportFont& font) const = 0;
 };
 
 // Lines of text in a box widthMm wide: '\n' starts a new line, words break at
 // blanks (the blanks at a break are dropped, blanks between words kept), a
 // word longer than the whole width breaks between characters.
-std::vector<std::string> WrapText(std::string_view utf8, double widthMm, const FontSpec& font,
+std::vector<std::string> WrapText(std::string_view utf8, double widthMm, const ReportFont& font,
                                   const TextMeasurer& measurer);
 
 struct PlacedItem {

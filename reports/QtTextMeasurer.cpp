@@ -16,9 +16,9 @@ constexpr double kMmPerInch = 25.4;
 
 }  // namespace
 
-QFont ToQFont(const FontSpec& spec)
+QFont ToQFont(const ReportFont& wanted)
 {
-    const QString face = QString::fromStdString(spec.face);
+    const QString face = QString::fromStdString(wanted.face);
     QFont font(face);
     if (face.contains(QLatin1String("Courier"), Qt::CaseInsensitive))
         font.setStyleHint(QFont::TypeWriter);
@@ -26,10 +26,10 @@ QFont ToQFont(const FontSpec& spec)
         font.setStyleHint(QFont::Serif);
     else
         font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.sizePt > 0 && std::isfinite(spec.sizePt) ? spec.sizePt : 10.0);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(wanted.sizePt > 0 && std::isfinite(wanted.sizePt) ? wanted.sizePt : 10.0);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -43,7 +43,7 @@ QtTextMeasurer::QtTextMeasurer() : device_(std::make_unique<QImage>(1, 1, QImage
 
 QtTextMeasurer::~QtTextMeasurer() = default;
 
-const QFontMetricsF& QtTextMeasurer::Metrics(const FontSpec& font) const
+const QFontMetricsF& QtTextMeasurer::Metrics(const ReportFont& font) const
 {
     auto key = std::make_tuple(font.face, font.sizePt, font.bold, font.italic, font.underline);
     auto it = cache_.find(key);
@@ -52,13 +52,13 @@ const QFontMetricsF& QtTextMeasurer::Metrics(const FontSpec& font) const
     return *it->second;
 }
 
-double QtTextMeasurer::WidthMm(std::string_view utf8, const FontSpec& font) const
+double QtTextMeasurer::WidthMm(std::string_view utf8, const ReportFont& font) const
 {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     return Metrics(font).horizontalAdvance(text) * kMmPerInch / device_->logicalDpiX();
 }
 
-double QtTextMeasurer::LineHeightMm(const FontSpec& font) const
+double QtTextMeasurer::LineHeightMm(const ReportFont& font) const
 {
     return Metrics(font).lineSpacing() * kMmPerInch / device_->logicalDpiY();
 }

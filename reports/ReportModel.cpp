@@ -5,9 +5,9 @@
 
 namespace orvane {
 
-FontSpec Font(std::string_view face, double sizePt, std::string_view style)
+ReportFont Font(std::string_view face, double sizePt, std::string_view style)
 {
-    FontSpec font;
+    ReportFont font;
     font.face = std::string(face);
     font.sizePt = sizePt;
     font.bold = style.find('b') != std::string_view::npos;
@@ -30,7 +30,7 @@ ReportItem& Add(Band& band, ItemKind kind, std::string name, const RectMm& rect)
 
 }  // namespace
 
-ReportItem& Band::Label(std::string itemName, std::string text, const FontSpec& font, double leftMm, double topMm)
+ReportItem& Band::Label(std::string itemName, std::string text, const ReportFont& font, double leftMm, double topMm)
 {
     ReportItem& item = Add(*this, ItemKind::Label, std::move(itemName), {leftMm, topMm, 0, 0});
     item.text = std::move(text);
@@ -38,7 +38,7 @@ ReportItem& Band::Label(std::string itemName, std::string text, const FontSpec& 
     return item;
 }
 
-ReportItem& Band::RightLabel(std::string itemName, std::string text, const FontSpec& font, double rightMm,
+ReportItem& Band::RightLabel(std::string itemName, std::string text, const ReportFont& font, double rightMm,
                              double topMm)
 {
     ReportItem& item = Label(std::move(itemName), std::move(text), font, rightMm, topMm);
@@ -65,7 +65,7 @@ ReportItem& Band::Chart(std::string itemName, const RectMm& rect, PaintCallback 
     return item;
 }
 
-ReportItem& Band::TextBox(std::string itemName, const RectMm& rect, std::string text, const FontSpec& font)
+ReportItem& Band::TextBox(std::string itemName, const RectMm& rect, std::string text, const ReportFont& font)
 {
     ReportItem& item = Add(*this, ItemKind::TextBox, std::move(itemName), rect);
     item.text = std::move(text);

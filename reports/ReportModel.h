@@ -22,17 +22,17 @@ class QRectF;
 
 namespace orvane {
 
-struct FontSpec {
+struct ReportFont {
     std::string face = "Arial";
     double sizePt = 10.0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const ReportFont&, const ReportFont&) = default;
 };
 
 // Font with its style given by letters: "b" bold, "i" italic, "u" underline.
-FontSpec Font(std::string_view face, double sizePt, std::string_view style = {});
+ReportFont Font(std::string_view face, double sizePt, std::string_view style = {});
 
 struct RectMm {
     double left = 0;
@@ -60,7 +60,7 @@ struct ReportItem {
     std::string name;  // unique within the report; found by ItemNamed
     RectMm rect;       // relative to the band; a label's size comes from its text
     std::string text;  // UTF-8; a text box breaks lines at '\n' and wraps words
-    FontSpec font;
+    ReportFont font;
     bool alignRight = false;  // label: rect.left is where the text ends, not where it starts
     double penMm = 0.25;      // rule width
     PaintCallback paint;
@@ -75,13 +75,13 @@ struct Band {
     bool startsNewPage = false;
     std::vector<ReportItem> items;
 
-    ReportItem& Label(std::string name, std::string text, const FontSpec& font, double leftMm, double topMm);
+    ReportItem& Label(std::string name, std::string text, const ReportFont& font, double leftMm, double topMm);
     // A label whose text ends at rightMm.
-    ReportItem& RightLabel(std::string name, std::string text, const FontSpec& font, double rightMm, double topMm);
+    ReportItem& RightLabel(std::string name, std::string text, const ReportFont& font, double rightMm, double topMm);
     ReportItem& Rule(std::string name, double leftMm, double topMm, double rightMm, double bottomMm);
     ReportItem& Picture(std::string name, const RectMm& rect, PaintCallback paint);
     ReportItem& Chart(std::string name, const RectMm& rect, PaintCallback paint);
-    ReportItem& TextBox(std::string name, const RectMm& rect, std::string text, const FontSpec& font);
+    ReportItem& TextBox(std::string name, const RectMm& rect, std::string text, const ReportFont& font);
 };
 
 struct Report {

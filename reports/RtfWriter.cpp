@@ -90,7 +90,7 @@ private:
                       Twips(top), Twips(width), exactHeight ? "-" : "", Twips(height));
     }
 
-    std::string FontCodes(const FontSpec& font)
+    std::string FontCodes(const ReportFont& font)
     {
         std::string codes = Format("\\f%d\\fs%d", FontIndex(font.face), HalfPoints(font.sizePt));
         if (font.bold)

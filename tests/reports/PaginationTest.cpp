@@ -11,11 +11,11 @@ namespace {
 
 class FixedMeasurer final : public TextMeasurer {
 public:
-    double WidthMm(std::string_view utf8, const FontSpec& font) const override
+    double WidthMm(std::string_view utf8, const ReportFont& font) const override
     {
         return 2.0 * static_cast<double>(utf8.size()) * font.sizePt / 10.0;
     }
-    double LineHeightMm(const FontSpec& font) const override { return 0.5 * font.sizePt; }
+    double LineHeightMm(const ReportFont& font) const override { return 0.5 * font.sizePt; }
 };
 
 const FixedMeasurer kMeasurer;
@@ -28,7 +28,7 @@ Report SmallReport()
     rep.pageWidthMm = 100;
     rep.pageHeightMm = 100;
     Band& head = rep.AddBand(BandKind::PageHeader, "Head", 10);
-    head.Label("HeadLabel", "title", FontSpec{}, 1, 1);
+    head.Label("HeadLabel", "title", ReportFont{}, 1, 1);
     Band& foot = rep.AddBand(BandKind::PageFooter, "Foot", 10);
     foot.Rule("FootRule", 0, 0, 80, 0);
     return rep;
@@ -38,7 +38,7 @@ Band& Body(Report& rep, const std::string& name, double height, bool newPage = f
 {
     Band& band = rep.AddBand(BandKind::Child, name, height);
     band.startsNewPage = newPage;
-    band.Label(name + "Label", name, FontSpec{}, 0, 0);
+    band.Label(name + "Label", name, ReportFont{}, 0, 0);
     return band;
 }
 
@@ -73,7 +73,7 @@ TEST(Pagination, TitlePrintsFirstAndANewPageBandOnAnEmptyPageStaysThere)
     Report rep = SmallReport();
     Body(rep, "A", 10, true);
     Band& title = rep.AddBand(BandKind::Title, "Title", 5);
-    title.Label("TitleLabel", "x", FontSpec{}, 0, 0);
+    title.Label("TitleLabel", "x", ReportFont{}, 0, 0);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     ASSERT_EQ(prepared.pages.size(), 2u);
     EXPECT_DOUBLE_EQ(TopOf(prepared, "TitleLabel"), 20);
@@ -99,7 +99,7 @@ TEST(Pagination, LabelsSizeToTheirTextAndRightLabelsEndAtTheirX)
 {
     Report rep = SmallReport();
     Band& band = rep.AddBand(BandKind::Child, "A", 10);
-    band.Label("Left", "abcd", FontSpec{}, 5, 2);
+    band.Label("Left", "abcd", ReportFont{}, 5, 2);
     band.RightLabel("Right", "abc", Font("Arial", 20), 70, 3);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     const RectMm left = prepared.Find("Left")->rect;
@@ -118,10 +118,10 @@ TEST(Pagination, GrowingTextBoxPushesWhatIsBelowItAndItsBand)
     Report rep = SmallReport();
     Band& band = rep.AddBand(BandKind::Child, "A", 30);
     // 10 mm wide holds 5 characters a line; 5 lines need 25 mm of 10 designed.
-    band.TextBox("Box", {0, 2, 10, 10}, "aaaa bbbb cccc dddd eeee", FontSpec{});
-    band.TextBox("Beside", {40, 2, 10, 10}, "aaaa bbbb cccc", FontSpec{});  // grows by 5 only
-    band.Label("Under", "u", FontSpec{}, 0, 12);
-    band.Label("Above", "a", FontSpec{}, 20, 0);
+    band.TextBox("Box", {0, 2, 10, 10}, "aaaa bbbb cccc dddd eeee", ReportFont{});
+    band.TextBox("Beside", {40, 2, 10, 10}, "aaaa bbbb cccc", ReportFont{});  // grows by 5 only
+    band.Label("Under", "u", ReportFont{}, 0, 12);
+    band.Label("Above", "a", ReportFont{}, 20, 0);
     Body(rep, "Next", 5);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     const PlacedItem* box = prepared.Find("Box");
@@ -150,7 +150,7 @@ TEST(Pagination, WrapTextCases)
         {"multi-byte characters stay whole", "\xC3\xA9\xC3\xA9\xC3\xA9", 4, {"\xC3\xA9", "\xC3\xA9", "\xC3\xA9"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(WrapText(c.text, c.widthMm, FontSpec{}, kMeasurer), c.lines) << c.name;
+        EXPECT_EQ(WrapText(c.text, c.widthMm, ReportFont{}, kMeasurer), c.lines) << c.name;
 }
 
 }  // namespace
