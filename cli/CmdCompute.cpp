@@ -14,6 +14,7 @@
 #include "core/Format.h"
 #include "core/Random.h"
 #include "core/Region.h"
+#include "core/SpectralMoments.h"
 #include "core/Units.h"
 
 namespace orvane::cli {
@@ -70,6 +71,11 @@ std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
     out += "  \"Freq\": " + JsonArray(results.Freq, 1, kSpectrumPoints) + ",\n";
     out += "  \"Density\": " + JsonArray(results.Density, 1, kSpectrumPoints) + ",\n";
     out += "  \"Elevation\": " + JsonArray(results.Elevation, 1, kElevationSamples) + ",\n";
+    out += "  \"EffectiveFetch\": " + JsonNumber(EffectiveFetch(sector)) + ",\n";
+    const SpectralMoments m = ComputeSpectralMoments(results.Freq, results.Density, results.FreqCount);
+    out += "  \"Moments\": {\"m0\": " + JsonNumber(m.m0) + ", \"m1\": " + JsonNumber(m.m1) + ", \"m2\": " +
+           JsonNumber(m.m2) + ", \"Hm0\": " + JsonNumber(m.Hm0) + ", \"Tm01\": " + JsonNumber(m.Tm01) +
+           ", \"Tm02\": " + JsonNumber(m.Tm02) + ", \"Tp\": " + JsonNumber(m.Tp) + "},\n";
     out += "  \"Directions\": [";
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];

@@ -6,6 +6,28 @@
 
 namespace orvane {
 
+namespace {
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+// The node number a row stands for: the integer it holds (any value, even
+// out of range), or the one after the previous row's when it holds none.
+int RowNodeNumber(const std::string& text, int previous)
+{
+    std::string number = text;
+    RemoveChar(number, ' ');
+    RemoveChar(number, '\t');
+    const std::size_t digits = number.find_first_not_of("+-") == 1 ? 1 : 0;
+    const bool integer = !number.empty() && digits < number.size() &&
+                         number.find_first_not_of("0123456789", digits) == std::string::npos;
+    if (!integer)
+        return previous + 1;
+    std::int32_t k = 0;
+    return ParseInt(number, k) ? k : -1;  // too many digits: out of range
+}
+
+}  // namespace
+
 void ClampInputs(ProjectRecord& rec)
 {
     // Comparisons written so that NaN fails the "within" test.
@@ -45,9 +67,11 @@ int StoreNodes(ProjectRecord& rec, int boundary, std::span<const NodeRowText> ro
     int count = 0;
     int previous = 0;
     for (const NodeRowText& row : rows) {
-        const int k = TextToInt(0, row.number);
+        if (IsBlank(row.number) && IsBlank(row.x) && IsBlank(row.y))
+            continue;
+        const int k = RowNodeNumber(row.number, previous);
         if (k < 1 || k > kMaxGridNode)
-            break;
+            continue;
         count = std::max(count, k);
         const float x = TextToFloat(row.x, 0.0f);
         const float y = TextToFloat(row.y, 0.0f);

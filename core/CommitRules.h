@@ -79,10 +79,16 @@ struct NodeRowText {
 // node count. The node numbers are the nodes' identities and their order:
 // rows may come in any order, a later row with the same number overwrites
 // an earlier one, and numbers skipped since the previous row become gap
-// nodes (number 0) carrying this row's coordinates. Reading stops at the
-// first row without a number in 1..999. x and y that are no number store 0.
-// Position 0 then takes the last node's coordinates (the closing copy the
-// drawing starts from). A boundary outside 1..5 changes nothing and gives 0.
+// nodes (number 0) carrying this row's coordinates. x and y that are no
+// number store 0. Position 0 then takes the last node's coordinates (the
+// closing copy the drawing starts from).
+//
+// No row that holds a node is lost: an empty row (all three texts blank) is
+// skipped and reading goes on below it; a row with coordinates but without
+// a node number (blank, or text that is no integer) is the next node after
+// the row stored above it. A row whose number lies outside 1..999 (0, a
+// negative number, 1000 or more) cannot be stored and is skipped.
+// A boundary outside 1..5 changes nothing and gives 0.
 int StoreNodes(ProjectRecord& rec, int boundary, std::span<const NodeRowText> rows);
 
 }  // namespace orvane

@@ -9,22 +9,19 @@
 
 namespace orvane {
 
-void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random)
+void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, WaveResults& results)
 {
-    results.FreqCount = kSpectrumPoints;
-    results.SampleCount = kElevationSamples;
-    results.TimeStep = kTimeStepS;
     const bool metric = IsMetric(rec);
-    const int n = results.FreqCount;
+    const int n = kSpectrumPoints;
     switch (rec.DirectionalMethod) {
     case 0:
-        RunEffectiveFetch(MakeSector(rec), n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        RunEffectiveFetch(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
         break;
     case 1:
-        RunSaville(MakeSector(rec), n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        RunSaville(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
         break;
     case 2:
-        SeymourWave(MakeSector(rec), n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        SeymourWave(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
         break;
     default: {
         const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -33,6 +30,16 @@ void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerato
         break;
     }
     }
+}
+
+void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random)
+{
+    results.FreqCount = kSpectrumPoints;
+    results.SampleCount = kElevationSamples;
+    results.TimeStep = kTimeStepS;
+    // An unknown method measures no fetch.
+    const bool known = rec.DirectionalMethod >= 0 && rec.DirectionalMethod <= 2;
+    ComputeSectorWaves(rec, known ? MakeSector(rec) : Sector{}, results);
     WaveTimeSeries(results.Freq, results.Density, results.FreqCount, results.SampleCount, results.TimeStep,
                    results.Elevation, random);
 }

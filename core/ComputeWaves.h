@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/CommitRules.h"  // ClampMethodCodes
+#include "core/Directional.h"
 #include "core/ProjectRecord.h"
 #include "core/Random.h"
 
@@ -21,6 +22,12 @@ inline constexpr float kTimeStepS = 0.25f;
 // cleared, so no earlier run's results pass for this project's.
 // Method codes are used as stored; see ClampMethodCodes.
 void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random);
+
+// The part of ComputeWaves before the surface record: heights, period and
+// the 64-point spectrum of an already measured sector of rec, by its
+// DirectionalMethod. Draws no random number; the rose and the scenario runs
+// use it so that their waves are ComputeWaves' own.
+void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, WaveResults& results);
 
 // The results text, one string per line: "Wave spectrum", " ", the peak
 // frequency and period, " ", then Hs, H1/3, H1/10 (1.272 Hs) and Hmax

@@ -21,7 +21,7 @@ int SectorDirectionCount(float sectorDeg)
     return static_cast<int>(std::nearbyint(half));  // halves to even
 }
 
-Sector MakeSector(const ProjectRecord& rec)
+Sector MakeSectorDirections(const ProjectRecord& rec)
 {
     Sector sector;
     sector.count = SectorDirectionCount(rec.SectorAngle);
@@ -29,19 +29,34 @@ Sector MakeSector(const ProjectRecord& rec)
     sector.speedFtS = WindSpeedFeet(rec);
     sector.depthFt = DepthFeet(rec);
     const double step = sector.stepDeg;
-    const FetchScanner scanner(rec);
     for (int i = 1; i <= sector.count; ++i) {
         SectorDirection& dir = sector.directions[static_cast<std::size_t>(i - 1)];
         dir.deg = F32(static_cast<double>(rec.WindDirection) - static_cast<double>(rec.SectorAngle) / 2.0 +
                       step / 2.0 + (i - 1) * step);
         dir.rad = F32(static_cast<double>(dir.deg) * kDegToRad);
+    }
+    return sector;
+}
+
+Sector MakeSector(const ProjectRecord& rec, const FetchScanner& scanner)
+{
+    Sector sector = MakeSectorDirections(rec);
+    for (int i = 0; i < sector.count; ++i) {
+        SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
         dir.fetch = scanner.Fetch(rec.PointX, rec.PointY, dir.rad);
         dir.fetchFt = LengthToFeet(rec, dir.fetch);
     }
     return sector;
 }
 
-WaveEstimate EffectiveFetchWave(const Sector& sector, int method)
+Sector MakeSector(const ProjectRecord& rec)
+{
+    return MakeSector(rec, FetchScanner(rec));
+}
+
+namespace {
+
+float WeightedMeanFetch(const Sector& sector, float SectorDirection::*fetch)
 {
     const double tw = sector.windRad;
     double weightedFetch = 0.0;
@@ -49,11 +64,21 @@ WaveEstimate EffectiveFetchWave(const Sector& sector, int method)
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
         const double w = std::fabs(std::cos(tw - dir.rad));
-        weightedFetch += w * dir.fetchFt;
+        weightedFetch += w * (dir.*fetch);
         weights += w;
     }
-    const float effectiveFetch = weights == 0.0 ? 0.0f : F32(weightedFetch / weights);
-    const HeightPeriod wave = SignificantWave(method, effectiveFetch, sector.speedFtS, sector.depthFt);
+    return weights == 0.0 ? 0.0f : F32(weightedFetch / weights);
+}
+
+}  // namespace
+
+float EffectiveFetchFeet(const Sector& sector) { return WeightedMeanFetch(sector, &SectorDirection::fetchFt); }
+
+float EffectiveFetch(const Sector& sector) { return WeightedMeanFetch(sector, &SectorDirection::fetch); }
+
+WaveEstimate EffectiveFetchWave(const Sector& sector, int method)
+{
+    const HeightPeriod wave = SignificantWave(method, EffectiveFetchFeet(sector), sector.speedFtS, sector.depthFt);
     return {F32(wave.H / kFeetPerMetre), wave.H, wave.T};
 }
 

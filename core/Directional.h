@@ -13,6 +13,8 @@
 
 namespace orvane {
 
+class FetchScanner;
+
 inline constexpr float kSectorStepDeg = 2.0f;  // spacing of the sector directions
 // A sector wider than a full circle has no meaning; this also bounds the work
 // for a damaged file. The program itself keeps sectors within 4..180 degrees.
@@ -44,13 +46,29 @@ int SectorDirectionCount(float sectorDeg);
 // gives the same fetches as RadialFetch.
 Sector MakeSector(const ProjectRecord& rec);
 
+// MakeSector with a scanner already prepared for the record's region, for
+// runs that move the point or the wind over one region.
+Sector MakeSector(const ProjectRecord& rec, const FetchScanner& scanner);
+
+// The directions, wind, speed and depth of MakeSector with every fetch left
+// 0: callers that measure the rays themselves (a rose shares them between
+// wind directions) fill fetch and fetchFt (LengthToFeet of fetch).
+Sector MakeSectorDirections(const ProjectRecord& rec);
+
 struct WaveEstimate {
     float heightM;   // m
     float heightFt;  // ft
     float period;    // s
 };
 
-// |cos(tw - a_i)|-weighted mean fetch, then SignificantWave(method, ...).
+// Feff = sum |cos(tw - a_i)| F_i / sum |cos(tw - a_i)| in feet, the fetch
+// the effective-fetch method (and Seymour's grid period) puts into the
+// formulas; EffectiveFetch is the same mean over the fetches in coordinate
+// units. 0 for a sector without directions.
+float EffectiveFetchFeet(const Sector& sector);
+float EffectiveFetch(const Sector& sector);
+
+// SignificantWave(method, EffectiveFetchFeet, ...).
 // A sector without directions has no fetch: height and period 0.
 WaveEstimate EffectiveFetchWave(const Sector& sector, int method);
 

@@ -65,8 +65,10 @@ mode_t CurrentUmask()
 
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size)
 {
-    if (path.empty())
+    if (path.empty()) {
+        errno = ENOENT;
         return false;
+    }
     std::string pattern = path + ".tmp-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -77,13 +79,23 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
 
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : static_cast<mode_t>(0666 & ~CurrentUmask());
-    bool ok = ::fchmod(fd.Get(), mode) == 0;
-    ok = ok && WriteAll(fd.Get(), static_cast<const char*>(data), size);
-    ok = ok && ::fsync(fd.Get()) == 0;
-    ok = fd.Close() && ok;
-    ok = ok && ::rename(tempName.c_str(), path.c_str()) == 0;
-    if (!ok)
+    int error = 0;
+    // Each step records its reason; the first failure is the one reported.
+    const auto step = [&error](bool done) {
+        if (!done && error == 0)
+            error = errno != 0 ? errno : EIO;
+        return done;
+    };
+    errno = 0;
+    bool ok = step(::fchmod(fd.Get(), mode) == 0);
+    ok = ok && step(WriteAll(fd.Get(), static_cast<const char*>(data), size));
+    ok = ok && step(::fsync(fd.Get()) == 0);
+    ok = step(fd.Close()) && ok;
+    ok = ok && step(::rename(tempName.c_str(), path.c_str()) == 0);
+    if (!ok) {
         ::unlink(tempName.c_str());
+        errno = error;
+    }
     return ok;
 }
 

@@ -1,5 +1,9 @@
 #include "core/ProjectFile.h"
 
+#include <cctype>
+#include <cerrno>
+#include <system_error>
+
 #include "core/FileIO.h"
 #include "core/Messages.h"
 
@@ -10,15 +14,25 @@ std::string FileErrorMessage(const std::string& fileName)
     return "cannot read or write file [" + fileName + "]";
 }
 
+std::string WriteProject(const ProjectRecord& rec, const std::string& fileName)
+{
+    if (WriteFileAtomically(fileName, &rec, sizeof rec))
+        return {};
+    // The system's wording, in the sentence: "permission denied".
+    std::string reason = std::generic_category().message(errno);
+    if (!reason.empty())
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    return "cannot write [" + fileName + "]: " + reason;
+}
+
 bool SaveProject(const ProjectRecord& rec, const std::string& fileName)
 {
     if (fileName.empty())
         return false;
-    if (!WriteFileAtomically(fileName, &rec, sizeof rec)) {
-        ShowError(FileErrorMessage(fileName));
-        return false;
-    }
-    return true;
+    const std::string why = WriteProject(rec, fileName);
+    if (!why.empty())
+        ShowError(why);
+    return why.empty();
 }
 
 ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName)

@@ -34,7 +34,13 @@ ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileN
 
 // Writes the 72,300 bytes to a temporary file beside fileName and renames it
 // over the old file, so a failed save leaves the previous project intact.
-// An empty name writes nothing, shows nothing and returns false.
+// Returns "" when the project was written, otherwise why not, ready to show:
+// "cannot write [name]: permission denied" (the system's reason, from errno).
+// Shows nothing itself.
+std::string WriteProject(const ProjectRecord& rec, const std::string& fileName);
+
+// WriteProject, showing its message on failure. An empty name writes
+// nothing, shows nothing and returns false.
 bool SaveProject(const ProjectRecord& rec, const std::string& fileName);
 
 std::string FileErrorMessage(const std::string& fileName);

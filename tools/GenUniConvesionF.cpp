@@ -1,5 +1,7 @@
 #include "tools/GenUniConvesionF.h"
 
+#include "tools/HelpSystem.h"
+
 #include <algorithm>
 
 #include <QApplication>
@@ -212,6 +214,10 @@ void TGenUniConvesion::FormSetUp()
     TFormCloseHelp::FormSetUp();
     // No recalculation until every tab is complete.
     RecalcEnabled = false;
+    // From now until the tool is destroyed, every topic of the program, the
+    // main window's included, comes from the help file of "KAVRO421"; the
+    // base gives the previous one back on destruction.
+    SwitchHelpFile("KAVRO421");
 
     // Caption, tabs and headings, field colours, factor tables.
     setWindowTitle("Unit Conversion   " + QString::fromStdString(FixedText(FixedTextId::ProductTag)));

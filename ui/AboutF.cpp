@@ -13,12 +13,11 @@
 #include "tools/ProductAddresses.h"
 #include "tools/ProgramVersion.h"
 #include "tools/VersionText.h"
+#include "ui/QtText.h"
 
 namespace orvane {
 
 namespace {
-
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8.c_str()); }
 
 // A small region with a wave crest: the program's emblem.
 QPixmap Emblem()
@@ -45,7 +44,7 @@ QPixmap Emblem()
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About ") + Text(FixedText(FixedTextId::ProgramName)));
+    setWindowTitle(QStringLiteral("About ") + FromUtf8(FixedText(FixedTextId::ProgramName)));
     setModal(true);
 
     auto* emblem = new QLabel(this);
@@ -53,18 +52,18 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     emblem->setPixmap(Emblem());
     emblem->setAlignment(Qt::AlignTop);
 
-    ProgramNameLabel = new QLabel(Text(FixedText(FixedTextId::ProgramName)), this);
+    ProgramNameLabel = new QLabel(FromUtf8(FixedText(FixedTextId::ProgramName)), this);
     ProgramNameLabel->setObjectName(QStringLiteral("ProgramNameLabel"));
     QFont big = ProgramNameLabel->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.5);
     ProgramNameLabel->setFont(big);
 
-    TitleLabel = new QLabel(Text(FixedText(FixedTextId::ProgramTitle)), this);
+    TitleLabel = new QLabel(FromUtf8(FixedText(FixedTextId::ProgramTitle)), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
 
-    VersionLabel = new QLabel(Text(VersionText(kVersionLong)) + QStringLiteral(" (") +
-                                  Text(ProgramVersionString()) + QStringLiteral(")"),
+    VersionLabel = new QLabel(FromUtf8(VersionText(kVersionLong)) + QStringLiteral(" (") +
+                                  FromUtf8(ProgramVersionString()) + QStringLiteral(")"),
                               this);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
 
@@ -80,9 +79,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     // take the height the wrapped text needs.
     AboutText->setMinimumWidth(400);
 
-    WebLabel = new QLabel(Text(MakerWebAddress()), this);
+    WebLabel = new QLabel(FromUtf8(MakerWebAddress()), this);
     WebLabel->setObjectName(QStringLiteral("WebLabel"));
     WebLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    WebLabel->setVisible(!MakerWebAddress().empty());  // a build without an address shows none
 
     CloseBtn = new QPushButton(QStringLiteral("Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));

@@ -22,8 +22,14 @@ void TColumnSplitter::ApplyShares()
     const int available = width() - 2 * handleWidth();
     if (available <= 0 || count() != 3)
         return;
-    const int left = std::max(RoundEven(shares_[0] * available), widget(0)->minimumSizeHint().width());
+    int left = std::max(RoundEven(shares_[0] * available), widget(0)->minimumSizeHint().width());
     const int right = std::max(RoundEven(shares_[2] * available), widget(2)->minimumSizeHint().width());
+    // The left column grows to the width its contents prefer (the grids'
+    // whole coordinates in their full font) as far as the middle column
+    // keeps its minimum.
+    const int preferred = widget(0)->sizeHint().width();
+    if (left < preferred)
+        left = std::max(left, std::min(preferred, available - right - widget(1)->minimumSizeHint().width()));
     setSizes({left, std::max(0, available - left - right), right});
 }
 

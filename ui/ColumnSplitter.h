@@ -1,7 +1,8 @@
 #pragma once
 // TColumnSplitter: the main window's three columns. Each keeps its share of
 // the width when the window is resized; dragging a handle sets new shares.
-// The outer columns never get less than their controls need: the middle
+// The outer columns never get less than their controls need (the left one
+// more, up to what it prefers, while the middle keeps its minimum): the middle
 // column gives way first.
 
 #include <QSplitter>

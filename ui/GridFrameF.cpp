@@ -3,7 +3,11 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPainter>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPixmap>
+#include <QStyle>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,6 +29,8 @@ namespace {
 constexpr int kSetupRows = 30;     // heading row and 29 data rows
 constexpr int kLoadSpareRows = 10;  // empty rows after the last node on load
 constexpr int kAppendRows = 2;
+// The grid's font shrinks to this size at most to show whole coordinates.
+constexpr double kSmallestGridPoints = 7.0;
 
 QString NumberText(long long number) { return FromUtf8(Format(" %3d", number)); }
 QString CoordinateText(float value) { return FromUtf8(Format("%8.3f", value)); }
@@ -120,17 +126,76 @@ void TGFrame::SetupGrid()
     grid_->SetCell(2, 0, QStringLiteral(" y [") + unit + QStringLiteral("]"));
 }
 
+TGFrame::ColumnNeeds TGFrame::Needs(double points) const
+{
+    QFont font = this->font();
+    font.setPointSizeF(points);
+    const QFontMetrics metrics(font);
+    // Cell texts are drawn inside a margin on either side.
+    const int margin = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 2);
+    // The heading row is drawn in the grid's font too: "point" is wider than "999".
+    const int number = std::max(metrics.horizontalAdvance(QStringLiteral("999")),
+                                metrics.horizontalAdvance(QStringLiteral("point")));
+    return {number + margin, metrics.horizontalAdvance(QStringLiteral("9999999.999")) + margin,
+            grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_) + 2 * grid_->frameWidth()};
+}
+
 void TGFrame::FrameResize()
 {
-    const int width = contentsRect().width() / 3;
-    grid_->SetDefaultColWidth(width);
-    grid_->SetColWidth(0, width / 2);
+    const int client = contentsRect().width();
+    // As designed: a third of the width each, the number column half of that.
+    const int width = client / 3;
+    int numberWidth = width / 2;
+    int coordWidth = width;
+    const double fullPoints = font().pointSizeF() > 0 ? font().pointSizeF() : kSmallestGridPoints;
+    double points = fullPoints;
+    ColumnNeeds needs = Needs(points);
+    if (coordWidth < needs.coordinate || numberWidth < needs.number) {
+        // Where that cannot show a whole coordinate (UTM northings have 7
+        // digits before the point), the number column takes what its digits
+        // need and x and y share the rest, in a smaller font if they must.
+        while (needs.Total() > client && points - 0.5 >= kSmallestGridPoints) {
+            points -= 0.5;
+            needs = Needs(points);
+        }
+        numberWidth = needs.number;
+        coordWidth = std::max(needs.coordinate, (client - needs.scrollBar - numberWidth) / 2);
+    }
+    QFont gridFont = font();
+    gridFont.setPointSizeF(points);
+    if (grid_->font() != gridFont)
+        grid_->setFont(gridFont);
+    grid_->SetDefaultColWidth(coordWidth);
+    grid_->SetColWidth(0, numberWidth);
+}
+
+QSize TGFrame::sizeHint() const
+{
+    const QMargins m = contentsMargins();
+    const double points = font().pointSizeF() > 0 ? font().pointSizeF() : kSmallestGridPoints;
+    return {Needs(points).Total() + m.left() + m.right(), QFrame::sizeHint().height()};
+}
+
+QSize TGFrame::minimumSizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return {std::max(QFrame::minimumSizeHint().width(), Needs(kSmallestGridPoints).Total() + m.left() + m.right()),
+            QFrame::minimumSizeHint().height()};
 }
 
 void TGFrame::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
     FrameResize();
+}
+
+void TGFrame::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FrameResize();
+        updateGeometry();
+    }
 }
 
 int TGFrame::RowNumber(int row) const { return TextToInt(0, ToUtf8(grid_->Cell(0, row))); }
@@ -145,6 +210,34 @@ void TGFrame::ClearGrid()
 {
     for (int row = 1; row < grid_->RowCount(); ++row)
         grid_->ClearRow(row);
+    ShowFirstRow();
+}
+
+void TGFrame::ShowFirstRow() { grid_->ShowTopLeft(); }
+
+void TGFrame::MoveOn()
+{
+    int col = grid_->Col() + 1;
+    int row = grid_->Row();
+    if (col >= grid_->ColCount()) {
+        col = 0;
+        ++row;
+    }
+    if (row >= grid_->RowCount())
+        grid_->SetRowCount(row + 1);
+    grid_->SetCurrentCell(col, row);
+}
+
+TGFrame::GridView TGFrame::View() const
+{
+    return {grid_->Col(), grid_->Row(), grid_->verticalScrollBar()->value(), grid_->horizontalScrollBar()->value()};
+}
+
+void TGFrame::SetView(const GridView& view)
+{
+    grid_->SetCurrentCell(view.col, std::min(view.row, grid_->RowCount() - 1));
+    grid_->verticalScrollBar()->setValue(view.top);
+    grid_->horizontalScrollBar()->setValue(view.left);
 }
 
 void TGFrame::LoadBoundary(int b)
@@ -175,9 +268,8 @@ void TGFrame::StoreBoundary(int b)
     std::vector<NodeRowText> rows;
     for (int row = 1; row < grid_->StoredRowCount(); ++row)
         rows.push_back({ToUtf8(grid_->Cell(0, row)), ToUtf8(grid_->Cell(1, row)), ToUtf8(grid_->Cell(2, row))});
-    const int count = StoreNodes(project_, b, rows);
-    for (int row = count + 1; row < grid_->RowCount(); ++row)
-        grid_->ClearRow(row);
+    // The rows stay as typed: every commit shows the stored boundary back.
+    StoreNodes(project_, b, rows);
 }
 
 void TGFrame::SpeedButton3Click() { grid_->SetRowCount(grid_->RowCount() + kAppendRows); }

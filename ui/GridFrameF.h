@@ -29,16 +29,43 @@ public:
     // Three columns, one heading row, 30 rows (29 data rows), column widths
     // and headings in the record's coordinate unit. Data rows keep their texts.
     void SetupGrid();
-    // Column widths from the frame's client width: a third each, column 0 half of that.
+    // Column widths from the frame's client width: a third each, column 0 half
+    // of that, as long as that shows " 999" and a whole coordinate of 10
+    // digits ("4390000.000"); otherwise the number column as wide as its
+    // digits need and x and y the rest, the grid's font down to 7 points
+    // when even that does not show them whole.
     void FrameResize();
+    // Wide enough for a node number, two whole coordinates and the scroll
+    // bar: in the frame's font (sizeHint), in the smallest font (minimum).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // Shows boundary b (1..5) of the record: one row per named node, at least
-    // 30 rows and 10 empty rows after the last node.
+    // 30 rows and 10 empty rows after the last node. The grid then shows row 1
+    // at the top with the current cell on its node number, so what is typed
+    // next lands where it is seen.
     void LoadBoundary(int b);
-    // Writes the rows into boundary b (1..5), reading until the first row
-    // without a node number in 1..999, then empties the rows after the last node.
+    // Writes the rows into boundary b (1..5) by the rules of StoreNodes
+    // (core/CommitRules.h): empty rows are skipped, rows with coordinates but
+    // no number are the next node. The rows themselves are left as typed.
     void StoreBoundary(int b);
-    // Empties every data row; the heading row stays.
+    // Empties every data row; the heading row stays. Row 1 at the top, as above.
     void ClearGrid();
+
+    // Enter moves on: to the next column, from the last column to the node
+    // number of the next row, adding a row below the last one.
+    void MoveOn();
+
+    // Where the user is in the grid: the current cell and the scroll position.
+    struct GridView {
+        int col = 0;
+        int row = 1;
+        int top = 0;   // vertical scroll bar value
+        int left = 0;  // horizontal scroll bar value
+    };
+    GridView View() const;
+    // Back to a view taken before the grid was reloaded with the same boundary
+    // (a commit shows the record back); rows that are gone are not reached.
+    void SetView(const GridView& view);
 
     // "append rows ": two more rows.
     void SpeedButton3Click();
@@ -59,10 +86,21 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Pixels the columns need in a font of the given size, and the scroll bar
+    // with the grid's frame.
+    struct ColumnNeeds {
+        int number;
+        int coordinate;
+        int scrollBar;
+        int Total() const { return number + 2 * coordinate + scrollBar; }
+    };
+    ColumnNeeds Needs(double points) const;
     // Node number of a row's column 0; 0 when it holds none.
     int RowNumber(int row) const;
+    void ShowFirstRow();
     void CopyRow(int from, int to);
 
     ProjectRecord& project_;

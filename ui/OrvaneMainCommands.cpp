@@ -1,6 +1,7 @@
 // TOrvaneMain: the menus and the commands that are neither file commands
-// nor commits of the controls: compute, refresh, printer set-up, the help
-// menu's documents and web pages, About.
+// nor commits of the controls: compute, draw region, refresh, the fetch and
+// wave rose, printer set-up, the unit conversion tool, GIS import and export,
+// the help menu's documents and web pages, About.
 //
 // Adding a menu command: a QAction member and its handler in OrvaneMainF.h,
 // one AddCommand line at its place in BuildMenus, the handler below (or in a
@@ -8,24 +9,37 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
 
+#include <algorithm>
+
 #include "core/AppState.h"
+#include "core/CommitRules.h"
+#include "core/Format.h"
 #include "core/Messages.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/GenUniConvesionF.h"
+#include "tools/HelpCommands.h"
+#include "tools/HtmlHelpViewerF.h"
 #include "tools/Manual.h"
 #include "tools/PrinterCheck.h"
 #include "tools/ProductAddresses.h"
 #include "tools/ShellOpen.h"
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/GisCommands.h"
+#include "ui/GridFrameF.h"
+#include "ui/OrvaneDrawRegionF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
+#include "ui/WaveRoseF.h"
 
 namespace orvane {
 
@@ -59,6 +73,10 @@ void TOrvaneMain::BuildMenus()
                &TOrvaneMain::InputCoord01Click);
     AddCommand(File1, OutputCoordinates, "OutputCoordinates", "Output (save) X,Y coordinates to Text file",
                &TOrvaneMain::OutputCoordinatesClick);
+    AddCommand(File1, ImportShoreline1, "ImportShoreline1", "Import shoreline...", &TOrvaneMain::ImportShoreline1Click);
+    AddCommand(File1, ExportGis1, "ExportGis1", "Export to GIS...", &TOrvaneMain::ExportGis1Click);
+    ImportShoreline1->setVisible(GisCommands::Available());
+    ExportGis1->setVisible(GisCommands::Available());
     File1->addSeparator();
     AddCommand(File1, Printer1, "Printer1", "Printer", &TOrvaneMain::Printer1Click);
     File1->addSeparator();
@@ -66,9 +84,15 @@ void TOrvaneMain::BuildMenus()
     File1->addSeparator();
     AddCommand(File1, LastFile, "LastFile", "1 :", &TOrvaneMain::LastFileClick);
 
+    Tools1 = AddMenu(nullptr, "Tools1", "Tools");
+    AddCommand(Tools1, UnitConversion, "UnitConversion", "Unit Conversion", &TOrvaneMain::UnitConversionClick);
+
     Actions1 = AddMenu(nullptr, "Actions1", "Actions");
     AddCommand(Actions1, ComputeWaves1, "ComputeWaves1", "Compute Waves", &TOrvaneMain::ComputeBtnClick);
+    AddCommand(Actions1, Drawregion1, "Drawregion1", "Draw region", &TOrvaneMain::Drawregion1Click);
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
+    AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
+               &TOrvaneMain::Fetchandwaverose1Click);
 
     Report1 = AddMenu(nullptr, "Report1", "Report");
     AddCommand(Report1, Previewreport1, "Previewreport1", "Preview report", &TOrvaneMain::Previewreport1Click);
@@ -118,15 +142,58 @@ void TOrvaneMain::ComputeBtnClick()
     if (!FileOpen)
         return;
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
     Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::Fetchandwaverose1Click()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, "A file must be opened first");
+        return;
+    }
+    // The rose is the committed project's: commit what the controls hold first.
+    ComputeBtnClick();
+    if (!WaveRose1) {
+        WaveRose1 = new TWaveRose(state_, this);
+        connect(WaveRose1, &TWaveRose::DirectionChosen, this, &TOrvaneMain::WaveRoseDirectionChosen);
+    }
+    WaveRose1->show();
+    WaveRose1->raise();
+    WaveRose1->activateWindow();
+}
+
+void TOrvaneMain::WaveRoseDirectionChosen(float windDirectionDeg)
+{
+    Edit3->setText(QString::fromStdString(Format(RuleOf(ValueField::WindDirection).format, windDirectionDeg)));
+    EditsChange();
 }
 
 void TOrvaneMain::PlotBtnClick()
 {
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
 }
+
+void TOrvaneMain::PlotDblClick()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, ToUtf8(TOrvaneDrawRegion::NoFileMessage()));
+        return;
+    }
+    ReadProject();
+    ShowProject();
+    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName);
+    // The drawing replaced every boundary: grids past the new count would
+    // otherwise bring deleted boundaries back when the count is raised.
+    for (int b = std::max(state_.project.BoundaryCount, 1) + 1; b <= kMaxBoundaries; ++b)
+        Frame(b)->ClearGrid();
+    ShowProject();
+    PlotBtnClick();
+    Computation->ComputeAndShow();
+}
+
+void TOrvaneMain::Drawregion1Click() { PlotDblClick(); }
 
 void TOrvaneMain::Printer1Click()
 {
@@ -158,10 +225,38 @@ void TOrvaneMain::inPDFformatACROBAT1Click() { OpenWithShell(FindManual(".pdf"))
 
 void TOrvaneMain::inDOCformatWORD1Click() { OpenWithShell(FindManual(".doc")); }
 
-void TOrvaneMain::FAQMenuClick() { OpenWithShell(ToUtf8(FaqFile)); }
+// The FAQ is a compiled HTML help file, which the desktop has no handler for
+// here: it opens in the program's own help window.
+void TOrvaneMain::FAQMenuClick() { THtmlHelpViewer::Instance()->ShowAddress(FaqFile + QStringLiteral("::")); }
+
+void TOrvaneMain::UnitConversionClick() { ShowUnitConversion(this); }
+
+void TOrvaneMain::ImportShoreline1Click()
+{
+    ReadProject();
+    if (!Gis->ImportShoreline(state_.project, ProjectsDir))
+        return;
+    ShowProject();
+    ComputeBtnClick();  // recomputes only with a file open
+}
+
+void TOrvaneMain::ExportGis1Click()
+{
+    ReadProject();
+    ShowProject();
+    Gis->ExportGis(state_.project, ProjectsDir);
+}
+
+void TOrvaneMain::setWinHelpMenuClick() { HelpCommands->setWinHelpMenuClick(); }
+
+void TOrvaneMain::setHTMLHelpmenuClick() { HelpCommands->setHTMLHelpmenuClick(); }
 
 void TOrvaneMain::Kavro1Click()
 {
+    if (MakerWebAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     if (QMessageBox::question(this, QStringLiteral("Confirm"), KavroQuestion(), QMessageBox::Yes | QMessageBox::No) ==
         QMessageBox::Yes)
         OpenWithShell(MakerWebAddress());
@@ -169,6 +264,11 @@ void TOrvaneMain::Kavro1Click()
 
 void TOrvaneMain::UptadeProgramMenuClick()
 {
+    // Without an address there is nothing to update from: the program stays.
+    if (UpdateAddress().empty()) {
+        ShowMessage(MessageKind::Information, kNoWebAddressText);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), UpdateQuestion(),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes)

@@ -24,12 +24,14 @@
 #include "core/Rounding.h"
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
+#include "tools/HelpCommands.h"
 #include "tools/IniSettings.h"
 #include "tools/ProductAddresses.h"
 #include "tools/ProgramFile.h"
 #include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
 #include "ui/QtText.h"
 
@@ -108,6 +110,10 @@ TOrvaneMain::TOrvaneMain(AppState& state, QWidget* parent) : QMainWindow(parent)
     ConnectEvents();
     ApplyFormFace(this, UiFontName());
     FormCreate();
+    // After the menus and the "?" buttons exist: the help items go to the top
+    // of the Help menu and the help start-up runs from the settings file.
+    HelpCommands = new THelpCommands(this, Help1, ToUtf8(IniFileName));
+    Gis = std::make_unique<GisCommands>(this);
 }
 
 TOrvaneMain::~TOrvaneMain()
@@ -205,8 +211,16 @@ void TOrvaneMain::FormCreate()
 
 void TOrvaneMain::closeEvent(QCloseEvent* event)
 {
-    if (!destroyed_)
-        FormDestroy();
+    if (!destroyed_) {
+        // A project that cannot be saved keeps the window open unless the
+        // user chooses to quit without it.
+        if (!SaveBeforeClosing()) {
+            event->ignore();
+            return;
+        }
+        destroyed_ = true;
+        WriteSettings();
+    }
     event->accept();
 }
 

@@ -26,6 +26,8 @@
 // OrvaneMainCommands.cpp or in a file of its own for a larger feature
 // (OrvaneMainReports.cpp, say; every .cpp of ui/ is built).
 
+#include <memory>
+
 #include <QMainWindow>
 #include <QSize>
 #include <QSizeF>
@@ -58,10 +60,13 @@ class TComputationPascal;
 class TDirectionalWtype;
 class TGFrame;
 class TMethodFrame;
+class GisCommands;
+class THelpCommands;
 class TRegionPicture;
 class TSpecificWtype;
 class TSpectrumType;
 class TSpinButton;
+class TWaveRose;
 
 class TOrvaneMain : public QMainWindow {
     Q_OBJECT
@@ -122,17 +127,32 @@ public:
 
     // --- project lifecycle ---
     void OpenCurrentFile();
+    // ReadProject, then the project to CurrentFile; a failure shows why. With
+    // no file open the scratch file is written if it can be, silently.
     void SaveCurrentFile();
+    // The settings, then SaveCurrentFile: the shutdown when the window is
+    // destroyed without being closed.
     void FormDestroy();
+    void WriteSettings();  // help mode; projects folder and last file when a file is open
+    // The save when the window closes: on failure one message says why and
+    // offers "Save As...", "Quit without saving" or staying (false).
+    bool SaveBeforeClosing();
     // The parts of the file commands after their dialogs.
     void OpenProjectFile(const QString& fileName);     // New, Open
     void SaveProjectAs(const QString& fileName);       // Save As
+    // A file without a node changes nothing and says "no coordinates found
+    // in [file]"; an import recomputes when a file is open.
     void ImportCoordinatesFrom(const QString& fileName);
     void ExportCoordinatesTo(const QString& fileName);
 
     // --- commands and events ---
     void ComputeBtnClick();
     void PlotBtnClick();
+    // The draw-region command ("Draw region", BitBtn1, a double click on the
+    // plot): the region input window on the committed project, then the
+    // drawn boundaries shown, redrawn and computed.
+    void PlotDblClick();
+    void Drawregion1Click();
     void New1Click();
     void Open1Click();
     void Save1Click();
@@ -147,6 +167,19 @@ public:
     void FAQMenuClick();
     void Kavro1Click();
     void UptadeProgramMenuClick();
+    void UnitConversionClick();
+    void ImportShoreline1Click();
+    void ExportGis1Click();
+    // The "Help mode" items: ask, and on Yes close the window (the new mode
+    // takes effect at the next start).
+    void setWinHelpMenuClick();
+    void setHTMLHelpmenuClick();
+    // "Fetch and wave rose": commits the controls and shows the rose window
+    // (created once, modeless); needs an open project file.
+    void Fetchandwaverose1Click();
+    // The rose window's "Use this direction": the direction into Edit3, then
+    // a full commit, as Enter in the field would.
+    void WaveRoseDirectionChosen(float windDirectionDeg);
     // Project title and the Report menu (OrvaneMainReports.cpp).
     void Projecttitle1Click();
     void Previewreport1Click();  // also ReportBtn
@@ -177,7 +210,8 @@ public:
     void MethodClick();  // any of the three method groups
     // Enter in a field (Edit1..Edit6, VunitsCombo): EditsChange. true when handled.
     bool Edit1KeyDown(QKeyEvent* event);
-    // Enter in a grid: EditsChange when "Graph as you enter x,y" is "Yes".
+    // Enter in a grid: EditsChange when "Graph as you enter x,y" is "Yes";
+    // either way the grid moves on to the next cell.
     void GFrame1StringGridKeyDown();
 
     // --- controls (objectName = member name) ---
@@ -211,6 +245,7 @@ public:
     TSpinButton* SpinButton2;
     QLabel* ImageAngle;
     QLabel* Label3;  // "Wind direction [°]"
+    QLabel* WindFromLabel;  // the wind direction as a compass "from" bearing
     QLabel* Label4;  // "Wind sector [°]"
     QLineEdit* Edit3;
     QLineEdit* Edit4;
@@ -231,8 +266,9 @@ public:
     QFrame* PlotPanel;
     TRegionPicture* Plot;  // the region picture
     QLabel* Label10;  // fetch along the wind direction
+    QLabel* PointWarningLabel;  // red "point is not in the water region", beside Label10
     QCheckBox* NodeNumbersCheckBox;
-    QToolButton* BitBtn1;  // disabled until the region drawing command exists
+    QToolButton* BitBtn1;  // the draw-region command
 
     TDirectionalWtype* DirectionalWtype1;
     TSpectrumType* SpectrumType1;
@@ -241,11 +277,13 @@ public:
     QToolButton* SpeedButton4;
     QToolButton* SpeedButton5;
     TComputationPascal* Computation;
+    TWaveRose* WaveRose1 = nullptr;  // the rose window, from its first use on
 
     QStatusBar* StatusBar;
     QLabel* StatusPanel0;  // product text and short version
 
     QMenu* File1;
+    QMenu* Tools1;
     QMenu* Actions1;
     QMenu* Report1;
     QMenu* Help1;
@@ -261,7 +299,9 @@ public:
     QAction* Exit1;
     QAction* LastFile;
     QAction* ComputeWaves1;
+    QAction* Drawregion1;
     QAction* Refreshgraph1;
+    QAction* Fetchandwaverose1;
     QAction* Previewreport1;
     QAction* Printreport1;
     QAction* ExportreporttoPDF1;
@@ -275,6 +315,13 @@ public:
     QAction* About1;
     QAction* ContuctUsMenu;
     QAction* UptadeProgramMenu;
+    QAction* UnitConversion;
+    QAction* ImportShoreline1;  // "Import shoreline..." (GIS files)
+    QAction* ExportGis1;        // "Export to GIS..."
+    // The help items, the "?" buttons and the help start-up.
+    THelpCommands* HelpCommands = nullptr;
+    // Shoreline import and GIS export (hidden in a build without GIS).
+    std::unique_ptr<GisCommands> Gis;
 
     // true when the window was laid out for a screen narrower than 900 pixels.
     bool NarrowScreen() const { return narrow_; }
@@ -308,6 +355,9 @@ private:
     // One click of a spin button: the edit's text into its field, a step
     // when the limit allows, the field back into the edit, ValuesChange.
     void SpinClick(ValueField field, bool up);
+    // ShowProject after a commit of the same project: each grid keeps its
+    // current cell and scroll position (a load shows row 1 instead).
+    void ShowCommittedProject();
     // Files (OrvaneMainFiles.cpp).
     QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
                         const QString& folder);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/AppState.h"
@@ -14,6 +15,7 @@
 #include "core/Messages.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
+#include "tools/HelpSystem.h"
 #include "tools/IniSettings.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"
@@ -31,16 +33,59 @@ void TOrvaneMain::UpdateCaption()
     setWindowTitle(caption);
 }
 
-void TOrvaneMain::FormDestroy()
+void TOrvaneMain::WriteSettings()
 {
-    destroyed_ = true;
     const std::string ini = ToUtf8(IniFileName);
+    // The help system holds the mode in effect, or the one a confirmed
+    // change asked for at the next start.
+    HelpMode = orvane::HelpMode();
     WriteIniInteger(ini, "HELP", "ACTIVE", HelpMode);
     if (FileOpen) {
         WriteIniString(ini, "PRJ", "DIR", ToUtf8(ProjectsDir));
         WriteIniString(ini, "PRJ", "FILE", ToUtf8(CurrentFile));
     }
+}
+
+void TOrvaneMain::FormDestroy()
+{
+    destroyed_ = true;
+    WriteSettings();
     SaveCurrentFile();
+}
+
+bool TOrvaneMain::SaveBeforeClosing()
+{
+    if (!FileOpen) {
+        SaveCurrentFile();
+        return true;
+    }
+    ReadProject();
+    for (;;) {
+        const std::string why = WriteProject(state_.project, ToUtf8(CurrentFile));
+        if (why.empty())
+            return true;
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                        FromUtf8(why) + QStringLiteral("\n\nThe project is not saved."), QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("SaveFailedBox"));
+        QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+        QPushButton* quit = box.addButton(QStringLiteral("Quit without saving"), QMessageBox::DestructiveRole);
+        QPushButton* stay = box.addButton(QMessageBox::Cancel);
+        saveAs->setObjectName(QStringLiteral("SaveAsButton"));
+        quit->setObjectName(QStringLiteral("QuitButton"));
+        box.setDefaultButton(saveAs);
+        box.setEscapeButton(stay);
+        box.exec();
+        if (box.clickedButton() == quit)
+            return true;
+        if (box.clickedButton() != saveAs)
+            return false;
+        const QString name = AskSaveName(QStringLiteral("Save As"), ProjectFileFilter(), QStringLiteral("WDT"),
+                                         QFileInfo(CurrentFile).absolutePath());
+        if (!name.isEmpty()) {
+            CurrentFile = name;
+            UpdateCaption();
+        }
+    }
 }
 
 void TOrvaneMain::OpenCurrentFile()
@@ -67,8 +112,12 @@ void TOrvaneMain::SaveCurrentFile()
     ReadProject();
     if (!FileOpen) {
         // The scratch file lives in the program folder's Projects folder,
-        // which a fresh program folder may not have yet.
+        // which a fresh program folder may not have yet. It is a convenience
+        // nobody opens by name: a program folder the user cannot write to
+        // keeps none, and nothing is said about it.
         QDir().mkpath(QFileInfo(CurrentFile).absolutePath());
+        WriteProject(state_.project, ToUtf8(CurrentFile));
+        return;
     }
     SaveProject(state_.project, ToUtf8(CurrentFile));
 }
@@ -138,7 +187,7 @@ void TOrvaneMain::Save1Click()
 
 void TOrvaneMain::Exit1Click()
 {
-    SaveCurrentFile();
+    // Closing saves the project, once, and asks what to do if that fails.
     close();
 }
 
@@ -151,10 +200,19 @@ void TOrvaneMain::LastFileClick()
 
 void TOrvaneMain::ImportCoordinatesFrom(const QString& fileName)
 {
-    if (!ImportCoordinates(state_.project, ToUtf8(fileName)))
-        ShowError(FileErrorMessage(ToUtf8(fileName)));
+    const ImportResult result = ImportCoordinatesFile(state_.project, ToUtf8(fileName));
+    if (result.outcome != ImportOutcome::Imported) {
+        // Nothing changed: the record, the grids (typing included) and the
+        // file stay as they were.
+        ShowMessage(result.outcome == ImportOutcome::Unreadable ? MessageKind::Error : MessageKind::Warning,
+                    result.message);
+        return;
+    }
     ShowProject();
     PlotBtnClick();
+    // New boundaries, new waves: the results shown must be this region's.
+    if (FileOpen)
+        Computation->ComputeAndShow();
 }
 
 void TOrvaneMain::ExportCoordinatesTo(const QString& fileName)

@@ -10,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -24,7 +22,6 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 #include "core/AppState.h"
 #include "core/Rounding.h"
@@ -47,43 +44,6 @@ namespace orvane {
 namespace {
 
 constexpr int kStatusPanelWidth = 200;  // px, the first status panel as designed
-
-// The angle convention beside the wind labels: the +x axis, a direction
-// counter-clockwise from it and the arc between them.
-QPixmap AnglePicture()
-{
-    QPixmap pixmap(40, 40);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF origin(6, 34);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawLine(origin, QPointF(38, 34));
-    p.drawLine(QPointF(38, 34), QPointF(34, 31.5));
-    p.drawLine(QPointF(38, 34), QPointF(34, 36.5));
-    p.setPen(QPen(QColor(255, 0, 0), 2));
-    const QPointF tip(6 + 28 * std::cos(0.8), 34 - 28 * std::sin(0.8));
-    p.drawLine(origin, tip);
-    p.setPen(QPen(QColor(0, 0, 255), 1));
-    p.drawArc(QRectF(origin.x() - 16, origin.y() - 16, 32, 32), 0, RoundEven(0.8 * 180 / std::numbers::pi * 16));
-    return pixmap;
-}
-
-// A pencil over a polygon: the picture of the region drawing command.
-QIcon DrawRegionIcon()
-{
-    QPixmap pixmap(18, 18);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(166, 202, 240));
-    const QPointF ring[] = {{1, 16}, {3, 7}, {9, 9}, {12, 16}};
-    p.drawPolygon(ring, 4);
-    p.setPen(QPen(QColor(128, 64, 0), 2.5));
-    p.drawLine(QPointF(9, 13), QPointF(16, 2));
-    return QIcon(pixmap);
-}
 
 // The unit lists show the items of core's unit tables: the coordinate
 // units in list order (m, Km, ft, Miles), the velocity units by code.
@@ -240,6 +200,9 @@ void TOrvaneMain::BuildInputColumn()
     windGrid->addWidget(Label4, 1, 1);
     windGrid->addWidget(Edit4, 1, 2);
     windGrid->addWidget(SpinButton4, 1, 3);
+    // The direction as engineers read wind records; the record keeps its own convention.
+    WindFromLabel = NewLabel(windPanel_, QString(), "WindFromLabel");
+    windGrid->addWidget(WindFromLabel, 2, 1, 1, 3);
     topRow_->addWidget(windPanel_);
     topRowSpacer_ = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
     topRow_->addSpacerItem(topRowSpacer_);
@@ -303,13 +266,18 @@ void TOrvaneMain::BuildInputColumn()
     Plot = new TRegionPicture(state_.project, PlotPanel);
     Label10 = NewLabel(PlotPanel, QString(), "Label10");
     Label10->setAutoFillBackground(true);  // readable over the sector lines
+    PointWarningLabel = NewLabel(PlotPanel, QStringLiteral("point is not in the water region"), "PointWarningLabel");
+    PointWarningLabel->setAutoFillBackground(true);
+    QPalette red = PointWarningLabel->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    PointWarningLabel->setPalette(red);
+    PointWarningLabel->hide();
     NodeNumbersCheckBox = new QCheckBox(QStringLiteral("show node numbers"), PlotPanel);
     NodeNumbersCheckBox->setObjectName(QStringLiteral("NodeNumbersCheckBox"));
     BitBtn1 = new QToolButton(PlotPanel);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIcon(DrawRegionIcon());
     BitBtn1->setToolTip(QStringLiteral("go to graphics modulus"));
-    BitBtn1->setEnabled(false);  // the region drawing command is not part of this window yet
     middle->addWidget(GraphPanel, 1);
 }
 
@@ -409,17 +377,32 @@ void TOrvaneMain::PlaceOverlayControls()
     Label10->move(4, 3);
     BitBtn1->adjustSize();
     NodeNumbersCheckBox->adjustSize();
-    // The check box and the button sit at the top right, beside the fetch
-    // label, or below it when the panel is too narrow for both.
     const int rightEdge = PlotPanel->width() - 3;
+    // The point warning follows the fetch label on its line, or starts the
+    // next line when the panel is too narrow.
+    int lineEnd = Label10->x() + Label10->width();
+    int below = Label10->y() + Label10->height() + 1;
+    if (PointWarningLabel->isVisibleTo(PlotPanel)) {
+        PointWarningLabel->adjustSize();
+        if (lineEnd + 8 + PointWarningLabel->width() <= rightEdge) {
+            PointWarningLabel->move(lineEnd + 8, Label10->y());
+            lineEnd = PointWarningLabel->x() + PointWarningLabel->width();
+        } else {
+            PointWarningLabel->move(Label10->x(), below);
+            below = PointWarningLabel->y() + PointWarningLabel->height() + 1;
+        }
+    }
+    // The check box and the button sit at the top right, beside the labels,
+    // or below them when the panel is too narrow for all.
     int top = 2;
     const int rowWidth = NodeNumbersCheckBox->width() + 4 + BitBtn1->width();
-    if (Label10->x() + Label10->width() + 8 > rightEdge - rowWidth)
-        top = Label10->y() + Label10->height() + 1;
+    if (lineEnd + 8 > rightEdge - rowWidth)
+        top = below;
     BitBtn1->move(rightEdge - BitBtn1->width(), top);
     NodeNumbersCheckBox->move(BitBtn1->x() - 4 - NodeNumbersCheckBox->width(),
                               top + (BitBtn1->height() - NodeNumbersCheckBox->height()) / 2);
     Label10->raise();
+    PointWarningLabel->raise();
     NodeNumbersCheckBox->raise();
     BitBtn1->raise();
 }

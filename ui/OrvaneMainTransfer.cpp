@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -20,6 +21,7 @@
 #include "core/Fetch.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
+#include "core/Region.h"
 #include "core/Units.h"
 #include "graphics/RegionPlot.h"
 #include "ui/ComputationPascalF.h"
@@ -31,6 +33,7 @@
 #include "ui/SpecificWtypeF.h"
 #include "ui/SpectrumTypeF.h"
 #include "ui/SpinButton.h"
+#include "ui/WidgetParts.h"
 
 namespace orvane {
 
@@ -39,6 +42,8 @@ void TOrvaneMain::ConnectEvents()
     connect(ComputeBtn, &QPushButton::clicked, this, &TOrvaneMain::ComputeBtnClick);
     connect(PlotBtn, &QPushButton::clicked, this, &TOrvaneMain::PlotBtnClick);
     connect(ReportBtn, &QPushButton::clicked, this, &TOrvaneMain::Previewreport1Click);
+    connect(BitBtn1, &QToolButton::clicked, this, &TOrvaneMain::Drawregion1Click);
+    connect(Plot, &TRegionPicture::DoubleClicked, this, &TOrvaneMain::PlotDblClick);
 
     const std::array<TSpinButton*, kValueFieldCount> spins{SpinButton1, SpinButton2, SpinButton3,
                                                           SpinButton4, SpinButton5, SpinButton6};
@@ -67,6 +72,12 @@ void TOrvaneMain::ConnectEvents()
 
     for (QWidget* field : std::array<QWidget*, 7>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, VunitsCombo})
         field->installEventFilter(this);
+    // Controls that commit on every change take no stray wheel turns; the
+    // boundary count changes by its arrows only.
+    GuardWheel(SpinEdit1, WheelUse::Never);
+    for (QWidget* list : std::array<QWidget*, 6>{UnitsCombo, VunitsCombo, ComboYesNo, DirectionalWtype1->RadioGroup1,
+                                                 SpectrumType1->RadioGroup1, SpecificWtype1->RadioGroup1})
+        GuardWheel(list, WheelUse::WhenFocused);
     PlotPanel->installEventFilter(this);
     Panel2->installEventFilter(this);
 }
@@ -102,6 +113,7 @@ void TOrvaneMain::ShowValues()
         const ValueFieldRule& rule = kValueFieldRules[static_cast<std::size_t>(i)];
         ValueEdit(static_cast<ValueField>(i))->setText(FromUtf8(Format(rule.format, rec.*rule.member)));
     }
+    WindFromLabel->setText(FromUtf8(WindFromText(rec.WindDirection)));
     {
         const QSignalBlocker block(VunitsCombo);
         VunitsCombo->setCurrentIndex(rec.VelocityUnits >= 0 && rec.VelocityUnits < kVelocityUnitCount
@@ -175,6 +187,8 @@ void TOrvaneMain::DrawRegionPlot()
     const float fetch = WindDirectionFetch(rec);
     Label10->setText(From1252(Format("at angle %.2f\xB0,   fetch=%.2f %s", rec.WindDirection, fetch,
                                      CoordUnitName(rec.CoordUnits))));
+    // Waves are still computed for such a point; the engineer is told.
+    PointWarningLabel->setVisible(!PointInWater(rec));
     PlaceOverlayControls();
 }
 
@@ -213,12 +227,22 @@ void TOrvaneMain::ReadProject()
     ReadValues();
 }
 
+void TOrvaneMain::ShowCommittedProject()
+{
+    std::array<TGFrame::GridView, kMaxBoundaries> views;
+    for (int b = 1; b <= kMaxBoundaries; ++b)
+        views[static_cast<std::size_t>(b - 1)] = Frame(b)->View();
+    ShowProject();
+    for (int b = 1; b <= kMaxBoundaries; ++b)
+        Frame(b)->SetView(views[static_cast<std::size_t>(b - 1)]);
+}
+
 void TOrvaneMain::EditsChange()
 {
     if (!(ControlsReady && FileOpen))
         return;
     ReadProject();
-    ShowProject();
+    ShowCommittedProject();
     Computation->ComputeAndShow();
 }
 
@@ -291,6 +315,11 @@ void TOrvaneMain::GFrame1StringGridKeyDown()
 {
     if (ComboYesNo->currentIndex() == 1)
         EditsChange();
+    // Then on to the next cell, as typing a table goes.
+    auto* frame = qobject_cast<TGFrame*>(sender());
+    if (!frame)
+        frame = Frame(PageControl1->currentIndex() + 1);
+    frame->MoveOn();
 }
 
 }  // namespace orvane

@@ -30,6 +30,12 @@ void TRegionPicture::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), picture_);
 }
 
+void TRegionPicture::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    emit DoubleClicked();
+}
+
 void TRegionPicture::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -28,7 +28,11 @@ public:
     // The last drawing; a null image before the first Redraw.
     const QImage& Picture() const { return picture_; }
 
+signals:
+    void DoubleClicked();
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

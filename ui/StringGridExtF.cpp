@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -234,6 +235,15 @@ void TStringGridExt::SetCurrentCell(int col, int row)
     const QModelIndex target = model_->index(row - 1, col);
     if (target.isValid())
         setCurrentIndex(target);
+}
+
+void TStringGridExt::ShowTopLeft()
+{
+    const QModelIndex first = model_->index(0, 0);
+    if (first.isValid())
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::Clear);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 void TStringGridExt::SetDefaultColWidth(int pixels)

@@ -50,6 +50,9 @@ public:
     int Col() const;
     int Row() const;
     void SetCurrentCell(int col, int row);
+    // The first data row at the top, scrolled fully left, and the current
+    // cell on its first column, with nothing selected.
+    void ShowTopLeft();
 
     int DefaultColWidth() const { return defaultColWidth_; }
     void SetDefaultColWidth(int pixels);  // every column

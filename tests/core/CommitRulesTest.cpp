@@ -128,6 +128,16 @@ TEST(StoreNodes, NumbersAreIdentitiesAndGapsBecomeGapNodes)
              return p;
          }()},
         {"nothing", {}, {{-1, 0, 0}}},
+        // No row that holds a node is lost (Bay: row 49 blank, node 50 below it).
+        {"a blank row in the middle", {{"1", "1", "1"}, {" ", "", ""}, {"2", "2", "2"}},
+         {{-1, 2, 2}, {1, 1, 1}, {2, 2, 2}}},
+        {"coordinates without a number", {{"1", "1", "1"}, {"", "2", "2"}, {"x", "3", "3"}},
+         {{-1, 3, 3}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}}},
+        {"no number on top", {{"", "5", "6"}}, {{-1, 5, 6}, {1, 5, 6}}},
+        {"numbers that cannot be stored are skipped",
+         {{"1", "1", "1"}, {"1000", "9", "9"}, {"0", "9", "9"}, {"-2", "9", "9"}, {"99999999999", "9", "9"},
+          {"2", "2", "2"}},
+         {{-1, 2, 2}, {1, 1, 1}, {2, 2, 2}}},
     };
     for (const Case& c : cases) {
         ProjectRecord rec{};

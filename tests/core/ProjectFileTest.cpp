@@ -172,14 +172,20 @@ TEST(SaveProject, EmptyNameWritesNothingAndShowsNothing)
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(SaveProject, MissingFolderFailsWithTheMessage)
+TEST(SaveProject, FailuresSayWhy)
 {
     TempDir dir;
-    const std::string name = dir.File("no/such/folder/P.WDT");
+    const std::string missing = dir.File("no/such/folder/P.WDT");
     MessageRecorder messages;
-    EXPECT_FALSE(SaveProject(Defaults(), name));
+    EXPECT_FALSE(SaveProject(Defaults(), missing));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "cannot read or write file [" + name + "]");
+    EXPECT_EQ(messages.messages[0].text, "cannot write [" + missing + "]: no such file or directory");
+    // A folder in the file's place: the rename fails, even for root.
+    const std::string folder = dir.File("Folder.WDT");
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(WriteProject(Defaults(), folder), "cannot write [" + folder + "]: is a directory");
+    EXPECT_EQ(WriteProject(Defaults(), dir.File("Fine.WDT")), "");
+    EXPECT_EQ(messages.messages.size(), 1u) << "WriteProject shows nothing";
 }
 
 // A write that fails half-way (here: the file size limit, which holds even
@@ -208,7 +214,7 @@ TEST(SaveProject, FailedWriteKeepsThePreviousFile)
 
     EXPECT_FALSE(saved_ok);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "cannot read or write file [" + name + "]");
+    EXPECT_EQ(messages.messages[0].text, "cannot write [" + name + "]: file too large");
     EXPECT_EQ(ReadBytes(name), before);
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path()))

@@ -141,12 +141,12 @@ private slots:
         QTest::newRow("starting at 2: gap 1 carries node 2")
             << std::vector<Row>{{"2", "2", "20"}, {"3", "3", "30"}}
             << std::vector<Position>{{-1, 3, 30}, {0, 2, 20}, {2, 2, 20}, {3, 3, 30}} << QStringList{"2", "3"};
-        QTest::newRow("1000 ends the list")
+        QTest::newRow("1000 is skipped, the rows below are stored")
             << std::vector<Row>{{"1", "1", "10"}, {"1000", "9", "9"}, {"2", "2", "20"}}
-            << std::vector<Position>{{-1, 1, 10}, {1, 1, 10}} << QStringList{"1"};
-        QTest::newRow("no number ends the list")
-            << std::vector<Row>{{"1", "1", "10"}, {"x", "9", "9"}, {"2", "2", "20"}}
-            << std::vector<Position>{{-1, 1, 10}, {1, 1, 10}} << QStringList{"1"};
+            << std::vector<Position>{{-1, 2, 20}, {1, 1, 10}, {2, 2, 20}} << QStringList{"1", "2"};
+        QTest::newRow("a blank row and a row without a number")
+            << std::vector<Row>{{"1", "1", "10"}, {"", "", ""}, {"", "9", "90"}, {"3", "3", "30"}}
+            << std::vector<Position>{{-1, 3, 30}, {1, 1, 10}, {2, 9, 90}, {3, 3, 30}} << QStringList{"1", "2", "3"};
         QTest::newRow("a later row overwrites, bad coordinates store 0")
             << std::vector<Row>{{"1", "1", "10"}, {"2", "2", "20"}, {"1", "abc", "1e40"}}
             << std::vector<Position>{{-1, 2, 20}, {1, 0, 0}, {2, 2, 20}} << QStringList{"1", "2"};
@@ -168,9 +168,6 @@ private slots:
             QCOMPARE(got[i].x, positions[i].x);
             QCOMPARE(got[i].y, positions[i].y);
         }
-        // The rows after the last node are emptied, also those after a stop.
-        for (int r = rec_->NodeCount[2] + 1; r < frame_->StringGrid()->RowCount(); ++r)
-            QVERIFY(frame_->StringGrid()->Cell(0, r).isEmpty());
         frame_->LoadBoundary(2);
         QCOMPARE(Numbers(*frame_), reloaded);
         QCOMPARE(frame_->FrameBoundary(), 2);
@@ -244,6 +241,19 @@ private slots:
         QCOMPARE(rec_->NodeX[1][0], 50.0f);
         frame_->LoadBoundary(1);
         QCOMPARE(Numbers(*frame_), (QStringList{"2", "3", "4", "5"}));
+    }
+
+    void addThenDeleteBeforeACommitLosesNoNode()
+    {
+        Fill(*rec_, 1, 5);
+        frame_->LoadBoundary(1);
+        frame_->StringGrid()->SetCurrentCell(0, 3);
+        frame_->SpeedButton1Click();  // rows 1, 2, 3 (empty), 4, 5, 6
+        frame_->SpeedButton2Click();  // rows 1, 2, 4, 5, (blank), 6
+        frame_->StoreBoundary(1);
+        QCOMPARE(rec_->NodeCount[1], 6);
+        QCOMPARE(rec_->NodeX[1][6], 50.0f);  // the old node 5, below the blank row
+        QCOMPARE(rec_->NodeX[1][0], 50.0f);
     }
 
     void deleteBelowStoredCountRemovesOnlyTheCurrentRow()

@@ -1,0 +1,146 @@
+// orvane-cli rose FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png]:
+// the project computed for every wind direction of a full circle.
+
+#include <cstdio>
+#include <string>
+
+#include "cli/Cli.h"
+#include "cli/JsonText.h"
+#include "core/ComputeWaves.h"
+#include "core/Format.h"
+#include "core/NumberText.h"
+#include "core/Units.h"
+#include "core/WaveRose.h"
+
+#ifdef ORVANE_CLI_PICTURES
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include "core/FileIO.h"
+#include "graphics/RosePlot.h"
+#endif
+
+namespace orvane::cli {
+
+namespace {
+
+constexpr int kDefaultStep = 10;
+
+std::string RoseJson(const WaveRoseResult& rose)
+{
+    std::string out = Format("{\n  \"Step\": %d,\n  \"Rose\": [", rose.stepDeg);
+    for (std::size_t i = 0; i < rose.rows.size(); ++i) {
+        const RoseRow& row = rose.rows[i];
+        out += i > 0 ? ",\n    " : "\n    ";
+        out += Format("{\"WindDirection\": %d, \"Bearing\": ", row.windDirectionDeg) + json::Number(row.bearingDeg) +
+            ", \"CentralFetch\": " + json::Number(row.centralFetch) +
+            ", \"EffectiveFetch\": " + json::Number(row.effectiveFetch) +
+            ", \"HeightM\": " + json::Number(row.heightM) + ", \"HeightFt\": " + json::Number(row.heightFt) +
+            ", \"Period\": " + json::Number(row.period) + "}";
+    }
+    out += rose.rows.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+std::string RoseText(const WaveRoseResult& rose, const ProjectRecord& rec)
+{
+    const std::string unit = CoordUnitName(rec.CoordUnits);
+    std::string out = Format("# wind sector %.2f deg, %s, %s, %s; every %d deg\n", rec.SectorAngle,
+        DirectionalMethodName(rec.DirectionalMethod), SignificantMethodName(rec.SignificantMethod),
+        SpectrumTypeName(rec.SpectrumType), rose.stepDeg);
+    out += Format("# direction_deg bearing_deg central_fetch_%s effective_fetch_%s hs_m hs_ft ts_s\n", unit, unit);
+    for (const RoseRow& row : rose.rows)
+        out += Format("%6d %8.1f %12.4f %12.4f %8.3f %8.3f %7.3f\n", row.windDirectionDeg, row.bearingDeg,
+            row.centralFetch, row.effectiveFetch, row.heightM, row.heightFt, row.period);
+    return out;
+}
+
+#ifdef ORVANE_CLI_PICTURES
+int WritePlot(const std::string& path, const WaveRoseResult& rose, const ProjectRecord& rec)
+{
+    // Fonts need a QGuiApplication; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "orvane-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(DrawRosePlot(rose, rec))) {
+        std::fprintf(stderr, "orvane-cli: cannot encode the picture: %s\n", writer.errorString().toUtf8().constData());
+        return kExitFailure;
+    }
+    if (!WriteFileAtomically(path, png.constData(), static_cast<std::size_t>(png.size()))) {
+        std::fprintf(stderr, "orvane-cli: cannot write picture file: %s\n", path.c_str());
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+#endif
+
+int RunRose(const Args& args)
+{
+    Args files;
+    std::string plot, stepText;
+    bool json = false, csv = false, stepGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--csv") {
+            csv = true;
+        } else if (args[i].rfind("--step", 0) == 0) {
+            if (!OptionValue(args, i, "--step", stepText))
+                return UsageError("rose", "--step needs a number of degrees");
+            stepGiven = true;
+        } else if (args[i].rfind("--plot", 0) == 0) {
+            if (!OptionValue(args, i, "--plot", plot) || plot.empty())
+                return UsageError("rose", "--plot needs a PNG file name");
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            return UsageError("rose", "unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (json && csv)
+        return UsageError("rose", "choose one of --json and --csv");
+    std::int32_t step = kDefaultStep;
+    if (stepGiven && (!ParseInt(stepText, step) || !ValidRoseStep(step)))
+        return UsageError("rose",
+            "--step takes whole degrees from 1 to 90 that divide 360 (1, 2, 3, 4, 5, 6, 8, 9, "
+            "10, 12, 15, 18, 20, 24, 30, 36, 40, 45, 60, 72, 90), not '" +
+                stepText + "'");
+#ifndef ORVANE_CLI_PICTURES
+    if (!plot.empty())
+        return UsageError("rose", "this orvane-cli was built without pictures: --plot is not available");
+#endif
+
+    ProjectRecord rec{};
+    if (const int code = CheckArgsAndLoad("rose", files, 1, rec); code != kExitOk)
+        return code;
+    // As compute: the method groups take a code above the last item as the last item.
+    ClampMethodCodes(rec);
+    const WaveRoseResult rose = WaveRose(rec, step);
+
+#ifdef ORVANE_CLI_PICTURES
+    if (!plot.empty()) {
+        if (const int code = WritePlot(plot, rose, rec); code != kExitOk)
+            return code;
+    }
+#endif
+    const std::string out = json ? RoseJson(rose) : csv ? WaveRoseCsv(rose) : RoseText(rose, rec);
+    std::fputs(out.c_str(), stdout);
+    return kExitOk;
+}
+
+const bool registered = RegisterCommand({"rose", "FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png]",
+    "Fetch and waves for every wind direction, every DEG degrees (default 10): central and effective fetch, "
+    "Hs and Ts (--plot: a polar rose picture).",
+    22, RunRose});
+
+}  // namespace
+}  // namespace orvane::cli

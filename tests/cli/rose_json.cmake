@@ -1,0 +1,53 @@
+# rose --json: one entry per direction with the compass bearing; the entry of
+# the project's own wind direction is compute's result, digit for digit, and
+# compute --json has the effective fetch and the spectral moments.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(bay "${SAMPLES}/Bay.WDT")
+
+function(run_cli out_var)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "orvane-cli ${ARGN}: exit ${code}\n${out}\n${err}")
+  endif()
+  set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+run_cli(rose rose "${bay}" --step 15 --json)
+string(JSON step GET "${rose}" Step)
+string(JSON count LENGTH "${rose}" Rose)
+if(NOT (step EQUAL 15 AND count EQUAL 24))
+  message(FATAL_ERROR "step ${step}, ${count} entries")
+endif()
+foreach(i 0 6 18 23)
+  string(JSON d GET "${rose}" Rose ${i} WindDirection)
+  string(JSON b GET "${rose}" Rose ${i} Bearing)
+  math(EXPR expected_d "${i} * 15")
+  math(EXPR expected_b "(450 - ${expected_d}) % 360")
+  if(NOT (d EQUAL expected_d AND b EQUAL expected_b))
+    message(FATAL_ERROR "entry ${i}: direction ${d}, bearing ${b}")
+  endif()
+endforeach()
+
+# Bay blows from 45 degrees: entry 3 is the project as it stands.
+run_cli(compute compute "${bay}" --json --seed 1)
+foreach(key CentralFetch EffectiveFetch HeightM HeightFt Period)
+  string(JSON r GET "${rose}" Rose 3 ${key})
+  string(JSON c GET "${compute}" ${key})
+  if(NOT r STREQUAL c)
+    message(FATAL_ERROR "${key}: rose ${r}, compute ${c}")
+  endif()
+endforeach()
+
+# The moments of the run's spectrum.
+foreach(key m0 m1 m2 Hm0 Tm01 Tm02 Tp)
+  string(JSON v GET "${compute}" Moments ${key})
+  if(NOT v GREATER 0)
+    message(FATAL_ERROR "Moments.${key} = ${v}")
+  endif()
+endforeach()
+string(JSON tp GET "${compute}" Moments Tp)
+string(JSON period GET "${compute}" Period)
+if(NOT tp STREQUAL period)
+  message(FATAL_ERROR "Seymour's period is its spectrum's peak: Tp ${tp}, Period ${period}")
+endif()

@@ -1,0 +1,300 @@
+// The region input window on a project record of its own, without the main
+// window: opened, driven with the mouse, the lists and the menus, closed
+// (answering its questions), and stored back into the record.
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <cmath>
+#include <deque>
+#include <memory>
+
+#include "core/ProjectRecord.h"
+#include "tools/IniSettings.h"
+#include "ui/OrvaneDrawRegionF.h"
+
+namespace orvane {
+
+namespace {
+
+// Boundary b through the given corners (project units), numbered 1 upward.
+void SetBoundary(ProjectRecord& rec, int b, std::initializer_list<std::pair<float, float>> corners)
+{
+    int k = 0;
+    for (const auto& [x, y] : corners) {
+        ++k;
+        rec.NodeNumber[b][k] = k;
+        rec.NodeX[b][k] = x;
+        rec.NodeY[b][k] = y;
+    }
+    rec.NodeCount[b] = k;
+    rec.BoundaryCount = std::max(rec.BoundaryCount, b);
+}
+
+}  // namespace
+
+class OrvaneDrawRegionTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    ProjectRecord project_{};
+    std::unique_ptr<QWidget> owner_;
+    std::unique_ptr<TOrvaneDrawRegion> window_;
+    QStringList asked_;  // every question shown, in order
+    std::deque<QMessageBox::StandardButton> answers_;  // Yes once these run out
+    QTimer answerer_;
+
+    QString Ini() const { return dir_.filePath(QStringLiteral("Orvane.INI")); }
+
+    void Open(int unitsRow = 1)
+    {
+        window_ = std::make_unique<TOrvaneDrawRegion>(project_, owner_.get());
+        window_->OpenOnProject(unitsRow, Ini());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    // Closes the window as its close button does; true when it closed.
+    bool Close()
+    {
+        window_->close();
+        return !window_->isVisible();
+    }
+    // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
+    void AddRing(int n, float cx, float cy)
+    {
+        PadGraph& g = window_->Graph;
+        const auto first = static_cast<std::int32_t>(g.Points.size());
+        for (int i = 0; i < n; ++i)
+            g.AddPoint(0, cx + 3 * std::cos(i * 6.2832f / n), cy + 3 * std::sin(i * 6.2832f / n));
+        for (int i = 0; i < n; ++i)
+            g.AddLine(0, first + i, first + (i + 1) % n);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        answerer_.setInterval(10);
+        connect(&answerer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked_ << box->text();
+                const auto answer = answers_.empty() ? QMessageBox::Yes : answers_.front();
+                if (!answers_.empty())
+                    answers_.pop_front();
+                box->button(answer)->click();
+            }
+        });
+        answerer_.start();
+    }
+    void init()
+    {
+        SetProjectDefaults(project_);
+        owner_ = std::make_unique<QWidget>();
+        owner_->resize(760, 540);
+        asked_.clear();
+        answers_.clear();
+        QFile::remove(Ini());
+    }
+    void cleanup() { window_.reset(); }
+
+    void windowAndControls()
+    {
+        Open();
+        QVERIFY(window_->windowTitle().endsWith(QStringLiteral("  Water region graphical input")));
+        QCOMPARE(window_->minimumSize(), QSize(700, 500));
+        QCOMPARE(window_->size(), owner_->size());  // nothing stored yet: the owner's client size
+        QVERIFY(!(window_->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
+        QCOMPARE(QApplication::focusWidget(), window_->CloseBtn);
+        window_->resize(720, 700);
+        QTRY_COMPARE(window_->CloseBtn->geometry().bottom(), window_->PanelMainLeft->height() - 17);
+        // Escape ends the tool, never the window.
+        QTest::mouseClick(window_->SEtPointsBtn, Qt::LeftButton);
+        QTest::keyClick(window_.get(), Qt::Key_Escape);
+        QCOMPARE(window_->EditMode, TEditMode::None);
+        QVERIFY(!window_->SEtPointsBtn->isChecked() && window_->isVisible());
+    }
+
+    void opensEveryBoundaryAsARingNumberedOn()
+    {
+        // Metres: the outer boundary is 5 km across.
+        SetBoundary(project_, 1, {{0, 0}, {5000, 0}, {5000, 4000}, {0, 4000}});
+        for (int b = 2; b <= 5; ++b)
+            SetBoundary(project_, b, {{500.0f * b, 500}, {500.0f * b + 200, 500}, {500.0f * b, 800}});
+        project_.RegionScaleIndex = 4;
+        Open(0);
+        const PadGraph& g = window_->Graph;
+        QCOMPARE(g.Points.size(), std::size_t(16));
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(g.Points[static_cast<std::size_t>(i)].Number, i + 1);
+        QCOMPARE(g.Points[1].X, 5.0f);
+        QCOMPARE(g.Points[4].X, 1.0f);  // boundary 2 starts at point 5
+        QCOMPARE(g.Points[3].Next, 0);  // each ring closed on its first point
+        QCOMPARE(g.Points[6].Next, 4);
+        QCOMPARE(window_->ScaleCombo->currentIndex(), 4);
+        QCOMPARE(window_->Mapping.ScaleRatio, PadScales[4].Ratio);
+        QVERIFY(!window_->UndoStack->canUndo());
+    }
+
+    void roundTripKeepsEveryNode_data()
+    {
+        QTest::addColumn<int>("unitsRow");
+        QTest::addColumn<float>("scale");
+        QTest::addColumn<double>("km");  // per unit
+        QTest::newRow("m") << 0 << 1234.567f << 0.001;
+        QTest::newRow("Km") << 1 << 1.234567f << 1.0;
+        QTest::newRow("ft") << 2 << 4321.987f << 0.0003048;
+        QTest::newRow("Miles") << 3 << 0.7654321f << 1.61;
+    }
+    void roundTripKeepsEveryNode()
+    {
+        QFETCH(int, unitsRow);
+        QFETCH(float, scale);
+        QFETCH(double, km);
+        SetBoundary(project_, 1, {{0, 0}, {9.1f, 0.3f}, {9.1f, 0.3f}, {8.7f, 7.9f}, {0.2f, 6.6f}, {0, 0}});
+        project_.NodeNumber[1][2] = 0;  // a gap entry: comes back as node 2
+        SetBoundary(project_, 2, {{3.3f, 2.2f}, {5.5f, 2.4f}, {4.1f, 4.9f}});
+        for (int b = 1; b <= 2; ++b)
+            for (int k = 1; k <= project_.NodeCount[b]; ++k) {
+                project_.NodeX[b][k] *= scale;
+                project_.NodeY[b][k] *= scale;
+            }
+        const ProjectRecord before = project_;
+        Open(unitsRow);
+        QCOMPARE(window_->Graph.Points[3].X, static_cast<float>(before.NodeX[1][4] * km));
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QVERIFY(asked_.isEmpty());
+        QCOMPARE(project_.BoundaryCount, 2);
+        // Boundary 2 did not repeat its first node: the ring comes back closed by that repeat.
+        QCOMPARE(project_.NodeCount[2], before.NodeCount[2] + 1);
+        for (int b = 1; b <= 2; ++b) {
+            QCOMPARE(project_.NodeCount[b], StoredNodeCount(window_->Graph.Chains[static_cast<std::size_t>(b - 1)]));
+            for (int k = 1; k <= project_.NodeCount[b]; ++k) {
+                const int was = k > before.NodeCount[b] ? 1 : k;
+                QCOMPARE(project_.NodeNumber[b][k], k);
+                for (auto [now, then] : {std::pair(project_.NodeX[b][k], before.NodeX[b][was]),
+                                         std::pair(project_.NodeY[b][k], before.NodeY[b][was])})
+                    QVERIFY2(std::fabs(now - then) <= 1e-6 * std::fabs(then), qPrintable(QString::number(k)));
+            }
+        }
+    }
+
+    void closeQuestions_data()
+    {
+        QTest::addColumn<int>("drawing");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<int>("boundaries");
+        QTest::addColumn<int>("firstNodes");
+        const QString notClosed = TOrvaneDrawRegion::NotClosedQuestion();
+        QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
+        QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
+        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
+                                               "point repeated at the end included. Close anyway and keep the first "
+                                               "998?");
+        QTest::newRow("1,204 nodes") << 2 << QStringList(2, tooMany) << 1 << 999;
+        QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 7;
+    }
+    void closeQuestions()
+    {
+        QFETCH(int, drawing);
+        QFETCH(QStringList, questions);
+        QFETCH(int, boundaries);
+        QFETCH(int, firstNodes);
+        SetBoundary(project_, 1, {{0, 0}, {40, 0}, {40, 30}, {0, 30}});
+        Open();
+        PadGraph& g = window_->Graph;
+        if (drawing == 0)
+            for (std::int32_t j = 0; j < 4; ++j)
+                g.DeleteLine(j);
+        if (drawing == 1)
+            g.DeleteLine(3);  // 4 -> 1
+        if (drawing >= 2)
+            g.Clear();
+        if (drawing == 2)
+            AddRing(1204, 50, 50);
+        for (int r = 0; drawing == 3 && r < 7; ++r)
+            AddRing(6, 10 + 10.0f * r, 20);
+        answers_ = {QMessageBox::No};
+        const bool closedAtOnce = Close();
+        QCOMPARE(closedAtOnce, questions.isEmpty());
+        if (!closedAtOnce)
+            QVERIFY(Close());  // answered Yes
+        QCOMPARE(asked_, questions);
+        window_->StoreToProject();
+        QCOMPARE(project_.BoundaryCount, boundaries);
+        QCOMPARE(project_.NodeCount[1], firstNodes);
+        // Stored in line order and closed by the first node again, also when cut.
+        QCOMPARE(std::pair(project_.NodeX[1][firstNodes], project_.NodeY[1][firstNodes]),
+                 std::pair(project_.NodeX[1][1], project_.NodeY[1][1]));
+    }
+
+    void windowSizeAndRowsTravelWithTheProject()
+    {
+        Open();
+        window_->ScaleCombo->setCurrentIndex(4);
+        window_->GridCombo->setCurrentIndex(1);
+        window_->SnapCombo->setCurrentIndex(3);
+        window_->resize(740, 520);
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QCOMPARE(project_.RegionWindowWidth, 740);
+        QCOMPARE(project_.RegionWindowHeight, 520);
+        QCOMPARE(project_.RegionScaleIndex, 4);
+        QCOMPARE(project_.RegionGridIndex, 1);
+        QCOMPARE(project_.RegionSnapIndex, 3);
+
+        Open();
+        QCOMPARE(window_->size(), QSize(740, 520));
+        QCOMPARE(window_->GridCombo->currentIndex(), 1);
+        QCOMPARE(window_->SnapIndex, 3);
+        QCOMPARE(window_->Mapping.ScaleRatio, PadScales[4].Ratio);
+        window_->showMaximized();
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QCOMPARE(project_.RegionWindowWidth, 0);
+        QCOMPARE(project_.RegionWindowHeight, 0);
+        Open();
+        QCOMPARE(window_->size(), owner_->size());
+    }
+
+    void drawSettingsSharedThroughTheFile()
+    {
+        Open();  // no file: the defaults, each with its item checked
+        for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo1, window_->TextNo2,
+                              window_->DirectionON, window_->DirectionSize1})
+            QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
+        for (QAction* item : {window_->LineNo3, window_->trianglePoint, window_->PointNo3, window_->TextNo1,
+                              window_->DirectionOFF, window_->DirectionSize3})
+            item->trigger();
+        QVERIFY(Close());
+        window_->StoreToProject();
+        const std::string ini = Ini().toStdString();
+        QCOMPARE(ReadIniInteger(ini, "DRAW", "LINEWIDTH", 0), 3);
+        QCOMPARE(ReadIniInteger(ini, "DRAW", "POINTSIZE", 0), 6);
+        QCOMPARE(ReadIniBool(ini, "DRAW", "ARROWON", true), false);
+
+        WriteIniInteger(ini, "DRAW", "LINEWIDTH", 5);  // no item has it: used, nothing checked
+        WriteIniInteger(ini, "DRAW", "POINTSIZE", 1 << 30);  // absurd: the default
+        SetProjectDefaults(project_);  // another project, the same settings
+        Open();
+        QCOMPARE(window_->LineWidth, 5);
+        QVERIFY(!window_->LineNo1->isChecked() && !window_->LineNo2->isChecked() && !window_->LineNo3->isChecked());
+        QCOMPARE(window_->PointSize, 2);
+        QCOMPARE(window_->PointType, 1);
+        QCOMPARE(window_->LabelSize, 4);
+        QCOMPARE(window_->MarkSize, 3);
+        QVERIFY(window_->DirectionSize3->isChecked());
+    }
+};
+
+}  // namespace orvane
+
+QTEST_MAIN(orvane::OrvaneDrawRegionTest)
+#include "OrvaneDrawRegionTest.moc"
