@@ -12,6 +12,9 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
   # headless checks: virtual display, fonts for stable text metrics, PDF to text/PNG
   xvfb xauth fonts-liberation poppler-utils
+  # reports: zlib for the RTF export's pictures; tests only: a real reader for
+  # the exported RTF reports (converted to PDF headless)
+  zlib1g-dev libreoffice-writer-nogui
   # a German locale, to prove numbers never follow the regional settings
   locales
   # help: chmlib to read compiled help files, chmcmd to compile them, enum_chmLib for the checks

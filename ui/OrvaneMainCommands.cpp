@@ -67,6 +67,7 @@ void TOrvaneMain::BuildMenus()
     AddCommand(File1, New1, "New1", "New", &TOrvaneMain::New1Click);
     AddCommand(File1, Open1, "Open1", "Open", &TOrvaneMain::Open1Click);
     AddCommand(File1, Save1, "Save1", "Save As..", &TOrvaneMain::Save1Click);
+    AddCommand(File1, Projecttitle1, "Projecttitle1", "Project title", &TOrvaneMain::Projecttitle1Click);
     File1->addSeparator();
     AddCommand(File1, InputCoord01, "InputCoord01", "Input (read) X,Y coordinates from Text file",
                &TOrvaneMain::InputCoord01Click);
@@ -92,6 +93,19 @@ void TOrvaneMain::BuildMenus()
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
     AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
                &TOrvaneMain::Fetchandwaverose1Click);
+
+    Report1 = AddMenu(nullptr, "Report1", "Report");
+    AddCommand(Report1, Previewreport1, "Previewreport1", "Preview report", &TOrvaneMain::Previewreport1Click);
+    AddCommand(Report1, Printreport1, "Printreport1", "Print report", &TOrvaneMain::Printreport1Click);
+    AddCommand(Report1, ExportreporttoPDF1, "ExportreporttoPDF1", "Export report to PDF",
+               &TOrvaneMain::ExportreporttoPDF1Click);
+    AddCommand(Report1, ExportreporttoWORD1, "ExportreporttoWORD1", "Export report to WORD",
+               &TOrvaneMain::ExportreporttoWORD1Click);
+    Report1->addSeparator();
+    AddCommand(Report1, heoreticalsummarypreview1, "heoreticalsummarypreview1", "Preview theoretical summary",
+               &TOrvaneMain::heoreticalsummarypreview1Click);
+    AddCommand(Report1, objectheoreticalsummarypreview1TMenuItem1, "objectheoreticalsummarypreview1TMenuItem1",
+               "Print theoretical summary", &TOrvaneMain::objectheoreticalsummarypreview1TMenuItem1Click);
 
     Help1 = AddMenu(nullptr, "Help1", "Help");
     ProgramUsersManual1 = AddMenu(Help1, "ProgramUsersManual1", "Program User's Manual");

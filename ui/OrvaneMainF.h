@@ -55,6 +55,7 @@ namespace orvane {
 
 struct AppState;
 enum class ValueField;
+class ReportCommands;
 class TColumnSplitter;
 class TComputationPascal;
 class TDirectionalWtype;
@@ -185,6 +186,14 @@ public:
     // The rose window's "Use this direction": the direction into Edit3, then
     // a full commit, as Enter in the field would.
     void WaveRoseDirectionChosen(float windDirectionDeg);
+    // Project title and the Report menu (OrvaneMainReports.cpp).
+    void Projecttitle1Click();
+    void Previewreport1Click();  // also ReportBtn
+    void Printreport1Click();
+    void ExportreporttoPDF1Click();
+    void ExportreporttoWORD1Click();
+    void heoreticalsummarypreview1Click();
+    void objectheoreticalsummarypreview1TMenuItem1Click();
 
     void SpinButton1UpClick();
     void SpinButton1DownClick();
@@ -256,7 +265,7 @@ public:
     QLineEdit* Edit6;
     TSpinButton* SpinButton6;
     QPushButton* ComputeBtn;
-    QPushButton* ReportBtn;  // enabled with a file open; no action until the report preview exists
+    QPushButton* ReportBtn;  // enabled with a file open; previews the results report
     QPushButton* PlotBtn;
 
     QWidget* GraphPanel;
@@ -282,12 +291,14 @@ public:
     QMenu* File1;
     QMenu* Tools1;
     QMenu* Actions1;
+    QMenu* Report1;
     QMenu* Help1;
     QMenu* ProgramUsersManual1;
     QMenu* Update1;
     QAction* New1;
     QAction* Open1;
     QAction* Save1;
+    QAction* Projecttitle1;
     QAction* InputCoord01;
     QAction* OutputCoordinates;
     QAction* Printer1;
@@ -297,6 +308,12 @@ public:
     QAction* Drawregion1;
     QAction* Refreshgraph1;
     QAction* Fetchandwaverose1;
+    QAction* Previewreport1;
+    QAction* Printreport1;
+    QAction* ExportreporttoPDF1;
+    QAction* ExportreporttoWORD1;
+    QAction* heoreticalsummarypreview1;
+    QAction* objectheoreticalsummarypreview1TMenuItem1;
     QAction* inPDFformatACROBAT1;
     QAction* inDOCformatWORD1;
     QAction* FAQMenu;
@@ -355,6 +372,9 @@ private:
                         const QString& folder);
     // Construction (OrvaneMainF.cpp).
     void FormCreate();
+    // Reports (OrvaneMainReports.cpp): the report commands on this window's
+    // state, its "Compute Waves", title and current file.
+    ReportCommands Reports();
 
     AppState& state_;
     bool narrow_ = false;

@@ -41,6 +41,7 @@ void TOrvaneMain::ConnectEvents()
 {
     connect(ComputeBtn, &QPushButton::clicked, this, &TOrvaneMain::ComputeBtnClick);
     connect(PlotBtn, &QPushButton::clicked, this, &TOrvaneMain::PlotBtnClick);
+    connect(ReportBtn, &QPushButton::clicked, this, &TOrvaneMain::Previewreport1Click);
     connect(BitBtn1, &QToolButton::clicked, this, &TOrvaneMain::Drawregion1Click);
     connect(Plot, &TRegionPicture::DoubleClicked, this, &TOrvaneMain::PlotDblClick);
 

@@ -195,15 +195,15 @@ private slots:
         for (QAction* a : w_->menuBar()->actions())
             if (a->isVisible())
                 bar << a->text();
-        QCOMPARE(bar, QStringList({"File", "Tools", "Actions", "Help", "Update"}));
+        QCOMPARE(bar, QStringList({"File", "Tools", "Actions", "Report", "Help", "Update"}));
         QVERIFY(!w_->ContuctUsMenu->isVisible());
         QVERIFY(!w_->ContuctUsMenu->isEnabled());
         QStringList file;
         for (QAction* a : w_->File1->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "-", "InputCoord01", "OutputCoordinates",
-                                    "ImportShoreline1", "ExportGis1", "-", "Printer1", "-", "Exit1", "-",
-                                    "LastFile"}));
+        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "Projecttitle1", "-", "InputCoord01",
+                                    "OutputCoordinates", "ImportShoreline1", "ExportGis1", "-", "Printer1", "-",
+                                    "Exit1", "-", "LastFile"}));
         const QList<QAction*> help = w_->Help1->actions();
         QVERIFY(help.size() > 2);
         QCOMPARE(help[0]->objectName(), QStringLiteral("HelpContents"));

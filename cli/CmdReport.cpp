@@ -1,0 +1,115 @@
+// orvane-cli report FILE.WDT OUT [--seed N] [--summary]: the results report
+// (or the theoretical summary) as a PDF or RTF document, chosen by the
+// extension of OUT. Made offscreen: no display and no printer are needed.
+
+#ifdef ORVANE_CLI_REPORTS
+
+#include <QGuiApplication>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "core/ComputeWaves.h"
+#include "core/Format.h"
+#include "core/Random.h"
+#include "core/Text1252.h"
+#include "reports/DocumentExport.h"
+#include "reports/OrvaneRep01F.h"
+#include "reports/OrvaneRep02F.h"
+
+namespace orvane::cli {
+
+namespace {
+
+bool ParseSeed(const std::string& text, std::uint32_t& seed)
+{
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, seed);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+int RunReport(const Args& args)
+{
+    std::vector<std::string> files;
+    std::string seedText;
+    bool seeded = false;
+    bool summary = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--summary") {
+            summary = true;
+        } else if (args[i].rfind("--seed", 0) == 0) {
+            if (!OptionValue(args, i, "--seed", seedText))
+                return UsageError("report", "--seed needs a number");
+            seeded = true;
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            return UsageError("report", "unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2)
+        return UsageError("report", "report needs a project file and an output file");
+    std::uint32_t seed = 0;
+    if (seeded && !ParseSeed(seedText, seed))
+        return UsageError("report", "--seed takes a whole number from 0 to 4294967295, not '" + seedText + "'");
+    const std::optional<ExportKind> kind = ExportKindOfFileName(files[1]);
+    if (!kind)
+        return UsageError("report", "the output file must end in .pdf or .rtf: " + files[1]);
+
+    ProjectRecord rec{};
+    int exitCode = kExitOk;
+    if (!LoadExistingProject(files[0], rec, exitCode))
+        return exitCode;
+
+    // Fonts need a QGuiApplication; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "orvane-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    // The report is built for a PDF device, whose pixels are square; the
+    // record it changes (the plot extents) is a copy, never saved.
+    std::unique_ptr<TOrvaneRep00> report;
+    if (summary) {
+        report = std::make_unique<TOrvaneRep02>(rec);
+    } else {
+        ClampMethodCodes(rec);
+        RandomGenerator random;
+        if (seeded)
+            random.Seed(seed);
+        else
+            random.SeedFromClock();
+        WaveResults results{};
+        ComputeWaves(rec, results, random);
+        report = std::make_unique<TOrvaneRep01>(rec, results, 1.0);
+    }
+    const PreparedReport pages = report->Prepare();
+    const std::string title = Cp1252ToUtf8(TitleBytes(rec));
+    if (!WriteReportDocument(pages, *kind, files[1], title)) {
+        std::fprintf(stderr, "orvane-cli: cannot write report file: %s\n", files[1].c_str());
+        return kExitFailure;
+    }
+    std::printf("%s",
+                Format("%s: %s, %d page%s, %s\n", files[1], summary ? "theoretical summary" : "results report",
+                       static_cast<int>(pages.pages.size()), pages.pages.size() == 1 ? "" : "s",
+                       *kind == ExportKind::Pdf ? "PDF" : "RTF")
+                    .c_str());
+    return kExitOk;
+}
+
+const bool registered = RegisterCommand(
+    {"report", "FILE.WDT OUT.pdf|OUT.rtf [--seed N] [--summary]",
+     "Compute the waves and write the two-page results report (--summary: the theoretical summary) as PDF or "
+     "RTF, by the extension of OUT (--seed: a reproducible surface record).",
+     45, RunReport});
+
+}  // namespace
+}  // namespace orvane::cli
+
+#endif  // ORVANE_CLI_REPORTS

@@ -1,0 +1,232 @@
+// The results report: every formatted value, the table, the pages, the
+// picture and the plot extents it stores.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "reports/OrvaneRep01F.h"
+#include "reports/OrvaneRep02F.h"
+#include "tests/reports/ReportTestSupport.h"
+
+namespace orvane {
+namespace {
+
+using test::SampleResults;
+using test::SquareProject;
+
+std::string Text(const TOrvaneRep00& rep, const char* name) { return rep.QRep.ItemNamed(name).text; }
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(ResultsReport, ValuesByProjectUnits)
+{
+    const struct {
+        const char* name;
+        int coordUnits;
+        int velocityUnits;
+        float period;
+        std::vector<std::pair<const char*, const char*>> expected;
+    } cases[] = {
+        {"Km project shows metres", 3, 1, 8.0f,
+         {{"WaterDepthValue", "100.000 m"},
+          {"WindVelocityValue", "60.000 Km/hr"},
+          {"FsValue", " fs = 0.125 Hz"},
+          {"TsValue", " Ts = 8.00 sec"},
+          {"HsValue", " Hs   = 2.00 m"},
+          {"H13Value", " H1/3 = 2.00 m"},
+          {"H110Value", " H1/10= 2.54 m"},
+          {"HmaxValue", " Hmax= 3.20 m"}}},
+        {"Miles project shows feet and m.p.h without a period", 1, 3, 8.0f,
+         {{"WaterDepthValue", "100.000 ft"},
+          {"WindVelocityValue", "60.000 m.p.h"},
+          {"HsValue", " Hs   = 6.56 ft"},
+          {"H110Value", " H1/10= 8.35 ft"},
+          {"HmaxValue", " Hmax= 10.50 ft"}}},
+        {"ft project", 0, 0, 8.0f, {{"WaterDepthValue", "100.000 ft"}, {"WindVelocityValue", "60.000 m/sec"}}},
+        {"a period of 0 has no frequency", 2, 2, 0.0f,
+         {{"FsValue", " fs = n/a Hz"}, {"TsValue", " Ts = 0.00 sec"}, {"WindVelocityValue", "60.000 ft/sec"}}},
+        {"unknown velocity unit", 2, 7, 8.0f, {{"WindVelocityValue", "60.000 ?"}}},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord rec = SquareProject();
+        rec.CoordUnits = c.coordUnits;
+        rec.VelocityUnits = c.velocityUnits;
+        WaveResults results = SampleResults();
+        results.Period = c.period;
+        const TOrvaneRep01 rep(rec, results);
+        for (const auto& [item, text] : c.expected)
+            EXPECT_EQ(Text(rep, item), text) << c.name << ": " << item;
+    }
+}
+
+TEST(ResultsReport, AnglesWithTheDegreeSignAndMethodNames)
+{
+    ProjectRecord rec = SquareProject();
+    rec.WindDirection = 5.0f;
+    rec.SectorAngle = 120.0f;
+    rec.SpectrumType = 2;  // the default: shown as the last item, as the main window shows it
+    rec.SignificantMethod = 1;
+    rec.DirectionalMethod = -1;
+    const TOrvaneRep01 rep(rec, SampleResults());
+    EXPECT_EQ(Text(rep, "WindDirectionValue"), " 5.000\u00B0");
+    EXPECT_EQ(Text(rep, "WindSectorValue"), "120.000\u00B0");
+    EXPECT_EQ(Text(rep, "SpectrumTypeValue"), "JONSWAP");
+    EXPECT_EQ(Text(rep, "SignificantMethodValue"), "Bretschneider's method with water depth account");
+    EXPECT_EQ(Text(rep, "DirectionalMethodValue"), "?");
+}
+
+TEST(ResultsReport, ChartsTakeTheirRangesAndHeightUnitFromTheResultsAndProject)
+{
+    for (const int coordUnits : {0, 3}) {
+        ProjectRecord rec = SquareProject();
+        rec.CoordUnits = coordUnits;
+        const TOrvaneRep01 rep(rec, SampleResults());
+        // Elevations between -0.4 and 0.7: -1 to 1 in steps of 0.5.
+        const ChartAxis& height = rep.TimeChartData().left;
+        EXPECT_EQ(height.title, coordUnits == 0 ? "H [ft]" : "H [m]");
+        EXPECT_EQ(height.min, -1.0);
+        EXPECT_EQ(height.max, 1.0);
+        EXPECT_EQ(height.increment, 0.5);
+        // Densities up to 0.064: 0 to 0.064 in quarters.
+        const ChartAxis& density = rep.SpectrumChartData().left;
+        EXPECT_NEAR(density.max, 0.064, 1e-7);
+        EXPECT_NEAR(density.increment, 0.016, 1e-7);
+        EXPECT_EQ(rep.SpectrumChartData().points.size(), 64u);
+    }
+}
+
+TEST(ResultsReport, SpectralTableHasNineteenLinesRunningDownTheColumns)
+{
+    ProjectRecord rec = SquareProject();
+    const TOrvaneRep01 rep(rec, SampleResults());
+    const std::vector<std::string> lines = Lines(Text(rep, "SpectraValuesMemo"));
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(lines[0], " f[HZ] T[sec]   S(f)   f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]  S(f)");
+    EXPECT_EQ(lines[1], std::string(91, '_') + " ");
+    EXPECT_EQ(lines[18], lines[1]);
+    EXPECT_EQ(lines[2],
+              "|0.010100.00   0.001 |  0.170  5.88   0.017 |  0.330  3.03   0.033 |  0.490  2.04   0.049|");
+    EXPECT_EQ(lines[17],
+              "|0.160  6.25   0.016 |  0.320  3.13   0.032 |  0.480  2.08   0.048 |  0.640  1.56   0.064|");
+}
+
+TEST(ResultsReport, TwoPagesWithTheTableAlwaysOnTheSecond)
+{
+    ProjectRecord rec = SquareProject();
+    SetTitleBytes(rec, "Lake \xB0 test");
+    TOrvaneRep01 rep(rec, SampleResults());
+    const PreparedReport pages = rep.Prepare();
+    ASSERT_EQ(pages.pages.size(), 2u);
+    EXPECT_EQ(pages.PageOf("PlotTime"), 0);
+    EXPECT_EQ(pages.PageOf("SpectraValuesMemo"), 1);
+    for (const PlacedPage& page : pages.pages) {
+        ASSERT_NE(page.Find("SubjectLabel"), nullptr);
+        EXPECT_EQ(page.Find("SubjectLabel")->lines.front(), "Lake \u00B0 test");
+        ASSERT_NE(page.Find("KavroLabel"), nullptr);
+        EXPECT_LE(page.Find("KavroLabel")->item.text.size(), 19u);
+    }
+    // Designed positions on the page: band tops plus item offsets, 10 mm margins.
+    const struct {
+        const char* item;
+        double left;
+        double top;
+    } positions[] = {{"WindDirectionCaption", 129.6, 35.2},
+                     {"PredictedWavesLabel", 116.9, 144.2},
+                     {"SpectraValuesMemo", 13.2, 26.7},
+                     {"Plot", 12.1, 30.9}};
+    for (const auto& p : positions) {
+        const PlacedItem* placed = pages.Find(p.item);
+        ASSERT_NE(placed, nullptr) << p.item;
+        EXPECT_NEAR(placed->rect.left, p.left, 1e-9) << p.item;
+        EXPECT_NEAR(placed->rect.top, p.top, 1e-9) << p.item;
+    }
+    // Even an empty first page would not hold the table.
+    rep.QRep.BandNamed("TopBand").heightMm = 0;
+    EXPECT_EQ(rep.Prepare().PageOf("SpectraValuesMemo"), 1);
+}
+
+TEST(ResultsReport, PictureIsSquareOnPaperAndStoresTheExtents)
+{
+    ProjectRecord rec = SquareProject();
+    rec.PlotMaxX = rec.PlotSpanX = -1;
+    const TOrvaneRep01 square(rec, SampleResults(), 1.0);
+    EXPECT_EQ(square.PlotWidthPx, square.PlotHeightPx);
+    const RectMm plot = square.QRep.ItemNamed("Plot").rect;
+    EXPECT_NEAR(plot.width, 77.5, 1e-9);
+    EXPECT_EQ(rec.PlotMaxX, 100.0f);
+    EXPECT_EQ(rec.PlotMinY, 0.0f);
+    EXPECT_EQ(rec.PlotSpanX, 100.0f);
+    EXPECT_EQ(rec.PlotSpanY, 100.0f);
+
+    // Pixels twice as tall as wide: twice as many across.
+    const TOrvaneRep01 tall(rec, SampleResults(), 0.5);
+    EXPECT_EQ(tall.PlotWidthPx, 2 * tall.PlotHeightPx);
+
+    // A changed region stores its new extents.
+    test::SetRing(rec, 1, {{-50, 0}, {300, 0}, {300, 20}, {-50, 0}});
+    const TOrvaneRep01 again(rec, SampleResults());
+    EXPECT_EQ(rec.PlotMinX, -50.0f);
+    EXPECT_EQ(rec.PlotSpanX, 350.0f);
+}
+
+TEST(ResultsReport, IslandsArePaintedGreyOverTheOuterBoundary)
+{
+    ProjectRecord rec = SquareProject();
+    rec.BoundaryCount = 5;
+    // Point, wind line and a narrow sector away from the islands.
+    rec.PointX = 90;
+    rec.PointY = 5;
+    rec.SectorAngle = 4;
+    const float corners[4][2] = {{20, 20}, {60, 20}, {20, 60}, {60, 60}};
+    for (int b = 2; b <= 5; ++b) {
+        const float x = corners[b - 2][0];
+        const float y = corners[b - 2][1];
+        test::SetRing(rec, b, {{x, y}, {x + 15, y}, {x + 15, y + 15}, {x, y + 15}, {x, y}});
+    }
+    const TOrvaneRep01 rep(rec, SampleResults());
+    const ReportItem& plot = rep.QRep.ItemNamed("Plot");
+    QImage image(rep.PlotWidthPx, rep.PlotHeightPx, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        plot.paint(painter, QRectF(0, 0, image.width(), image.height()));
+    }
+    // World (x, y) to this image, as the picture maps it (ComputePlotScale).
+    const auto pixel = [&](double x, double y) {
+        const double sx = image.width() / 110.0;
+        const double sy = image.height() / 110.0;
+        return image.pixelColor(static_cast<int>(2 * sx + x * sx), static_cast<int>(8 * sy + (100 - y) * sy));
+    };
+    for (const auto& c : corners)
+        EXPECT_EQ(pixel(c[0] + 7.5, c[1] + 7.5), QColor(128, 128, 128));
+    EXPECT_EQ(pixel(45, 85), QColor(166, 202, 240));
+}
+
+TEST(Summary, OnePageWithTheTitleOrAnEmptyHeader)
+{
+    for (const char* title : {"Harbour entrance", ""}) {
+        ProjectRecord rec = SquareProject();
+        SetTitleBytes(rec, title);
+        const TOrvaneRep02 summary(rec);
+        const PreparedReport pages = summary.Prepare();
+        ASSERT_EQ(pages.pages.size(), 1u) << title;
+        EXPECT_EQ(pages.pages[0].Find("SubjectLabel")->lines.front(), title);
+        EXPECT_NE(pages.Find("ReferencesText"), nullptr);
+        EXPECT_EQ(pages.Find("ReferencesText")->lines.size(), 3u);
+    }
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,198 @@
+#include "ui/ReportCommands.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <exception>
+#include <memory>
+
+#include "core/AppState.h"
+#include "core/Messages.h"
+#include "reports/DocumentExport.h"
+#include "reports/OrvaneRep01F.h"
+#include "reports/OrvaneRep02F.h"
+#include "reports/ReportDevice.h"
+#include "reports/ReportPainter.h"
+#include "tools/AttentionText.h"
+#include "tools/PrinterCheck.h"
+#include "tools/ProgramFile.h"
+#include "tools/ShellOpen.h"
+#include "ui/QtText.h"
+
+namespace orvane {
+
+namespace {
+
+// The wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The report places its own margins from the paper's corner, upright.
+void PreparePrinter(QPrinter& printer, const QString& title)
+{
+    printer.setFullPage(true);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(title);
+}
+
+bool OpenAfterExport()
+{
+    const QString value = qEnvironmentVariable(kNoOpenAfterExportVariable);
+    return value.isEmpty() || value == QLatin1String("0");
+}
+
+}  // namespace
+
+ExportDialogSettings ExportDialogFor(ExportKind kind, const QString& currentFile, const QString& programFolder)
+{
+    const ExportKindInfo& info = InfoOf(kind);
+    const QString pattern = QString::fromLatin1(info.pattern);
+    const QString shownPattern = pattern.left(pattern.indexOf(QLatin1Char('|')));
+    const QString formatName = QString::fromLatin1(info.formatName);
+    const QString extension = QString::fromLatin1(info.defaultExtension);
+
+    const QString file = currentFile.isEmpty() ? programFolder + QStringLiteral("Projects/Temp.WDT") : currentFile;
+    const QFileInfo fileInfo(file);
+    ExportDialogSettings settings;
+    settings.title = QStringLiteral("Save graphics to file in ") + formatName + QLatin1Char(' ') + shownPattern;
+    settings.filter = formatName + QStringLiteral(" Format ") + shownPattern;
+    settings.defaultSuffix = extension.mid(1);
+    settings.folder = fileInfo.absolutePath() + QLatin1Char('/');
+    settings.proposedName = FromUtf8(ChangeFileExt(ToUtf8(fileInfo.fileName()), ToUtf8(extension)));
+    return settings;
+}
+
+ReportCommands::ReportCommands(QWidget* owner, AppState& state, Hooks hooks)
+    : owner_(owner), state_(state), hooks_(std::move(hooks))
+{
+}
+
+void ReportCommands::PreviewResults() { Preview(Which::Results); }
+void ReportCommands::PrintResults() { Print(Which::Results); }
+void ReportCommands::PreviewSummary() { Preview(Which::Summary); }
+void ReportCommands::PrintSummary() { Print(Which::Summary); }
+
+void ReportCommands::Preview(Which which)
+{
+    if (which == Which::Results && hooks_.computeWaves)
+        hooks_.computeWaves();
+    bool painted = true;
+    try {
+        // The application's printer when there is one, so the preview shows
+        // its paper and its print button prints there; otherwise a PDF
+        // printer, so the report can still be looked at and saved.
+        std::unique_ptr<QPrinter> pdfPrinter;
+        QPrinter* printer = PrinterInstalled() ? TOrvaneRep00::QRepBeforePrint() : nullptr;
+        if (!printer || !printer->isValid()) {
+            pdfPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            pdfPrinter->setOutputFormat(QPrinter::PdfFormat);
+            pdfPrinter->setPageSize(QPageSize(QPageSize::A4));
+            printer = pdfPrinter.get();
+        }
+        PreparePrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
+        PreparedReport pages;
+        if (which == Which::Results)
+            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+        else
+            pages = TOrvaneRep02(state_.project).Prepare();
+
+        QPrintPreviewDialog dialog(printer, owner_);
+        dialog.setObjectName(QStringLiteral("PreviewDialog"));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&pages, &painted](QPrinter* target) { painted = PaintReport(*target, pages) && painted; });
+        dialog.exec();
+    } catch (const std::exception&) {
+        painted = false;
+    }
+    if (!painted)
+        ShowMessage(MessageKind::Warning, PrinterProblemMessage());
+}
+
+void ReportCommands::Print(Which which)
+{
+    // Without a printer nothing else happens, not even the computation.
+    QPrinter* printer = PrinterInstalled() ? TOrvaneRep00::QRepBeforePrint() : nullptr;
+    if (!printer || !printer->isValid()) {
+        ShowMessage(MessageKind::Warning, PrinterProblemMessage());
+        return;
+    }
+    if (which == Which::Results && hooks_.computeWaves)
+        hooks_.computeWaves();
+    bool printed = false;
+    try {
+        PreparePrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
+        PreparedReport pages;
+        if (which == Which::Results)
+            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+        else
+            pages = TOrvaneRep02(state_.project).Prepare();
+        WaitCursor wait;
+        printed = PaintReport(*printer, pages);
+    } catch (const std::exception&) {
+        printed = false;
+    }
+    if (!printed)
+        ShowMessage(MessageKind::Warning, PrinterProblemMessage());
+}
+
+QString ReportCommands::AskExportFileName(ExportKind kind)
+{
+    const ExportDialogSettings s =
+        ExportDialogFor(kind, hooks_.currentFile ? hooks_.currentFile() : QString(), FromUtf8(ProgramFolder()));
+    QFileDialog dialog(owner_, s.title, s.folder, s.filter);
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    // Qt's own dialog: its name filter matches "*.PDF" in any case, and it
+    // asks before overwriting an existing file.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(s.defaultSuffix);
+    dialog.setSizeGripEnabled(true);
+    dialog.selectFile(s.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
+{
+    if (hooks_.computeWaves)
+        hooks_.computeWaves();
+    bool written = false;
+    {
+        WaitCursor wait;
+        try {
+            const PreparedReport pages =
+                TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(nullptr)).Prepare();
+            const QString title = hooks_.titleText ? hooks_.titleText() : QString();
+            written = WriteReportDocument(pages, kind, ToUtf8(name), ToUtf8(title));
+        } catch (const std::exception&) {
+            written = false;
+        }
+    }
+    if (!written) {
+        ShowError("cannot read or write file [" + ToUtf8(name) + "]");
+        return false;
+    }
+    if (OpenAfterExport())
+        OpenWithShell(ToUtf8(name));
+    return true;
+}
+
+void ReportCommands::Export(ExportKind kind)
+{
+    const QString name = AskExportFileName(kind);
+    if (!name.isEmpty())
+        ExportReport(name, kind);
+}
+
+}  // namespace orvane
