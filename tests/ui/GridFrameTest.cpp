@@ -317,6 +317,45 @@ private slots:
         QCOMPARE(frame_->StringGrid()->RowCount(), 60);
     }
 
+    // A commit stores and loads every grid; work on rows that did not change
+    // is skipped, which must never serve stale nodes or stale rows.
+    void storesAndLoadsFollowEveryChange()
+    {
+        Fill(*rec_, 1, 40);
+        rec_->NodeX[1][7] = 1.23456f;  // more decimals than the grid shows
+        frame_->ShowBoundary(1);
+        TStringGridExt* grid = frame_->StringGrid();
+        QCOMPARE(grid->RowCount(), 50);
+        for (int round = 0; round < 2; ++round) {  // the second round meets what the first kept
+            frame_->StoreBoundary(1);
+            QCOMPARE(rec_->NodeX[1][7], 1.235f);  // what the row says
+            frame_->LoadBoundary(1);
+            QCOMPARE(grid->Cell(1, 7), QStringLiteral("   1.235"));
+        }
+        // The record changed behind the grid: a store writes the rows again.
+        rec_->NodeX[1][3] = -5.0f;
+        rec_->NodeCount[1] = 2;
+        frame_->StoreBoundary(1);
+        QCOMPARE(rec_->NodeCount[1], 40);
+        QCOMPARE(rec_->NodeX[1][3], 30.0f);
+        // A typed cell reaches the record, and comes back canonical.
+        grid->model()->setData(grid->model()->index(2, 1), QStringLiteral("12.5"));  // row 3
+        frame_->StoreBoundary(1);
+        QCOMPARE(rec_->NodeX[1][3], 12.5f);
+        frame_->LoadBoundary(1);
+        QCOMPARE(grid->Cell(1, 3), QStringLiteral("  12.500"));
+        // A record changed elsewhere (an import) is shown, and a load
+        // replaces a row typed since.
+        rec_->NodeX[1][4] = 99.0f;
+        grid->SetCell(2, 5, QStringLiteral("typed"));
+        frame_->LoadBoundary(1);
+        QCOMPARE(grid->Cell(1, 4), QStringLiteral("  99.000"));
+        QCOMPARE(grid->Cell(2, 5), QStringLiteral("   2.500"));
+        Fill(*rec_, 2, 3);
+        frame_->LoadBoundary(2);
+        QCOMPARE(Numbers(*frame_), (QStringList{"1", "2", "3"}));
+    }
+
     void rowCountHidesAndShowsRows()
     {
         TStringGridExt* grid = frame_->StringGrid();

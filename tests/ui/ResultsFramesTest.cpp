@@ -10,6 +10,7 @@
 
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
+#include "tests/TestSupport.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/SpecificWtypeF.h"
@@ -27,6 +28,7 @@ private slots:
     void onlyTheUserChoiceEmitsClick();
     void memoShowsTheEngineLines();
     void frameResizeKeepsProportions();
+    void refilledChartsDrawLikeNewOnes();
 };
 
 void ResultsFramesTest::zeroSpectrumAxis()
@@ -135,6 +137,45 @@ void ResultsFramesTest::frameResizeKeepsProportions()
     frame.FrameResize();
     QCOMPARE(frame.Panel4->height(), qRound(0.4 * frame.Panel2->height()));
     QCOMPARE(frame.Panel6->width(), static_cast<int>(std::nearbyint(0.28 * frame.Panel3->width())));
+}
+
+// The charts keep their series from run to run: a frame that showed one run
+// and then another draws the second exactly as a frame that showed only it.
+void ResultsFramesTest::refilledChartsDrawLikeNewOnes()
+{
+    AppState runs;
+    SetProjectDefaults(runs.project);
+    runs.project.CoordUnits = 3;
+    test::SetBoundary(runs.project, 1, test::ClosedRing({{0, 0}, {200, 0}, {200, 150}, {0, 150}}));
+    runs.project.PointX = 100;
+    runs.project.PointY = 30;
+    runs.project.WindVelocity = 40;
+    runs.random.Seed(3);
+    TComputationPascal reused(runs);
+    reused.resize(500, 400);
+    reused.SetupCharts();
+    reused.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reused));
+    reused.ComputeAndShow();
+    // Other heights (other axis ranges) and another spectrum shape.
+    runs.project.WindVelocity = 9;
+    runs.project.SpectrumType = 0;
+    runs.random.Seed(5);
+    reused.ComputeAndShow();
+
+    AppState second;
+    second.project = runs.project;
+    second.random.Seed(5);
+    TComputationPascal fresh(second);
+    fresh.resize(500, 400);
+    fresh.SetupCharts();
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    fresh.ComputeAndShow();
+    QTest::qWait(50);
+    QCOMPARE(reused.PlotSpec->chart()->series().size(), 1);
+    QCOMPARE(reused.PlotSpec->grab().toImage(), fresh.PlotSpec->grab().toImage());
+    QCOMPARE(reused.PlotTime->grab().toImage(), fresh.PlotTime->grab().toImage());
 }
 
 }  // namespace orvane
