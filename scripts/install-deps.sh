@@ -21,6 +21,8 @@ packages=(
   libchm-dev fp-utils libchm-bin
   # GIS import and export (GDAL with PROJ and GEOS); ogrinfo checks exported files
   libgdal-dev gdal-bin
+  # installation: the desktop entry and file type checks, the Debian package (cpack -G DEB)
+  desktop-file-utils shared-mime-info dpkg-dev
 )
 
 missing=()
