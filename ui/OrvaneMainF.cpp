@@ -31,6 +31,7 @@
 #include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/FetchLabel.h"
 #include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
 #include "ui/QtText.h"
@@ -150,7 +151,7 @@ void TOrvaneMain::FormCreate()
     Splitter1->SetShares(shares);
     // ImageAngle stands left of the wind labels by the layout.
 
-    Label10->clear();
+    Label10->SetLine(QString(), QString());
     TitleText.clear();
     ControlsReady = false;
     {

@@ -58,6 +58,7 @@ class ReportCommands;
 class TColumnSplitter;
 class TComputationPascal;
 class TDirectionalWtype;
+class TFetchLabel;
 class TGFrame;
 class TMethodFrame;
 class GisCommands;
@@ -265,8 +266,9 @@ public:
     QWidget* GraphPanel;
     QFrame* PlotPanel;
     TRegionPicture* Plot;  // the region picture
-    QLabel* Label10;  // fetch along the wind direction
-    QLabel* PointWarningLabel;  // red "point is not in the water region", beside Label10
+    // Fetch along the wind direction, then in red "point is not in the water
+    // region" when the point lies on an island, on a shore or outside.
+    TFetchLabel* Label10;
     QCheckBox* NodeNumbersCheckBox;
     QToolButton* BitBtn1;  // the draw-region command
 
