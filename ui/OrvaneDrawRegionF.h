@@ -17,6 +17,11 @@
 // segment back to its first node), when a ring has more nodes than a
 // boundary holds, and when more rings are drawn than the project holds.
 // Escape ends the active tool; it never closes the window.
+//
+// The code is split by job:
+//   OrvaneDrawRegionF.cpp         record <-> chains, the command, opening, storing, close checks, lists
+//   OrvaneDrawRegionLayout.cpp    construction: size, left panel, menus
+//   OrvaneDrawRegionCommands.cpp  tool buttons, Exit and the Parameters items
 
 #include <QString>
 #include <array>
