@@ -16,28 +16,13 @@
 #include <memory>
 
 #include "core/ProjectRecord.h"
+#include "tests/TestSupport.h"
 #include "tools/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
 
 namespace orvane {
 
-namespace {
-
-// Boundary b through the given corners (project units), numbered 1 upward.
-void SetBoundary(ProjectRecord& rec, int b, std::initializer_list<std::pair<float, float>> corners)
-{
-    int k = 0;
-    for (const auto& [x, y] : corners) {
-        ++k;
-        rec.NodeNumber[b][k] = k;
-        rec.NodeX[b][k] = x;
-        rec.NodeY[b][k] = y;
-    }
-    rec.NodeCount[b] = k;
-    rec.BoundaryCount = std::max(rec.BoundaryCount, b);
-}
-
-}  // namespace
+using test::SetBoundary;
 
 class OrvaneDrawRegionTest : public QObject {
     Q_OBJECT
