@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(grid->verticalScrollBar()->value(), 0);
         QCOMPARE(grid->rowAt(0), 0);
         QCOMPARE(grid->Row(), 1);
-        QCOMPARE(grid->Col(), 0);
+        QCOMPARE(grid->Col(), 1);
     }
 
     void enterInAGridMovesOn()
