@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
@@ -97,6 +98,25 @@ TEST(ShorelineImport, CoordinateSystems)
         ASSERT_EQ(sh.rings.size(), 1u);
         EXPECT_EQ(sh.rings[0].size(), 21u) << c.name;
         EXPECT_EQ(std::fabs(sh.rings[0][0].x - ring[0].x) < 1e-6, c.kept) << c.name;
+    }
+}
+
+TEST(ShorelineImport, OnlyAnExportedRegionNamesTheUnitOfItsCoordinates)
+{
+    // GeoJSON in degrees whose polygon carries a "units" property of its own.
+    const std::string dir = test::WorkFolder("units");
+    const struct {
+        const char* properties;
+        int epsg;  // 0: the numbers are taken as metres
+    } cases[] = {{R"("units": "m", "name": "depth contour")", 32634}, {R"("kind": "region", "units": "m")", 0}};
+    for (const auto& c : cases) {
+        const std::string path = dir + "/shore.geojson";
+        std::ofstream(path) << R"({"type": "FeatureCollection", "features": [{"type": "Feature", "properties": {)"
+                            << c.properties << R"(}, "geometry": {"type": "Polygon", "coordinates": [[)"
+                            << "[23.6, 37.8], [23.8, 37.8], [23.8, 37.9], [23.6, 37.9], [23.6, 37.8]]]}}]}";
+        const Shoreline sh = ReadShoreline(path, Defaults(), {});
+        ASSERT_EQ(sh.error, "") << c.properties;
+        EXPECT_EQ(sh.epsg, c.epsg) << c.properties;
     }
 }
 
