@@ -190,7 +190,9 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     GdalErrorCapture capture;
     const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (!dataset) {
-        sh.error = "cannot read GIS file [" + source + "]" + capture.Reason();
+        // GDAL names no reason when no driver knows the file.
+        sh.error = "cannot read GIS file [" + source + "]" +
+                   (capture.LastError().empty() ? std::string(": not a vector format GDAL reads") : capture.Reason());
         return sh;
     }
     std::vector<OGRLayer*> layers;

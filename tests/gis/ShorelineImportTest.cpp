@@ -190,13 +190,15 @@ TEST(ShorelineImport, RefusalsChangeNothing)
     const OGRPoint a(1.0, 2.0);
     const OGRPoint b(3.0, 4.0);
     ASSERT_TRUE(WriteGisFile(dir + "/points.geojson", "GeoJSON", 4326, {&a, &b}));
+    std::ofstream(dir + "/notes.geojson") << "survey notes, no geometry\n";
     const struct {
         std::string source;
         std::string layer;
-        const char* expect;
+        std::string expect;
     } cases[] = {
         {dir + "/points.geojson", "", "no polygon or closed line"},
         {dir + "/missing.gpkg", "", "cannot read GIS file"},
+        {dir + "/notes.geojson", "", "cannot read GIS file [" + dir + "/notes.geojson]: not a vector format"},
         {dir + "/points.geojson", "roads", "no layer [roads]"},
     };
     for (const auto& c : cases) {
