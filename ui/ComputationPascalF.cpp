@@ -287,6 +287,7 @@ void TComputationPascal::ComputeAndShow()
 {
     ComputeWaves(state_.project, state_.results, state_.random);
     ShowResults();
+    emit Computed();
 }
 
 }  // namespace orvane
