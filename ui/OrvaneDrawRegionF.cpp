@@ -22,6 +22,7 @@
 #include "core/ProjectRecord.h"
 #include "core/Units.h"
 #include "tools/FixedText.h"
+#include "tools/HelpSystem.h"
 #include "tools/IniSettings.h"
 
 namespace orvane {
@@ -235,6 +236,7 @@ TOrvaneDrawRegion::~TOrvaneDrawRegion() = default;
 void TOrvaneDrawRegion::FormCreate(QWidget* owner)
 {
     setObjectName(QStringLiteral("OrvaneDrawRegion"));
+    setProperty(kHelpKeywordProperty, QStringLiteral("DrawRegion"));  // the topic F1 opens here
     setWindowTitle(QString::fromStdString(FixedText(FixedTextId::ProgramTitle))
         + QStringLiteral("  Water region graphical input"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
