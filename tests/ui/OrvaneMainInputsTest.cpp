@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
@@ -216,6 +217,38 @@ private slots:
         // Without accelerator letters, F10 reaches the menus from the keyboard.
         QTest::keyClick(w_.get(), Qt::Key_F10);
         QCOMPARE(w_->menuBar()->activeAction(), w_->File1->menuAction());
+    }
+
+    void everyMenuCommandIsExplainedInTheHelp()
+    {
+        // The help names each command by its caption: a command added to the
+        // menus without a word in the help, or renamed, fails here.
+        QString pages;
+        const QDir sources(QStringLiteral(ORVANE_HELP_SOURCE));
+        for (const QString& name : sources.entryList({QStringLiteral("*.htm")})) {
+            QFile page(sources.filePath(name));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            pages += QString::fromUtf8(page.readAll());
+        }
+        QStringList missing;
+        std::vector<QMenu*> menus;
+        for (QAction* a : w_->menuBar()->actions())
+            if (a->isVisible() && a->menu())
+                menus.push_back(a->menu());
+        for (std::size_t m = 0; m < menus.size(); ++m) {
+            for (QAction* a : menus[m]->actions()) {
+                if (a->isSeparator() || !a->isVisible() || a == w_->LastFile)
+                    continue;
+                if (a->menu())
+                    menus.push_back(a->menu());
+                const QString caption = a->text().section(QStringLiteral("  ["), 0, 0);  // "Help mode  [...]"
+                if (!pages.contains(QLatin1Char('"') + caption + QLatin1Char('"')) &&
+                    !pages.contains(QLatin1Char('>') + caption + QLatin1Char('<')))
+                    missing << caption;
+            }
+        }
+        QVERIFY(menus.size() >= 7);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
     }
 
     void toolAndHelpCommandsOpenTheirWindows()
