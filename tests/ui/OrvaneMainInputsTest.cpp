@@ -32,6 +32,7 @@
 #include "tools/FixedText.h"
 #include "tools/HelpCommands.h"
 #include "tools/HelpSystem.h"
+#include "tools/HtmlHelpViewerF.h"
 #include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/DirectionalWtypeF.h"
@@ -267,6 +268,18 @@ private slots:
         viewer = findVisibleTopLevel("HtmlHelpViewer");
         QVERIFY(viewer);
         viewer->close();
+        // F1 opens the topic of the input group the focus is in.
+        const std::pair<QWidget*, QString> places[] = {
+            {w_->Edit3, "WindData"}, {w_->Edit6, "WindData"}, {w_->GFrame1, "RegionCoordinates"},
+            {w_->DirectionalWtype1->findChild<QRadioButton*>(), "DirectionalEffects"},
+            {w_->SpecificWtype1->findChild<QRadioButton*>(), "HsTs"}, {w_->Edit1, "Contents"}};
+        for (const auto& [widget, topic] : places) {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_F1);
+            auto* shown = qobject_cast<THtmlHelpViewer*>(findVisibleTopLevel("HtmlHelpViewer"));
+            QVERIFY2(shown && shown->CurrentTopic() == "/" + topic + ".htm", qPrintable(topic));
+            shown->close();
+        }
     }
 
     void typingWithoutEnterChangesNothingUntilComputeWaves()
