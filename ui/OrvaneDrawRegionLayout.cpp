@@ -18,6 +18,7 @@
 
 #include "core/ProjectRecord.h"
 #include "tools/FixedText.h"
+#include "tools/HelpSystem.h"
 #include "ui/QtText.h"
 
 namespace orvane {
@@ -98,6 +99,7 @@ TOrvaneDrawRegion::~TOrvaneDrawRegion() = default;
 void TOrvaneDrawRegion::FormCreate(QWidget* owner)
 {
     setObjectName(QStringLiteral("OrvaneDrawRegion"));
+    setProperty(kHelpKeywordProperty, QStringLiteral("DrawRegion"));  // the topic F1 opens here
     setWindowTitle(FromUtf8(FixedText(FixedTextId::ProgramTitle))
         + QStringLiteral("  Water region graphical input"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

@@ -114,6 +114,9 @@ TOrvaneMain::TOrvaneMain(AppState& state, QWidget* parent) : QMainWindow(parent)
     // After the menus and the "?" buttons exist: the help items go to the top
     // of the Help menu and the help start-up runs from the settings file.
     HelpCommands = new THelpCommands(this, Help1, ToUtf8(IniFileName));
+    setHelpmenu = HelpCommands->setHelpmenu;
+    setWinHelpMenu = HelpCommands->setWinHelpMenu;
+    setHTMLHelpmenu = HelpCommands->setHTMLHelpmenu;
     Gis = std::make_unique<GisCommands>(this);
 }
 

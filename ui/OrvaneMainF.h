@@ -320,8 +320,12 @@ public:
     QAction* UnitConversion;
     QAction* ImportShoreline1;  // "Import shoreline..." (GIS files)
     QAction* ExportGis1;        // "Export to GIS..."
-    // The help items, the "?" buttons and the help start-up.
+    // The help items, the "?" buttons and the help start-up; the "Help mode"
+    // submenu and its two items are HelpCommands' own, named here as well.
     THelpCommands* HelpCommands = nullptr;
+    QMenu* setHelpmenu = nullptr;
+    QAction* setWinHelpMenu = nullptr;
+    QAction* setHTMLHelpmenu = nullptr;
     // Shoreline import and GIS export (hidden in a build without GIS).
     std::unique_ptr<GisCommands> Gis;
 
