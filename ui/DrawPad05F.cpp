@@ -264,7 +264,7 @@ void TDrawPad05::DrawSurfaceMouseMove(int X, int Y)
 void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
 {
     TDrawPad04::DrawSurfaceMouseUp(button, X, Y);
-    if (!Dragging || button != moveButton_)
+    if (!Dragging || (button != moveButton_ && button != Qt::NoButton))
         return;
     Dragging = false;
     moveFigureShown_ = false;
