@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -156,6 +157,18 @@ void TDrawPad05::SyncToolButtons()
     for (std::size_t i = 0; i < toolButtons_.size(); ++i)
         if (toolButtons_[i])
             toolButtons_[i]->setChecked(i == Slot(EditMode));
+}
+
+void TDrawPad05::keyPressEvent(QKeyEvent* event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction* action : {UndoAction, RedoAction, EndToolAction}) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            action->trigger();
+            return;
+        }
+    }
+    TDrawPad04::keyPressEvent(event);
 }
 
 // --- mouse ------------------------------------------------------------------

@@ -84,6 +84,11 @@ public:
 signals:
     void EditModeChanged(orvane::TEditMode mode);
 
+protected:
+    // The keys of the three actions when their shortcuts cannot fire (the
+    // window is not the active one, as when keys are sent to it directly).
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ToggleTool(TEditMode tool);
     void SetEditMode(TEditMode mode);

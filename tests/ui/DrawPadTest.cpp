@@ -240,6 +240,19 @@ private slots:
         QCOMPARE(PixelAt(27, 12), qRgb(0, 0, 0));
     }
 
+    void keysActWithoutAnActiveWindow()
+    {
+        pad_->hide();  // no shortcut fires for a window that is not active
+        pad_->ToggleSetPoints();
+        pad_->DrawSurfaceMouseDown(Qt::LeftButton, At(10, 10).x(), At(10, 10).y());
+        QTest::keyClick(pad_.get(), Qt::Key_Escape);
+        QCOMPARE(pad_->EditMode, TEditMode::None);
+        QTest::keyClick(pad_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(pad_->Graph.Points.empty());
+        QTest::keyClick(pad_.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(pad_->Graph.Points.size(), std::size_t(1));
+    }
+
     void endingAToolLeavesNoFeedbackBehind()
     {
         DrawTriangle();
