@@ -260,6 +260,14 @@ private slots:
         QCOMPARE(project_.RegionWindowHeight, 0);
         Open();
         QCOMPARE(window_->size(), owner_->size());
+
+        // Stored on a larger screen: the size as stored, its top-left corner in view.
+        const QRect desk = window_->screen()->availableGeometry();
+        project_.RegionWindowWidth = desk.width() + 200;
+        project_.RegionWindowHeight = 600;
+        Open();
+        QCOMPARE(window_->size(), QSize(desk.width() + 200, 600));
+        QVERIFY(window_->x() >= desk.left() && window_->y() >= desk.top());
     }
 
     void drawSettingsSharedThroughTheFile()
