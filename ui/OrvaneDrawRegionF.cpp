@@ -22,6 +22,7 @@
 #include "core/ProjectRecord.h"
 #include "core/Units.h"
 #include "tools/FixedText.h"
+#include "tools/FormFonts.h"
 #include "tools/IniSettings.h"
 
 namespace orvane {
@@ -270,6 +271,11 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setMinimumSize(kMinWidth, kMinHeight);
+    // The main window's face at 8 points, for which the left panel is laid out.
+    QFont face = font();
+    face.setFamily(UiFontName());
+    face.setPointSize(8);
+    setFont(face);
 
     PanelTop->setFixedHeight(0);
     PanelBottom->setFixedHeight(0);
