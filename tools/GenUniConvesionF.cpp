@@ -122,6 +122,11 @@ TGenUniConvesion::TGenUniConvesion(QWidget* mainWindow, const std::string& setti
     CloseBtn->setGeometry(HelpBtn->geometry());
 
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { SizeGrids(); });
+
+    // The class is final, so its hooks are reachable here: a window made
+    // with a plain constructor is as complete as one made by CreateForm,
+    // whose own call then does nothing.
+    FormCreate();
 }
 
 TGenUniConvesion::~TGenUniConvesion()

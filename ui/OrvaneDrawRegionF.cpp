@@ -99,13 +99,15 @@ PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit)
     return chains;
 }
 
-int StoredNodeCount(const std::vector<PadXY>& chain)
+int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing)
 {
     const auto n = static_cast<int>(chain.size());
-    return n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
+    if (n >= kMaxGridNode)
+        return kMaxGridNode;
+    return closeRing && n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
 }
 
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit)
+void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings)
 {
     ClearBoundaries(project);
     project.BoundaryCount = 0;
@@ -114,13 +116,12 @@ void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUni
         if (chain.empty())
             continue;
         const int b = ++project.BoundaryCount;
-        const bool cut = StoredNodeCount(chain) > kMaxGridNode;
-        const int drawn = cut ? kMaxGridNode - 1 : static_cast<int>(chain.size());
-        const int n = cut ? kMaxGridNode : StoredNodeCount(chain);
+        const int n = StoredNodeCount(chain, closeRings);
         project.NodeCount[b] = n;
         for (int k = 1; k <= n; ++k) {
             // Past the drawn nodes: the first again, closing the ring.
-            const PadXY& node = chain[static_cast<std::size_t>(k <= drawn ? k - 1 : 0)];
+            const auto at = static_cast<std::size_t>(k - 1);
+            const PadXY& node = at < chain.size() ? chain[at] : chain.front();
             project.NodeNumber[b][k] = k;
             project.NodeX[b][k] = static_cast<float>(node.X / factor);
             project.NodeY[b][k] = static_cast<float>(node.Y / factor);
@@ -130,6 +131,35 @@ void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUni
         project.NodeX[b][0] = project.NodeX[b][n];
         project.NodeY[b][0] = project.NodeY[b][n];
     }
+}
+
+bool SameDrawing(const PadGraph& a, const PadGraph& b)
+{
+    // Positions in the lists of live records, so that a removed record
+    // (before Compact) changes nothing.
+    auto livePoints = [](const PadGraph& g) {
+        std::vector<std::int32_t> position(g.Points.size(), -1);
+        std::vector<PadXY> at;
+        for (std::size_t i = 0; i < g.Points.size(); ++i)
+            if (g.Points[i].Live) {
+                position[i] = static_cast<std::int32_t>(at.size());
+                at.push_back({g.Points[i].X, g.Points[i].Y});
+            }
+        return std::pair(position, at);
+    };
+    auto liveLines = [](const PadGraph& g, const std::vector<std::int32_t>& position) {
+        auto of = [&position](std::int32_t i) {
+            return i >= 0 && static_cast<std::size_t>(i) < position.size() ? position[static_cast<std::size_t>(i)] : -1;
+        };
+        std::vector<std::pair<std::int32_t, std::int32_t>> ends;
+        for (const PadLine& l : g.Lines)
+            if (l.Live)
+                ends.emplace_back(of(l.From), of(l.To));
+        return ends;
+    };
+    const auto [positionA, pointsA] = livePoints(a);
+    const auto [positionB, pointsB] = livePoints(b);
+    return pointsA == pointsB && liveLines(a, positionA) == liveLines(b, positionB);
 }
 
 int UnbuiltChainCount(const PadGraph& graph)
@@ -171,12 +201,10 @@ QString TOrvaneDrawRegion::NotClosedQuestion() { return QStringLiteral("Boundary
 
 QString TOrvaneDrawRegion::TooManyNodesQuestion(int boundary, int nodes)
 {
-    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3, its first point repeated at the end "
-                          "included. Close anyway and keep the first %4?")
+    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3. Close anyway and keep the first %3?")
         .arg(boundary)
         .arg(Grouped(nodes))
-        .arg(kMaxGridNode)
-        .arg(kMaxGridNode - 1);
+        .arg(kMaxGridNode);
 }
 
 QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
@@ -214,6 +242,7 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
 
     Graph.Chains = ChainsFromProject(project_, KmPerUnit);
     Graph.LoadChains();
+    opened_ = Graph;
     UndoStack->clear();  // the loaded boundaries are the start, not an edit
     Ready = true;
     Redraw();
@@ -253,7 +282,9 @@ void TOrvaneDrawRegion::StoreToProject()
         EndTool();
     Graph.Compact();
     Graph.BuildChains();
-    StoreChains(project_, Graph.Chains, KmPerUnit);
+    // Opened and closed without an edit: the boundaries as they came, so a
+    // look at the drawing never changes what the project computes.
+    StoreChains(project_, Graph.Chains, KmPerUnit, !SameDrawing(Graph, opened_));
 }
 
 bool TOrvaneDrawRegion::FormCloseQuery()
@@ -273,7 +304,7 @@ bool TOrvaneDrawRegion::FormCloseQuery()
         return false;
     for (std::size_t c = 0; c < Graph.Chains.size(); ++c) {
         const auto& chain = Graph.Chains[c];
-        if (StoredNodeCount(chain) > kMaxGridNode &&
+        if (chain.size() > static_cast<std::size_t>(kMaxGridNode) &&
             !Ask(TooManyNodesQuestion(static_cast<int>(c) + 1, static_cast<int>(chain.size())), false))
             return false;
     }

@@ -18,6 +18,7 @@
 
 #include "core/ProjectRecord.h"
 #include "tools/FixedText.h"
+#include "tools/FormFonts.h"
 #include "tools/HelpSystem.h"
 #include "ui/QtText.h"
 
@@ -105,6 +106,11 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setMinimumSize(kMinWidth, kMinHeight);
+    // The main window's face at 8 points, for which the left panel is laid out.
+    QFont face = font();
+    face.setFamily(UiFontName());
+    face.setPointSize(8);
+    setFont(face);
 
     PanelTop->setFixedHeight(0);
     PanelBottom->setFixedHeight(0);
@@ -113,23 +119,25 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
     BuildMenus();
     PanelMainLeft->installEventFilter(this);
 
-    // A stored size (from this or another screen) is kept within the screen,
-    // so the close button and the lists are never out of reach.
     QSize size = owner != nullptr ? owner->size() : QSize(1024, 720);
     if (project_.RegionWindowWidth > 0)
         size.setWidth(project_.RegionWindowWidth);
     if (project_.RegionWindowHeight > 0)
         size.setHeight(project_.RegionWindowHeight);
-    const QScreen* screen = owner != nullptr && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect desk = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    size = size.boundedTo(desk.size()).expandedTo(QSize(kMinWidth, kMinHeight));
+    size = size.expandedTo(QSize(kMinWidth, kMinHeight));
     resize(size);
 
-    QPoint topLeft
-        = (owner != nullptr ? owner->geometry().center() : desk.center()) - QPoint(size.width() / 2, size.height() / 2);
-    topLeft.setX(std::clamp(topLeft.x(), desk.left(), std::max(desk.left(), desk.right() + 1 - size.width())));
-    topLeft.setY(std::clamp(topLeft.y(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - size.height())));
-    move(topLeft);
+    // Centred on the owner, moved onto the screen where it fits there; one
+    // larger than the screen (a size stored on a bigger one) keeps at least
+    // its top-left corner, with the menus and the lists, in view.
+    const QScreen* screen = owner != nullptr && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect desk = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QPoint centre = owner != nullptr ? owner->geometry().center() : desk.center();
+    auto place = [](int at, int low, int room, int length) {
+        return length <= room ? std::clamp(at, low, low + room - length) : std::max(at, low);
+    };
+    move(place(centre.x() - size.width() / 2, desk.left(), desk.width(), size.width()),
+         place(centre.y() - size.height() / 2, desk.top(), desk.height(), size.height()));
 }
 
 void TOrvaneDrawRegion::BuildLeftPanel()
