@@ -39,7 +39,7 @@ std::string CsvLine(const std::vector<std::string>& cells, std::size_t columns, 
         for (float v :
             {result->centralFetch, result->effectiveFetch, result->heightM, result->heightFt, result->period})
             out += CsvNumber(v) + sep;
-        out += result->pointInWater ? "yes" : "no";
+        out += result->pointInWater ? "true" : "false";
     } else {
         out += std::string(5, sep);
     }
@@ -100,7 +100,8 @@ int RunScenarios(const Args& args)
     }
     const std::vector<ScenarioResult> results = ScenarioRun(rec, cases);
 
-    const char sep = csv.separator;
+    // The output is always comma-separated, whatever the input used.
+    const char sep = ',';
     std::string out;
     if (asJson) {
         out = "{\n  \"Cases\": [";

@@ -7,6 +7,7 @@
 #include "core/EngineMath.h"
 #include "core/Fetch.h"
 #include "core/FetchScanner.h"
+#include "core/Rounding.h"
 #include "core/WaveFormulas.h"
 
 namespace orvane {
@@ -18,7 +19,7 @@ int SectorDirectionCount(float sectorDeg)
         return 0;  // NaN or no sector
     if (half >= kMaxSectorDirections)
         return kMaxSectorDirections;
-    return static_cast<int>(std::nearbyint(half));  // halves to even
+    return RoundEven(half);
 }
 
 Sector MakeSectorDirections(const ProjectRecord& rec)

@@ -201,8 +201,12 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     if (kml && options.epsg == 0)
         return Bad("KML holds longitude/latitude: give the project's coordinate system as EPSG:NNNN");
     const double projectMetres = MetresPerCoordUnit(rec.CoordUnits);
-    if (!std::isfinite(projectMetres))
-        return Bad(Format("the project's coordinate unit code %d is unknown", rec.CoordUnits));
+    // What the project holds is no usage error: the command fails (exit 1).
+    if (!std::isfinite(projectMetres)) {
+        GisExportResult unknownUnit;
+        unknownUnit.error = Format("the project's coordinate unit code %d is unknown", rec.CoordUnits);
+        return unknownUnit;
+    }
 
     GisExportResult result;
     // Lengths in the file: the system's unit when one is given, else the project's.
@@ -225,8 +229,10 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
 
     auto polygon = std::make_unique<OGRPolygon>();
     const Ring outer = EngineRing(rec, 1, scale);
-    if (UsedBoundaryCount(rec) < 1 || outer.empty())
-        return Bad("the project has no outer boundary of three or more distinct nodes to export");
+    if (UsedBoundaryCount(rec) < 1 || outer.empty()) {
+        result.error = "the project has no outer boundary of three or more distinct nodes to export";
+        return result;
+    }
     polygon->addRingDirectly(ToLinearRing(outer).release());
     for (int b = 2; b <= UsedBoundaryCount(rec); ++b) {
         Ring island = EngineRing(rec, b, scale);

@@ -133,7 +133,7 @@ std::string RingName(std::size_t index)
 struct LayerPolygons {
     PolygonList polygons;
     std::unique_ptr<OGRSpatialReference> srs;  // null: the layer has none
-    int unitsAttribute = -1;  // CoordUnits code named by a "units" field, -1 when none
+    int unitsAttribute = -1;  // CoordUnits code named by the "units" field of an exported region, -1 when none
 };
 
 LayerPolygons ReadLayer(OGRLayer& layer)
@@ -153,9 +153,14 @@ LayerPolygons ReadLayer(OGRLayer& layer)
     for (OGRFeatureUniquePtr feature(layer.GetNextFeature()); feature; feature.reset(layer.GetNextFeature())) {
         const std::size_t before = read.polygons.size();
         CollectPolygons(feature->GetGeometryRef(), read.polygons);
+        // Only a region as the export writes it says the unit of its
+        // coordinates: in any other file "units" may mean anything (the unit
+        // of a depth, say), and degrees must stay degrees.
         const int field = feature->GetFieldIndex("units");
+        const int kind = feature->GetFieldIndex("kind");
         if (read.unitsAttribute < 0 && read.polygons.size() > before && field >= 0 &&
-            feature->IsFieldSetAndNotNull(field))
+            feature->IsFieldSetAndNotNull(field) && kind >= 0 && feature->IsFieldSetAndNotNull(kind) &&
+            std::string(feature->GetFieldAsString(kind)) == "region")
             read.unitsAttribute = CoordUnitsFromName(feature->GetFieldAsString(field));
     }
     return read;
@@ -185,7 +190,9 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     GdalErrorCapture capture;
     const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (!dataset) {
-        sh.error = "cannot read GIS file [" + source + "]" + capture.Reason();
+        // GDAL names no reason when no driver knows the file.
+        sh.error = "cannot read GIS file [" + source + "]" +
+                   (capture.LastError().empty() ? std::string(": not a vector format GDAL reads") : capture.Reason());
         return sh;
     }
     std::vector<OGRLayer*> layers;

@@ -174,13 +174,15 @@ double GridStep(double dx, double dy)
     if (e < 100000)
         return 10000;
     // Larger regions (UTM coordinates in metres, say) go on in steps of 1, 2
-    // and 5 times a power of ten: the smallest that leaves at most 20 steps
-    // across, so 8 to 20 lines show and the label is never 0.
+    // and 5 times a power of ten: the smallest that leaves at most 18 steps
+    // across. The grid draws one line per step plus two (DrawScaleGrid), so
+    // 9 to 20 lines show and the label is never 0.
     if (!std::isfinite(e))
         return 0;  // damaged extents: no grid
+    constexpr double kMostSteps = 18;
     for (double decade = 10000;; decade *= 10) {
         for (const double factor : {1.0, 2.0, 5.0}) {
-            if (e <= 20 * factor * decade)
+            if (e <= kMostSteps * factor * decade)
                 return factor * decade;
         }
     }

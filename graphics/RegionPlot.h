@@ -83,7 +83,7 @@ void DrawPointAndSector(Raster& raster, const PlotScale& scale, float pointX, fl
 
 // Grid step in world units for the outer boundary's ranges: dx decides alone
 // whether it is 1; from ranges of 100000 units on, steps of 1, 2 or 5 times a
-// power of ten leave 8 to 20 lines. 0 (no grid) only for NaN or infinite ranges.
+// power of ten leave 9 to 20 lines. 0 (no grid) only for NaN or infinite ranges.
 double GridStep(double dx, double dy);
 
 // Scale grid: vertical lines from the raster's left edge, horizontal lines at

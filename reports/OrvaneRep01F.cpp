@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/Format.h"
+#include "core/Rounding.h"
 #include "core/Units.h"
 #include "graphics/ChartPainter.h"
 #include "graphics/QtRaster.h"
@@ -155,8 +156,8 @@ void TOrvaneRep01::DrawRegionPicture()
     // The picture keeps its designed height; its width in pixels is the
     // height divided by the pixel aspect, rounded halves to even, so the
     // region is drawn square on the paper of the device.
-    PlotHeightPx = static_cast<int>(std::nearbyint(kPlotHeight / kMmPerInch * kRasterDotsPerInch));
-    PlotWidthPx = std::max(1, static_cast<int>(std::nearbyint(PlotHeightPx / pixelAspect_)));
+    PlotHeightPx = RoundEven(kPlotHeight / kMmPerInch * kRasterDotsPerInch);
+    PlotWidthPx = std::max(1, RoundEven(PlotHeightPx / pixelAspect_));
     const double widthMm = kPlotHeight * PlotWidthPx / PlotHeightPx;
 
     MeasuringRaster measuring(PlotWidthPx, PlotHeightPx);

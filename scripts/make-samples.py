@@ -13,14 +13,16 @@ SIZE = 72300
 NODES = 1001
 
 
-def record(title, units, velocity_units, methods, point, wind_dir, sector, velocity, depth, boundaries):
+def record(title, units, velocity_units, methods, point, wind_dir, sector, velocity, depth, boundaries,
+           region_rows=(2, 2, 0)):
     directional, spectrum, significant = methods
+    scale, grid, snap = region_rows
     buf = bytearray(SIZE)
     t = title.encode("cp1252")[:80]
     buf[0] = len(t)
     buf[1:1 + len(t)] = t
     struct.pack_into("<11i", buf, 84, len(boundaries), units, velocity_units, directional, spectrum,
-                     significant, 2, 2, 0, 0, 0)
+                     significant, scale, grid, snap, 0, 0)
     # Plot extents are written by the program after its first drawing.
     struct.pack_into("<6f", buf, 128, 0, 0, 0, 0, 0, 0)
     struct.pack_into("<6f", buf, 152, point[0], point[1], wind_dir, sector, velocity, depth)
@@ -57,8 +59,9 @@ def bay():
         a = 2 * math.pi * i / 12
         r = 1.0 + 0.25 * math.sin(2 * a)
         island.append((13.5 + 1.6 * r * math.cos(a), 12.0 + 0.8 * r * math.sin(a)))
+    # Drawn at "1cm=1Km" on a 1 km grid, snapping to 100 m.
     return record("Kestrel Bay, 20 km embayment with one island", 3, 1, (2, 1, 2),
-                  (7.5, 7.0), 45.0, 120.0, 60.0, 25.0, [closed(outer), closed(island)])
+                  (7.5, 7.0), 45.0, 120.0, 60.0, 25.0, [closed(outer), closed(island)], (0, 0, 4))
 
 
 def harbour():
@@ -70,7 +73,7 @@ def harbour():
     east_breakwater = [(520, 505), (780, 470), (784, 488), (524, 523)]
     return record("Port Alder inner harbour, two breakwaters", 2, 0, (1, 0, 1),
                   (480.0, 250.0), 80.0, 90.0, 18.0, 12.0,
-                  [closed(outer), closed(west_breakwater), closed(east_breakwater)])
+                  [closed(outer), closed(west_breakwater), closed(east_breakwater)], (0, 0, 1))
 
 
 def main():

@@ -114,11 +114,19 @@ TGenUniConvesion::TGenUniConvesion(QWidget* mainWindow, const std::string& setti
     for (int tab = 0; tab < kUnitTabCount; ++tab)
         BuildTab(tab);
 
-    // One button in the bar, at its right end where "Help" stood.
+    // One button in the bar, at its right end where "Help" stood. The hidden
+    // button keeps its topic, which F1 in the window opens as well.
+    connect(HelpBtn, &QPushButton::clicked, this, [] { ShowHelpTopic("GeneralActions1"); });
+    setProperty(kHelpKeywordProperty, QStringLiteral("GeneralActions1"));
     HelpBtn->hide();
     CloseBtn->setGeometry(HelpBtn->geometry());
 
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { SizeGrids(); });
+
+    // The class is final, so its hooks are reachable here: a window made
+    // with a plain constructor is as complete as one made by CreateForm,
+    // whose own call then does nothing.
+    FormCreate();
 }
 
 TGenUniConvesion::~TGenUniConvesion()

@@ -35,7 +35,7 @@ namespace orvane {
 class ScientificDisplay;
 class TMGStringGrid;
 
-class TGenUniConvesion : public TFormCloseHelp {
+class TGenUniConvesion final : public TFormCloseHelp {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 473;   // px, button bar included
@@ -46,7 +46,8 @@ public:
 
     // mainWindow: the window this one is centred on when shown (may be null).
     // settingsFile: where the state is read at creation and written at
-    // destruction; "" means the program settings file (IniPath).
+    // destruction; "" means the program settings file (IniPath). Runs the
+    // whole creation sequence (FormCreate).
     explicit TGenUniConvesion(QWidget* mainWindow = nullptr, const std::string& settingsFile = {});
     ~TGenUniConvesion() override;
 

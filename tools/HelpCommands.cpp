@@ -71,6 +71,8 @@ int THelpCommands::ConnectHelpButtons()
         connect(button, &QAbstractButton::clicked, this, [keyword] { ShowHelpTopic(keyword); });
         if (QWidget* group = button->parentWidget(); group && group != window_ && buttonsPerGroup[group] == 1)
             group->setProperty(kHelpKeywordProperty, QString::fromLatin1(entry.keyword));
+        if (QWidget* group = entry.group ? window_->findChild<QWidget*>(QString::fromLatin1(entry.group)) : nullptr)
+            group->setProperty(kHelpKeywordProperty, QString::fromLatin1(entry.keyword));
     }
     return found;
 }

@@ -33,15 +33,20 @@ public:
     // helpMenu: its Help menu; iniFile: the main settings file.
     THelpCommands(QWidget* window, QMenu* helpMenu, const std::string& iniFile);
 
-    // The "?" buttons by object name and the topics they open.
+    // The "?" buttons by object name, the topics they open, and a widget
+    // (by name, or null) whose F1 opens the same topic although the button
+    // is not inside it: the wind fields, a method group beside its button.
     struct HelpButton {
         const char* name;
         const char* keyword;
+        const char* group;
     };
     static constexpr HelpButton kHelpButtons[] = {
-        {"SpeedButton1", "WindData"},         {"SpeedButton2", "RegionCoordinates"},
-        {"SpeedButton3", "DirectionalEffects"}, {"SpeedButton4", "SpectrumTypes"},
-        {"SpeedButton5", "HsTs"},
+        {"SpeedButton1", "WindData", "WindPanel"},
+        {"SpeedButton2", "RegionCoordinates", nullptr},
+        {"SpeedButton3", "DirectionalEffects", "DirectionalWtype1"},
+        {"SpeedButton4", "SpectrumTypes", "SpectrumType1"},
+        {"SpeedButton5", "HsTs", "SpecificWtype1"},
     };
 
     // Connects every "?" button below the window (buttons made later, for a

@@ -64,7 +64,10 @@ protected:
         if (!widget || !widget->isWindow())
             return false;  // seen once, at the window that receives it
         std::string keyword = "Contents";
-        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        // The window's own focus widget: the key came to this window, active
+        // or not.
+        QWidget* focus = widget->focusWidget() ? widget->focusWidget() : QApplication::focusWidget();
+        for (QWidget* w = focus; w; w = w->parentWidget()) {
             const QVariant value = w->property(kHelpKeywordProperty);
             if (value.isValid() && !value.toString().isEmpty()) {
                 keyword = value.toString().toStdString();
@@ -78,10 +81,15 @@ protected:
 
 void InstallHelpKey()
 {
+    // Found again by name: HelpKeyFilter has no meta-object of its own, so a
+    // search by its type would match any child of the application.
+    static const QString name = QStringLiteral("orvaneHelpKeyFilter");
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || app->findChild<HelpKeyFilter*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!app || app->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
         return;
-    app->installEventFilter(new HelpKeyFilter(app));
+    auto* filter = new HelpKeyFilter(app);
+    filter->setObjectName(name);
+    app->installEventFilter(filter);
 }
 
 }  // namespace

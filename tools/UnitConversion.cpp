@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "core/NumberText.h"
+#include "core/Rounding.h"
 #include "tools/LenientNumber.h"
 
 namespace orvane {
@@ -157,8 +158,6 @@ std::string Fixed(double x, int width, int decimals)
     return text;
 }
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 }  // namespace
 
 std::string UnitTabCaption(int tab) { return kCaptions[ValidTab(tab)]; }
@@ -225,9 +224,9 @@ double ReadUnitInput(const std::string& text)
 FactorGridSizes FactorGridCellSizes(int clientWidth, int clientHeight)
 {
     FactorGridSizes s;
-    s.firstColumn = std::max(0, RoundHalfEven(0.12 * clientWidth) - 1);
-    s.column = std::max(0, RoundHalfEven(0.175 * clientWidth) - 1);
-    s.row = std::max(0, RoundHalfEven(0.16 * clientHeight) - 1);
+    s.firstColumn = std::max(0, RoundEven(0.12 * clientWidth) - 1);
+    s.column = std::max(0, RoundEven(0.175 * clientWidth) - 1);
+    s.row = std::max(0, RoundEven(0.16 * clientHeight) - 1);
     return s;
 }
 

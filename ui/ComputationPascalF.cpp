@@ -317,6 +317,7 @@ void TComputationPascal::ComputeAndShow()
     ClearUpperVectorState();
     ComputeWaves(state_.project, state_.results, state_.random);
     ShowResults();
+    emit Computed();
 }
 
 }  // namespace orvane

@@ -45,6 +45,11 @@ public:
     QFrame* Panel4;
     QChartView* PlotTime;
 
+signals:
+    // After every ComputeAndShow: windows that show the project (the rose)
+    // follow the commit at once.
+    void Computed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -31,6 +31,8 @@ public:
     // Shows the cursor position.
     virtual void DrawSurfaceMouseMove(int X, int Y);
     virtual void DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y);
+    // A release that does not say which button: the one that is down.
+    void DrawSurfaceMouseUp(int X, int Y) { DrawSurfaceMouseUp(Qt::NoButton, X, Y); }
 
     void DrawGrid();
     // LabelCoord reads "x=12.500, y=3.000 [Km]": the snapped world position

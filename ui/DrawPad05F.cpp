@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -158,6 +159,18 @@ void TDrawPad05::SyncToolButtons()
             toolButtons_[i]->setChecked(i == Slot(EditMode));
 }
 
+void TDrawPad05::keyPressEvent(QKeyEvent* event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction* action : {UndoAction, RedoAction, EndToolAction}) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+            action->trigger();
+            return;
+        }
+    }
+    TDrawPad04::keyPressEvent(event);
+}
+
 // --- mouse ------------------------------------------------------------------
 
 void TDrawPad05::DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y)
@@ -264,7 +277,7 @@ void TDrawPad05::DrawSurfaceMouseMove(int X, int Y)
 void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
 {
     TDrawPad04::DrawSurfaceMouseUp(button, X, Y);
-    if (!Dragging || button != moveButton_)
+    if (!Dragging || (button != moveButton_ && button != Qt::NoButton))
         return;
     Dragging = false;
     moveFigureShown_ = false;

@@ -54,7 +54,9 @@ public:
     // X and Y are raster pixels.
     void DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y) override;
     void DrawSurfaceMouseMove(int X, int Y) override;
+    // Ends a move started with that button (Qt::NoButton: with any).
     void DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y) override;
+    using TDrawPad04::DrawSurfaceMouseUp;
 
     // Makes button checkable and keeps it checked exactly while tool is
     // active. Clicks stay with the owner, which calls the toggle.
@@ -81,6 +83,11 @@ public:
 
 signals:
     void EditModeChanged(orvane::TEditMode mode);
+
+protected:
+    // The keys of the three actions when their shortcuts cannot fire (the
+    // window is not the active one, as when keys are sent to it directly).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ToggleTool(TEditMode tool);

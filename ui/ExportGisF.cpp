@@ -14,12 +14,14 @@
 
 #include "gis/GisExport.h"
 #include "tools/FormFonts.h"
+#include "tools/HelpSystem.h"
 
 namespace orvane {
 
 TExportGis::TExportGis(QWidget* parent, const QString& folder, const QString& crs) : QDialog(parent), folder_(folder)
 {
     setObjectName(QStringLiteral("ExportGis"));
+    setProperty(kHelpKeywordProperty, QStringLiteral("GisFiles"));  // the topic F1 opens here
     setWindowTitle(QStringLiteral("Export to GIS"));
     setModal(true);
 

@@ -17,12 +17,14 @@
 
 #include "gis/ShorelineImport.h"
 #include "tools/FormFonts.h"
+#include "tools/HelpSystem.h"
 
 namespace orvane {
 
 TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder) : QDialog(parent), folder_(folder)
 {
     setObjectName(QStringLiteral("ImportShoreline"));
+    setProperty(kHelpKeywordProperty, QStringLiteral("GisFiles"));  // the topic F1 opens here
     setWindowTitle(QStringLiteral("Import shoreline"));
     setModal(true);
 

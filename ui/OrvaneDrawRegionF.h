@@ -16,7 +16,15 @@
 // Closing asks first when a ring is open (it would be closed by the implied
 // segment back to its first node), when a ring has more nodes than a
 // boundary holds, and when more rings are drawn than the project holds.
+// Opening and closing without an edit gives the boundaries back as they were
+// (converted there and back); an edited drawing is stored ring by ring, each
+// closed by its first node again (StoredNodeCount).
 // Escape ends the active tool; it never closes the window.
+//
+// The code is split by job:
+//   OrvaneDrawRegionF.cpp         record <-> chains, the command, opening, storing, close checks, lists
+//   OrvaneDrawRegionLayout.cpp    construction: size, left panel, menus
+//   OrvaneDrawRegionCommands.cpp  tool buttons, Exit and the Parameters items
 
 #include <QString>
 #include <array>
@@ -45,18 +53,25 @@ float KmPerUnitOfRow(int unitsRow);
 // NodeCount each (gap positions included: they are nodes on the pad).
 PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit);
 
-// Positions a chain takes as a boundary: its nodes, and its first node again
-// at the end unless the last already lies on it. The fetch computation closes
-// a boundary from its last position but one back to the first, so a ring
-// stored without that repeat would lose its last node there.
-int StoredNodeCount(const std::vector<PadXY>& chain);
+// Positions a chain takes as a boundary. A ring the user drew or changed is
+// stored closed: its nodes, then its first node again unless the last already
+// lies on it, because the fetch computation closes a boundary from its last
+// position but one back to the first and would otherwise lose the last node.
+// A drawing left as the window opened it (closeRing false) goes back as it
+// came. At most kMaxGridNode positions: a longer chain keeps its
+// first kMaxGridNode nodes, and one of kMaxGridNode nodes has no room for the
+// repeat.
+int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing = true);
 
 // Clears the boundaries and stores every non-empty chain as the next
-// boundary, numbered 1 upward in chain order, nodes numbered 1 upward, each
-// closed by the repeat of its first node (StoredNodeCount). A chain needing
-// more than kMaxGridNode positions keeps its first kMaxGridNode - 1 nodes and
-// the repeat. Position 0 gets a copy of the last node, as the grids give it.
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit);
+// boundary, numbered 1 upward in chain order, nodes numbered 1 upward
+// (StoredNodeCount positions each). Position 0 gets a copy of the last node,
+// as the grids give it.
+void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings = true);
+
+// The same drawing: the live points at the same places, joined by the same
+// lines. Numbers, removed records and the chain marks do not count.
+bool SameDrawing(const PadGraph& a, const PadGraph& b);
 
 // After BuildChains: how many more chains the graph holds beyond the five
 // built (rings or open polylines whose points belong to no chain yet).
@@ -196,6 +211,7 @@ private:
     std::vector<std::pair<QAction*, int>> textItems_;
     std::vector<std::pair<QAction*, int>> directionItems_;
     std::vector<std::pair<QAction*, int>> markSizeItems_;
+    PadGraph opened_;  // the drawing as OpenOnProject loaded it
 };
 
 }  // namespace orvane

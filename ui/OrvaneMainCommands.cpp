@@ -157,6 +157,7 @@ void TOrvaneMain::Fetchandwaverose1Click()
     if (!WaveRose1) {
         WaveRose1 = new TWaveRose(state_, this);
         connect(WaveRose1, &TWaveRose::DirectionChosen, this, &TOrvaneMain::WaveRoseDirectionChosen);
+        connect(Computation, &TComputationPascal::Computed, WaveRose1, &TWaveRose::ProjectChanged);
     }
     WaveRose1->show();
     WaveRose1->raise();

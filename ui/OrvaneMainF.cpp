@@ -31,6 +31,7 @@
 #include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/FetchLabel.h"
 #include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
 #include "ui/QtText.h"
@@ -113,6 +114,9 @@ TOrvaneMain::TOrvaneMain(AppState& state, QWidget* parent) : QMainWindow(parent)
     // After the menus and the "?" buttons exist: the help items go to the top
     // of the Help menu and the help start-up runs from the settings file.
     HelpCommands = new THelpCommands(this, Help1, ToUtf8(IniFileName));
+    setHelpmenu = HelpCommands->setHelpmenu;
+    setWinHelpMenu = HelpCommands->setWinHelpMenu;
+    setHTMLHelpmenu = HelpCommands->setHTMLHelpmenu;
     Gis = std::make_unique<GisCommands>(this);
 }
 
@@ -150,7 +154,7 @@ void TOrvaneMain::FormCreate()
     Splitter1->SetShares(shares);
     // ImageAngle stands left of the wind labels by the layout.
 
-    Label10->clear();
+    Label10->SetLine(QString(), QString());
     TitleText.clear();
     ControlsReady = false;
     {

@@ -59,6 +59,7 @@ class ReportCommands;
 class TColumnSplitter;
 class TComputationPascal;
 class TDirectionalWtype;
+class TFetchLabel;
 class TGFrame;
 class TMethodFrame;
 class GisCommands;
@@ -271,8 +272,9 @@ public:
     QWidget* GraphPanel;
     QFrame* PlotPanel;
     TRegionPicture* Plot;  // the region picture
-    QLabel* Label10;  // fetch along the wind direction
-    QLabel* PointWarningLabel;  // red "point is not in the water region", beside Label10
+    // Fetch along the wind direction, then in red "point is not in the water
+    // region" when the point lies on an island, on a shore or outside.
+    TFetchLabel* Label10;
     QCheckBox* NodeNumbersCheckBox;
     QToolButton* BitBtn1;  // the draw-region command
 
@@ -324,8 +326,12 @@ public:
     QAction* UnitConversion;
     QAction* ImportShoreline1;  // "Import shoreline..." (GIS files)
     QAction* ExportGis1;        // "Export to GIS..."
-    // The help items, the "?" buttons and the help start-up.
+    // The help items, the "?" buttons and the help start-up; the "Help mode"
+    // submenu and its two items are HelpCommands' own, named here as well.
     THelpCommands* HelpCommands = nullptr;
+    QMenu* setHelpmenu = nullptr;
+    QAction* setWinHelpMenu = nullptr;
+    QAction* setHTMLHelpmenu = nullptr;
     // Shoreline import and GIS export (hidden in a build without GIS).
     std::unique_ptr<GisCommands> Gis;
 

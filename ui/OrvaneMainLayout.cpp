@@ -29,6 +29,7 @@
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
+#include "ui/FetchLabel.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
@@ -264,14 +265,9 @@ void TOrvaneMain::BuildInputColumn()
     PlotPanel->setMinimumSize(120, 120);
     graphLayout->addWidget(PlotPanel);
     Plot = new TRegionPicture(state_.project, PlotPanel);
-    Label10 = NewLabel(PlotPanel, QString(), "Label10");
+    Label10 = new TFetchLabel(PlotPanel);
+    Label10->setObjectName(QStringLiteral("Label10"));
     Label10->setAutoFillBackground(true);  // readable over the sector lines
-    PointWarningLabel = NewLabel(PlotPanel, QStringLiteral("point is not in the water region"), "PointWarningLabel");
-    PointWarningLabel->setAutoFillBackground(true);
-    QPalette red = PointWarningLabel->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    PointWarningLabel->setPalette(red);
-    PointWarningLabel->hide();
     NodeNumbersCheckBox = new QCheckBox(QStringLiteral("show node numbers"), PlotPanel);
     NodeNumbersCheckBox->setObjectName(QStringLiteral("NodeNumbersCheckBox"));
     BitBtn1 = new QToolButton(PlotPanel);
@@ -373,25 +369,15 @@ void TOrvaneMain::GraphPanelResize()
 
 void TOrvaneMain::PlaceOverlayControls()
 {
-    Label10->adjustSize();
-    Label10->move(4, 3);
     BitBtn1->adjustSize();
     NodeNumbersCheckBox->adjustSize();
     const int rightEdge = PlotPanel->width() - 3;
-    // The point warning follows the fetch label on its line, or starts the
-    // next line when the panel is too narrow.
-    int lineEnd = Label10->x() + Label10->width();
-    int below = Label10->y() + Label10->height() + 1;
-    if (PointWarningLabel->isVisibleTo(PlotPanel)) {
-        PointWarningLabel->adjustSize();
-        if (lineEnd + 8 + PointWarningLabel->width() <= rightEdge) {
-            PointWarningLabel->move(lineEnd + 8, Label10->y());
-            lineEnd = PointWarningLabel->x() + PointWarningLabel->width();
-        } else {
-            PointWarningLabel->move(Label10->x(), below);
-            below = PointWarningLabel->y() + PointWarningLabel->height() + 1;
-        }
-    }
+    // The point warning follows the fetch on its line, or takes a second
+    // line when the panel is too narrow.
+    Label10->move(4, 3);
+    Label10->FitWidth(rightEdge - Label10->x());
+    const int lineEnd = Label10->x() + Label10->width();
+    const int below = Label10->y() + Label10->height() + 1;
     // The check box and the button sit at the top right, beside the labels,
     // or below them when the panel is too narrow for all.
     int top = 2;
@@ -402,7 +388,6 @@ void TOrvaneMain::PlaceOverlayControls()
     NodeNumbersCheckBox->move(BitBtn1->x() - 4 - NodeNumbersCheckBox->width(),
                               top + (BitBtn1->height() - NodeNumbersCheckBox->height()) / 2);
     Label10->raise();
-    PointWarningLabel->raise();
     NodeNumbersCheckBox->raise();
     BitBtn1->raise();
 }

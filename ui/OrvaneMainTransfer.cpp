@@ -26,6 +26,7 @@
 #include "graphics/RegionPlot.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
+#include "ui/FetchLabel.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/QtText.h"
@@ -194,10 +195,10 @@ void TOrvaneMain::DrawRegionPlot()
     StorePlotExtents(state_.project, Plot->Redraw(NodeNumbersCheckBox->isChecked()));
     const ProjectRecord& rec = state_.project;
     const float fetch = WindDirectionFetch(rec);
-    Label10->setText(From1252(Format("at angle %.2f\xB0,   fetch=%.2f %s", rec.WindDirection, fetch,
-                                     CoordUnitName(rec.CoordUnits))));
-    // Waves are still computed for such a point; the engineer is told.
-    PointWarningLabel->setVisible(!PointInWater(rec));
+    // Waves are still computed for a point outside the water; the engineer is told.
+    Label10->SetLine(From1252(Format("at angle %.2f\xB0,   fetch=%.2f %s", rec.WindDirection, fetch,
+                                     CoordUnitName(rec.CoordUnits))),
+                     PointInWater(rec) ? QString() : QStringLiteral("point is not in the water region"));
     PlaceOverlayControls();
 }
 

@@ -256,7 +256,9 @@ void TStringGridExt::SetCurrentCell(int col, int row)
 
 void TStringGridExt::ShowTopLeft()
 {
-    const QModelIndex first = model_->index(0, 0);
+    // Row 1, column 1: the first data row's x cell when there are columns
+    // past the number column.
+    const QModelIndex first = model_->index(0, std::min(1, std::max(0, model_->Cols() - 1)));
     if (first.isValid())
         selectionModel()->setCurrentIndex(first, QItemSelectionModel::Clear);
     verticalScrollBar()->setValue(0);

@@ -55,7 +55,7 @@ public:
     int Row() const;
     void SetCurrentCell(int col, int row);
     // The first data row at the top, scrolled fully left, and the current
-    // cell on its first column, with nothing selected.
+    // cell on row 1, column 1 (the x of the first node), nothing selected.
     void ShowTopLeft();
 
     int DefaultColWidth() const { return defaultColWidth_; }

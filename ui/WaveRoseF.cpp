@@ -31,6 +31,7 @@
 #include "core/Region.h"
 #include "core/Units.h"
 #include "graphics/RosePlot.h"
+#include "tools/HelpSystem.h"
 
 namespace orvane {
 
@@ -60,6 +61,7 @@ QTableWidgetItem* Item(const QString& text)
 TWaveRose::TWaveRose(AppState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state)
 {
     setObjectName(QStringLiteral("WaveRose"));
+    setProperty(kHelpKeywordProperty, QStringLiteral("WaveRose"));  // the topic F1 opens here
     setWindowTitle(QStringLiteral("Fetch and wave rose"));
     setMinimumSize(640, 420);
     resize(1040, 640);

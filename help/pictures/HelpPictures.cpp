@@ -1,6 +1,6 @@
 // Pictures for the help topics and the manual (help/src/images): the main
-// window on the sample Bay.WDT and its parts, and the drawing of the wind
-// direction convention. Run by scripts/screenshot.sh under a virtual display:
+// window on the sample Bay.WDT and its parts, the fetch and wave rose window,
+// and the drawing of the wind direction convention. Run by scripts/screenshot.sh under a virtual display:
 //
 //   orvane-help-pictures IMAGES_FOLDER BAY.WDT [HELP.CHM VIEWER_FOLDER]
 //
@@ -27,6 +27,7 @@
 #include "tools/HelpSystem.h"
 #include "tools/HtmlHelpViewerF.h"
 #include "ui/OrvaneMainF.h"
+#include "ui/WaveRoseF.h"
 
 namespace {
 
@@ -141,6 +142,18 @@ int main(int argc, char* argv[])
     ok = SaveWidget(&window, "Panel5", out + QStringLiteral("region-column.png")) && ok;
     ok = SaveWidget(&window, "Panel2", out + QStringLiteral("middle-column.png")) && ok;
     ok = SaveWidget(&window, "Panel4", out + QStringLiteral("methods-results.png")) && ok;
+    // The rose window at its own first size, on the row of the project's direction.
+    window.Fetchandwaverose1->trigger();
+    if (window.WaveRose1) {
+        QTest::qWait(400);
+        // Made smaller here, smoothly, so that it fits the help window's page.
+        const QImage rose = window.WaveRose1->grab().toImage().scaledToWidth(720, Qt::SmoothTransformation);
+        ok = Save(rose, out + QStringLiteral("wave-rose.png")) && ok;
+        window.WaveRose1->close();
+    } else {
+        std::fprintf(stderr, "no rose window\n");
+        ok = false;
+    }
     window.close();
 
     if (argc == 5) {

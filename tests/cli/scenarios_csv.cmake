@@ -17,11 +17,11 @@ endif()
 set(n "[0-9.]+")
 # (Quoted arguments: a semicolon in an unquoted one would split it.)
 string(CONCAT expected
-  "^Speed;id;direction;depth;central_fetch;effective_fetch;hs_m;hs_ft;ts_s;point_in_water;note\n"
-  "60;a;45;25;${n};${n};${n};${n};${n};yes;\n"
-  "3;b;90;;${n};${n};${n};${n};${n};yes;speed 3 -> 5\n"
-  "fast;c;90;10;;;;;;;speed 'fast' is not a number\n"
-  "40;\"d;e\";180;\"2,5\";${n};${n};${n};${n};${n};yes;depth 2.5 -> 5\n$")
+  "^Speed,id,direction,depth,central_fetch,effective_fetch,hs_m,hs_ft,ts_s,point_in_water,note\n"
+  "60,a,45,25,${n},${n},${n},${n},${n},true,\n"
+  "3,b,90,,${n},${n},${n},${n},${n},true,speed 3 -> 5\n"
+  "fast,c,90,10,,,,,,,speed 'fast' is not a number\n"
+  "40,\"d;e\",180,\"2,5\",${n},${n},${n},${n},${n},true,depth 2.5 -> 5\n$")
 if(NOT out MATCHES "${expected}")
   message(FATAL_ERROR "output:\n${out}")
 endif()

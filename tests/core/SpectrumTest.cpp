@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "core/EngineMath.h"
 #include "core/Random.h"
@@ -64,6 +65,40 @@ TEST(WaveSpectrum, PeakFollowsTpWhileTheGridFollowsTgrid)
     WaveSpectrum(64, 0, a.f, a.S, 1.0f, 3.0f, 6.0f);
     EXPECT_EQ(a.f[64], 0.5f);                                  // 3 / Tgrid
     EXPECT_NEAR(a.f[PeakIndex(a, 64)], 1.0f / 3.0f, 0.0079f);  // the grid step is 0.0078125
+}
+
+// The JONSWAP spectrum evaluated point by point as written, with the peak
+// enhancement everywhere: the engine leaves it out where it cannot change a
+// bit, which this must confirm over peaks on and off the grid.
+TEST(WaveSpectrum, JonswapIsTheFormulaBitForBit)
+{
+    std::mt19937 gen(17u);
+    std::uniform_real_distribution<double> period(0.5, 12.0);
+    for (int run = 0; run < 400; ++run) {
+        const float tp = static_cast<float>(period(gen));
+        const float tgrid = run % 2 ? tp : static_cast<float>(period(gen));
+        const float hs = static_cast<float>(period(gen) / 4.0);
+        SpectrumArray a{};
+        WaveSpectrum(64, 1, a.f, a.S, hs, tp, tgrid);
+
+        FreqArray f{}, S{};
+        const float df = F32((3.0 / tgrid) / 64);
+        const float fp = F32(1.0 / tp);
+        const double B = F32(1.25 * Power(fp, 4.0));
+        float area = 0.0f;
+        for (int i = 1; i <= 64; ++i) {
+            f[i] = F32(i * static_cast<double>(df));
+            S[i] = F32((B / Power(f[i], 5.0)) * std::exp(-B / Power(f[i], 4.0)));
+            const float sigma = f[i] > fp ? F32(0.09) : F32(0.07);
+            const float r = F32(-0.5 * Square((static_cast<double>(f[i]) - fp) / (static_cast<double>(sigma) * fp)));
+            S[i] = F32(S[i] * Power(3.3, std::exp(static_cast<double>(r))));
+            if (i > 1)
+                area = F32(area + (static_cast<double>(S[i]) + S[i - 1]) * (static_cast<double>(f[i]) - f[i - 1]) * kPi);
+        }
+        const double scale = area == 0.0f ? 0.0 : F32(static_cast<double>(hs) * hs / (8.0 * area));
+        for (int i = 1; i <= 64; ++i)
+            ASSERT_EQ(a.S[i], F32(scale * S[i])) << "Tp " << tp << " Tgrid " << tgrid << " point " << i;
+    }
 }
 
 TEST(WaveSpectrum, ShapeThatVanishesOnTheGridStaysZero)

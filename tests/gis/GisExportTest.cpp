@@ -109,19 +109,20 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
         const ProjectRecord* rec;
         GisExportOptions options;
         const char* expect;
+        bool usage;  // the arguments are wrong, not the project
     } cases[] = {
-        {"old.kml", &rec, {false, 0}, "KML holds longitude/latitude"},
-        {"old.gpkg", &rec, {false, 4326}, "not a projected"},
-        {"old.gpkg", &rec, {false, 999999}, "unknown coordinate system"},
-        {"old.txt", &rec, {false, 0}, "unknown GIS format"},
-        {"old.geojson", &noShore, {false, 0}, "no outer boundary"},
+        {"old.kml", &rec, {false, 0}, "KML holds longitude/latitude", true},
+        {"old.gpkg", &rec, {false, 4326}, "not a projected", true},
+        {"old.gpkg", &rec, {false, 999999}, "unknown coordinate system", true},
+        {"old.txt", &rec, {false, 0}, "unknown GIS format", true},
+        {"old.geojson", &noShore, {false, 0}, "no outer boundary", false},
     };
     for (const auto& c : cases) {
         const std::string path = dir + "/" + c.name;
         std::ofstream(path) << "previous contents";
         const GisExportResult out = ExportGis(*c.rec, path, c.options);
         EXPECT_NE(out.error.find(c.expect), std::string::npos) << out.error;
-        EXPECT_TRUE(out.badArguments);
+        EXPECT_EQ(out.badArguments, c.usage) << c.name;
         std::stringstream kept;
         kept << std::ifstream(path).rdbuf();
         EXPECT_EQ(kept.str(), "previous contents") << c.name;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
@@ -100,6 +101,25 @@ TEST(ShorelineImport, CoordinateSystems)
     }
 }
 
+TEST(ShorelineImport, OnlyAnExportedRegionNamesTheUnitOfItsCoordinates)
+{
+    // GeoJSON in degrees whose polygon carries a "units" property of its own.
+    const std::string dir = test::WorkFolder("units");
+    const struct {
+        const char* properties;
+        int epsg;  // 0: the numbers are taken as metres
+    } cases[] = {{R"("units": "m", "name": "depth contour")", 32634}, {R"("kind": "region", "units": "m")", 0}};
+    for (const auto& c : cases) {
+        const std::string path = dir + "/shore.geojson";
+        std::ofstream(path) << R"({"type": "FeatureCollection", "features": [{"type": "Feature", "properties": {)"
+                            << c.properties << R"(}, "geometry": {"type": "Polygon", "coordinates": [[)"
+                            << "[23.6, 37.8], [23.8, 37.8], [23.8, 37.9], [23.6, 37.9], [23.6, 37.8]]]}}]}";
+        const Shoreline sh = ReadShoreline(path, Defaults(), {});
+        ASSERT_EQ(sh.error, "") << c.properties;
+        EXPECT_EQ(sh.epsg, c.epsg) << c.properties;
+    }
+}
+
 TEST(ShorelineImport, OuterBoundaryAndIslands)
 {
     const std::string dir = test::WorkFolder("choice");
@@ -170,13 +190,15 @@ TEST(ShorelineImport, RefusalsChangeNothing)
     const OGRPoint a(1.0, 2.0);
     const OGRPoint b(3.0, 4.0);
     ASSERT_TRUE(WriteGisFile(dir + "/points.geojson", "GeoJSON", 4326, {&a, &b}));
+    std::ofstream(dir + "/notes.geojson") << "survey notes, no geometry\n";
     const struct {
         std::string source;
         std::string layer;
-        const char* expect;
+        std::string expect;
     } cases[] = {
         {dir + "/points.geojson", "", "no polygon or closed line"},
         {dir + "/missing.gpkg", "", "cannot read GIS file"},
+        {dir + "/notes.geojson", "", "cannot read GIS file [" + dir + "/notes.geojson]: not a vector format"},
         {dir + "/points.geojson", "roads", "no layer [roads]"},
     };
     for (const auto& c : cases) {

@@ -1,6 +1,8 @@
-# cmake -DENUM=enum_chmLib -DPDFTOTEXT=pdftotext -DSRC=help/src -DCHM=... -DFAQ=... -DPDF=... -P check_help_files.cmake
-# The built help files hold every topic their sources list, and the manual
-# holds its table of contents and every topic's title.
+# cmake -DENUM=enum_chmLib -DPDFTOTEXT=pdftotext -DSRC=help/src -DCHM=... -DFAQ=... -DPDF=... -DCLI=orvane-cli
+#       -P check_help_files.cmake
+# The built help files hold every topic their sources list, the manual holds
+# its table of contents and every topic's title, and the command-line page
+# explains every command the tool lists in its --help.
 foreach(project KAVRO421ENG OrvaneFAQ)
   file(STRINGS "${SRC}/${project}.hhp" lines)
   set(in_files FALSE)
@@ -35,9 +37,26 @@ if(NOT result EQUAL 0)
 endif()
 file(STRINGS "${SRC}/KAVRO421ENG.hhc" hhc REGEX "param name=\"Name\"")
 foreach(title "Contents" "Frequently asked questions" "Wind data" "Region coordinates" "Directional spectrum effect"
-        "Spectrum types" "Significant wave computation" "Unit conversion" "The command-line tool")
+        "Spectrum types" "Significant wave computation" "Unit conversion" "The command-line tool"
+        "Fetch and wave rose" "Shoreline import and GIS export")
   string(FIND "${text}" "${title}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the manual lacks \"${title}\"")
   endif()
 endforeach()
+
+execute_process(COMMAND "${CLI}" --help OUTPUT_VARIABLE usage ERROR_VARIABLE usage)
+string(REGEX MATCHALL "\n  [a-z-]+ FILE" listed "${usage}")
+list(LENGTH listed count)
+if(count LESS 10)
+  message(FATAL_ERROR "orvane-cli --help lists ${count} commands:\n${usage}")
+endif()
+file(READ "${SRC}/CommandLine.htm" page)
+foreach(entry IN LISTS listed)
+  string(REGEX REPLACE "\n  ([a-z-]+) FILE" "\\1" command "${entry}")
+  string(FIND "${page}" "<code>${command} FILE" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "CommandLine.htm does not explain the command ${command}")
+  endif()
+endforeach()
+message(STATUS "CommandLine.htm explains all ${count} commands")

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 
 #include "../TestSupport.h"
 #include "tools/ApplicationHelpFile.h"
+#include "tools/GenUniConvesionF.h"
 #include "tools/HelpCommands.h"
 #include "tools/HelpSystem.h"
 #include "tools/HtmlHelpViewerF.h"
@@ -109,6 +111,7 @@ private slots:
     void confirmedChangeClosesTheWindow();
     void helpButtonsOpenTheirTopics();
     void everyRequestedTopicExists();
+    void unitToolHelpAndF1();
     void missingTopicAndFile();
     void windowsHelpModeSaysWhy();
     void viewerNavigation();
@@ -312,6 +315,26 @@ void TestHelpSystem::everyRequestedTopicExists()
         QVERIFY2(!FindViewer()->ShowsNotFoundPage(), keyword);
         QVERIFY2(!FindViewer()->PageTitle().isEmpty(), keyword);
     }
+}
+
+void TestHelpSystem::unitToolHelpAndF1()
+{
+    const std::string ini = temp_.File("units.INI");
+    WriteIniInteger(ini, "HELP", "ACTIVE", 1);
+    HelpWindow w(ini);
+    std::unique_ptr<TGenUniConvesion> tool(CreateForm<TGenUniConvesion>(&w.window, ini));
+    SetHtmlHelpFile(kHelpChm);  // the tool made the (missing) KAVRO421 file of this test's folder current
+    // The hidden "Help" button keeps its topic.
+    tool->HelpBtn->click();
+    QCOMPARE(FindViewer()->CurrentTopic(), QString("/GeneralActions1.htm"));
+    FindViewer()->close();
+    // F1 in the tool's input field: the topic the window names, not "Contents".
+    tool->show();
+    QVERIFY(QTest::qWaitForWindowActive(tool.get()));
+    tool->InputEdit[0]->setFocus();
+    QTest::keyClick(tool->InputEdit[0], Qt::Key_F1);
+    QTRY_VERIFY(FindViewer() && FindViewer()->isVisible());
+    QCOMPARE(FindViewer()->CurrentTopic(), QString("/GeneralActions1.htm"));
 }
 
 void TestHelpSystem::missingTopicAndFile()

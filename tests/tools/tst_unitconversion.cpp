@@ -23,7 +23,7 @@ namespace {
 
 std::unique_ptr<TGenUniConvesion> MakeTool(const std::string& ini, QWidget* mainWindow = nullptr)
 {
-    return std::unique_ptr<TGenUniConvesion>(CreateForm<TGenUniConvesion>(mainWindow, ini));
+    return std::make_unique<TGenUniConvesion>(mainWindow, ini);  // complete without CreateForm
 }
 
 // What the result display shows: "2.000 x10 +3", or the mantissa alone.

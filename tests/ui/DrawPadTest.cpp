@@ -214,8 +214,9 @@ private slots:
         QCOMPARE(static_cast<int>(pad_->EditMode), after);
         QCOMPARE(pad_->Dragging, after == static_cast<int>(TEditMode::MovePoints));  // a right-button move
         QCOMPARE(button.isChecked(), after != static_cast<int>(TEditMode::None));
-        QTest::mouseRelease(pad_->DrawSurface, Qt::RightButton, {}, At(42, 12));
+        pad_->DrawSurfaceMouseUp(At(42, 12).x(), At(42, 12).y());  // a release that names no button
         QVERIFY(!pad_->Dragging);
+        QTest::mouseRelease(pad_->DrawSurface, Qt::RightButton, {}, At(42, 12));  // QTest's button state
         QCOMPARE(pad_->Graph.Points.size(), points);
         QCOMPARE(LiveLines(), 3);
     }
@@ -237,6 +238,19 @@ private slots:
         QTest::keyClick(pad_.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(LiveLines(), 1);
         QCOMPARE(PixelAt(27, 12), qRgb(0, 0, 0));
+    }
+
+    void keysActWithoutAnActiveWindow()
+    {
+        pad_->hide();  // no shortcut fires for a window that is not active
+        pad_->ToggleSetPoints();
+        pad_->DrawSurfaceMouseDown(Qt::LeftButton, At(10, 10).x(), At(10, 10).y());
+        QTest::keyClick(pad_.get(), Qt::Key_Escape);
+        QCOMPARE(pad_->EditMode, TEditMode::None);
+        QTest::keyClick(pad_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(pad_->Graph.Points.empty());
+        QTest::keyClick(pad_.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(pad_->Graph.Points.size(), std::size_t(1));
     }
 
     void endingAToolLeavesNoFeedbackBehind()

@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
@@ -31,6 +32,7 @@
 #include "tools/FixedText.h"
 #include "tools/HelpCommands.h"
 #include "tools/HelpSystem.h"
+#include "tools/HtmlHelpViewerF.h"
 #include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/DirectionalWtypeF.h"
@@ -218,6 +220,38 @@ private slots:
         QCOMPARE(w_->menuBar()->activeAction(), w_->File1->menuAction());
     }
 
+    void everyMenuCommandIsExplainedInTheHelp()
+    {
+        // The help names each command by its caption: a command added to the
+        // menus without a word in the help, or renamed, fails here.
+        QString pages;
+        const QDir sources(QStringLiteral(ORVANE_HELP_SOURCE));
+        for (const QString& name : sources.entryList({QStringLiteral("*.htm")})) {
+            QFile page(sources.filePath(name));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            pages += QString::fromUtf8(page.readAll());
+        }
+        QStringList missing;
+        std::vector<QMenu*> menus;
+        for (QAction* a : w_->menuBar()->actions())
+            if (a->isVisible() && a->menu())
+                menus.push_back(a->menu());
+        for (std::size_t m = 0; m < menus.size(); ++m) {
+            for (QAction* a : menus[m]->actions()) {
+                if (a->isSeparator() || !a->isVisible() || a == w_->LastFile)
+                    continue;
+                if (a->menu())
+                    menus.push_back(a->menu());
+                const QString caption = a->text().section(QStringLiteral("  ["), 0, 0);  // "Help mode  [...]"
+                if (!pages.contains(QLatin1Char('"') + caption + QLatin1Char('"')) &&
+                    !pages.contains(QLatin1Char('>') + caption + QLatin1Char('<')))
+                    missing << caption;
+            }
+        }
+        QVERIFY(menus.size() >= 7);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+    }
+
     void toolAndHelpCommandsOpenTheirWindows()
     {
         w_->findChild<QAction*>(QStringLiteral("UnitConversion"))->trigger();
@@ -234,6 +268,18 @@ private slots:
         viewer = findVisibleTopLevel("HtmlHelpViewer");
         QVERIFY(viewer);
         viewer->close();
+        // F1 opens the topic of the input group the focus is in.
+        const std::pair<QWidget*, QString> places[] = {
+            {w_->Edit3, "WindData"}, {w_->Edit6, "WindData"}, {w_->GFrame1, "RegionCoordinates"},
+            {w_->DirectionalWtype1->findChild<QRadioButton*>(), "DirectionalEffects"},
+            {w_->SpecificWtype1->findChild<QRadioButton*>(), "HsTs"}, {w_->Edit1, "Contents"}};
+        for (const auto& [widget, topic] : places) {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_F1);
+            auto* shown = qobject_cast<THtmlHelpViewer*>(findVisibleTopLevel("HtmlHelpViewer"));
+            QVERIFY2(shown && shown->CurrentTopic() == "/" + topic + ".htm", qPrintable(topic));
+            shown->close();
+        }
     }
 
     void typingWithoutEnterChangesNothingUntilComputeWaves()

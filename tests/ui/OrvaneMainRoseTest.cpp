@@ -52,6 +52,12 @@ private slots:
         QCOMPARE(state_.project.WindVelocity, 30.0f);  // the command committed first
         QCOMPARE(rose->RoseTable->rowCount(), 36);
 
+        // A commit in the main window reaches the open rose at once, not at its next look.
+        const float before = rose->Rose().rows[0].heightM;
+        Type(w->Edit5, QStringLiteral("60"), true);
+        QCOMPARE(state_.project.WindVelocity, 60.0f);
+        QVERIFY(rose->Rose().rows[0].heightM > 1.5f * before);
+
         rose->RoseTable->selectRow(27);
         QTest::mouseClick(rose->UseDirectionBtn, Qt::LeftButton);
         QCOMPARE(w->Edit3->text(), QStringLiteral("270.00"));

@@ -25,6 +25,7 @@
 #include "tools/FontSubstitutes.h"
 #include "tools/ProgramFile.h"
 #include "ui/ComputationPascalF.h"
+#include "ui/FetchLabel.h"
 #include "ui/OrvaneMainF.h"
 
 namespace orvane::test {

@@ -16,6 +16,7 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "core/WaveRose.h"
+#include "tests/TestSupport.h"
 #include "ui/WaveRoseF.h"
 
 namespace orvane {
@@ -40,17 +41,8 @@ void WaveRoseTest::init()
 {
     ProjectRecord& rec = state_.project;
     SetProjectDefaults(rec);
-    const float outer[][2] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
-    const float island[][2] = {{6, 6}, {7, 6}, {7, 7}, {6, 7}, {6, 6}};
-    rec.BoundaryCount = 2;
-    for (int k = 0; k < 5; ++k) {
-        rec.NodeNumber[1][k + 1] = rec.NodeNumber[2][k + 1] = k + 1;
-        rec.NodeX[1][k + 1] = outer[k][0];
-        rec.NodeY[1][k + 1] = outer[k][1];
-        rec.NodeX[2][k + 1] = island[k][0];
-        rec.NodeY[2][k + 1] = island[k][1];
-    }
-    rec.NodeCount[1] = rec.NodeCount[2] = 5;
+    test::SetBoundary(rec, 1, test::ClosedRing({{0, 0}, {10, 0}, {10, 10}, {0, 10}}));
+    test::SetBoundary(rec, 2, test::ClosedRing({{6, 6}, {7, 6}, {7, 7}, {6, 7}}));
     rec.CoordUnits = 3;
     rec.PointX = 3.0f;
     rec.PointY = 4.0f;
