@@ -150,16 +150,17 @@ void ResultsFramesTest::refilledChartsDrawLikeNewOnes()
     runs.project.PointX = 100;
     runs.project.PointY = 30;
     runs.project.WindVelocity = 40;
-    runs.random.Seed(3);
+    const auto shown = [](TComputationPascal& frame) {
+        frame.resize(500, 400);
+        frame.SetupCharts();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    };
     TComputationPascal reused(runs);
-    reused.resize(500, 400);
-    reused.SetupCharts();
-    reused.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&reused));
+    shown(reused);
     reused.ComputeAndShow();
-    // Other heights (other axis ranges) and another spectrum shape.
-    runs.project.WindVelocity = 9;
-    runs.project.SpectrumType = 0;
+    runs.project.WindVelocity = 9;  // other axis ranges
+    runs.project.SpectrumType = 0;  // another spectrum shape
     runs.random.Seed(5);
     reused.ComputeAndShow();
 
@@ -167,10 +168,7 @@ void ResultsFramesTest::refilledChartsDrawLikeNewOnes()
     second.project = runs.project;
     second.random.Seed(5);
     TComputationPascal fresh(second);
-    fresh.resize(500, 400);
-    fresh.SetupCharts();
-    fresh.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    shown(fresh);
     fresh.ComputeAndShow();
     QTest::qWait(50);
     QCOMPARE(reused.PlotSpec->chart()->series().size(), 1);
