@@ -93,7 +93,7 @@ TEST(RtfDocument, EveryItemIsAFrameWhereTheLayoutPlacesIt)
     EXPECT_EQ(shapes, 4u);
     EXPECT_EQ(QString::fromStdString(rtf).count(QStringLiteral("\\page")), 1);
     EXPECT_NE(rtf.find("\\paperw11906\\paperh16838\\margl0\\margr0\\margt0\\margb0"), std::string::npos);
-    EXPECT_NE(rtf.find("{\\info{\\title Lake}{\\subject RTF report}}"), std::string::npos);
+    EXPECT_NE(rtf.find("{\\info{\\title Lake}{\\subject RTF report}{\\author Orvane Test}}"), std::string::npos);
     EXPECT_NE(rtf.find("{\\*\\generator Orvane Test;}"), std::string::npos);
     EXPECT_NE(rtf.find("\\pngblip"), std::string::npos);
     EXPECT_NE(rtf.find("Courier New;}"), std::string::npos);
