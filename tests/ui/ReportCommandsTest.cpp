@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,18 +126,21 @@ void ReportCommandsTest::cancelComputesNothing()
     f.currentFile = Text(dir.File("Bay.WDT"));
     QString shownTitle;
     QString shownName;
+    bool hasHelp = false;
     OnModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog || dialog->objectName() != QLatin1String("ExportDialog"))
             return false;
         shownTitle = dialog->windowTitle();
         shownName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        hasHelp = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help) != nullptr;
         dialog->reject();
         return true;
     });
     f.commands.Export(ExportKind::Pdf);
     QCOMPARE(shownTitle, QStringLiteral("Save graphics to file in PDF (Acrobat) (*.PDF)"));
     QCOMPARE(shownName, QStringLiteral("Bay.pdf"));
+    QVERIFY(hasHelp);
     QCOMPARE(f.computed, 0);
 }
 
