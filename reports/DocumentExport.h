@@ -4,10 +4,11 @@
 //
 // PDF: QPdfWriter, streams compressed, fonts embedded as subsets, text as
 // text and pictures as vectors. The document information carries the
-// title, the subject and the creator; Qt sets no subject, so it is added as
-// an incremental update (a new information dictionary, a cross-reference
-// section for it and a trailer pointing back to the original one), which
-// every reader accepts and which leaves the original bytes untouched.
+// title, the subject and the creator; Qt sets no subject and leaves the
+// subset tag off its fonts' names, so both are added as an incremental
+// update (the changed objects, a cross-reference section for them and a
+// trailer pointing back to the original one), which every reader accepts
+// and which leaves the original bytes untouched.
 //
 // RTF: see RtfWriter.h.
 
@@ -54,9 +55,11 @@ std::string DocumentCreator();
 // The whole PDF document; empty when it cannot be made.
 QByteArray PdfDocument(const PreparedReport& report, const DocumentProperties& properties);
 
-// pdf with an incremental update whose information dictionary is the
-// document's present one plus /Subject. Empty when pdf has no trailer with
-// an information dictionary to extend.
-QByteArray AddPdfSubject(const QByteArray& pdf, const std::string& subject);
+// pdf with an incremental update: the information dictionary is the
+// document's present one plus /Subject (unless subject is empty), and every
+// font that is an embedded subset carries its subset tag in its name, as
+// its descriptor does. Empty when pdf has no classic cross-reference table
+// and trailer with an information dictionary to extend.
+QByteArray UpdatePdf(const QByteArray& pdf, const std::string& subject);
 
 }  // namespace orvane

@@ -64,7 +64,10 @@ public:
         for (const auto& [face, index] : fonts_)
             out += Format("{\\f%d%s\\fcharset0 %s;}", index, FontFamily(face), RtfText(face));
         out += "}\n{\\colortbl;\\red0\\green0\\blue0;}\n";
-        out += "{\\info{\\title " + RtfText(properties.title) + "}{\\subject " + RtfText(properties.subject) + "}}\n";
+        // RTF's information group has no creator field: the program that made
+        // the document is its author there, as readers show it.
+        out += "{\\info{\\title " + RtfText(properties.title) + "}{\\subject " + RtfText(properties.subject) +
+               "}{\\author " + RtfText(properties.creator) + "}}\n";
         out += "{\\*\\generator " + RtfText(properties.creator) + ";}\n";
         const int w = Twips(report_.pageWidthMm);
         const int h = Twips(report_.pageHeightMm);

@@ -15,8 +15,8 @@
 //   shown at the size of their rectangle.
 // - Text is written in 7-bit ASCII: Windows-1252 characters as \'xx, any
 //   other character as \uN? (two of them beyond the 16-bit range).
-// - The information group carries the title and the subject, the generator
-//   group the creator.
+// - The information group carries the title, the subject and the creator
+//   (as the author), the generator group the creator too.
 
 #include <string>
 

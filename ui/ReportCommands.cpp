@@ -1,6 +1,7 @@
 #include "ui/ReportCommands.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -17,6 +18,7 @@
 #include "reports/ReportDevice.h"
 #include "reports/ReportPainter.h"
 #include "tools/AttentionText.h"
+#include "tools/HelpSystem.h"
 #include "tools/PrinterCheck.h"
 #include "tools/ProgramFile.h"
 #include "tools/ShellOpen.h"
@@ -158,6 +160,14 @@ QString ReportCommands::AskExportFileName(ExportKind kind)
     dialog.setDefaultSuffix(s.defaultSuffix);
     dialog.setSizeGripEnabled(true);
     dialog.selectFile(s.proposedName);
+    // Help on reports and export. Modal to the main window only, so the help
+    // window it opens can be read and scrolled while the dialog waits.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        buttons->addButton(QDialogButtonBox::Help);
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                         [] { ShowHelpTopic(kExportHelpTopic); });
+    }
+    dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();

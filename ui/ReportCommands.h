@@ -33,6 +33,9 @@ struct ExportDialogSettings {
 // programFolder stands in.
 ExportDialogSettings ExportDialogFor(ExportKind kind, const QString& currentFile, const QString& programFolder);
 
+// The help topic of the export dialog's "Help" button.
+inline constexpr const char* kExportHelpTopic = "ReportsAndExport";
+
 // Name of the environment variable that, when set to anything but "" or
 // "0", keeps exported documents from being opened (tests, batch use).
 inline constexpr const char* kNoOpenAfterExportVariable = "ORVANE_NO_OPEN_AFTER_EXPORT";

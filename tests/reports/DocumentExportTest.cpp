@@ -1,6 +1,6 @@
 // PDF and RTF documents of the results report: the RTF frames read back to
-// the layout's positions, characters and properties; the PDF's subject added
-// as an update that keeps the original bytes.
+// the layout's positions, characters and properties; the PDF's subject and
+// subset font names added as updates that keep the original bytes.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -93,7 +93,7 @@ TEST(RtfDocument, EveryItemIsAFrameWhereTheLayoutPlacesIt)
     EXPECT_EQ(shapes, 4u);
     EXPECT_EQ(QString::fromStdString(rtf).count(QStringLiteral("\\page")), 1);
     EXPECT_NE(rtf.find("\\paperw11906\\paperh16838\\margl0\\margr0\\margt0\\margb0"), std::string::npos);
-    EXPECT_NE(rtf.find("{\\info{\\title Lake}{\\subject RTF report}}"), std::string::npos);
+    EXPECT_NE(rtf.find("{\\info{\\title Lake}{\\subject RTF report}{\\author Orvane Test}}"), std::string::npos);
     EXPECT_NE(rtf.find("{\\*\\generator Orvane Test;}"), std::string::npos);
     EXPECT_NE(rtf.find("\\pngblip"), std::string::npos);
     EXPECT_NE(rtf.find("Courier New;}"), std::string::npos);
@@ -147,13 +147,25 @@ TEST(PngEncoder, ReadsBackPixelForPixel)
     EXPECT_TRUE(EncodePng(QImage()).isEmpty());
 }
 
-TEST(PdfDocument, SubjectIsAddedAsAnUpdateAfterTheOriginal)
+TEST(PdfDocument, SubjectAndSubsetNamesAreAddedAsUpdatesAfterTheOriginal)
 {
     const PreparedReport report = SquareReport();
     const QByteArray plain = PdfDocument(report, {"Lake \u00E9", "", "Orvane Test"});
     ASSERT_FALSE(plain.isEmpty());
     EXPECT_EQ(plain.count("/Subject"), 0);
-    const QByteArray updated = AddPdfSubject(plain, "PDF report");
+    // Each embedded subset (tagged in its descriptor) is renamed in its CID
+    // font and in the composite font above it, after the original's end.
+    const qsizetype originalEnd = plain.indexOf("%%EOF");
+    const QString original = QString::fromLatin1(plain.left(originalEnd));
+    const QString fontUpdate = QString::fromLatin1(plain.mid(originalEnd));
+    auto subsets = QRegularExpression(QStringLiteral("/FontName /([A-Z]{6}\\+[A-Za-z-]+)")).globalMatch(original);
+    int tagged = 0;
+    for (; subsets.hasNext(); ++tagged)
+        EXPECT_EQ(fontUpdate.count(QStringLiteral("/BaseFont /") + subsets.next().captured(1)), 2);
+    EXPECT_GE(tagged, 3);  // Arial, Arial bold, Courier New
+    EXPECT_EQ(original.count(QStringLiteral("/BaseFont /")), 2 * tagged);
+
+    const QByteArray updated = UpdatePdf(plain, "PDF report");
     ASSERT_TRUE(updated.startsWith(plain));
     const QByteArray update = updated.mid(plain.size());
     // "PDF report" as UTF-16BE with its byte-order mark.
@@ -168,7 +180,7 @@ TEST(PdfDocument, SubjectIsAddedAsAnUpdateAfterTheOriginal)
     const qsizetype offset = m.captured(2).toLongLong();
     EXPECT_TRUE(updated.mid(offset).startsWith((m.captured(1) + QStringLiteral(" 0 obj")).toLatin1()));
 
-    EXPECT_TRUE(AddPdfSubject("%PDF-1.4\nno trailer here\n", "x").isEmpty());
+    EXPECT_TRUE(UpdatePdf("%PDF-1.4\nno trailer here\n", "x").isEmpty());
 }
 
 TEST(ExportKinds, ByExtensionInAnyCase)

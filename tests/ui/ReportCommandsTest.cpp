@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,9 +70,9 @@ private:
         AppState state;
         int computed = 0;
         QString currentFile;
+        QString title = QStringLiteral("Lake");
         ReportCommands commands{nullptr, state,
-                                {[this] { ++computed; }, [] { return QStringLiteral("Lake"); },
-                                 [this] { return currentFile; }}};
+                                {[this] { ++computed; }, [this] { return title; }, [this] { return currentFile; }}};
     };
 };
 
@@ -125,18 +126,21 @@ void ReportCommandsTest::cancelComputesNothing()
     f.currentFile = Text(dir.File("Bay.WDT"));
     QString shownTitle;
     QString shownName;
+    bool hasHelp = false;
     OnModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog || dialog->objectName() != QLatin1String("ExportDialog"))
             return false;
         shownTitle = dialog->windowTitle();
         shownName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        hasHelp = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help) != nullptr;
         dialog->reject();
         return true;
     });
     f.commands.Export(ExportKind::Pdf);
     QCOMPARE(shownTitle, QStringLiteral("Save graphics to file in PDF (Acrobat) (*.PDF)"));
     QCOMPARE(shownName, QStringLiteral("Bay.pdf"));
+    QVERIFY(hasHelp);
     QCOMPARE(f.computed, 0);
 }
 
@@ -145,10 +149,17 @@ void ReportCommandsTest::exportWritesTheChosenFileAndAsksBeforeOverwriting()
     test::TempDir dir;
     Fixture f;
     f.currentFile = Text(dir.File("Bay.WDT"));
-    // A lower-case name is taken as it is.
+    // A lower-case name is taken as it is; the document's title is the
+    // title as typed, whole, not the record's 80 characters.
+    f.title = QString(100, QLatin1Char('T'));
     QVERIFY(f.commands.ExportReport(Text(dir.File("bay.pdf")), ExportKind::Pdf));
     QCOMPARE(f.computed, 1);
-    QVERIFY(test::ReadBytes(dir.File("bay.pdf")).rfind("%PDF-", 0) == 0);
+    const std::string pdf = test::ReadBytes(dir.File("bay.pdf"));
+    QVERIFY(pdf.rfind("%PDF-", 0) == 0);
+    std::string utf16Title;
+    for (int i = 0; i < 100; ++i)
+        utf16Title += std::string("\0T", 2);
+    QVERIFY(pdf.find("/Title (\xFE\xFF" + utf16Title + ")") != std::string::npos);
 
     // Accepting the proposed name of an existing file asks first; "No" keeps
     // the dialog open, and cancelling it writes nothing.
