@@ -27,6 +27,10 @@ struct ProjectFileRead {
     std::size_t bytesRead = 0;  // bytes taken from the file, 0..72,300
 };
 
+// Defaults first, then the first min(size, 72,300) bytes over the record:
+// what every load does with a file's bytes. Returns how many were taken.
+std::size_t ReadProjectBytes(ProjectRecord& rec, const void* data, std::size_t size);
+
 // Reads as LoadProject does (defaults first, then up to 72,300 bytes of the
 // file over the record) but never writes: a missing file is not created and a
 // short one is not completed. Shows no message; the caller says what it needs.
