@@ -66,12 +66,14 @@ inline void CheckEngine(const ProjectRecord& rec)
     Require(results->FreqCount >= 0 && results->FreqCount <= kFreqCount);
     Require(results->SampleCount >= 0 && results->SampleCount <= kSampleCount);
 
+    // The surface record of a committed record that could not have been
+    // typed proves nothing more, and it is the engine's costliest part.
     auto committed = std::make_unique<ProjectRecord>(rec);
     ClampInputs(*committed);
     ClampMethodCodes(*committed);
-    ComputeWaves(*committed, *results, random);
     if (!Typable(*committed))
         return;
+    ComputeWaves(*committed, *results, random);
     Require(results->FreqCount == kFreqCount && results->SampleCount == kSampleCount);
     Require(std::isfinite(results->HeightM) && results->HeightM >= 0);
     Require(std::isfinite(results->HeightFt) && results->HeightFt >= 0);
