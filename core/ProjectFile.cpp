@@ -22,6 +22,8 @@ std::string WriteProject(const ProjectRecord& rec, const std::string& fileName)
 {
     if (WriteFileAtomically(fileName, &rec, sizeof rec))
         return {};
+    if (IsReadOnlyFile(fileName))
+        return "cannot write [" + fileName + "]: the file is read-only";
     // The system's wording, in the sentence: "permission denied".
     std::string reason = std::generic_category().message(errno);
     if (!reason.empty())

@@ -37,9 +37,11 @@ std::size_t ReadProjectBytes(ProjectRecord& rec, const void* data, std::size_t s
 ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName);
 
 // Writes the 72,300 bytes to a temporary file beside fileName and renames it
-// over the old file, so a failed save leaves the previous project intact.
+// over the old file, so a failed save leaves the previous project intact
+// (WriteFileAtomically: a link is followed, a read-only file is refused).
 // Returns "" when the project was written, otherwise why not, ready to show:
-// "cannot write [name]: permission denied" (the system's reason, from errno).
+// "cannot write [name]: the file is read-only", or the system's reason from
+// errno ("cannot write [name]: permission denied").
 // Shows nothing itself.
 std::string WriteProject(const ProjectRecord& rec, const std::string& fileName);
 

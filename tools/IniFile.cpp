@@ -377,7 +377,7 @@ IniReadResult ReadIniValue(const std::string& path, std::string_view section, st
 {
     IniReadResult result;
     const IniDocument doc = IniDocument::Load(path);
-    if (!doc.Readable()) {
+    if (doc.GetState() == IniDocument::State::Unreadable) {
         result.status = IniReadStatus::Unreadable;
         return result;
     }

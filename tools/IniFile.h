@@ -43,7 +43,7 @@ inline constexpr std::size_t kMaxIniFileBytes = 1u << 20;
 enum class IniReadStatus {
     Found,
     Missing,     // no such file, section or key
-    Unreadable,  // the file exists but cannot be read (a folder, no access, an I/O error, over kMaxIniFileBytes)
+    Unreadable,  // the file exists but cannot be read (a folder, no access, an I/O error)
 };
 
 // One use of a settings file: the file is read and split into its keys
@@ -55,7 +55,7 @@ public:
         Missing,     // no such file: reads give the defaults, Save creates it
         Read,        // read whole
         Unreadable,  // a folder, no access, an I/O error: reads fail, Save writes nothing
-        TooLarge,    // over kMaxIniFileBytes: as Unreadable; said once per file and run
+        TooLarge,    // over kMaxIniFileBytes: not read, reads give the defaults, Save writes nothing; said once per file and run
     };
 
     // A file over kMaxIniFileBytes is refused with the warning "settings file
@@ -100,7 +100,8 @@ struct IniReadResult {
     std::string value;  // meaningful when status is Found
 };
 
-// One read of one key: IniDocument::Load, then Find.
+// One read of one key: IniDocument::Load, then Find. A file over
+// kMaxIniFileBytes reads as Missing, so callers take their defaults.
 IniReadResult ReadIniValue(const std::string& path, std::string_view section, std::string_view key);
 
 // One write of one key: the file and the section are created when missing.

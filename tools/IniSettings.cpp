@@ -56,7 +56,7 @@ SettingsFile::SettingsFile(const std::string& file) : doc_(IniDocument::Load(Res
 
 int SettingsFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const
 {
-    if (!doc_.Readable())
+    if (doc_.GetState() == IniDocument::State::Unreadable)
         return 0;
     int value = defaultValue;
     const std::optional<std::string> text = doc_.Find(section, key);
@@ -73,7 +73,7 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key, 
 std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
                                      const std::string& defaultValue) const
 {
-    if (!doc_.Readable())
+    if (doc_.GetState() == IniDocument::State::Unreadable)
         return {};
     return doc_.Find(section, key).value_or(defaultValue);
 }

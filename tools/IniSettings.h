@@ -3,8 +3,9 @@
 // one read or one write, and releases it; nothing is cached. They never
 // interrupt the user: a missing key gives the caller's default, a file that
 // exists but cannot be read gives 0, false or "" (whatever the default), and
-// a write that fails is skipped without a word. A file over 1 MB counts as
-// unreadable and is named once in a warning (IniFile.h).
+// a write that fails is skipped without a word. A file over 1 MB is not read:
+// every read gives the caller's default, writes are skipped, and one warning
+// names the file (IniFile.h).
 //
 // A window that reads or writes several keys at once uses one SettingsFile,
 // so the file is read and split once for all of them and written once.
