@@ -17,7 +17,9 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build-sanitize -G Ninja -DORVANE_SANITIZE=ON -DORVANE_BENCH=OFF \
-  -DORVANE_WERROR="${ORVANE_WERROR:-OFF}" "${launcher[@]}" >/dev/null
+# Warnings are checked in build/: the sanitizers' instrumentation makes
+# some of GCC's flow warnings report what cannot happen.
+cmake -S . -B build-sanitize -G Ninja -DORVANE_SANITIZE=ON -DORVANE_BENCH=OFF -DORVANE_WERROR=OFF \
+  "${launcher[@]}" >/dev/null
 cmake --build build-sanitize -j"$(nproc)"
 (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
