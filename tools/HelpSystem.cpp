@@ -78,10 +78,15 @@ protected:
 
 void InstallHelpKey()
 {
+    // Found by name: without its own meta-object the filter's class cannot
+    // be told from any other child of the application by findChild.
+    static const QString kFilterName = QStringLiteral("orvaneHelpKeyFilter");
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || app->findChild<HelpKeyFilter*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!app || app->findChild<QObject*>(kFilterName, Qt::FindDirectChildrenOnly))
         return;
-    app->installEventFilter(new HelpKeyFilter(app));
+    auto* filter = new HelpKeyFilter(app);
+    filter->setObjectName(kFilterName);
+    app->installEventFilter(filter);
 }
 
 }  // namespace
