@@ -113,7 +113,10 @@ int UtmEpsgOfCentroid(const PolygonList& polygons)
         lon = (e.MinX + e.MaxX) / 2.0;
         lat = (e.MinY + e.MaxY) / 2.0;
     }
-    const int zone = std::clamp(static_cast<int>(std::floor((lon + 180.0) / 6.0)) + 1, 1, 60);
+    // Clamped before the conversion: a damaged file's centroid may lie far
+    // outside any zone or be no number at all (then zone 31, at longitude 0).
+    const double band = std::floor((lon + 180.0) / 6.0) + 1.0;
+    const int zone = std::isnan(band) ? 31 : static_cast<int>(std::clamp(band, 1.0, 60.0));
     return (lat >= 0.0 ? 32600 : 32700) + zone;
 }
 
