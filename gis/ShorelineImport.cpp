@@ -331,6 +331,9 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     }
     const bool aroundPoint = outer < polygons.size();
     if (!aroundPoint) {
+        // The first polygon when no area compares (a damaged file's
+        // coordinates may make every area NaN).
+        outer = 0;
         double best = -1.0;
         for (std::size_t i = 0; i < polygons.size(); ++i) {
             if (polygons[i]->get_Area() > best) {
