@@ -75,6 +75,18 @@ int CheckArgsAndLoad(std::string_view command, const Args& words, std::size_t co
     return exitCode;
 }
 
+bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock)
+{
+    lock.emplace(FileLock::TryLock(path));
+    if (lock->GetState() != FileLock::State::Busy)
+        return true;
+    std::fprintf(stderr,
+                 "orvane-cli: project file [%s] is being changed by another program; nothing was changed, "
+                 "try again when it has finished\n",
+                 path.c_str());
+    return false;
+}
+
 bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value)
 {
     const std::string& word = args[i];

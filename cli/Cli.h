@@ -1,10 +1,12 @@
 #pragma once
 // Shared pieces of the command-line tool's commands.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/FileIO.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane::cli {
@@ -43,6 +45,13 @@ int CheckArgsAndLoad(std::string_view command, const Args& words, std::size_t co
 // The loading half of CheckArgsAndLoad for a path already checked. false on
 // failure; exitCode is then the code to return.
 bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitCode);
+
+// For the commands that change a project file: an advisory lock on it
+// (FileLock) from before it is read until after it is written, so two such
+// commands on one project never lose one's change. false when another
+// program holds the lock: it says so on stderr, and the command returns
+// kExitFailure. A file that cannot be opened is left to the load to report.
+bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock);
 
 // Reads the value of "--name VALUE" or "--name=VALUE" at args[i]; advances i.
 bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/UndefinedFields.h"
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
 #include "core/Fetch.h"
@@ -127,6 +128,11 @@ int RunCompute(const Args& args)
     // Compute what the main window shows for this file: its method groups
     // take a code above the last item as the last item.
     ClampMethodCodes(rec);
+
+    // The record is computed as stored, whatever it holds; what makes the
+    // numbers meaningless is named, and the exit status stays 0.
+    for (const std::string& field : UndefinedResultFields(rec))
+        std::fprintf(stderr, "orvane-cli: warning: %s: the results are undefined\n", field.c_str());
 
     RandomGenerator random;
     if (seeded)

@@ -25,6 +25,11 @@ int RunExport(const Args& args)
 
 int RunImport(const Args& args)
 {
+    // Held from the load to the save: a second import waits for nobody and
+    // changes nothing.
+    std::optional<FileLock> lock;
+    if (!args.empty() && !LockProjectForChange(args[0], lock))
+        return kExitFailure;
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad("import-coords", args, 2, rec); code != kExitOk)
         return code;

@@ -47,6 +47,10 @@ int RunImportShoreline(const Args& args)
         std::fprintf(stderr, "orvane-cli: no such GIS file: %s\n", files[1].c_str());
         return kExitUsage;
     }
+    // Held from the load to the save (see LockProjectForChange).
+    std::optional<FileLock> lock;
+    if (!LockProjectForChange(files[0], lock))
+        return kExitFailure;
     ProjectRecord rec{};
     int exitCode = kExitOk;
     if (!LoadExistingProject(files[0], rec, exitCode))

@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImageWriter>
 
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/OffscreenGui.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -75,12 +75,7 @@ int RunPlot(const Args& args)
     if (const int code = CheckArgsAndLoad("plot", files, 2, rec); code != kExitOk)
         return code;
 
-    // Fonts need a QGuiApplication; the offscreen platform needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvane-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGui gui;  // fonts need the toolkit
 
     QtRaster raster(width, height);
     const PlotScale scale = report ? DrawRegionPicture(rec, raster) : DrawRegionPlot(rec, raster, numbers);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/OffscreenGui.h"
 #include "cli/JsonText.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
@@ -15,7 +16,6 @@
 #ifdef ORVANE_CLI_PICTURES
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImageWriter>
 
 #include "core/FileIO.h"
@@ -60,12 +60,7 @@ std::string RoseText(const WaveRoseResult& rose, const ProjectRecord& rec)
 #ifdef ORVANE_CLI_PICTURES
 int WritePlot(const std::string& path, const WaveRoseResult& rose, const ProjectRecord& rec)
 {
-    // Fonts need a QGuiApplication; the offscreen platform needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvane-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGui gui;  // fonts need the toolkit
 
     QByteArray png;
     QBuffer buffer(&png);

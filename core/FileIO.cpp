@@ -1,11 +1,13 @@
 #include "core/FileIO.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,10 +65,47 @@ mode_t CurrentUmask()
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size)
+std::string FollowLinks(const std::string& path)
 {
-    if (path.empty()) {
+    std::string current = path;
+    for (int hop = 0; hop <= 40; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::vector<char> target(PATH_MAX + 1);
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size() - 1);
+        if (n <= 0)
+            return current;
+        const std::string next(target.data(), static_cast<std::size_t>(n));
+        const auto slash = current.rfind('/');
+        current = next.front() == '/' || slash == std::string::npos ? next : current.substr(0, slash + 1) + next;
+    }
+    errno = ELOOP;
+    return {};
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    const std::string target = FollowLinks(path);
+    struct stat st {};
+    if (target.empty() || ::stat(target.c_str(), &st) != 0)
+        return false;
+    // The administrator may write any file; a file nobody may write is
+    // read-only all the same.
+    return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+bool WriteFileAtomically(const std::string& linkOrPath, const void* data, std::size_t size)
+{
+    if (linkOrPath.empty()) {
         errno = ENOENT;
+        return false;
+    }
+    const std::string path = FollowLinks(linkOrPath);
+    if (path.empty())
+        return false;  // ELOOP
+    if (IsReadOnlyFile(path)) {
+        errno = EACCES;
         return false;
     }
     std::string pattern = path + ".tmp-XXXXXX";
@@ -138,6 +177,36 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
             return true;
         contents.append(chunk, static_cast<std::size_t>(n));
     }
+}
+
+FileLock FileLock::TryLock(const std::string& path)
+{
+    const std::string target = FollowLinks(path);
+    // A save renames a new file over the old one: a lock taken on the old
+    // file just before would guard nothing, so it is taken again.
+    for (int attempt = 0; attempt < 8 && !target.empty(); ++attempt) {
+        const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            break;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            return FileLock(-1, busy ? State::Busy : State::Failed);
+        }
+        struct stat locked {};
+        struct stat named {};
+        if (::fstat(fd, &locked) == 0 && ::stat(target.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
+            locked.st_ino == named.st_ino)
+            return FileLock(fd, State::Locked);
+        ::close(fd);
+    }
+    return FileLock(-1, State::Failed);
+}
+
+FileLock::~FileLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);  // releases the lock
 }
 
 bool FileExists(const std::string& path)

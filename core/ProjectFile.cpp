@@ -1,6 +1,10 @@
 #include "core/ProjectFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstring>
+#include <memory>
 #include <cerrno>
 #include <system_error>
 
@@ -18,6 +22,8 @@ std::string WriteProject(const ProjectRecord& rec, const std::string& fileName)
 {
     if (WriteFileAtomically(fileName, &rec, sizeof rec))
         return {};
+    if (IsReadOnlyFile(fileName))
+        return "cannot write [" + fileName + "]: the file is read-only";
     // The system's wording, in the sentence: "permission denied".
     std::string reason = std::generic_category().message(errno);
     if (!reason.empty())
@@ -35,21 +41,30 @@ bool SaveProject(const ProjectRecord& rec, const std::string& fileName)
     return why.empty();
 }
 
+std::size_t ReadProjectBytes(ProjectRecord& rec, const void* data, std::size_t size)
+{
+    SetProjectDefaults(rec);
+    const std::size_t taken = std::min(size, sizeof rec);
+    if (taken > 0)
+        std::memcpy(&rec, data, taken);
+    return taken;
+}
+
 ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName)
 {
     SetProjectDefaults(rec);
     ProjectFileRead result;
     if (!FileExists(fileName))
         return result;
-    // Read into a copy first: a read that fails half-way must leave the
+    // Read into a buffer first: a read that fails half-way must leave the
     // defaults, not a record half from the file.
-    ProjectRecord loaded = rec;
-    if (!ReadFilePrefix(fileName, &loaded, sizeof loaded, result.bytesRead)) {
+    auto bytes = std::make_unique<std::array<unsigned char, sizeof(ProjectRecord)>>();
+    if (!ReadFilePrefix(fileName, bytes->data(), bytes->size(), result.bytesRead)) {
         result.state = ProjectFileState::Unreadable;
         result.bytesRead = 0;
         return result;
     }
-    rec = loaded;
+    ReadProjectBytes(rec, bytes->data(), result.bytesRead);
     result.state = result.bytesRead < sizeof rec ? ProjectFileState::Short : ProjectFileState::Complete;
     return result;
 }

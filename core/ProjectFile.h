@@ -27,15 +27,21 @@ struct ProjectFileRead {
     std::size_t bytesRead = 0;  // bytes taken from the file, 0..72,300
 };
 
+// Defaults first, then the first min(size, 72,300) bytes over the record:
+// what every load does with a file's bytes. Returns how many were taken.
+std::size_t ReadProjectBytes(ProjectRecord& rec, const void* data, std::size_t size);
+
 // Reads as LoadProject does (defaults first, then up to 72,300 bytes of the
 // file over the record) but never writes: a missing file is not created and a
 // short one is not completed. Shows no message; the caller says what it needs.
 ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileName);
 
 // Writes the 72,300 bytes to a temporary file beside fileName and renames it
-// over the old file, so a failed save leaves the previous project intact.
+// over the old file, so a failed save leaves the previous project intact
+// (WriteFileAtomically: a link is followed, a read-only file is refused).
 // Returns "" when the project was written, otherwise why not, ready to show:
-// "cannot write [name]: permission denied" (the system's reason, from errno).
+// "cannot write [name]: the file is read-only", or the system's reason from
+// errno ("cannot write [name]: permission denied").
 // Shows nothing itself.
 std::string WriteProject(const ProjectRecord& rec, const std::string& fileName);
 

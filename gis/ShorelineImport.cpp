@@ -113,7 +113,10 @@ int UtmEpsgOfCentroid(const PolygonList& polygons)
         lon = (e.MinX + e.MaxX) / 2.0;
         lat = (e.MinY + e.MaxY) / 2.0;
     }
-    const int zone = std::clamp(static_cast<int>(std::floor((lon + 180.0) / 6.0)) + 1, 1, 60);
+    // Clamped before the conversion: a damaged file's centroid may lie far
+    // outside any zone or be no number at all (then zone 31, at longitude 0).
+    const double band = std::floor((lon + 180.0) / 6.0) + 1.0;
+    const int zone = std::isnan(band) ? 31 : static_cast<int>(std::clamp(band, 1.0, 60.0));
     return (lat >= 0.0 ? 32600 : 32700) + zone;
 }
 
@@ -335,6 +338,9 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     }
     const bool aroundPoint = outer < polygons.size();
     if (!aroundPoint) {
+        // The first polygon when no area compares (a damaged file's
+        // coordinates may make every area NaN).
+        outer = 0;
         double best = -1.0;
         for (std::size_t i = 0; i < polygons.size(); ++i) {
             if (polygons[i]->get_Area() > best) {

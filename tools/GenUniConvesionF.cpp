@@ -346,15 +346,16 @@ void TGenUniConvesion::RecalculateAll()
 
 void TGenUniConvesion::ReadState()
 {
+    const SettingsFile file(IniFile);
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
         QComboBox* selectors[2] = {FromCombo[tab], ToCombo[tab]};
         for (int i = 0; i < 2; ++i) {
-            const int index = ReadIniInteger(IniFile, kSection, IndexKey(kIndexKeys[tab][i]), 0);
+            const int index = file.ReadInteger(kSection, IndexKey(kIndexKeys[tab][i]), 0);
             selectors[i]->setCurrentIndex(index >= 0 && index < kUnitsPerTab ? index : 0);
         }
     }
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
-        const std::string text = ReadIniString(IniFile, kSection, TextKey(tab), "");
+        const std::string text = file.ReadString(kSection, TextKey(tab), "");
         InputEdit[tab]->setText(QString::fromStdString(Cp1252ToUtf8(text)));
         Recalculate(tab);  // also when the text was already there
     }
@@ -362,12 +363,14 @@ void TGenUniConvesion::ReadState()
 
 void TGenUniConvesion::WriteState() const
 {
+    SettingsFile file(IniFile);
     for (int tab = 0; tab < kUnitTabCount; ++tab)
-        WriteIniString(IniFile, kSection, TextKey(tab), Utf8ToCp1252(InputEdit[tab]->text().toStdString()));
+        file.WriteString(kSection, TextKey(tab), Utf8ToCp1252(InputEdit[tab]->text().toStdString()));
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
-        WriteIniInteger(IniFile, kSection, IndexKey(kIndexKeys[tab][0]), SelectorIndex(FromCombo[tab]));
-        WriteIniInteger(IniFile, kSection, IndexKey(kIndexKeys[tab][1]), SelectorIndex(ToCombo[tab]));
+        file.WriteInteger(kSection, IndexKey(kIndexKeys[tab][0]), SelectorIndex(FromCombo[tab]));
+        file.WriteInteger(kSection, IndexKey(kIndexKeys[tab][1]), SelectorIndex(ToCombo[tab]));
     }
+    file.Save();
 }
 
 void TGenUniConvesion::setVisible(bool visible)

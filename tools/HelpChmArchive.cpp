@@ -2,10 +2,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include <chm_lib.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "tools/HelpChmCheck.h"
 
 namespace orvane {
 
@@ -40,63 +47,39 @@ int CollectFile(chmFile*, chmUnitInfo* unit, void* context)
     return CHM_ENUMERATOR_CONTINUE;
 }
 
-// chmlib divides by the block length of the compressed section's reset
-// table without checking it, so a damaged file would stop the program with
-// a division by zero at the first read. The table lies in the uncompressed
-// part of the file: check it before anything is decompressed. Layout:
-// version, block count, unknown, table offset (4 bytes each), uncompressed
-// length, compressed length, block length (8 bytes each), little-endian.
-bool CompressionTablesUsable(chmFile* handle)
-{
-    static const char* kResetTable =
-        "::DataSpace/Storage/MSCompressed/Transform/{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable";
-    chmUnitInfo unit{};
-    if (chm_resolve_object(handle, kResetTable, &unit) != CHM_RESOLVE_SUCCESS)
-        return true;  // nothing compressed: nothing to divide
-    unsigned char table[40] = {};
-    if (unit.length < sizeof table || chm_retrieve_object(handle, &unit, table, 0, sizeof table) != sizeof table)
-        return false;
-    std::uint64_t blockLength = 0;
-    for (int i = 7; i >= 0; --i)
-        blockLength = blockLength << 8 | table[32 + i];
-    if (blockLength == 0)
-        return false;
-    // The control data: size, "LZXC", version, reset interval, window size,
-    // windows per reset (4 bytes each); version 2 counts in units of 0x8000.
-    // chmlib takes the blocks per reset as interval / (window / 2) x windows
-    // and divides by it as well.
-    static const char* kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
-    if (chm_resolve_object(handle, kControlData, &unit) != CHM_RESOLVE_SUCCESS)
-        return false;
-    unsigned char control[24] = {};
-    if (unit.length < sizeof control ||
-        chm_retrieve_object(handle, &unit, control, 0, sizeof control) != sizeof control)
-        return false;
-    auto word = [&](int at) {
-        return static_cast<std::uint64_t>(control[at]) | static_cast<std::uint64_t>(control[at + 1]) << 8 |
-               static_cast<std::uint64_t>(control[at + 2]) << 16 | static_cast<std::uint64_t>(control[at + 3]) << 24;
-    };
-    const std::uint64_t unitSize = word(8) == 2 ? 0x8000 : 1;
-    const std::uint64_t interval = word(12) * unitSize;
-    const std::uint64_t window = word(16) * unitSize;
-    if (window / 2 == 0)
-        return false;
-    return interval / (window / 2) * word(20) != 0;
-}
-
 }  // namespace
 
 std::unique_ptr<ChmArchive> ChmArchive::Open(const std::string& path)
 {
     if (path.empty() || path.find('\0') != std::string::npos)
         return nullptr;
-    chmFile* handle = chm_open(path.c_str());
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    chmFile* handle = nullptr;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        const ChmByteReader read = [fd](std::uint64_t offset, std::size_t size, unsigned char* out) {
+            while (size > 0) {
+                const ssize_t n = ::pread(fd, out, size, static_cast<off_t>(offset));
+                if (n < 0 && errno == EINTR)
+                    continue;
+                if (n <= 0)
+                    return false;
+                out += n;
+                offset += static_cast<std::uint64_t>(n);
+                size -= static_cast<std::size_t>(n);
+            }
+            return true;
+        };
+        // chmlib opens the file checked here, not whatever the name may
+        // point to by now.
+        if (ChmStructureProblem(static_cast<std::uint64_t>(st.st_size), read).empty())
+            handle = chm_open(("/proc/self/fd/" + std::to_string(fd)).c_str());
+    }
+    ::close(fd);
     if (!handle)
         return nullptr;
-    if (!CompressionTablesUsable(handle)) {
-        chm_close(handle);
-        return nullptr;
-    }
     return std::unique_ptr<ChmArchive>(new ChmArchive(handle, path));
 }
 

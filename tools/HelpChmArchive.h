@@ -25,7 +25,9 @@ class ChmArchive {
 public:
     static constexpr std::size_t kMaxObjectBytes = 32u << 20;
 
-    // nullptr when the file cannot be opened or is no compiled help file.
+    // nullptr when the file cannot be opened, is no compiled help file, or
+    // fails ChmStructureProblem (HelpChmCheck.h): chmlib never sees a file
+    // whose sizes, pages or compression settings it would mishandle.
     static std::unique_ptr<ChmArchive> Open(const std::string& path);
     ~ChmArchive();
     ChmArchive(const ChmArchive&) = delete;

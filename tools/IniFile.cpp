@@ -1,9 +1,14 @@
 #include "tools/IniFile.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <set>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "core/FileIO.h"
+#include "core/Messages.h"
 
 namespace orvane {
 
@@ -41,9 +46,11 @@ struct Line {
     std::string_view end;
 };
 
-std::vector<Line> SplitLines(std::string_view text)
+// Calls visit(line) for each line in order, without copying the text; a
+// visit that returns false stops the walk.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit)
 {
-    std::vector<Line> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const auto newline = text.find('\n', pos);
@@ -66,8 +73,18 @@ std::vector<Line> SplitLines(std::string_view text)
             pos = newline + 1;
         }
         // Elsewhere a "\r" without "\n" stays inside the content.
-        lines.push_back(line);
+        if (!visit(line))
+            return;
     }
+}
+
+std::vector<Line> SplitLines(std::string_view text)
+{
+    std::vector<Line> lines;
+    ForEachLine(text, [&lines](const Line& line) {
+        lines.push_back(line);
+        return true;
+    });
     return lines;
 }
 
@@ -155,14 +172,16 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
     if (key.empty())
         return std::nullopt;
     bool inSection = false;
-    for (const Line& line : SplitLines(text)) {
+    std::optional<std::string> found;
+    ForEachLine(text, [&](const Line& line) {
         const ParsedLine parsed = Parse(line.content);
         if (parsed.kind == LineKind::Section)
             inSection = SameName(parsed.name, section);
         else if (inSection && parsed.kind == LineKind::Key && SameName(parsed.name, key))
-            return ValueOf(line.content, parsed);
-    }
-    return std::nullopt;
+            found = ValueOf(line.content, parsed);
+        return !found;
+    });
+    return found;
 }
 
 std::optional<std::string> SetIniValue(std::string_view text, std::string_view section, std::string_view key,
@@ -232,17 +251,137 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
     return result;
 }
 
+namespace {
+
+std::string LowerName(std::string_view name)
+{
+    std::string lower(Trim(name));
+    for (char& c : lower)
+        c = AsciiLower(c);
+    return lower;
+}
+
+// Files already refused for their size this run: each is named once.
+bool FirstTimeTooLarge(const std::string& path)
+{
+    static std::set<std::string> told;
+    return told.insert(path).second;
+}
+
+}  // namespace
+
+IniDocument IniDocument::Load(const std::string& path)
+{
+    IniDocument doc;
+    doc.path_ = path;
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return doc;  // Missing
+    const auto tooLarge = [&doc, &path] {
+        doc.state_ = State::TooLarge;
+        if (FirstTimeTooLarge(path))
+            ShowMessage(MessageKind::Warning,
+                        "settings file [" + path + "] is larger than 1 MB and is not read: the defaults are used");
+        return doc;
+    };
+    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > kMaxIniFileBytes)
+        return tooLarge();
+    // One byte more than stat saw tells a file that grew since; it is read
+    // again, up to one byte past the limit, so it is never read whole.
+    std::string text(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t got = 0;
+    bool read = S_ISREG(st.st_mode) && ReadFilePrefix(path, text.data(), text.size(), got);
+    if (read && got == text.size()) {
+        text.assign(kMaxIniFileBytes + 1, '\0');
+        read = ReadFilePrefix(path, text.data(), text.size(), got);
+    }
+    if (!read) {
+        doc.state_ = State::Unreadable;
+        return doc;
+    }
+    if (got > kMaxIniFileBytes)
+        return tooLarge();
+    text.resize(got);
+    doc.text_ = std::move(text);
+    doc.state_ = State::Read;
+    doc.Index();
+    return doc;
+}
+
+IniDocument IniDocument::FromText(std::string text)
+{
+    IniDocument doc;
+    doc.text_ = std::move(text);
+    doc.state_ = State::Read;
+    doc.Index();
+    return doc;
+}
+
+void IniDocument::Index()
+{
+    values_.clear();
+    std::string section;
+    bool inSection = false;
+    ForEachLine(text_, [&](const Line& line) {
+        const ParsedLine parsed = Parse(line.content);
+        if (parsed.kind == LineKind::Section) {
+            section = LowerName(parsed.name);
+            inSection = true;
+        } else if (inSection && parsed.kind == LineKind::Key && !parsed.name.empty()) {
+            // The first line wins, as FindIniValue reads it.
+            values_.try_emplace({section, LowerName(parsed.name)}, ValueOf(line.content, parsed));
+        }
+        return true;
+    });
+}
+
+std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const
+{
+    const auto it = values_.find({LowerName(section), LowerName(key)});
+    if (it == values_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!Readable())
+        return false;
+    std::optional<std::string> edited = SetIniValue(text_, section, key, value);
+    if (!edited)
+        return false;
+    if (*edited != text_) {
+        text_ = std::move(*edited);
+        changed_ = true;
+        // The line just written is the one a lookup finds (SetIniValue
+        // rewrites the first line that holds the key, or adds the only one).
+        values_[{LowerName(section), LowerName(key)}] = std::string(value);
+    }
+    return true;
+}
+
+bool IniDocument::Save()
+{
+    if (!Readable())
+        return false;
+    if (!changed_)
+        return true;  // already holds those values: leave the file untouched
+    if (!WriteFileAtomically(path_, text_.data(), text_.size()))
+        return false;
+    changed_ = false;
+    state_ = State::Read;
+    return true;
+}
+
 IniReadResult ReadIniValue(const std::string& path, std::string_view section, std::string_view key)
 {
     IniReadResult result;
-    if (!FileExists(path))
-        return result;
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
+    const IniDocument doc = IniDocument::Load(path);
+    if (doc.GetState() == IniDocument::State::Unreadable) {
         result.status = IniReadStatus::Unreadable;
         return result;
     }
-    if (auto value = FindIniValue(text, section, key)) {
+    if (auto value = doc.Find(section, key)) {
         result.status = IniReadStatus::Found;
         result.value = std::move(*value);
     }
@@ -251,15 +390,8 @@ IniReadResult ReadIniValue(const std::string& path, std::string_view section, st
 
 bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
 {
-    std::string text;
-    if (FileExists(path) && !ReadWholeFile(path, text))
-        return false;
-    const std::optional<std::string> edited = SetIniValue(text, section, key, value);
-    if (!edited)
-        return false;
-    if (*edited == text && FileExists(path))
-        return true;  // already holds that value: leave the file untouched
-    return WriteFileAtomically(path, edited->data(), edited->size());
+    IniDocument doc = IniDocument::Load(path);
+    return doc.Set(section, key, value) && doc.Save();
 }
 
 }  // namespace orvane

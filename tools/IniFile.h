@@ -9,9 +9,12 @@
 // exactly one line (or appends at most two) and keeps every other byte of the
 // text: comments, order, spacing, line ends, other sections.
 
+#include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvane {
 
@@ -32,10 +35,64 @@ std::optional<std::string> FindIniValue(std::string_view text, std::string_view 
 std::optional<std::string> SetIniValue(std::string_view text, std::string_view section, std::string_view key,
                                        std::string_view value);
 
+// Settings files above this size are not read at all: the program's own
+// files hold a few hundred bytes, and a damaged or foreign file of hundreds
+// of megabytes must not slow the start-up or fill the memory.
+inline constexpr std::size_t kMaxIniFileBytes = 1u << 20;
+
 enum class IniReadStatus {
     Found,
     Missing,     // no such file, section or key
     Unreadable,  // the file exists but cannot be read (a folder, no access, an I/O error)
+};
+
+// One use of a settings file: the file is read and split into its keys
+// once, then any number of keys are looked up and set, and Save writes it
+// back once. The file is open only inside Load and Save.
+class IniDocument {
+public:
+    enum class State {
+        Missing,     // no such file: reads give the defaults, Save creates it
+        Read,        // read whole
+        Unreadable,  // a folder, no access, an I/O error: reads fail, Save writes nothing
+        TooLarge,    // over kMaxIniFileBytes: not read, reads give the defaults, Save writes nothing; said once per file and run
+    };
+
+    // A file over kMaxIniFileBytes is refused with the warning "settings file
+    // [path] is larger than 1 MB and is not read: the defaults are used",
+    // through the message sink, the first time this run meets that file.
+    static IniDocument Load(const std::string& path);
+
+    // A document of text that is no file (tests, the fuzzer); Save fails.
+    static IniDocument FromText(std::string text);
+
+    State GetState() const { return state_; }
+    const std::string& Text() const { return text_; }
+    bool Readable() const { return state_ == State::Missing || state_ == State::Read; }
+
+    // FindIniValue on the file's text, from the keys split at Load.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+
+    // SetIniValue on the text kept in memory; false when the file could not
+    // be read (writing would lose its other lines) or the names or the value
+    // cannot be stored.
+    bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+    // Replaces the file atomically when a Set changed its text (or creates
+    // it); true when nothing needed writing. false when the write failed or
+    // the file was not readable in the first place.
+    bool Save();
+
+private:
+    void Index();
+
+    std::string path_;
+    State state_ = State::Missing;
+    std::string text_;
+    bool changed_ = false;
+    // (section, key), trimmed and in lower case, to the value of the first
+    // line that holds them.
+    std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
 struct IniReadResult {
@@ -43,14 +100,15 @@ struct IniReadResult {
     std::string value;  // meaningful when status is Found
 };
 
-// One read of one key; the file is open only during the call.
+// One read of one key: IniDocument::Load, then Find. A file over
+// kMaxIniFileBytes reads as Missing, so callers take their defaults.
 IniReadResult ReadIniValue(const std::string& path, std::string_view section, std::string_view key);
 
 // One write of one key: the file and the section are created when missing.
 // The file is replaced atomically, so a failure leaves it as it was. false
-// when nothing was written: the file exists but cannot be read (writing
-// would lose its other lines), the names or value cannot be stored, or the
-// folder is not writable.
+// when nothing was written: the file exists but cannot be read (or is over
+// kMaxIniFileBytes), the names or value cannot be stored, or the folder is
+// not writable.
 bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace orvane

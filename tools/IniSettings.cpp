@@ -1,6 +1,7 @@
 #include "tools/IniSettings.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -57,25 +58,64 @@ bool ParseIniInteger(const std::string& text, int& value)
     return true;
 }
 
-int ReadIniInteger(const std::string& file, const std::string& section, const std::string& key, int defaultValue)
+SettingsFile::SettingsFile(const std::string& file) : doc_(IniDocument::Load(ResolveIniPath(file))) {}
+
+int SettingsFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const
 {
-    const IniReadResult read = ReadIniValue(ResolveIniPath(file), section, key);
-    if (read.status == IniReadStatus::Unreadable)
+    if (doc_.GetState() == IniDocument::State::Unreadable)
         return 0;
     int value = defaultValue;
-    if (read.status == IniReadStatus::Found && ParseIniInteger(read.value, value))
+    const std::optional<std::string> text = doc_.Find(section, key);
+    if (text && ParseIniInteger(*text, value))
         return value;
     return defaultValue;
 }
 
+bool SettingsFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
+                                     const std::string& defaultValue) const
+{
+    if (doc_.GetState() == IniDocument::State::Unreadable)
+        return {};
+    return doc_.Find(section, key).value_or(defaultValue);
+}
+
+void SettingsFile::WriteInteger(const std::string& section, const std::string& key, int value)
+{
+    doc_.Set(section, key, Format("%d", value));
+}
+
+void SettingsFile::WriteBool(const std::string& section, const std::string& key, bool value)
+{
+    WriteInteger(section, key, value ? 1 : 0);
+}
+
+void SettingsFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
+{
+    doc_.Set(section, key, value);
+}
+
+void SettingsFile::Save() { doc_.Save(); }
+
+int ReadIniInteger(const std::string& file, const std::string& section, const std::string& key, int defaultValue)
+{
+    return SettingsFile(file).ReadInteger(section, key, defaultValue);
+}
+
 void WriteIniInteger(const std::string& file, const std::string& section, const std::string& key, int value)
 {
-    WriteIniValue(ResolveIniPath(file), section, key, Format("%d", value));
+    SettingsFile settings(file);
+    settings.WriteInteger(section, key, value);
+    settings.Save();
 }
 
 bool ReadIniBool(const std::string& file, const std::string& section, const std::string& key, bool defaultValue)
 {
-    return ReadIniInteger(file, section, key, defaultValue ? 1 : 0) != 0;
+    return SettingsFile(file).ReadBool(section, key, defaultValue);
 }
 
 void WriteIniBool(const std::string& file, const std::string& section, const std::string& key, bool value)
@@ -86,22 +126,15 @@ void WriteIniBool(const std::string& file, const std::string& section, const std
 std::string ReadIniString(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& defaultValue)
 {
-    IniReadResult read = ReadIniValue(ResolveIniPath(file), section, key);
-    switch (read.status) {
-    case IniReadStatus::Found:
-        return std::move(read.value);
-    case IniReadStatus::Missing:
-        return defaultValue;
-    case IniReadStatus::Unreadable:
-        break;
-    }
-    return {};
+    return SettingsFile(file).ReadString(section, key, defaultValue);
 }
 
 void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value)
 {
-    WriteIniValue(ResolveIniPath(file), section, key, value);
+    SettingsFile settings(file);
+    settings.WriteString(section, key, value);
+    settings.Save();
 }
 
 void SyncIniInteger(const std::string& file, const std::string& section, const std::string& key, bool write,

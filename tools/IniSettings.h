@@ -3,14 +3,43 @@
 // one read or one write, and releases it; nothing is cached. They never
 // interrupt the user: a missing key gives the caller's default, a file that
 // exists but cannot be read gives 0, false or "" (whatever the default), and
-// a write that fails is skipped without a word.
+// a write that fails is skipped without a word. A file over 1 MB is not read:
+// every read gives the caller's default, writes are skipped, and one warning
+// names the file (IniFile.h).
+//
+// A window that reads or writes several keys at once uses one SettingsFile,
+// so the file is read and split once for all of them and written once.
 //
 // file arguments go through ResolveIniPath, so "" (or any name of 4
 // characters or fewer) means the program settings file IniPath().
 
 #include <string>
 
+#include "tools/IniFile.h"
+
 namespace orvane {
+
+// One use of a settings file with the rules of the helpers below: the file
+// is read once at construction; writes collect in memory until Save.
+class SettingsFile {
+public:
+    // file goes through ResolveIniPath.
+    explicit SettingsFile(const std::string& file);
+
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+
+    void WriteInteger(const std::string& section, const std::string& key, int value);
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+    // Writes what changed, atomically; a failure is skipped without a word.
+    void Save();
+
+private:
+    IniDocument doc_;
+};
 
 // The program file's name with its extension changed to ".INI" (the
 // executable "Orvane" has none, so ".INI" is appended), in the program's

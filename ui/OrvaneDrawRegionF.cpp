@@ -250,20 +250,21 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
 
 void TOrvaneDrawRegion::ReadDrawSettings()
 {
-    const std::string file = ToUtf8(IniFileName);
+    const SettingsFile file(ToUtf8(IniFileName));
     for (const DrawSetting& s : kDrawSettings) {
-        const int value = ReadIniInteger(file, kDrawSection, s.Key, s.Default);
+        const int value = file.ReadInteger(kDrawSection, s.Key, s.Default);
         this->*s.Field = value >= s.Lowest && value <= s.Highest ? value : s.Default;
     }
-    MarkOn = ReadIniBool(file, kDrawSection, kArrowOnKey, true);
+    MarkOn = file.ReadBool(kDrawSection, kArrowOnKey, true);
 }
 
 void TOrvaneDrawRegion::WriteDrawSettings() const
 {
-    const std::string file = ToUtf8(IniFileName);
+    SettingsFile file(ToUtf8(IniFileName));
     for (const DrawSetting& s : kDrawSettings)
-        WriteIniInteger(file, kDrawSection, s.Key, this->*s.Field);
-    WriteIniBool(file, kDrawSection, kArrowOnKey, MarkOn);
+        file.WriteInteger(kDrawSection, s.Key, this->*s.Field);
+    file.WriteBool(kDrawSection, kArrowOnKey, MarkOn);
+    file.Save();
 }
 
 void TOrvaneDrawRegion::StoreToProject()

@@ -175,12 +175,13 @@ void TOrvaneMain::FormCreate()
     IniFileName = FromUtf8(MainIniPath());
     // The projects folder and the last file; an unreadable settings file
     // reads as "": the defaults stay then.
-    const std::string dir = ReadIniString(ToUtf8(IniFileName), "PRJ", "DIR", ToUtf8(ProjectsDir));
+    const SettingsFile settings(ToUtf8(IniFileName));
+    const std::string dir = settings.ReadString("PRJ", "DIR", ToUtf8(ProjectsDir));
     if (!dir.empty())
         ProjectsDir = FromUtf8(dir);
     if (!ProjectsDir.endsWith(QLatin1Char('/')))
         ProjectsDir += QLatin1Char('/');
-    const std::string file = ReadIniString(ToUtf8(IniFileName), "PRJ", "FILE", ToUtf8(CurrentFile));
+    const std::string file = settings.ReadString("PRJ", "FILE", ToUtf8(CurrentFile));
     if (!file.empty())
         CurrentFile = FromUtf8(file);
     ContuctUsMenu->setEnabled(false);
@@ -211,7 +212,7 @@ void TOrvaneMain::FormCreate()
         b->setEnabled(false);
     PageControl1->setCurrentIndex(0);
     // The help mode is kept in the settings for the help system.
-    HelpMode = ReadIniInteger(ToUtf8(IniFileName), "HELP", "ACTIVE", HelpMode);
+    HelpMode = settings.ReadInteger("HELP", "ACTIVE", HelpMode);
     ApplyCoordUnits();
 }
 

@@ -35,15 +35,16 @@ void TOrvaneMain::UpdateCaption()
 
 void TOrvaneMain::WriteSettings()
 {
-    const std::string ini = ToUtf8(IniFileName);
+    SettingsFile settings(ToUtf8(IniFileName));
     // The help system holds the mode in effect, or the one a confirmed
     // change asked for at the next start.
     HelpMode = orvane::HelpMode();
-    WriteIniInteger(ini, "HELP", "ACTIVE", HelpMode);
+    settings.WriteInteger("HELP", "ACTIVE", HelpMode);
     if (FileOpen) {
-        WriteIniString(ini, "PRJ", "DIR", ToUtf8(ProjectsDir));
-        WriteIniString(ini, "PRJ", "FILE", ToUtf8(CurrentFile));
+        settings.WriteString("PRJ", "DIR", ToUtf8(ProjectsDir));
+        settings.WriteString("PRJ", "FILE", ToUtf8(CurrentFile));
     }
+    settings.Save();
 }
 
 void TOrvaneMain::FormDestroy()

@@ -223,8 +223,12 @@ void TWaveRose::ShowChart()
 {
     auto* chart = static_cast<QPolarChart*>(RoseChart->chart());
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    // removeAllSeries deletes the series, but removeAxis only hands the axis
+    // back to its caller.
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
@@ -286,6 +290,7 @@ void TWaveRose::ShowChart()
         add(byBearing.front()->bearingDeg + 360.0, *byBearing.front());
 
     auto* area = new QAreaSeries(central);
+    central->setParent(area);  // an area series does not own its boundary line
     area->setName(QStringLiteral("Fetch [") + unit + "]");
     area->setColor(QColor(kFetchColour.red(), kFetchColour.green(), kFetchColour.blue(), 90));
     area->setBorderColor(kFetchColour);

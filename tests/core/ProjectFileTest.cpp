@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include "core/FileIO.h"
 #include "core/ProjectFile.h"
 #include "tests/TestSupport.h"
 
@@ -230,6 +231,63 @@ TEST(SaveProject, KeepsThePermissionsOfTheFileItReplaces)
     std::filesystem::permissions(name, std::filesystem::perms(0640));
     ASSERT_TRUE(SaveProject(Defaults(), name));
     EXPECT_EQ(std::filesystem::status(name).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(SaveProject, ReadOnlyFileIsRefusedAndLeftAsItIs)
+{
+    TempDir dir;
+    const std::string name = dir.File("Locked.WDT");
+    WriteBytes(name, "old project");
+    std::filesystem::permissions(name, std::filesystem::perms(0444));
+    MessageRecorder messages;
+    EXPECT_FALSE(SaveProject(Defaults(), name));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "cannot write [" + name + "]: the file is read-only");
+    EXPECT_EQ(ReadBytes(name), "old project");
+    EXPECT_EQ(std::filesystem::status(name).permissions(), std::filesystem::perms(0444));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary file left
+}
+
+// A link in one folder to a project in another, as links to shared projects are made.
+TEST(SaveProject, LinkIsFollowedAndItsTargetReplacedInItsOwnFolder)
+{
+    TempDir links;
+    TempDir projects;
+    const std::string target = projects.File("Shared.WDT");
+    const std::string link = links.File("Link.WDT");
+    WriteBytes(target, "old project");
+    std::filesystem::create_symlink(target, link);
+    const std::string relative = links.File("Relative.WDT");
+    std::filesystem::create_symlink("Link.WDT", relative);  // a link to the link, relative to its folder
+
+    ProjectRecord rec = Defaults();
+    SetTitleBytes(rec, "through the links");
+    ASSERT_TRUE(SaveProject(rec, relative));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(relative));
+    EXPECT_EQ(ReadBytes(target), Image(rec));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(links.Path()), {}), 2);  // the two links only
+
+    // Links that lead in a circle are not written through.
+    std::filesystem::create_symlink("LoopB.WDT", links.File("LoopA.WDT"));
+    std::filesystem::create_symlink("LoopA.WDT", links.File("LoopB.WDT"));
+    EXPECT_NE(WriteProject(rec, links.File("LoopA.WDT")), "");
+}
+
+TEST(FileLock, SecondLockOnOneFileIsBusyUntilTheFirstEnds)
+{
+    TempDir dir;
+    const std::string name = dir.File("P.WDT");
+    WriteBytes(name, "project");
+    const std::string link = dir.File("Link.WDT");
+    std::filesystem::create_symlink(name, link);
+    {
+        const FileLock first = FileLock::TryLock(name);
+        ASSERT_EQ(first.GetState(), FileLock::State::Locked);
+        EXPECT_EQ(FileLock::TryLock(link).GetState(), FileLock::State::Busy);
+    }
+    EXPECT_EQ(FileLock::TryLock(link).GetState(), FileLock::State::Locked);
+    EXPECT_EQ(FileLock::TryLock(dir.File("Missing.WDT")).GetState(), FileLock::State::Failed);
 }
 
 }  // namespace

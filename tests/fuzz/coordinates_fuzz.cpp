@@ -1,6 +1,8 @@
 // Any bytes as a coordinates file: the record must stay within its limits,
-// and reading the bytes in pieces (as a file is read) must give the same
-// record as reading them at once. Seeds: seeds-coordinates/.
+// reading the bytes in pieces (as a file is read) must give the same record
+// as reading them at once, a region numbered as the grids number it must
+// export to a text that imports to the same region, and the engine and both
+// region pictures run on what was imported (FuzzChecks.h).
 
 #include <algorithm>
 #include <cstddef>
@@ -8,8 +10,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
 
+#include "FuzzChecks.h"
 #include "core/CoordinatesFile.h"
 
 namespace {
@@ -31,6 +35,26 @@ void CheckLimits(const orvane::ProjectRecord& rec)
     }
 }
 
+// Every named node at the position of its number, gap nodes (number 0)
+// between them, the last position named, and an outer boundary with nodes.
+// A file may number its lines otherwise (a node's position is its line, the
+// count its largest number); such a record exports what it holds, but the
+// count read back follows the numbers, not the lines.
+bool NumberedByPosition(const orvane::ProjectRecord& rec)
+{
+    if (rec.NodeCount[1] == 0)
+        return false;
+    for (int b = 1; b <= rec.BoundaryCount; ++b) {
+        const int count = rec.NodeCount[b];
+        for (int k = 1; k <= count; ++k)
+            if (rec.NodeNumber[b][k] != 0 && rec.NodeNumber[b][k] != k)
+                return false;
+        if (count > 0 && rec.NodeNumber[b][count] != count)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -49,9 +73,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reader.Finish(*pieces).nodes != nodes || std::memcmp(whole.get(), pieces.get(), sizeof *whole) != 0)
         std::abort();
 
-    // What was imported can be exported and read again within the same limits.
+    // What was imported exports to a text that reads back to itself
+    // (CoordinatesText writes three decimals, which read back exactly),
+    // whenever the boundaries are numbered as the grids number them.
+    const std::string text1 = orvane::CoordinatesText(*whole);
     auto back = Defaults();
-    orvane::ImportCoordinatesText(*back, orvane::CoordinatesText(*whole));
+    orvane::ImportCoordinatesText(*back, text1);
     CheckLimits(*back);
+    if (nodes > 0 && NumberedByPosition(*whole) && orvane::CoordinatesText(*back) != text1)
+        std::abort();
+
+    orvane::fuzz::CheckEngine(*whole);
+    orvane::fuzz::CheckDrawing(*whole);
     return 0;
 }

@@ -3,8 +3,9 @@
 // every page never fails and never reads outside what it was given. The same
 // bytes also go straight to the list parser and the link resolver.
 //
-// Seeds: seeds-help/ (a small help file made by chmcmd, a contents list, links).
-// Run: help_file_fuzz -max_total_time=300 corpus-help tests/fuzz/seeds-help
+// The help file is handed over as a memory file, so no run leaves a file
+// behind. Corpus: corpus/help_file/ (a small help file made by chmcmd, a
+// contents list, links, and damaged help files that once stopped chmlib).
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include "tools/HelpChmArchive.h"
@@ -48,14 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     orvane::ParseHelpAddress(bytes);
     orvane::ParseChmSystem(std::string(bytes));
 
-    // chmlib reads files only: hand it the bytes as one.
-    char path[] = "/tmp/orvane-help-fuzz-XXXXXX";
-    const int fd = ::mkstemp(path);
+    // chmlib reads files only: hand it the bytes as a memory file.
+    const int fd = ::memfd_create("help-fuzz.chm", MFD_CLOEXEC);
     if (fd < 0)
         return 0;
-    const bool written = ::write(fd, data, size) == static_cast<ssize_t>(size);
-    ::close(fd);
-    if (written) {
+    if (::write(fd, data, size) == static_cast<ssize_t>(size)) {
+        const std::string path = "/proc/self/fd/" + std::to_string(fd);
         if (auto archive = orvane::ChmArchive::Open(path)) {
             const orvane::ChmSystemInfo info = archive->System();
             std::size_t objects = 0;
@@ -70,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     orvane::ParseSitemap(*content);
         }
     }
-    ::unlink(path);
+    ::close(fd);
     return 0;
 }

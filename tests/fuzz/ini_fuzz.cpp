@@ -1,4 +1,5 @@
-// Any bytes as a settings file: reading never fails, and writing a key
+// Any bytes as a settings file: reading never fails, the keys split once
+// (IniDocument) read as the line-by-line reader reads them, and writing a key
 // changes that key only and keeps every other line.
 //
 // Input: section "\0" key "\0" value "\0" file text; missing parts are empty.
@@ -49,9 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = rest;
 
     const std::optional<std::string> before = orvane::FindIniValue(text, section, key);
+    orvane::IniDocument doc = orvane::IniDocument::FromText(std::string(text));
+    if (doc.Find(section, key) != before)
+        std::abort();
     const std::optional<std::string> edited = orvane::SetIniValue(text, section, key, value);
+    if (doc.Set(section, key, value) != edited.has_value())
+        std::abort();
     if (!edited)
         return 0;
+    if (doc.Text() != *edited || doc.Find(section, key) != std::optional<std::string>(value))
+        std::abort();
 
     // The value written reads back exactly.
     const std::optional<std::string> after = orvane::FindIniValue(*edited, section, key);

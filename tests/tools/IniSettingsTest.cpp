@@ -101,6 +101,43 @@ TEST(IniSettings, UnreadableFileGivesZeroFalseEmptyWhateverTheDefault)
     EXPECT_EQ(value, 0);
 }
 
+TEST(IniSettings, FileOverOneMegabyteGivesTheDefaultsAndOneWarning)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("Huge.INI");
+    test::WriteBytes(file, "[S]\nK=7\n" + std::string(kMaxIniFileBytes, '\n'));
+    test::MessageRecorder messages;
+    SettingsFile settings(file);
+    EXPECT_EQ(settings.ReadInteger("S", "K", 5), 5);
+    EXPECT_EQ(ReadIniString(file, "S", "K", "d"), "d");
+    EXPECT_TRUE(ReadIniBool(file, "S", "K", true));
+    WriteIniInteger(file, "S", "K", 1);  // skipped: writing would need the whole file
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "settings file [" + file + "] is larger than 1 MB and is not read: the defaults are used");
+    EXPECT_EQ(std::filesystem::file_size(file), kMaxIniFileBytes + 8);
+
+    // One byte less is an ordinary file.
+    test::WriteBytes(file, "[S]\nK=7\n" + std::string(kMaxIniFileBytes - 8, '\n'));
+    EXPECT_EQ(ReadIniInteger(file, "S", "K", 5), 7);
+}
+
+TEST(IniSettings, OneSettingsFileWritesManyKeysAtOnce)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("Many.INI");
+    test::WriteBytes(file, "; kept\n[Units00]\nText1=1\n");
+    SettingsFile settings(file);
+    for (int i = 1; i <= 7; ++i)
+        settings.WriteString("Units00", "Text" + std::to_string(i), std::to_string(10 * i));
+    settings.WriteBool("DRAW", "ARROWON", false);
+    EXPECT_EQ(ReadIniInteger(file, "Units00", "Text2", 0), 0);  // nothing written before Save
+    settings.Save();
+    EXPECT_EQ(test::ReadBytes(file), "; kept\n[Units00]\nText1=10\nText2=20\nText3=30\nText4=40\nText5=50\n"
+                                     "Text6=60\nText7=70\n[DRAW]\nARROWON=0\n");
+    EXPECT_EQ(settings.ReadInteger("Units00", "Text7", 0), 70);
+}
+
 TEST(IniSettings, SyncLoadsAndStores)
 {
     test::TempDir dir;

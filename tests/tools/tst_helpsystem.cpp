@@ -303,6 +303,19 @@ void TestHelpSystem::helpButtonsOpenTheirTopics()
     QCOMPARE(w.window.findChild<QToolButton*>("SpeedButton1")->parentWidget()->property(kHelpKeywordProperty),
              QVariant("WindData"));
     QVERIFY(!w.window.findChild<QToolButton*>("SpeedButton3")->parentWidget()->property(kHelpKeywordProperty).isValid());
+
+    // F1 in the wind group opens its topic: the application's key filter is
+    // installed although the application has other children.
+    THtmlHelpViewer::CloseAll();
+    w.window.show();
+    QApplication::setActiveWindow(&w.window);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QWidget* windGroup = w.window.findChild<QToolButton*>("SpeedButton1")->parentWidget();
+    windGroup->setFocusPolicy(Qt::StrongFocus);
+    windGroup->setFocus();
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    QVERIFY(FindViewer());
+    QCOMPARE(FindViewer()->CurrentTopic(), QString("/WindData.htm"));
 }
 
 void TestHelpSystem::everyRequestedTopicExists()
