@@ -1,6 +1,6 @@
 #pragma once
 // TGenUniConvesion: the unit conversion window. Seven tabs (Length, Area,
-// Volume, Force, Stress, Mass, Spec. weight), each converting the value typed
+// Volume, Force, Stress, Mass, Specific weight), each converting the value typed
 // into its input field from one unit to another and showing the table of
 // all conversion factors between its five units.
 //

@@ -3,7 +3,7 @@
 // conversion window. Toolkit-free.
 //
 // Tabs (kinds), in window order: 0 Length, 1 Area, 2 Volume, 3 Force,
-// 4 Stress, 5 Mass, 6 Spec. weight; five units each, indices 0..4. An index
+// 4 Stress, 5 Mass, 6 Specific weight; five units each, indices 0..4. An index
 // outside its range counts as 0, as an unset selector does.
 
 #include <string>
