@@ -4,8 +4,6 @@
 
 #ifdef ORVANE_CLI_REPORTS
 
-#include <QGuiApplication>
-
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/OffscreenGui.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
 #include "core/Random.h"
@@ -66,12 +65,7 @@ int RunReport(const Args& args)
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;
 
-    // Fonts need a QGuiApplication; the offscreen platform needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvane-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGui gui;  // fonts need the toolkit; no display is needed
 
     // The report is built for a PDF device, whose pixels are square; the
     // record it changes (the plot extents) is a copy, never saved.

@@ -1,5 +1,5 @@
 #pragma once
-// The toolkit for the commands that draw (plot, rose --plot): started on
+// The toolkit for the commands that draw (plot, rose --plot, report): started on
 // the offscreen platform, which needs no display, with the toolkit's notes
 // about the desktop session kept off standard error. Fonts need it.
 

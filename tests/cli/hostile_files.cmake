@@ -70,10 +70,17 @@ if(NOT err MATCHES "is being changed by another program.*exit=1" OR NOT before S
   message(FATAL_ERROR "locked project: '${err}', changed: ${before} ${after}")
 endif()
 
-# The drawing commands start the toolkit without its desktop-session note.
+# The drawing and report commands start the toolkit without its desktop-session
+# note.
 if(PICTURES)
   run(0 "${CMAKE_COMMAND}" -E env --unset=XDG_RUNTIME_DIR "${CLI}" plot "${SAMPLES}/Bay.WDT" "${WORK}/a.png")
   if(err MATCHES "XDG_RUNTIME_DIR")
     message(FATAL_ERROR "plot printed the toolkit's note:\n${err}")
+  endif()
+  if(REPORTS)
+    run(0 "${CMAKE_COMMAND}" -E env --unset=XDG_RUNTIME_DIR "${CLI}" report "${SAMPLES}/Bay.WDT" "${WORK}/a.pdf")
+    if(err MATCHES "XDG_RUNTIME_DIR")
+      message(FATAL_ERROR "report printed the toolkit's note:\n${err}")
+    endif()
   endif()
 endif()
