@@ -42,13 +42,6 @@ struct OutLayer {
     std::vector<OutFeature> features;
 };
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // A stored float32 as the double of its shortest decimal form (20.067f
 // becomes 20.067, not 20.066999435424805): the same float when read back,
 // and the number the engineer typed.
@@ -150,40 +143,6 @@ GisExportResult Bad(std::string message)
 }
 
 }  // namespace
-
-int ParseEpsg(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    if (first == std::string::npos)
-        return 0;
-    const std::string word = Lower(text.substr(first, last - first + 1));
-    if (word.size() < 6 || word.size() > 14 || word.compare(0, 5, "epsg:") != 0)
-        return 0;
-    int code = 0;
-    for (std::size_t i = 5; i < word.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(word[i])))
-            return 0;
-        code = code * 10 + (word[i] - '0');
-        if (code > 99999999)
-            return 0;
-    }
-    return code;
-}
-
-std::string GisFormatOf(const std::string& path)
-{
-    const std::string ext = Lower(fs::path(path).extension().string());
-    if (ext == ".geojson" || ext == ".json")
-        return "GeoJSON";
-    if (ext == ".gpkg")
-        return "GPKG";
-    if (ext == ".kml")
-        return "KML";
-    if (ext == ".shp")
-        return "ESRI Shapefile";
-    return {};
-}
 
 GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options)
 {

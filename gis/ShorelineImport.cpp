@@ -495,22 +495,6 @@ ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& sou
     return result;
 }
 
-bool ParsePoint(const std::string& text, XY& point)
-{
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos)
-        return false;
-    std::string x = text.substr(0, comma);
-    std::string y = text.substr(comma + 1);
-    RemoveChar(x, ' ');
-    RemoveChar(y, ' ');
-    XY parsed;
-    if (!ParseReal(x, parsed.x) || !ParseReal(y, parsed.y))
-        return false;
-    point = parsed;
-    return true;
-}
-
 std::vector<std::string> LayerNames(const std::string& source)
 {
     EnsureGdalRegistered();

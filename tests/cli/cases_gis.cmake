@@ -12,6 +12,7 @@ orvane_cli_script_test(gis_bad_crs_is_exit_2 expect_exit.cmake -DEXPECT=2
                        -DARGS=export-gis|${ORVANE_SAMPLES}/Bay.WDT|@WORK@/bay.gpkg|--crs|32633)
 orvane_cli_script_test(gis_missing_source_is_exit_2 expect_exit.cmake -DEXPECT=2
                        -DARGS=import-shoreline|${ORVANE_SAMPLES}/Bay.WDT|@WORK@/none.gpkg)
+orvane_cli_script_test(gis_without_module gis_without_module.cmake)
 
 # Every format written with rays, read by ogrinfo, imported back; a file of
 # points refused with the project untouched.

@@ -20,6 +20,10 @@ set(expected
   opt/orvane/Projects/Harbour.WDT opt/orvane/orvane-cli usr/bin/orvane usr/bin/orvane-cli
   usr/share/applications/orvane.desktop usr/share/icons/hicolor/scalable/apps/orvane.svg
   usr/share/mime/packages/orvane.xml)
+if(GIS)
+  list(APPEND expected opt/orvane/liborvane-gis.so)
+  list(SORT expected)
+endif()
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${ROOT}" "${ROOT}/*")
 list(SORT installed)
 if(NOT installed STREQUAL expected)
@@ -41,6 +45,15 @@ execute_process(COMMAND "${ROOT}/usr/bin/orvane-cli" compute "${ROOT}/opt/orvane
                 WORKING_DIRECTORY "${ROOT}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "Hs = [0-9.]+ m")
   fail("installed orvane-cli compute failed (${rc}): ${out}${err}")
+endif()
+if(GIS)
+  # The GIS module is found beside the program the link leads to.
+  execute_process(COMMAND "${ROOT}/usr/bin/orvane-cli" export-gis "${ROOT}/opt/orvane/Projects/Bay.WDT"
+                          "${ROOT}/bay.geojson" --rays
+                  WORKING_DIRECTORY "${ROOT}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT EXISTS "${ROOT}/bay.geojson")
+    fail("installed orvane-cli export-gis failed (${rc}): ${out}${err}")
+  endif()
 endif()
 execute_process(COMMAND "${ROOT}/usr/bin/orvane" --version RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out STREQUAL "Orvane ${VERSION}\n")

@@ -1,0 +1,25 @@
+# A copy of orvane-cli in a folder without the GIS module: every command
+# without GIS files works, the GIS commands fail with the reason (exit 1)
+# and leave the project as it was.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+file(COPY "${CLI}" "${SAMPLES}/Bay.WDT" DESTINATION "${WORK}")
+get_filename_component(cli_name "${CLI}" NAME)
+set(lone "${WORK}/${cli_name}")
+file(SHA256 "${WORK}/Bay.WDT" before)
+
+execute_process(COMMAND "${lone}" compute "${WORK}/Bay.WDT" --seed 1 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "Hs = ")
+  message(FATAL_ERROR "compute without the GIS module: (${rc}) ${out}")
+endif()
+foreach(command IN ITEMS "export-gis;${WORK}/Bay.WDT;${WORK}/bay.geojson"
+                         "import-shoreline;${WORK}/Bay.WDT;${WORK}/Bay.WDT")
+  execute_process(COMMAND "${lone}" ${command} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "cannot load the GIS module \\(.*liborvane-gis.so")
+    message(FATAL_ERROR "${command} without the GIS module: (${rc}) ${out}${err}")
+  endif()
+endforeach()
+file(SHA256 "${WORK}/Bay.WDT" after)
+if(EXISTS "${WORK}/bay.geojson" OR NOT before STREQUAL after)
+  message(FATAL_ERROR "a GIS command without its module wrote a file")
+endif()
