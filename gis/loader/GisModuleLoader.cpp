@@ -65,17 +65,21 @@ const LoadedModule& Module()
     return module;
 }
 
+// A result of the GIS functions that says why the module is not there.
+template <class Result>
+Result Failed(const LoadedModule& module)
+{
+    Result result;
+    result.error = module.error;
+    return result;
+}
+
 }  // namespace
 
 Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, const ShorelineOptions& options)
 {
     const LoadedModule& module = Module();
-    if (module.api == nullptr) {
-        Shoreline failed;
-        failed.error = module.error;
-        return failed;
-    }
-    return module.api->readShoreline(source, rec, options);
+    return module.api != nullptr ? module.api->readShoreline(source, rec, options) : Failed<Shoreline>(module);
 }
 
 void StoreShoreline(Shoreline& shoreline, ProjectRecord& rec)
@@ -88,12 +92,8 @@ void StoreShoreline(Shoreline& shoreline, ProjectRecord& rec)
 ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& source, const ShorelineOptions& options)
 {
     const LoadedModule& module = Module();
-    if (module.api == nullptr) {
-        ShorelineImportResult failed;
-        failed.error = module.error;
-        return failed;
-    }
-    return module.api->importShoreline(rec, source, options);
+    return module.api != nullptr ? module.api->importShoreline(rec, source, options)
+                                 : Failed<ShorelineImportResult>(module);
 }
 
 std::vector<std::string> LayerNames(const std::string& source)
@@ -105,12 +105,7 @@ std::vector<std::string> LayerNames(const std::string& source)
 GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options)
 {
     const LoadedModule& module = Module();
-    if (module.api == nullptr) {
-        GisExportResult failed;
-        failed.error = module.error;
-        return failed;
-    }
-    return module.api->exportGis(rec, path, options);
+    return module.api != nullptr ? module.api->exportGis(rec, path, options) : Failed<GisExportResult>(module);
 }
 
 }  // namespace orvane
