@@ -48,4 +48,19 @@ inline double Tanh(double x)
     return t;
 }
 
+// Whether the line y = m x + q separates the points (xj, yj) and (xk, yk)
+// or passes through one of them: the sign of each end's offset from the line,
+// computed once per end from its own coordinates. A ray through a node
+// meets the two segments of that node in crossings computed from each
+// segment's own float32 line, and their roundings can put both crossings a
+// little outside their segments, so that neither counts and the ray seems to
+// leave the region through the node. The two segments see the same sign at
+// their shared node, so one of them always counts by this test.
+inline bool LineSeparates(double m, double q, double xj, double yj, double xk, double yk)
+{
+    const double sj = yj - (m * xj + q);
+    const double sk = yk - (m * xk + q);
+    return (sj <= 0.0 && sk >= 0.0) || (sj >= 0.0 && sk <= 0.0);
+}
+
 }  // namespace orvane

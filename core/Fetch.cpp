@@ -102,7 +102,7 @@ float RadialFetch(const ProjectRecord& rec, float x0, float y0, float thetaRad)
                 const float xi = F32((static_cast<double>(qs) - q) / (static_cast<double>(m) - ms));
                 if (static_cast<double>(c) * (xi - X0) <= 0.0)
                     continue;  // behind the point, or at it
-                if ((xi - xj) * (xi - xk) > 0.0)
+                if ((xi - xj) * (xi - xk) > 0.0 && !LineSeparates(m, q, xj, yj, xk, yk))
                     continue;  // beyond the segment's ends
                 const float h = F32((xi - X0) * m);
                 d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
@@ -110,7 +110,7 @@ float RadialFetch(const ProjectRecord& rec, float x0, float y0, float thetaRad)
                 const float yi = F32((xj - X0) * m + Y0);
                 if (static_cast<double>(c) * (xj - X0) <= 0.0)
                     continue;
-                if ((yi - yj) * (yi - yk) > 0.0)
+                if ((yi - yj) * (yi - yk) > 0.0 && !LineSeparates(m, q, xj, yj, xk, yk))
                     continue;
                 d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
             } else {

@@ -85,8 +85,11 @@ FetchScanner::FetchScanner(const ProjectRecord& rec)
                     y0 = std::min(ya, yb) - dyMargin;
                     y1 = std::max(ya, yb) + dyMargin;
                 } else if (kind_[i] == kVertical) {
-                    // An accepted crossing is (xj, yi) with yi between yj and yk.
-                    x0 = x1 = xj;
+                    // An accepted crossing is (xj, yi) with yi between yj and
+                    // yk, or the ray's line passes between the two ends: the
+                    // box holds the whole segment.
+                    x0 = std::min(xj, xk);
+                    x1 = std::max(xj, xk);
                     const double yMargin = kSlack * std::max(std::fabs(yj), std::fabs(yk)) + kTiny;
                     y0 = std::min(yj, yk) - yMargin;
                     y1 = std::max(yj, yk) + yMargin;
@@ -157,7 +160,7 @@ float FetchScanner::Fetch(float x0, float y0, float thetaRad) const
                     const float xi = F32((static_cast<double>(qs_[i]) - Q) / (M - ms));
                     if (C * (xi - X0) <= 0.0)
                         continue;
-                    if ((xi - xj) * (xi - xk) > 0.0)
+                    if ((xi - xj) * (xi - xk) > 0.0 && !LineSeparates(M, Q, xj, yj, xk, yk))
                         continue;
                     const float h = F32((xi - X0) * m);
                     d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
@@ -165,7 +168,7 @@ float FetchScanner::Fetch(float x0, float y0, float thetaRad) const
                     const float yi = F32((xj - X0) * m + Y0);
                     if (C * (xj - X0) <= 0.0)
                         continue;
-                    if ((yi - yj) * (yi - yk) > 0.0)
+                    if ((yi - yj) * (yi - yk) > 0.0 && !LineSeparates(M, Q, xj, yj, xk, yk))
                         continue;
                     d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
                 }
