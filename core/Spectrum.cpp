@@ -61,8 +61,13 @@ void WaveSpectrum(const SpectrumGrid& grid, int type, FreqArray& f, FreqArray& S
     }
     const float area = SpectralArea(f, S, n);
     // No energy on this grid at all (the peak lies far above it): nothing to
-    // scale, and hs^2 / 0 would turn the zeros into NaN.
-    const double scale = area == 0.0f ? 0.0 : F32(static_cast<double>(hs) * hs / (8.0 * area));
+    // scale, and hs^2 / 0 would turn the zeros into NaN. The same holds for
+    // an area so small (a few float32 steps above 0, as a short fetch's
+    // spectrum has on the common grid of Seymour's method) that the scale
+    // overflows a float32: infinity times the zeros would be NaN too.
+    double scale = area == 0.0f ? 0.0 : F32(static_cast<double>(hs) * hs / (8.0 * area));
+    if (std::isinf(scale) && std::isfinite(hs))
+        scale = 0.0;
     for (int i = 1; i <= n; ++i)
         S[i] = F32(scale * S[i]);
 }

@@ -105,11 +105,19 @@ TEST(WaveSpectrum, ShapeThatVanishesOnTheGridStaysZero)
 {
     // A 0.2 s peak on the grid of 5 s: exp(-B/f^4) underflows everywhere.
     // Scaling 0 by Hs^2 / (8 * 0) would turn the whole spectrum into NaN.
-    for (int type : {0, 1}) {
-        SpectrumArray a{};
-        WaveSpectrum(64, type, a.f, a.S, 0.5f, 0.2f, 5.0f);
-        for (int i = 1; i <= 64; ++i)
-            ASSERT_EQ(a.S[i], 0.0f) << i;
+    // A 0.58 s peak on the grid of 5.18 s (a 30 m fetch among longer ones in
+    // Seymour's method) leaves an area a few float32 steps above 0, whose
+    // scale overflows: infinity times the zeros was NaN as well.
+    const struct {
+        float hs, tp, tgrid;
+    } cases[] = {{0.5f, 0.2f, 5.0f}, {0.0691363f, 0.579356f, 5.18058f}};
+    for (const auto& c : cases) {
+        for (int type : {0, 1}) {
+            SpectrumArray a{};
+            WaveSpectrum(64, type, a.f, a.S, c.hs, c.tp, c.tgrid);
+            for (int i = 1; i <= 64; ++i)
+                ASSERT_EQ(a.S[i], 0.0f) << "Tp " << c.tp << " type " << type << " point " << i;
+        }
     }
 }
 
