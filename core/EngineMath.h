@@ -48,19 +48,41 @@ inline double Tanh(double x)
     return t;
 }
 
-// Whether the line y = m x + q separates the points (xj, yj) and (xk, yk)
-// or passes through one of them: the sign of each end's offset from the line,
-// computed once per end from its own coordinates. A ray through a node
-// meets the two segments of that node in crossings computed from each
-// segment's own float32 line, and their roundings can put both crossings a
-// little outside their segments, so that neither counts and the ray seems to
-// leave the region through the node. The two segments see the same sign at
-// their shared node, so one of them always counts by this test.
-inline bool LineSeparates(double m, double q, double xj, double yj, double xk, double yk)
+// Where the line y = m x + q crosses the segment from (xj, yj) to (xk, yk),
+// found from the sides of the line its two ends lie on: the point at the
+// fraction sj / (sj - sk) of the segment, sj and sk being the ends' offsets
+// from the line. False when the ends lie on one side, or both on the line.
+//
+// A ray through a node meets the two segments of that node in crossings
+// computed from each segment's own float32 line, and their roundings can put
+// both a little outside their segments, so that neither counts and the ray
+// seems to leave the region through the node. Each end's side is computed
+// once from its own coordinates, so the two segments of a node agree on it
+// and one of them always crosses by this test; and the point it gives lies
+// on the segment, also where a ray almost parallel to the segment makes the
+// intersection of the two lines meaningless.
+inline bool SideCrossing(double m, double q, double xj, double yj, double xk, double yk, double& x, double& y)
 {
     const double sj = yj - (m * xj + q);
     const double sk = yk - (m * xk + q);
-    return (sj <= 0.0 && sk >= 0.0) || (sj >= 0.0 && sk <= 0.0);
+    if ((sj > 0.0 && sk > 0.0) || (sj < 0.0 && sk < 0.0) || sj == sk)
+        return false;
+    const double t = sj / (sj - sk);
+    x = xj + t * (xk - xj);
+    y = yj + t * (yk - yj);
+    return true;
+}
+
+// The distance from (x0, y0) to SideCrossing's point, when there is one and
+// it lies ahead of the point along a ray of direction sign c (cos theta).
+inline bool SideCrossingDistance(double m, double q, double c, double x0, double y0, double xj, double yj, double xk,
+                                 double yk, float& d)
+{
+    double x = 0.0, y = 0.0;
+    if (!SideCrossing(m, q, xj, yj, xk, yk, x, y) || c * (x - x0) <= 0.0)
+        return false;
+    d = F32(std::sqrt((x - x0) * (x - x0) + (y - y0) * (y - y0)));
+    return true;
 }
 
 }  // namespace orvane

@@ -100,19 +100,23 @@ float RadialFetch(const ProjectRecord& rec, float x0, float y0, float thetaRad)
                 if (std::fabs(static_cast<double>(m) - ms) < 1e-7)
                     continue;  // parallel
                 const float xi = F32((static_cast<double>(qs) - q) / (static_cast<double>(m) - ms));
-                if (static_cast<double>(c) * (xi - X0) <= 0.0)
-                    continue;  // behind the point, or at it
-                if ((xi - xj) * (xi - xk) > 0.0 && !LineSeparates(m, q, xj, yj, xk, yk))
+                if ((xi - xj) * (xi - xk) <= 0.0) {
+                    if (static_cast<double>(c) * (xi - X0) <= 0.0)
+                        continue;  // behind the point, or at it
+                    const float h = F32((xi - X0) * m);
+                    d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
+                } else if (!SideCrossingDistance(m, q, c, X0, Y0, xj, yj, xk, yk, d)) {
                     continue;  // beyond the segment's ends
-                const float h = F32((xi - X0) * m);
-                d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
+                }
             } else if (std::fabs(static_cast<double>(dy)) > 0.001) {
                 const float yi = F32((xj - X0) * m + Y0);
-                if (static_cast<double>(c) * (xj - X0) <= 0.0)
+                if ((yi - yj) * (yi - yk) <= 0.0) {
+                    if (static_cast<double>(c) * (xj - X0) <= 0.0)
+                        continue;
+                    d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
+                } else if (!SideCrossingDistance(m, q, c, X0, Y0, xj, yj, xk, yk, d)) {
                     continue;
-                if ((yi - yj) * (yi - yk) > 0.0 && !LineSeparates(m, q, xj, yj, xk, yk))
-                    continue;
-                d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
+                }
             } else {
                 continue;  // degenerate: a gap node or a repeated node
             }

@@ -158,19 +158,23 @@ float FetchScanner::Fetch(float x0, float y0, float thetaRad) const
                     if (std::fabs(M - ms) < 1e-7)
                         continue;
                     const float xi = F32((static_cast<double>(qs_[i]) - Q) / (M - ms));
-                    if (C * (xi - X0) <= 0.0)
+                    if ((xi - xj) * (xi - xk) <= 0.0) {
+                        if (C * (xi - X0) <= 0.0)
+                            continue;
+                        const float h = F32((xi - X0) * m);
+                        d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
+                    } else if (!SideCrossingDistance(M, Q, C, X0, Y0, xj, yj, xk, yk, d)) {
                         continue;
-                    if ((xi - xj) * (xi - xk) > 0.0 && !LineSeparates(M, Q, xj, yj, xk, yk))
-                        continue;
-                    const float h = F32((xi - X0) * m);
-                    d = F32(std::sqrt(static_cast<double>(h) * h + (xi - X0) * (xi - X0)));
+                    }
                 } else {
                     const float yi = F32((xj - X0) * m + Y0);
-                    if (C * (xj - X0) <= 0.0)
+                    if ((yi - yj) * (yi - yk) <= 0.0) {
+                        if (C * (xj - X0) <= 0.0)
+                            continue;
+                        d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
+                    } else if (!SideCrossingDistance(M, Q, C, X0, Y0, xj, yj, xk, yk, d)) {
                         continue;
-                    if ((yi - yj) * (yi - yk) > 0.0 && !LineSeparates(M, Q, xj, yj, xk, yk))
-                        continue;
-                    d = F32(std::sqrt((xj - X0) * (xj - X0) + (yi - Y0) * (yi - Y0)));
+                    }
                 }
                 if (std::isnan(d))
                     continue;
