@@ -21,6 +21,18 @@ bool PointInWater(const ProjectRecord& rec, double x, double y);
 // PointInWater at the computation point (PointX, PointY).
 bool PointInWater(const ProjectRecord& rec);
 
+// A point well inside the water region: the pole of inaccessibility of the
+// outer boundary minus the islands (the point farthest from every shore),
+// found to within a thousandth of the region's larger extent, in coordinate
+// units. Used to offer a point to a region imported without one.
+struct InteriorPoint {
+    bool found = false;  // false when the region holds no water
+    double x = 0;
+    double y = 0;
+    double shoreDistance = 0;  // to the nearest edge, coordinate units
+};
+InteriorPoint WaterInteriorPoint(const ProjectRecord& rec);
+
 // The compass "from" bearing of a wind direction: degrees clockwise from
 // north, 90 - direction normalised to [0, 360). The record keeps its
 // counter-clockwise-from-+x convention; this is for display only.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orvane {
 
@@ -146,31 +147,63 @@ bool PadGraph::BuildChains()
     for (PadPoint& p : Points)
         p.Chain = -1;
 
-    const auto count = static_cast<std::int32_t>(Points.size());
-    auto firstFree = [&](auto&& wanted) -> std::int32_t {
-        for (std::int32_t i = 0; i < count; ++i) {
-            const PadPoint& p = Points[static_cast<std::size_t>(i)];
-            if (PointUsable(i) && p.Chain == -1 && wanted(p))
-                return i;
+    const std::vector<std::vector<std::int32_t>> walks = ChainWalks();
+    const std::size_t built = std::min(walks.size(), static_cast<std::size_t>(kPadChainCount));
+    for (std::size_t c = 0; c < built; ++c) {
+        for (const std::int32_t i : walks[c]) {
+            PadPoint& p = Points[static_cast<std::size_t>(i)];
+            Chains[c].push_back({p.X, p.Y});
+            p.Chain = static_cast<std::int32_t>(c);
         }
-        return -1;
-    };
-    for (int c = 0; c < kPadChainCount; ++c) {
-        const std::int32_t start = firstFree([](const PadPoint& p) { return p.Next >= 0; });
-        if (start < 0)
-            break;
-        std::int32_t current = start;
-        std::int32_t last = start;
-        while (current >= 0) {
-            PadPoint& p = Points[static_cast<std::size_t>(current)];
-            Chains[static_cast<std::size_t>(c)].push_back({p.X, p.Y});
-            p.Chain = c;
-            last = current;
-            current = firstFree([last](const PadPoint& q) { return q.Prev == last; });
-        }
-        closed = closed && Points[static_cast<std::size_t>(start)].Prev == last;
+        closed = closed && Points[static_cast<std::size_t>(walks[c].front())].Prev == walks[c].back();
     }
     return closed;
+}
+
+std::vector<std::vector<std::int32_t>> PadGraph::ChainWalks() const
+{
+    const auto count = static_cast<std::int32_t>(Points.size());
+    std::vector<bool> taken(Points.size(), false);
+    auto free = [&](std::int32_t i) { return PointUsable(i) && !taken[static_cast<std::size_t>(i)]; };
+    // The point after i: the first free one in list order whose incoming line comes from i.
+    auto following = [&](std::int32_t i) -> std::int32_t {
+        for (std::int32_t q = 0; q < count; ++q)
+            if (free(q) && Points[static_cast<std::size_t>(q)].Prev == i)
+                return q;
+        return -1;
+    };
+    std::vector<std::vector<std::int32_t>> walks;
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (!free(i))
+            continue;
+        const PadPoint& p = Points[static_cast<std::size_t>(i)];
+        if (p.Next < 0 && p.Prev < 0)
+            continue;  // isolated: part of no boundary
+        // Back to where the walk must start: the end of an open polyline (no
+        // usable incoming line), or i itself on a closed ring. Starting
+        // mid-polyline would split one open boundary into two. The step
+        // limit guards links that a damaged graph may loop.
+        std::int32_t start = i;
+        for (std::int32_t steps = 0; steps < count; ++steps) {
+            const std::int32_t prev = Points[static_cast<std::size_t>(start)].Prev;
+            if (prev == i) {
+                start = i;  // round a closed ring
+                break;
+            }
+            if (!free(prev))
+                break;
+            start = prev;
+        }
+        std::vector<std::int32_t> walk;
+        for (std::int32_t at = start; at >= 0; at = following(at)) {
+            walk.push_back(at);
+            taken[static_cast<std::size_t>(at)] = true;
+        }
+        // A single point (a line to itself, an orphaned end) encloses nothing.
+        if (walk.size() >= 2)
+            walks.push_back(std::move(walk));
+    }
+    return walks;
 }
 
 void PadGraph::LoadChains()

@@ -86,10 +86,16 @@ public:
     // follow their points. Numbers are kept.
     void Compact();
     // Rebuilds the links from the live lines and walks them into at most five
-    // chains, each starting at the first point in list order that has an
-    // outgoing line and no chain yet. Returns whether every chain closes on
-    // its start point (true with no chains at all).
+    // chains (ChainWalks). Returns whether every chain closes on its start
+    // point (true with no chains at all).
     bool BuildChains();
+    // The walks BuildChains takes its chains from, all of them (a drawing may
+    // hold more than five), as point indices in node order, on the links as
+    // they are. Walks are found in the list order of their earliest point;
+    // an open polyline is walked from its end without an incoming line, so it
+    // gives one chain, a closed ring from that earliest point. Isolated
+    // points and walks of a single point give none.
+    std::vector<std::vector<std::int32_t>> ChainWalks() const;
     // Replaces every point and line by the chains: each becomes a closed ring,
     // points and lines numbered on from 1 across all chains.
     void LoadChains();

@@ -118,7 +118,8 @@ TGFrame::TGFrame(ProjectRecord& project, QWidget* parent)
 
 void TGFrame::SetupGrid()
 {
-    grid_->SetRowCount(kSetupRows);
+    // A store reads only the rows shown, so set-up never hides a typed row.
+    grid_->SetRowCount(std::max(kSetupRows, grid_->LastTextRow() + 1));
     SetupColumns();
 }
 
@@ -221,8 +222,7 @@ void TGFrame::CopyRow(int from, int to)
 
 void TGFrame::ClearGrid()
 {
-    for (int row = 1; row < grid_->RowCount(); ++row)
-        grid_->ClearRow(row);
+    grid_->EraseRowsFrom(1);
     ShowFirstRow();
 }
 
@@ -292,8 +292,8 @@ void TGFrame::LoadBoundary(int b)
         grid_->SetCell(2, row, CoordinateText(project_.NodeY[b][i]));
         ++row;
     }
-    for (; row < grid_->RowCount(); ++row)
-        grid_->ClearRow(row);
+    // Nothing of an earlier, longer boundary may stay behind, shown or hidden.
+    grid_->EraseRowsFrom(row);
     ShowFirstRow();
     shown_.Take(project_, b, n, grid_->Revision());
 }
@@ -312,11 +312,11 @@ void TGFrame::StoreBoundary(int b)
         project_.NodeCount[b] = stored_.count;
         return;
     }
-    // Every row the store holds, hidden rows included: the rules decide
-    // which of them become nodes.
+    // The rows the grid shows, and only those: the rules decide which of
+    // them become nodes.
     std::vector<NodeRowText> rows;
-    rows.reserve(static_cast<std::size_t>(grid_->StoredRowCount()));
-    for (int row = 1; row < grid_->StoredRowCount(); ++row)
+    rows.reserve(static_cast<std::size_t>(grid_->RowCount()));
+    for (int row = 1; row < grid_->RowCount(); ++row)
         rows.push_back({ToUtf8(grid_->Cell(0, row)), ToUtf8(grid_->Cell(1, row)), ToUtf8(grid_->Cell(2, row))});
     // The rows stay as typed: every commit shows the stored boundary back.
     const int count = StoreNodes(project_, b, rows);

@@ -29,8 +29,9 @@ public:
     // The frame reads and writes boundaries of project, which must outlive it.
     explicit TGFrame(ProjectRecord& project, QWidget* parent = nullptr);
 
-    // Three columns, one heading row, 30 rows (29 data rows), column widths
-    // and headings in the record's coordinate unit. Data rows keep their texts.
+    // Three columns, one heading row, 30 rows (29 data rows) or as many as
+    // hold text, column widths and headings in the record's coordinate unit.
+    // Data rows keep their texts and stay shown.
     void SetupGrid();
     // Column widths from the frame's client width: a third each, column 0 half
     // of that, as long as that shows " 999" and a whole coordinate of 10
@@ -49,7 +50,7 @@ public:
     void LoadBoundary(int b);
     // SetupGrid, then LoadBoundary(b), without showing 30 rows in between.
     void ShowBoundary(int b);
-    // Writes the rows into boundary b (1..5) by the rules of StoreNodes
+    // Writes the rows the grid shows into boundary b (1..5) by the rules of StoreNodes
     // (core/CommitRules.h): empty rows are skipped, rows with coordinates but
     // no number are the next node. The rows themselves are left as typed.
     void StoreBoundary(int b);
@@ -58,7 +59,8 @@ public:
     // whose texts have not changed since it last stored boundary b writes
     // the same nodes again without reading its rows, and a grid that still
     // shows exactly what it loaded is not reloaded with the same nodes.
-    // Empties every data row; the heading row stays. Row 1 at the top, as above.
+    // Empties every data row, hidden ones too; the heading row stays. Row 1
+    // at the top, as above.
     void ClearGrid();
 
     // Enter moves on: to the next column, from the last column to the node

@@ -99,6 +99,14 @@ PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit)
     return chains;
 }
 
+PadChains WithoutClosingRepeats(PadChains chains)
+{
+    for (auto& chain : chains)
+        if (chain.size() >= 3 && chain.back() == chain.front())
+            chain.pop_back();
+    return chains;
+}
+
 int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing)
 {
     const auto n = static_cast<int>(chain.size());
@@ -164,25 +172,8 @@ bool SameDrawing(const PadGraph& a, const PadGraph& b)
 
 int UnbuiltChainCount(const PadGraph& graph)
 {
-    // Walks what BuildChains would have walked had there been more chains:
-    // from the first usable point with an outgoing line and no chain, along
-    // the lines. Links are one in, one out, so every walk ends.
-    std::vector<bool> taken(graph.Points.size(), false);
-    int extra = 0;
-    for (std::size_t start = 0; start < graph.Points.size(); ++start) {
-        const PadPoint& s = graph.Points[start];
-        if (taken[start] || !graph.PointUsable(static_cast<std::int32_t>(start)) || s.Chain >= 0 || s.Next < 0)
-            continue;
-        ++extra;
-        for (std::int32_t i = static_cast<std::int32_t>(start); graph.PointUsable(i);) {
-            const auto at = static_cast<std::size_t>(i);
-            if (taken[at] || graph.Points[at].Chain >= 0)
-                break;
-            taken[at] = true;
-            i = graph.Points[at].Next;
-        }
-    }
-    return extra;
+    const auto walks = static_cast<int>(graph.ChainWalks().size());
+    return walks > kPadChainCount ? walks - kPadChainCount : 0;
 }
 
 // --- the command --------------------------------------------------------------------
@@ -240,7 +231,11 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
     SetDirectionON();
     SetDirectionMarkSize();
 
-    Graph.Chains = ChainsFromProject(project_, KmPerUnit);
+    openedChains_ = ChainsFromProject(project_, KmPerUnit);
+    // A stored ring repeats its first node at its end; on the pad that is one
+    // point, the ring closed by a line back to it (the repeat comes back
+    // when the rings are stored).
+    Graph.Chains = WithoutClosingRepeats(openedChains_);
     Graph.LoadChains();
     opened_ = Graph;
     UndoStack->clear();  // the loaded boundaries are the start, not an edit
@@ -285,7 +280,10 @@ void TOrvaneDrawRegion::StoreToProject()
     Graph.BuildChains();
     // Opened and closed without an edit: the boundaries as they came, so a
     // look at the drawing never changes what the project computes.
-    StoreChains(project_, Graph.Chains, KmPerUnit, !SameDrawing(Graph, opened_));
+    if (SameDrawing(Graph, opened_))
+        StoreChains(project_, openedChains_, KmPerUnit, false);
+    else
+        StoreChains(project_, Graph.Chains, KmPerUnit, true);
 }
 
 bool TOrvaneDrawRegion::FormCloseQuery()

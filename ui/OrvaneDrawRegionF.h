@@ -53,6 +53,10 @@ float KmPerUnitOfRow(int unitsRow);
 // NodeCount each (gap positions included: they are nodes on the pad).
 PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit);
 
+// The chains without the closing repeat of their first node at their end
+// (chains of at least three nodes whose last node lies on the first).
+PadChains WithoutClosingRepeats(PadChains chains);
+
 // Positions a chain takes as a boundary. A ring the user drew or changed is
 // stored closed: its nodes, then its first node again unless the last already
 // lies on it, because the fetch computation closes a boundary from its last
@@ -212,6 +216,7 @@ private:
     std::vector<std::pair<QAction*, int>> directionItems_;
     std::vector<std::pair<QAction*, int>> markSizeItems_;
     PadGraph opened_;  // the drawing as OpenOnProject loaded it
+    PadChains openedChains_;  // the boundaries it came from, closing repeats included
 };
 
 }  // namespace orvane

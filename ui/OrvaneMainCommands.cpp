@@ -24,6 +24,8 @@
 #include "core/CommitRules.h"
 #include "core/Format.h"
 #include "core/Messages.h"
+#include "core/Region.h"
+#include "core/Units.h"
 #include "tools/ApplicationPrinter.h"
 #include "tools/GenUniConvesionF.h"
 #include "tools/HelpCommands.h"
@@ -237,6 +239,7 @@ void TOrvaneMain::ImportShoreline1Click()
     ReadProject();
     if (!Gis->ImportShoreline(state_.project, ProjectsDir))
         return;
+    OfferPointInWater();
     ShowProject();
     ComputeBtnClick();  // recomputes only with a file open
 }
@@ -276,6 +279,33 @@ void TOrvaneMain::UptadeProgramMenuClick()
         return;
     OpenWithShell(UpdateAddress());
     close();
+}
+
+QString TOrvaneMain::PointOutsideQuestion(const ProjectRecord& rec, double x, double y)
+{
+    const std::string unit = CoordUnitName(rec.CoordUnits);
+    return From1252(Format("The point (%.3f, %.3f %s) is not in the water region of the imported boundaries.\n\n"
+                           "Move it to (%.3f, %.3f %s), the open water farthest from every shore?",
+                           rec.PointX, rec.PointY, unit.c_str(), x, y, unit.c_str()));
+}
+
+bool TOrvaneMain::OfferPointInWater()
+{
+    ProjectRecord& rec = state_.project;
+    if (PointInWater(rec))
+        return false;
+    const InteriorPoint inside = WaterInteriorPoint(rec);
+    if (!inside.found)
+        return false;  // no water to move it to
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), PointOutsideQuestion(rec, inside.x, inside.y),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("PointOutsideBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() != QMessageBox::Yes)
+        return false;
+    rec.PointX = static_cast<float>(inside.x);
+    rec.PointY = static_cast<float>(inside.y);
+    return true;
 }
 
 }  // namespace orvane

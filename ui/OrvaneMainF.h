@@ -54,6 +54,7 @@ class QToolButton;
 namespace orvane {
 
 struct AppState;
+struct ProjectRecord;
 enum class ValueField;
 class ReportCommands;
 class TColumnSplitter;
@@ -151,6 +152,12 @@ public:
     // in [file]"; an import recomputes when a file is open.
     void ImportCoordinatesFrom(const QString& fileName);
     void ExportCoordinatesTo(const QString& fileName);
+    // After an import: when the point lies outside the new region's water,
+    // says so and offers to move it to the water farthest from every shore
+    // (WaterInteriorPoint). true when the point was moved.
+    bool OfferPointInWater();
+    // The question OfferPointInWater asks, coordinates in the project's unit.
+    static QString PointOutsideQuestion(const ProjectRecord& rec, double x, double y);
 
     // --- commands and events ---
     void ComputeBtnClick();

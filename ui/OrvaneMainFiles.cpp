@@ -227,6 +227,7 @@ void TOrvaneMain::ImportCoordinatesFrom(const QString& fileName)
                     result.message);
         return;
     }
+    OfferPointInWater();
     ShowProject();
     PlotBtnClick();
     // New boundaries, new waves: the results shown must be this region's.

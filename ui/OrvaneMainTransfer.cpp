@@ -228,8 +228,14 @@ void TOrvaneMain::ReadProject()
     const int code = UnitsComboCode(UnitsCombo->currentIndex());
     if (code >= 0)
         rec.CoordUnits = code;
+    const int heldCount = rec.BoundaryCount;
     rec.BoundaryCount = SpinEdit1->value();
     GFrame1->StoreBoundary(1);
+    // A region with no boundary at all (every line deleted on the pad) shows
+    // the list's lowest count, 1, over an empty outer grid; it stays a region
+    // without boundaries until a node is typed.
+    if (heldCount == 0 && rec.BoundaryCount == 1 && rec.NodeCount[1] == 0)
+        rec.BoundaryCount = 0;
     for (int b = 2; b <= kMaxBoundaries; ++b) {
         if (rec.BoundaryCount >= b)
             Frame(b)->StoreBoundary(b);

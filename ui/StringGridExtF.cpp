@@ -114,6 +114,33 @@ public:
         }
     }
 
+    // Empties every row from `row` on, hidden rows included, and forgets them.
+    void EraseFrom(int row)
+    {
+        row = std::max(row, 1);
+        if (row >= static_cast<int>(store_.size()))
+            return;
+        bool hadText = false;
+        for (std::size_t r = static_cast<std::size_t>(row); r < store_.size() && !hadText; ++r)
+            hadText = std::any_of(store_[r].begin(), store_[r].end(), [](const QString& t) { return !t.isEmpty(); });
+        store_.resize(static_cast<std::size_t>(row));
+        if (!hadText)
+            return;
+        ++revision_;
+        if (row < rows_)
+            emit dataChanged(index(row - 1, 0), index(rows_ - 2, cols_ - 1), {Qt::DisplayRole, Qt::EditRole});
+    }
+
+    int LastTextRow() const
+    {
+        for (auto r = static_cast<int>(store_.size()) - 1; r >= 1; --r) {
+            const std::vector<QString>& cells = store_[static_cast<std::size_t>(r)];
+            if (std::any_of(cells.begin(), cells.end(), [](const QString& t) { return !t.isEmpty(); }))
+                return r;
+        }
+        return 0;
+    }
+
 private:
     // false when the cell already held text.
     bool Store(int col, int row, const QString& text)
@@ -230,6 +257,10 @@ void TStringGridExt::ClearRow(int row)
     for (int c = 0; c < model_->Cols(); ++c)
         model_->SetCell(c, row, QString());
 }
+
+void TStringGridExt::EraseRowsFrom(int row) { model_->EraseFrom(row); }
+
+int TStringGridExt::LastTextRow() const { return model_->LastTextRow(); }
 
 int TStringGridExt::StoredRowCount() const { return model_->StoredRows(); }
 

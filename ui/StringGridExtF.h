@@ -42,6 +42,11 @@ public:
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
     void ClearRow(int row);
+    // Empties every data row from `row` (at least 1) to the end of the
+    // store, hidden rows included: nothing written there before can come back.
+    void EraseRowsFrom(int row);
+    // The last data row holding any text, hidden or not; 0 for none.
+    int LastTextRow() const;
     // Rows the store has ever been written to, heading included (>= RowCount
     // only after rows were hidden).
     int StoredRowCount() const;

@@ -39,6 +39,32 @@ TEST(PointInWater, InsideOutsideIslandAndShores) {
     for (const Case& c : cases) EXPECT_EQ(PointInWater(rec, c.x, c.y), c.water) << c.name;
 }
 
+TEST(WaterInteriorPoint, FarthestFromEveryShore) {
+    // Round the island the deepest water is on the diagonals, t = 4 sqrt 2 /
+    // (1 + sqrt 2) from two walls and as far from the island's corner.
+    const InteriorPoint square = WaterInteriorPoint(SquareLakeWithIsland());
+    ASSERT_TRUE(square.found);
+    EXPECT_TRUE(PointInWater(SquareLakeWithIsland(), square.x, square.y));
+    EXPECT_NEAR(square.shoreDistance, 4 * std::sqrt(2.0) / (1 + std::sqrt(2.0)), 0.01);
+
+    // A U-shaped lake whose box centre is on land; UTM-sized coordinates.
+    ProjectRecord u{};
+    SetProjectDefaults(u);
+    const float x0 = 540000, y0 = 4390000;
+    test::SetBoundary(u, 1, test::ClosedRing({{x0, y0}, {x0 + 3000, y0}, {x0 + 3000, y0 + 3000},
+                                              {x0 + 2000, y0 + 3000}, {x0 + 2000, y0 + 1000},
+                                              {x0 + 1000, y0 + 1000}, {x0 + 1000, y0 + 3000}, {x0, y0 + 3000}}));
+    const InteriorPoint inU = WaterInteriorPoint(u);
+    ASSERT_TRUE(inU.found);
+    EXPECT_TRUE(PointInWater(u, inU.x, inU.y));
+    // Deepest in a corner of the bar, as far from two walls as from the inner corner.
+    EXPECT_NEAR(inU.shoreDistance, 1000 * std::sqrt(2.0) / (1 + std::sqrt(2.0)), 4);
+
+    ProjectRecord none{};
+    SetProjectDefaults(none);
+    EXPECT_FALSE(WaterInteriorPoint(none).found);
+}
+
 TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes) {
     ProjectRecord rec = SquareLakeWithIsland();
     rec.PointX = 5;

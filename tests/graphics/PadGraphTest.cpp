@@ -142,7 +142,11 @@ TEST(PadGraph, BuildChains)
         {"no lines", 2, {}, {}, true},
         {"closed triangle", 3, {{0, 1}, {1, 2}, {2, 0}}, {{0, 1, 2}}, true},
         {"triangle without its closing line", 3, {{0, 1}, {1, 2}}, {{0, 1, 2}}, false},
-        {"open polyline whose middle point is first", 3, {{1, 0}, {0, 2}}, {{0, 2}, {1}}, false},
+        // One open polyline is one boundary, walked from its free end.
+        {"open polyline whose middle point is first", 3, {{1, 0}, {0, 2}}, {{1, 0, 2}}, false},
+        {"ring opened by a deleted line, walked from the cut", 5, {{0, 1}, {1, 2}, {3, 4}, {4, 0}}, {{3, 4, 0, 1, 2}},
+         false},
+        {"a point looped on itself encloses nothing", 3, {{0, 0}, {1, 2}, {2, 1}}, {{1, 2}}, true},
         {"isolated point between rings", 5, {{0, 1}, {1, 0}, {3, 4}, {4, 3}}, {{0, 1}, {3, 4}}, true},
     };
     Case six{"six loops, the sixth dropped", 12, {}, {}, true};

@@ -305,9 +305,9 @@ private slots:
         Fill(*rec_, 1, 50);
         frame_->LoadBoundary(1);
         QCOMPARE(frame_->StringGrid()->RowCount(), 60);
-        frame_->SetupGrid();  // units or boundary count changed
-        QCOMPARE(frame_->StringGrid()->RowCount(), 30);
-        QCOMPARE(frame_->StringGrid()->Cell(1, 45), QStringLiteral(" 450.000"));  // hidden, kept
+        frame_->SetupGrid();  // units or boundary count changed: no typed row is hidden
+        QCOMPARE(frame_->StringGrid()->RowCount(), 51);
+        QCOMPARE(frame_->StringGrid()->Cell(1, 45), QStringLiteral(" 450.000"));
         std::fill(std::begin(rec_->NodeX[1]), std::end(rec_->NodeX[1]), 0.0f);
         frame_->StoreBoundary(1);
         QCOMPARE(rec_->NodeCount[1], 50);
@@ -315,6 +315,35 @@ private slots:
         QCOMPARE(rec_->NodeX[1][0], 500.0f);
         frame_->LoadBoundary(1);
         QCOMPARE(frame_->StringGrid()->RowCount(), 60);
+    }
+
+    // A shorter boundary loaded over a longer one (a drawing with points
+    // deleted, an import of fewer nodes) leaves nothing of it behind, shown or
+    // hidden, and a store reads only the rows the grid shows.
+    void shorterBoundaryLeavesNoOldRows()
+    {
+        Fill(*rec_, 1, 50);
+        frame_->LoadBoundary(1);
+        TStringGridExt* grid = frame_->StringGrid();
+        grid->SetRowCount(30);  // rows 30..50 hidden, still holding nodes
+        Fill(*rec_, 1, 12);
+        frame_->LoadBoundary(1);
+        QCOMPARE(grid->RowCount(), 30);
+        QCOMPARE(grid->LastTextRow(), 12);
+        grid->SetRowCount(70);
+        QVERIFY(grid->Cell(0, 45).isEmpty());
+        frame_->StoreBoundary(1);
+        QCOMPARE(rec_->NodeCount[1], 12);
+
+        // Rows hidden behind the shown ones are not stored.
+        grid->SetRowCount(30);
+        grid->SetCell(0, 40, QStringLiteral("40"));
+        grid->SetCell(1, 40, QStringLiteral("1"));
+        frame_->StoreBoundary(1);
+        QCOMPARE(rec_->NodeCount[1], 12);
+
+        frame_->ClearGrid();
+        QCOMPARE(grid->LastTextRow(), 0);
     }
 
     // A commit stores and loads every grid; work on rows that did not change

@@ -22,6 +22,7 @@
 
 namespace orvane {
 
+using test::ClosedRing;
 using test::SetBoundary;
 
 class OrvaneDrawRegionTest : public QObject {
@@ -125,6 +126,35 @@ private slots:
         QCOMPARE(window_->ScaleCombo->currentIndex(), 4);
         QCOMPARE(window_->Mapping.ScaleRatio, PadScales[4].Ratio);
         QVERIFY(!window_->UndoStack->canUndo());
+    }
+
+    // A stored ring repeats node 1 at its end; on the pad that corner is one
+    // point, so moving it moves the whole corner and a click on it finds it.
+    void closingRepeatIsOnePointOnThePad()
+    {
+        SetBoundary(project_, 1, ClosedRing({{2, 2}, {12, 2}, {12, 10}, {2, 10}}));
+        Open();
+        PadGraph& g = window_->Graph;
+        QCOMPARE(g.Points.size(), std::size_t(4));
+        QCOMPARE(g.Points[3].Next, 0);
+        QCOMPARE(g.NearestPoint(2, 2, 1), 0);
+
+        // Move the corner with the tool: press, drag, release.
+        window_->ToggleMovePoints();
+        const PadPixel from = window_->Mapping.WorldToPixel(2, 2);
+        const PadPixel to = window_->Mapping.WorldToPixel(1, 1);
+        window_->DrawSurfaceMouseDown(Qt::LeftButton, from.X, from.Y);
+        window_->DrawSurfaceMouseMove(to.X, to.Y);
+        window_->DrawSurfaceMouseUp(Qt::LeftButton, to.X, to.Y);
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QVERIFY(asked_.isEmpty());
+        QCOMPARE(project_.NodeCount[1], 5);  // closed by the moved corner again: no notch
+        for (int k : {1, 5}) {
+            QCOMPARE(project_.NodeX[1][k], window_->Graph.Points[0].X);
+            QCOMPARE(project_.NodeY[1][k], window_->Graph.Points[0].Y);
+        }
+        QVERIFY(std::fabs(project_.NodeX[1][1] - 1) < 0.2f && std::fabs(project_.NodeY[1][1] - 1) < 0.2f);
     }
 
     void roundTripKeepsEveryNode_data()

@@ -2,13 +2,17 @@
 // without a project file, and a new lake drawn with the mouse, shown and
 // computed on return.
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "OrvaneMainTestSupport.h"
 #include "tests/TestSupport.h"
+#include "core/CoordinatesFile.h"
 #include "ui/OrvaneDrawRegionF.h"
+
+#include <cmath>
 
 namespace orvane {
 
@@ -82,6 +86,95 @@ private slots:
         QVERIFY(shown);
         QVERIFY(w->findChild<TOrvaneDrawRegion*>() == nullptr);  // destroyed after the command
         QCOMPARE(state_.project.NodeCount[1], 5);  // unedited: the outer ring as it was
+    }
+
+    // A boundary that comes back shorter than the grids held stores exactly
+    // what came back, at the next commit too: none of the grid's old rows
+    // may return as nodes.
+    void shorterBoundariesStoreOnlyWhatRemains_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::newRow("19 points deleted on the pad") << 0;
+        QTest::newRow("every line deleted on the pad") << 1;
+        QTest::newRow("fewer nodes imported") << 2;
+    }
+    void shorterBoundariesStoreOnlyWhatRemains()
+    {
+        QFETCH(int, path);
+        // A round lake of 48 nodes (49 positions, closed by node 1), radius 8 km.
+        ProjectRecord lake = Lake();
+        std::vector<TestNode> ring;
+        for (int k = 0; k < 48; ++k)
+            ring.push_back({static_cast<float>(20000 + 8000 * std::cos(k * 2 * M_PI / 48)),
+                            static_cast<float>(15000 + 8000 * std::sin(k * 2 * M_PI / 48))});
+        SetBoundary(lake, 1, ClosedRing(ring));
+        lake.PointX = 20000;
+        lake.PointY = 15000;
+        WriteProject(ProjectPath(), lake);
+        auto w = ShowWindow(state_);
+        w->OpenProjectFile(ProjectPath());
+
+        // What must be stored: nodes 1..29 closed by node 1, no boundary, or
+        // the imported ring as the command-line import stores it.
+        ProjectRecord expected = lake;
+        TempDir dir;
+        const std::string small = dir.File("small.txt");
+        if (path == 0)
+            SetBoundary(expected, 1, ClosedRing({ring.begin(), ring.begin() + 29}));
+        if (path == 1) {
+            ClearBoundaries(expected);
+            expected.BoundaryCount = 0;
+        }
+        if (path == 2) {
+            ProjectRecord pond = lake;
+            SetBoundary(pond, 1, ClosedRing({{15000, 10000}, {25000, 10000}, {25000, 20000}, {15000, 20000}}));
+            QVERIFY(ExportCoordinates(pond, small));
+            QCOMPARE(ImportCoordinatesFile(expected, small).outcome, ImportOutcome::Imported);
+        }
+
+        if (path < 2) {
+            bool shown = false;
+            InRegionWindow(
+                *w,
+                [path](TOrvaneDrawRegion& region) {
+                    if (path == 0) {
+                        // The Delete points tool on points 30..48; the open ring left is kept.
+                        QTest::mouseClick(region.DeletePointsBtn, Qt::LeftButton);
+                        for (int k = 29; k < 48; ++k) {
+                            const PadPoint& p = region.Graph.Points[static_cast<std::size_t>(k)];
+                            const PadPixel at = region.Mapping.WorldToPixel(p.X, p.Y);
+                            region.DrawSurfaceMouseDown(Qt::LeftButton, at.X, at.Y);
+                        }
+                        OnNextModal([](QWidget* modal) {
+                            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                                box->button(QMessageBox::Yes)->click();
+                        });
+                    } else {
+                        for (std::size_t j = 0; j < region.Graph.Lines.size(); ++j)
+                            region.Graph.DeleteLine(static_cast<std::int32_t>(j));
+                    }
+                    region.close();
+                },
+                shown);
+            w->findChild<QAction*>(QStringLiteral("Drawregion1"))->trigger();
+            QVERIFY(shown);
+        } else {
+            w->ImportCoordinatesFrom(QString::fromStdString(small));
+        }
+        // The next commit reads the grids back.
+        QTest::mouseClick(w->ComputeBtn, Qt::LeftButton);
+
+        const ProjectRecord& rec = state_.project;
+        QCOMPARE(rec.BoundaryCount, expected.BoundaryCount);
+        for (int b = 1; b <= kMaxBoundaries; ++b) {
+            QCOMPARE(rec.NodeCount[b], expected.NodeCount[b]);
+            for (int k = 1; k <= expected.NodeCount[b]; ++k) {
+                QCOMPARE(rec.NodeNumber[b][k], k);
+                QVERIFY(std::fabs(rec.NodeX[b][k] - expected.NodeX[b][k]) < 0.001f);
+                QVERIFY(std::fabs(rec.NodeY[b][k] - expected.NodeY[b][k]) < 0.001f);
+            }
+        }
+        QCOMPARE(MemoLines(*w), EngineLines(rec));
     }
 
     void drawsANewLake()

@@ -276,7 +276,19 @@ private slots:
         QVERIFY(ExportCoordinates(source, in));
 
         // Without a project file: the record and the grids take the file.
+        // The default point lies outside the new region; declining the offer
+        // to move it leaves it where it was.
+        const float pointX = state_.project.PointX;
+        QString offered;
+        OnNextModal([&offered](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                offered = box->objectName();
+                box->button(QMessageBox::No)->click();
+            }
+        });
         w->ImportCoordinatesFrom(QString::fromStdString(in));
+        QCOMPARE(offered, QStringLiteral("PointOutsideBox"));
+        QCOMPARE(state_.project.PointX, pointX);
         QVERIFY(!w->FileOpen);
         QCOMPARE(state_.project.BoundaryCount, 2);
         QCOMPARE(state_.project.NodeCount[2], 4);

@@ -17,6 +17,7 @@
 
 #include "OrvaneMainTestSupport.h"
 #include "core/CoordinatesFile.h"
+#include "core/Region.h"
 #include "tools/ProductAddresses.h"
 #include "ui/GridFrameF.h"
 #include "ui/StringGridExtF.h"
@@ -214,7 +215,20 @@ private slots:
         const QStringList before = MemoLines(*w_);
         const std::string file = dir.File("lake.txt");
         QVERIFY(ExportCoordinates(UtmLake(), file));
+        // The old point (500, 200) is far from the imported lake: the window
+        // offers the water farthest from its shores, here the lake's centre.
+        QString question;
+        OnNextModal([&question](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                question = box->text();
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
         w_->ImportCoordinatesFrom(QString::fromStdString(file));
+        QVERIFY2(question.startsWith(QStringLiteral("The point (500.000, 200.000 m) is not in the water region")),
+                 qPrintable(question));
+        QVERIFY(PointInWater(state_.project));
+        QVERIFY(std::fabs(state_.project.PointX - 537000) < 10 && std::fabs(state_.project.PointY - 4390000) < 10);
         QCOMPARE(state_.project.NodeCount[1], 60);
         QVERIFY(MemoLines(*w_) != before);
         QCOMPARE(MemoLines(*w_), EngineLines(state_.project));
