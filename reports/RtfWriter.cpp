@@ -98,8 +98,8 @@ private:
                       Twips(top), Twips(width), exactHeight ? "-" : "", Twips(height));
     }
 
-    // Index in the colour table; entry 0 is the reader's automatic colour,
-    // so the first colour used (black, in every report) is 1.
+    // Index in the colour table. Entry 0 is the reader's automatic colour;
+    // black is entry 1, other colours follow in the order of first use.
     int ColourIndex(unsigned rgb)
     {
         const auto it = std::find(colours_.begin(), colours_.end(), rgb);
