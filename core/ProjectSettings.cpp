@@ -145,7 +145,7 @@ const std::array<SettingKey, 12> kKeys{{
      [](const ProjectRecord& r) { return Shown(r.PointX) + "," + Shown(r.PointY); }},
     {"direction", "wind direction", "degrees counter-clockwise from +x",
      [](SettingTarget& t, std::string_view v) { return SetNumber(&ProjectRecord::WindDirection, t.record, v); },
-     [](const ProjectRecord& r) { return Shown(r.WindDirection) + " (" + WindFromText(r.WindDirection) + ")"; }},
+     [](const ProjectRecord& r) { return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
     {"bearing", "wind direction", "compass bearing the wind comes from, degrees clockwise from north", SetBearing,
      [](const ProjectRecord& r) { return Format("%.7g", CompassBearing(r.WindDirection)); }},
     {"sector", "sector", "degrees, 4 to 180",
