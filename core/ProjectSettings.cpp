@@ -87,24 +87,30 @@ std::string NameOf(const std::array<CodeName, N>& names, std::int32_t code)
     return Format("%d (unknown)", code);
 }
 
-std::string SetNumber(float ProjectRecord::*member, ProjectRecord& rec, std::string_view value)
+template <float ProjectRecord::*Member>
+std::string SetNumber(SettingTarget& t, std::string_view value)
 {
     float number = 0;
     if (!ReadNumber(value, number))
         return "not a number";
-    rec.*member = number;
+    t.record.*Member = number;
     return {};
 }
 
-template <std::size_t N>
-std::string SetCode(const std::array<CodeName, N>& names, std::int32_t ProjectRecord::*member, ProjectRecord& rec,
-                    std::string_view value)
+template <const auto& Names, std::int32_t ProjectRecord::*Member>
+std::string SetCode(SettingTarget& t, std::string_view value)
 {
-    const int code = CodeOf(names, value);
+    const int code = CodeOf(Names, value);
     if (code < 0)
         return "not one of the names listed";
-    rec.*member = code;
+    t.record.*Member = code;
     return {};
+}
+
+template <const auto& Names, std::int32_t ProjectRecord::*Member>
+std::string ShowName(const ProjectRecord& r)
+{
+    return NameOf(Names, r.*Member);
 }
 
 std::string SetTitle(SettingTarget& t, std::string_view value)
@@ -143,39 +149,29 @@ const std::array<SettingKey, 12> kKeys{{
      [](const ProjectRecord& r) { return Cp1252ToUtf8(TitleBytes(r)); }},
     {"point", "point", "X,Y in the coordinate unit", SetPoint,
      [](const ProjectRecord& r) { return Shown(r.PointX) + "," + Shown(r.PointY); }},
-    {"direction", "wind direction", "degrees counter-clockwise from +x",
-     [](SettingTarget& t, std::string_view v) { return SetNumber(&ProjectRecord::WindDirection, t.record, v); },
+    {"direction", "wind direction", "degrees counter-clockwise from +x", SetNumber<&ProjectRecord::WindDirection>,
      [](const ProjectRecord& r) { return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
     {"bearing", "wind direction", "compass bearing the wind comes from, degrees clockwise from north", SetBearing,
      [](const ProjectRecord& r) { return Format("%.7g", CompassBearing(r.WindDirection)); }},
-    {"sector", "sector", "degrees, 4 to 180",
-     [](SettingTarget& t, std::string_view v) { return SetNumber(&ProjectRecord::SectorAngle, t.record, v); },
+    {"sector", "sector", "degrees, 4 to 180", SetNumber<&ProjectRecord::SectorAngle>,
      [](const ProjectRecord& r) { return Shown(r.SectorAngle); }},
-    {"speed", "speed", "wind velocity in the velocity unit, at least 5",
-     [](SettingTarget& t, std::string_view v) { return SetNumber(&ProjectRecord::WindVelocity, t.record, v); },
+    {"speed", "speed", "wind velocity in the velocity unit, at least 5", SetNumber<&ProjectRecord::WindVelocity>,
      [](const ProjectRecord& r) { return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits); }},
     {"speed_unit", "speed_unit", "m/sec (m/s), Km/hr (km/h), ft/sec (ft/s), m.p.h. (mph)",
-     [](SettingTarget& t, std::string_view v) { return SetCode(kVelocityNames, &ProjectRecord::VelocityUnits, t.record, v); },
+     SetCode<kVelocityNames, &ProjectRecord::VelocityUnits>,
      [](const ProjectRecord& r) { return VelocityUnitItem(r.VelocityUnits); }},
-    {"depth", "depth", "m for a project in m or km, ft otherwise; at least 5",
-     [](SettingTarget& t, std::string_view v) { return SetNumber(&ProjectRecord::Depth, t.record, v); },
+    {"depth", "depth", "m for a project in m or km, ft otherwise; at least 5", SetNumber<&ProjectRecord::Depth>,
      [](const ProjectRecord& r) { return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits); }},
-    {"coord_unit", "coord_unit", "m, Km, ft, Miles (mi)",
-     [](SettingTarget& t, std::string_view v) { return SetCode(kCoordNames, &ProjectRecord::CoordUnits, t.record, v); },
+    {"coord_unit", "coord_unit", "m, Km, ft, Miles (mi)", SetCode<kCoordNames, &ProjectRecord::CoordUnits>,
      [](const ProjectRecord& r) { return CoordUnitItem(r.CoordUnits); }},
     {"significant", "significant", "bretschneider, bretschneider-depth, wilson",
-     [](SettingTarget& t, std::string_view v) {
-         return SetCode(kSignificantNames, &ProjectRecord::SignificantMethod, t.record, v);
-     },
-     [](const ProjectRecord& r) { return NameOf(kSignificantNames, r.SignificantMethod); }},
-    {"spectrum", "spectrum", "pm, jonswap",
-     [](SettingTarget& t, std::string_view v) { return SetCode(kSpectrumNames, &ProjectRecord::SpectrumType, t.record, v); },
-     [](const ProjectRecord& r) { return NameOf(kSpectrumNames, r.SpectrumType); }},
+     SetCode<kSignificantNames, &ProjectRecord::SignificantMethod>,
+     ShowName<kSignificantNames, &ProjectRecord::SignificantMethod>},
+    {"spectrum", "spectrum", "pm, jonswap", SetCode<kSpectrumNames, &ProjectRecord::SpectrumType>,
+     ShowName<kSpectrumNames, &ProjectRecord::SpectrumType>},
     {"directional", "directional", "effective-fetch, saville, seymour",
-     [](SettingTarget& t, std::string_view v) {
-         return SetCode(kDirectionalNames, &ProjectRecord::DirectionalMethod, t.record, v);
-     },
-     [](const ProjectRecord& r) { return NameOf(kDirectionalNames, r.DirectionalMethod); }},
+     SetCode<kDirectionalNames, &ProjectRecord::DirectionalMethod>,
+     ShowName<kDirectionalNames, &ProjectRecord::DirectionalMethod>},
 }};
 
 const SettingKey* FindKey(std::string_view name)
