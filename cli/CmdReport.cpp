@@ -16,7 +16,9 @@
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
 #include "core/Random.h"
+#include "core/Region.h"
 #include "core/Text1252.h"
+#include "core/Units.h"
 #include "reports/DocumentExport.h"
 #include "reports/OrvaneRep01F.h"
 #include "reports/OrvaneRep02F.h"
@@ -81,6 +83,12 @@ int RunReport(const Args& args)
             random.SeedFromClock();
         WaveResults results{};
         ComputeWaves(rec, results, random);
+        // The report says so under its picture; a batch run should not need
+        // the document opened to notice.
+        if (!PointInWater(rec))
+            std::fprintf(stderr, "orvane-cli: warning: point is not in the water region (x = %s, y = %s %s)\n",
+                         Format("%.3f", rec.PointX).c_str(), Format("%.3f", rec.PointY).c_str(),
+                         CoordUnitName(rec.CoordUnits).c_str());
         report = std::make_unique<TOrvaneRep01>(rec, results, 1.0);
     }
     const PreparedReport pages = report->Prepare();

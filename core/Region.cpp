@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <queue>
+#include <utility>
 #include <vector>
 
 #include "core/Format.h"
@@ -160,14 +161,29 @@ std::string CompassPointName(double bearingDeg) {
     return kNames[static_cast<std::size_t>(sector)];
 }
 
-std::string WindFromText(double windDirectionDeg) {
-    if (!std::isfinite(windDirectionDeg)) return "wind from ?";
+namespace {
+
+// Compass point and bearing text of a finite wind direction.
+std::pair<std::string, std::string> CompassParts(double windDirectionDeg) {
     const double bearing = CompassBearing(windDirectionDeg);
     // A bearing just below 360 shows as "360.0"; it is north, shown as 0.0.
     std::string shown = Format("%.1f", bearing);
     if (shown == "360.0") shown = "0.0";
-    return "wind from " + CompassPointName(bearing >= 359.95 ? 0.0 : bearing) + " (bearing " + shown +
-           "\xC2\xB0)";
+    return {CompassPointName(bearing >= 359.95 ? 0.0 : bearing), shown + "\xC2\xB0"};
+}
+
+}  // namespace
+
+std::string WindFromText(double windDirectionDeg) {
+    if (!std::isfinite(windDirectionDeg)) return "wind from ?";
+    const auto [point, bearing] = CompassParts(windDirectionDeg);
+    return "wind from " + point + " (bearing " + bearing + ")";
+}
+
+std::string WindFromAsideText(double windDirectionDeg) {
+    if (!std::isfinite(windDirectionDeg)) return "from ?";
+    const auto [point, bearing] = CompassParts(windDirectionDeg);
+    return "from " + point + ", bearing " + bearing;
 }
 
 }  // namespace orvane

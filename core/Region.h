@@ -46,4 +46,8 @@ std::string CompassPointName(double bearingDeg);
 // when the direction is not a number.
 std::string WindFromText(double windDirectionDeg);
 
+// The same compass form as a short aside: "from NE, bearing 45.0°" for
+// WindDirection 45, in UTF-8; "from ?" when the direction is not a number.
+std::string WindFromAsideText(double windDirectionDeg);
+
 }  // namespace orvane

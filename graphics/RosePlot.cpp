@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Format.h"
 #include "core/Region.h"
 #include "core/Text1252.h"
 #include "core/Units.h"
@@ -21,11 +22,7 @@ const QColor kFetchFill(120, 170, 230, 150);
 const QColor kEffectiveLine(20, 60, 160);
 const QColor kHeightBar(210, 40, 40, 200);
 
-QString Number(double v)
-{
-    // Four significant digits without trailing zeros: ring labels, not data.
-    return QString::number(v, 'g', 4);
-}
+QString Number(double v) { return QString::fromStdString(PlainNumber(v)); }
 
 double Finite(float v)
 {
@@ -75,6 +72,56 @@ RoseScale MakeRoseScale(double max)
     return {step, rings};
 }
 
+RoseFetchRings MakeFetchRings(int coordUnits, double maxFetch)
+{
+    constexpr double kFeetPerMile = 5280.0;
+    constexpr double kMetresPerKilometre = 1000.0;
+    RoseFetchRings rings;
+    const double max = std::isfinite(maxFetch) ? maxFetch : 0.0;
+    switch (coordUnits) {
+    case kCoordMetres:
+    case kCoordKilometres: {
+        const double metresPerCoord = coordUnits == kCoordKilometres ? kMetresPerKilometre : 1.0;
+        const bool km = max * metresPerCoord >= kMetresPerKilometre;
+        rings.unit = km ? "km" : "m";
+        rings.unitsPerCoord = km ? metresPerCoord / kMetresPerKilometre : metresPerCoord;
+        break;
+    }
+    case kCoordFeet:
+    case kCoordMiles: {
+        const double feetPerCoord = coordUnits == kCoordMiles ? kFeetPerMile : 1.0;
+        const bool miles = max * feetPerCoord >= kFeetPerMile;
+        rings.unit = miles ? "mi" : "ft";
+        rings.unitsPerCoord = miles ? feetPerCoord / kFeetPerMile : feetPerCoord;
+        break;
+    }
+    default:  // a unit code outside the table: the stored numbers as they are
+        rings.unit = CoordUnitName(coordUnits);
+        break;
+    }
+    rings.scale = MakeRoseScale(max * rings.unitsPerCoord);
+    return rings;
+}
+
+std::string RoseFetchRings::Label(int q) const { return PlainNumber(scale.step * q) + " " + unit; }
+
+std::string PlainNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "?";
+    // Ring steps are 1, 2, 2.5 or 5 times a power of ten: enough decimals
+    // for two significant digits, then the trailing zeros dropped.
+    const int magnitude = value == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::clamp(1 - magnitude, 0, 12);
+    std::string text = Format("%.*f", decimals, value);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
 QImage DrawRosePlot(const WaveRoseResult& rose, const ProjectRecord& rec, int width, int height)
 {
     width = std::clamp(width, 200, 8192);
@@ -93,7 +140,6 @@ QImage DrawRosePlot(const WaveRoseResult& rose, const ProjectRecord& rec, int wi
     const int line = fm.height();
 
     const bool metric = IsMetric(rec);
-    const QString fetchUnit = QString::fromStdString(CoordUnitName(rec.CoordUnits));
     const QString heightUnit = metric ? QStringLiteral("m") : QStringLiteral("ft");
     const QString deg = QString(QChar(0x00B0));
 
@@ -121,9 +167,11 @@ QImage DrawRosePlot(const WaveRoseResult& rose, const ProjectRecord& rec, int wi
         maxFetch = std::max({maxFetch, Finite(row.centralFetch), Finite(row.effectiveFetch)});
         maxHeight = std::max(maxHeight, Finite(metric ? row.heightM : row.heightFt));
     }
-    const RoseScale fetchScale = MakeRoseScale(maxFetch);
+    const RoseFetchRings fetchRings = MakeFetchRings(rec.CoordUnits, maxFetch);
+    const RoseScale& fetchScale = fetchRings.scale;
+    const QString fetchUnit = QString::fromStdString(fetchRings.unit);
     const RoseScale heightScale = MakeRoseScale(maxHeight);
-    const double fetchTop = fetchScale.Top();
+    const double fetchTop = fetchRings.TopCoord();  // coordinate units, as the rows hold them
     const double heightTop = heightScale.Top();
 
     // The fetch fills the inner disc; Hs bars stand outward on a base circle
@@ -193,7 +241,7 @@ QImage DrawRosePlot(const WaveRoseResult& rose, const ProjectRecord& rec, int wi
         p.drawText(box, Qt::AlignCenter, text);
     };
     for (int q = 1; q <= fetchScale.rings; ++q)
-        ringLabel(Rf * q / fetchScale.rings, Number(fetchScale.step * q) + " " + fetchUnit, kEffectiveLine, true);
+        ringLabel(Rf * q / fetchScale.rings, QString::fromStdString(fetchRings.Label(q)), kEffectiveLine, true);
     for (int q = 1; q <= heightScale.rings; ++q)
         ringLabel(Rb + Rh * q / heightScale.rings, Number(heightScale.step * q) + " " + heightUnit,
             kHeightBar.darker(130), false);

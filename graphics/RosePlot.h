@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <string>
+
 #include "core/ProjectRecord.h"
 #include "core/WaveRose.h"
 
@@ -27,6 +29,25 @@ struct RoseScale {
     double Top() const { return step * rings; }
 };
 RoseScale MakeRoseScale(double max);
+
+// The fetch rings in the length unit that keeps their numbers plain: m below
+// 1000 m, then km, for a project in m or km; ft below a mile, then mi, for
+// one in ft or miles. The rings are round steps in that unit.
+struct RoseFetchRings {
+    RoseScale scale;            // in `unit`
+    std::string unit;           // "m", "km", "ft", "mi"
+    double unitsPerCoord = 1.0;  // `unit`s in one coordinate unit of the project
+    // Radius of ring q (1..scale.rings) in coordinate units.
+    double RadiusCoord(int q) const { return scale.step * q / unitsPerCoord; }
+    double TopCoord() const { return RadiusCoord(scale.rings); }
+    // "40 km", "500 m", "2 mi".
+    std::string Label(int q) const;
+};
+// maxFetch in the project's coordinate units (CoordUnits code coordUnits).
+RoseFetchRings MakeFetchRings(int coordUnits, double maxFetch);
+
+// A ring value without an exponent or trailing zeros: 40000, 2.5, 0.01.
+std::string PlainNumber(double value);
 
 // The rose of rec (units, sector and methods come from it) on a white image
 // of width x height pixels (each clamped to 200..8192).

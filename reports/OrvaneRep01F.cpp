@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/Format.h"
+#include "core/Region.h"
 #include "core/Rounding.h"
 #include "core/Units.h"
 #include "graphics/ChartPainter.h"
@@ -33,8 +34,17 @@ constexpr std::array<double, 3> kMethodRows = {2.0, 9.5, 16.9};
 constexpr double kPredictedX = 106.9;
 constexpr double kPredictedRight = 185.5;
 constexpr std::array<double, 6> kPredictedRows = {13.8, 21.2, 28.6, 36.0, 43.4, 50.8};
+constexpr int kSpectralRows = 16;  // four columns of 16 make the 64 points
+
+// The compass aside of the wind direction, on a line of its own between the
+// first two input rows, and the warning under the picture: 8 pt, so both
+// fit in the gaps the designed layout leaves.
+constexpr double kWindFromTop = 15.2;
+constexpr double kNotInWaterTop = 84.1;
+constexpr unsigned kWarningRgb = 0xFF0000;
 
 const ReportFont kText = Font("Arial", 10);
+const ReportFont kAside = Font("Arial", 8);
 const ReportFont kHeading = Font("Arial", 10, "b");
 
 // A raster that draws nothing: the plot scale of the picture is known
@@ -113,6 +123,7 @@ void TOrvaneRep01::BuildBands()
             top.Label(std::string(kNames[i]) + "Caption", kCaptions[i], kText, kCaptionX, kInputRows[i]);
             top.Label(std::string(kNames[i]) + "Value", "", kText, kValueX, kInputRows[i]);
         }
+        top.Label("WindFromValue", "", kAside, kCaptionX, kWindFromTop);
     }
     {
         Band& methods = QRep.AddBand(BandKind::Child, "WaveDataBand", 26.5);
@@ -174,12 +185,19 @@ void TOrvaneRep01::DrawRegionPicture()
             PainterRaster raster(painter, rect, width, height);
             orvane::DrawRegionPicture(*record, raster);
         });
+    // The waves are computed all the same; the reader of the report is told,
+    // as the main window tells its user.
+    std::erase_if(top.items, [](const ReportItem& item) { return item.name == "NotInWaterLabel"; });
+    if (!PointInWater(rec_))
+        top.Label("NotInWaterLabel", "point is not in the water region", kAside, kPlotLeft, kNotInWaterTop).textRgb =
+            kWarningRgb;
 }
 
 void TOrvaneRep01::FillInputs()
 {
     const std::string degree = "\u00B0";
     QRep.ItemNamed("WindDirectionValue").text = Format("%6.3f", rec_.WindDirection) + degree;
+    QRep.ItemNamed("WindFromValue").text = "(" + WindFromAsideText(rec_.WindDirection) + ")";
     QRep.ItemNamed("WindSectorValue").text = Format("%6.3f", rec_.SectorAngle) + degree;
     QRep.ItemNamed("WindVelocityValue").text = Format("%6.3f %s", rec_.WindVelocity,
                                                       VelocityUnitText(rec_.VelocityUnits));
@@ -238,21 +256,38 @@ void TOrvaneRep01::ShowPredictedWaves()
 void TOrvaneRep01::ListSpectralValues()
 {
     const WaveResults& r = *results_;
+    const auto f = [&](int k) { return static_cast<double>(r.Freq[k]); };
+    const auto s = [&](int k) { return static_cast<double>(r.Density[k]); };
+    // Small seas (and any project in feet) have densities far below 1, which
+    // three decimals print as zeros: below 10 they are printed as mantissa
+    // and exponent. That form takes the blank before the column's bar, so
+    // the bars stay where the fixed form puts them.
+    double largest = 0.0;
+    for (int k = 1; k <= kSpectralRows * 4; ++k)
+        largest = std::max(largest, s(k));
+    const bool scientific = largest < 10.0;
+    const auto density = [&](int k, bool last) {
+        if (scientific)
+            return Format("%9.2E", s(k));
+        return Format("%8.3f", s(k)) + (last ? "" : " ");
+    };
+    // Each column's heading over its fields (5, 6 and 8 characters wide).
+    // The density is in the height unit squared times seconds, the
+    // program's convention (pi S is the usual one-sided variance density).
+    const std::string unit = IsMetric(rec_) ? " S[m\u00B2\u00B7s]" : "S[ft\u00B2\u00B7s]";
+    std::string text;
+    for (int column = 0; column < 4; ++column)
+        text += (column == 0 ? " " : "    ") + std::string("f[Hz]  T[s]") + unit;
     const std::string separator = std::string(91, '_') + " ";
-    std::string text = " f[HZ] T[sec]   S(f)   f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]  S(f)\n";
-    text += separator + "\n";
+    text += "\n" + separator + "\n";
     // The table runs down the columns: points 1-16, 17-32, 33-48, 49-64.
-    for (int row = 1; row <= 16; ++row) {
-        const auto f = [&](int k) { return static_cast<double>(r.Freq[k]); };
-        const auto t = [&](int k) { return 1.0 / static_cast<double>(r.Freq[k]); };
-        const auto s = [&](int k) { return static_cast<double>(r.Density[k]); };
-        const int a = row;
-        const int b = row + 16;
-        const int c = row + 32;
-        const int d = row + 48;
-        text += Format("|%5.3f%6.2f%8.3f |  %5.3f%6.2f%8.3f |  %5.3f%6.2f%8.3f |  %5.3f%6.2f%8.3f|", f(a), t(a), s(a),
-                       f(b), t(b), s(b), f(c), t(c), s(c), f(d), t(d), s(d)) +
-                "\n";
+    for (int row = 1; row <= kSpectralRows; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const int k = row + kSpectralRows * column;
+            const bool last = column == 3;
+            text += (column == 0 ? "|" : "  ") + Format("%5.3f%6.2f", f(k), 1.0 / f(k)) + density(k, last) + "|";
+        }
+        text += "\n";
     }
     text += separator;
     QRep.ItemNamed("SpectraValuesMemo").text = text;

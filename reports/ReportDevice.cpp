@@ -3,6 +3,9 @@
 #include <QPaintDevice>
 #include <QPrinter>
 
+#include <QString>
+
+#include <algorithm>
 #include <cmath>
 
 #include "tools/ApplicationPrinter.h"
@@ -37,6 +40,27 @@ double ReportPixelAspect(const QPaintDevice* target)
             return PixelAspectOf(*printer);
     }
     return target ? PixelAspectOf(*target) : 1.0;
+}
+
+void PrepareReportPrinter(QPrinter& printer, const QString& title)
+{
+    printer.setFullPage(true);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setColorMode(QPrinter::Color);
+    printer.setDocName(title);
+}
+
+QSize PreviewWindowSize(const QSize& available)
+{
+    // Room the preview window takes besides the page: its tool bar above,
+    // the frame and scroll bar beside.
+    constexpr int kToolBarPx = 90;
+    constexpr int kBesidePx = 80;
+    constexpr double kA4WidthPerHeight = 210.0 / 297.0;
+    const int height = std::max(1, static_cast<int>(std::lround(0.9 * available.height())));
+    const int pageWidth = static_cast<int>(std::lround((height - kToolBarPx) * kA4WidthPerHeight));
+    const int width = std::clamp(pageWidth + kBesidePx, 1, std::max(1, available.width()));
+    return {width, height};
 }
 
 }  // namespace orvane

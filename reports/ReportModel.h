@@ -63,6 +63,7 @@ struct ReportItem {
     ReportFont font;
     bool alignRight = false;  // label: rect.left is where the text ends, not where it starts
     double penMm = 0.25;      // rule width
+    unsigned textRgb = 0x000000;  // labels and text boxes: colour as 0xRRGGBB
     PaintCallback paint;
 };
 

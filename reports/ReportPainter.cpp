@@ -1,5 +1,6 @@
 #include "reports/ReportPainter.h"
 
+#include <QColor>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -24,7 +25,7 @@ struct MmToDevice {
 void PaintText(QPainter& painter, const PlacedItem& placed, const MmToDevice& toDevice)
 {
     painter.setFont(ToQFont(placed.item.font));
-    painter.setPen(Qt::black);
+    painter.setPen(QColor::fromRgb(static_cast<QRgb>(placed.item.textRgb)));
     const QRectF box = toDevice(placed.rect);
     const double pitch = placed.lineMm * toDevice.y;
     const int align = (placed.item.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |

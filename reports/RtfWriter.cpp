@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "core/Format.h"
 #include "core/Text1252.h"
@@ -63,7 +65,10 @@ public:
         std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\n{\\fonttbl";
         for (const auto& [face, index] : fonts_)
             out += Format("{\\f%d%s\\fcharset0 %s;}", index, FontFamily(face), RtfText(face));
-        out += "}\n{\\colortbl;\\red0\\green0\\blue0;}\n";
+        out += "}\n{\\colortbl;";
+        for (const unsigned rgb : colours_)
+            out += Format("\\red%d\\green%d\\blue%d;", (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        out += "}\n";
         // RTF's information group has no creator field: the program that made
         // the document is its author there, as readers show it.
         out += "{\\info{\\title " + RtfText(properties.title) + "}{\\subject " + RtfText(properties.subject) +
@@ -93,9 +98,21 @@ private:
                       Twips(top), Twips(width), exactHeight ? "-" : "", Twips(height));
     }
 
-    std::string FontCodes(const ReportFont& font)
+    // Index in the colour table. Entry 0 is the reader's automatic colour;
+    // black is entry 1, other colours follow in the order of first use.
+    int ColourIndex(unsigned rgb)
     {
-        std::string codes = Format("\\f%d\\fs%d", FontIndex(font.face), HalfPoints(font.sizePt));
+        const auto it = std::find(colours_.begin(), colours_.end(), rgb);
+        if (it != colours_.end())
+            return static_cast<int>(it - colours_.begin()) + 1;
+        colours_.push_back(rgb);
+        return static_cast<int>(colours_.size());
+    }
+
+    std::string FontCodes(const ReportFont& font, unsigned rgb)
+    {
+        std::string codes = Format("\\f%d\\fs%d\\cf%d", FontIndex(font.face), HalfPoints(font.sizePt),
+                                   ColourIndex(rgb));
         if (font.bold)
             codes += "\\b";
         if (font.italic)
@@ -112,7 +129,7 @@ private:
         case ItemKind::Label: {
             const double left = placed.item.alignRight ? r.left - kRtfLabelSlackMm : r.left;
             return Frame(left, r.top, r.width + kRtfLabelSlackMm, r.height, false) +
-                   (placed.item.alignRight ? "\\qr" : "\\ql") + FontCodes(placed.item.font) + " " +
+                   (placed.item.alignRight ? "\\qr" : "\\ql") + FontCodes(placed.item.font, placed.item.textRgb) + " " +
                    RtfText(placed.lines.empty() ? std::string() : placed.lines.front()) + "\\par\n";
         }
         case ItemKind::TextBox: {
@@ -120,7 +137,7 @@ private:
             for (std::size_t i = 0; i < placed.lines.size(); ++i)
                 text += (i > 0 ? "\\line " : "") + RtfText(placed.lines[i]);
             return Frame(r.left, r.top, r.width, r.height, false) +
-                   Format("\\ql\\sl-%d\\slmult0", Twips(placed.lineMm)) + FontCodes(placed.item.font) + " " + text +
+                   Format("\\ql\\sl-%d\\slmult0", Twips(placed.lineMm)) + FontCodes(placed.item.font, placed.item.textRgb) + " " + text +
                    "\\par\n";
         }
         case ItemKind::Rule:
@@ -178,6 +195,7 @@ private:
     const PreparedReport& report_;
     double dpi_;
     std::map<std::string, int> fonts_;
+    std::vector<unsigned> colours_{0x000000};
 };
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "ui/ReportCommands.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 #include <exception>
 #include <memory>
@@ -37,12 +41,19 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// The report places its own margins from the paper's corner, upright.
-void PreparePrinter(QPrinter& printer, const QString& title)
+// The dialog's own "Fit width" action, so its tool bar shows the mode in
+// force; the view itself when the action cannot be found.
+void FitPreviewToWidth(QPrintPreviewDialog& dialog)
 {
-    printer.setFullPage(true);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(title);
+    const QString fitWidth = QCoreApplication::translate("QPrintPreviewDialog", "Fit width");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() == fitWidth) {
+            action->trigger();
+            return;
+        }
+    }
+    if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+        view->fitToWidth();
 }
 
 bool OpenAfterExport()
@@ -99,7 +110,7 @@ void ReportCommands::Preview(Which which)
             pdfPrinter->setPageSize(QPageSize(QPageSize::A4));
             printer = pdfPrinter.get();
         }
-        PreparePrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
+        PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
             pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
@@ -108,6 +119,10 @@ void ReportCommands::Preview(Which which)
 
         QPrintPreviewDialog dialog(printer, owner_);
         dialog.setObjectName(QStringLiteral("PreviewDialog"));
+        // Readable at once: tall on the screen, the page as wide as the window.
+        if (const QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen())
+            dialog.resize(PreviewWindowSize(screen->availableGeometry().size()));
+        FitPreviewToWidth(dialog);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&pages, &painted](QPrinter* target) { painted = PaintReport(*target, pages) && painted; });
         dialog.exec();
@@ -130,7 +145,7 @@ void ReportCommands::Print(Which which)
         hooks_.computeWaves();
     bool printed = false;
     try {
-        PreparePrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
+        PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
             pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();

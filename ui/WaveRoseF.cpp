@@ -252,12 +252,16 @@ void TWaveRose::ShowChart()
         angular->append(label, b);
     }
     chart->addAxis(angular, QPolarChart::PolarOrientationAngular);
-    auto* fetchAxis = new QValueAxis;
-    // The rings of the rose picture: round steps up to the largest value.
-    const RoseScale fetchScale = MakeRoseScale(maxFetch);
-    fetchAxis->setRange(0, fetchScale.Top());
-    fetchAxis->setTickCount(fetchScale.rings + 1);
-    fetchAxis->setLabelFormat(QStringLiteral("%.4g ") + unit);
+    // The rings of the rose picture: round steps up to the largest value, in
+    // the unit that keeps their labels plain ("40 km", not "4e+04 m"). The
+    // points stay in coordinate units; only the labels change unit.
+    auto* fetchAxis = new QCategoryAxis;
+    const RoseFetchRings fetchRings = MakeFetchRings(computedFrom_.CoordUnits, maxFetch);
+    fetchAxis->setRange(0, fetchRings.TopCoord());
+    fetchAxis->setStartValue(0);
+    fetchAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (int q = 1; q <= fetchRings.scale.rings; ++q)
+        fetchAxis->append(QString::fromStdString(fetchRings.Label(q)), fetchRings.RadiusCoord(q));
     fetchAxis->setLabelsColor(kFetchColour.darker(130));
     chart->addAxis(fetchAxis, QPolarChart::PolarOrientationRadial);
     // Hs has a scale of its own; its labels would fall on the fetch labels,

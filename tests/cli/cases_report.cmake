@@ -29,3 +29,4 @@ orvane_cli_script_test(report_one_file_only expect_exit.cmake -DEXPECT=2
                        -DARGS=report|${ORVANE_SAMPLES}/Bay.WDT)
 orvane_cli_script_test(report_unwritable_output expect_exit.cmake -DEXPECT=1
                        -DARGS=report|${ORVANE_SAMPLES}/Bay.WDT|@WORK@/no/such/folder/a.rtf)
+orvane_cli_script_test(report_point_outside_the_water report_point_outside.cmake)

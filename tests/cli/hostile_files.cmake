@@ -58,12 +58,17 @@ endif()
 # import says so, exits 1 and changes nothing.
 file(SHA256 "${WORK}/projects/Harbour.WDT" before)
 # (No semicolons in the script: CMake would split the argument there.)
-run(0 sh -c "flock -x '${WORK}/projects/Harbour.WDT' sh -c 'touch \"${WORK}/held\" && sleep 2' &
+# The lock is held until the marker file goes, so the import meets it
+# however slowly either program starts.
+run(0 sh -c "flock -x '${WORK}/projects/Harbour.WDT' sh -c 'touch \"${WORK}/held\" && while [ -e \"${WORK}/held\" ]
+    do sleep 0.05
+    done' &
   while [ ! -e '${WORK}/held' ]
   do sleep 0.05
   done
   '${CLI}' import-coords '${WORK}/links/Harbour.WDT' '${WORK}/in.txt'
   echo \"exit=$?\" >&2
+  rm '${WORK}/held'
   wait")
 file(SHA256 "${WORK}/projects/Harbour.WDT" after)
 if(NOT err MATCHES "is being changed by another program.*exit=1" OR NOT before STREQUAL after)

@@ -3,7 +3,11 @@
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(WRITE "${WORK}/notes.txt" "notes\n")
-foreach(command "info" "compute" "fetch" "plot|${WORK}/a.png" "export-coords|${WORK}/a.txt" "bench")
+set(commands "info" "compute" "fetch" "export-coords|${WORK}/a.txt" "bench")
+if(PICTURES)  # plot is built with the graphics library only
+  list(APPEND commands "plot|${WORK}/a.png")
+endif()
+foreach(command IN LISTS commands)
   string(REPLACE "|" ";" args "${command}")
   list(POP_FRONT args name)
   execute_process(COMMAND "${CLI}" ${name} "${WORK}/notes.txt" ${args} RESULT_VARIABLE code ERROR_VARIABLE err)

@@ -79,12 +79,15 @@ endforeach()
 
 function(check_results_pages pdf)
   run(pdftotext -layout "${pdf}" -)
-  foreach(text "Wave Forecasting" "Water region" "Mean wind direction" "45.000°" "120.000°" "60.000 Km/hr"
+  foreach(text "Wave Forecasting" "Water region" "Mean wind direction" "45.000°" "(from NE, bearing 45.0°)"
+               "120.000°" "60.000 Km/hr"
                "25.000 m" "JONSWAP" "Wilson's method" "Seymour's method" "Predicted Waves" ${predicted}
                "Wavetime series" "Spectral values" "Orvane wave report")
     expect("${out}" "${text}")
   endforeach()
   run(pdftotext -f 2 -l 2 -layout "${pdf}" -)
+  # The density's unit, its superscript and dot kept through every writer.
+  expect("${out}" "S[m²·s]")
   string(REGEX MATCHALL "\\|0\\.[0-9][0-9][0-9]" rows "${out}")
   list(LENGTH rows count)
   if(NOT count EQUAL 16)
@@ -99,7 +102,7 @@ function(check_results_pages pdf)
   expect_position("${pdf}" 1 "Predicted" 11690 14420)
   # The table's first line starts with a blank: its first word is one
   # Courier character (1.69 mm) to the right of the box.
-  expect_position("${pdf}" 2 "f\\[HZ\\]" 1489 2670)
+  expect_position("${pdf}" 2 "f\\[Hz\\]" 1489 2670)
 endfunction()
 
 if(KIND STREQUAL "pdf" OR KIND STREQUAL "summary")

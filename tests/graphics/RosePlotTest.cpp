@@ -27,6 +27,30 @@ TEST(RosePlot, RingsAreRoundStepsUpToTheLargestValue)
     }
 }
 
+TEST(RosePlot, FetchRingsUseTheUnitThatKeepsTheirNumbersPlain)
+{
+    const struct {
+        int coordUnits;
+        double maxFetch;  // coordinate units
+        const char* topLabel;
+        int rings;
+    } cases[] = {
+        {kCoordMetres, 38662.5, "40 km", 4},   {kCoordKilometres, 0.4, "400 m", 4},
+        {kCoordKilometres, 13.574, "15 km", 3}, {kCoordMetres, 480, "600 m", 3},
+        {kCoordMetres, 1.0e6, "1000 km", 4},    {kCoordMetres, 0.02, "0.02 m", 4},
+        {kCoordFeet, 3000, "3000 ft", 3},       {kCoordFeet, 10560, "2 mi", 4},
+        {kCoordMiles, 0.5, "3000 ft", 3},       {kCoordMiles, 7.3, "8 mi", 4},
+    };
+    for (const auto& c : cases) {
+        const RoseFetchRings rings = MakeFetchRings(c.coordUnits, c.maxFetch);
+        EXPECT_EQ(rings.Label(rings.scale.rings), c.topLabel) << c.maxFetch;
+        EXPECT_EQ(rings.scale.rings, c.rings) << c.maxFetch;
+        // The outer ring, in the project's own unit, holds the largest fetch.
+        EXPECT_GE(rings.TopCoord(), c.maxFetch * (1 - 1e-12)) << c.maxFetch;
+        EXPECT_LT(rings.RadiusCoord(rings.scale.rings - 1), c.maxFetch) << c.maxFetch;
+    }
+}
+
 TEST(RosePlot, DrawsAnyRoseOnTheAskedSize)
 {
     ProjectRecord rec{};

@@ -113,6 +113,7 @@ TEST(RtfDocument, TextEscapes)
         {"control characters of RTF", "a{b}\\c", "a\\{b\\}\\\\c"},
         {"degree sign through the code page", "45.000\u00B0", "45.000\\'b0"},
         {"euro sign in the code page's upper half", "\u20AC", "\\'80"},
+        {"density unit through the code page", "S[ft\u00B2\u00B7s]", "S[ft\\'b2\\'b7s]"},
         {"Greek outside the code page", "\u03B1", "\\u945?"},
         {"high code point as signed 16 bits", "\u2264", "\\u8804?"},
         {"beyond 16 bits as two units", "\U0001F30A", "\\u-10180?\\u-8438?"},
@@ -120,6 +121,17 @@ TEST(RtfDocument, TextEscapes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(RtfText(c.utf8), c.rtf) << c.name;
+}
+
+TEST(RtfDocument, ColouredTextTakesItsColourFromTheTable)
+{
+    ProjectRecord rec = test::SquareProject();
+    rec.PointX = -10;  // outside the water: the red warning under the picture
+    const std::string rtf =
+        RtfDocument(TOrvaneRep01(rec, test::SampleResults()).Prepare(), {"Lake", "RTF report", "Orvane Test"}, 20);
+    EXPECT_NE(rtf.find("{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}"), std::string::npos);
+    EXPECT_NE(rtf.find("\\cf2 point is not in the water region\\par"), std::string::npos);
+    EXPECT_NE(rtf.find("\\cf1 Mean wind direction\\par"), std::string::npos);
 }
 
 TEST(PngEncoder, ReadsBackPixelForPixel)

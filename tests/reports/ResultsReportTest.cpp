@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "reports/FormulaPicture.h"
 #include "reports/OrvaneRep01F.h"
 #include "reports/OrvaneRep02F.h"
 #include "tests/reports/ReportTestSupport.h"
@@ -81,6 +83,7 @@ TEST(ResultsReport, AnglesWithTheDegreeSignAndMethodNames)
     rec.DirectionalMethod = -1;
     const TOrvaneRep01 rep(rec, SampleResults());
     EXPECT_EQ(Text(rep, "WindDirectionValue"), " 5.000\u00B0");
+    EXPECT_EQ(Text(rep, "WindFromValue"), "(from E, bearing 85.0\u00B0)");
     EXPECT_EQ(Text(rep, "WindSectorValue"), "120.000\u00B0");
     EXPECT_EQ(Text(rep, "SpectrumTypeValue"), "JONSWAP");
     EXPECT_EQ(Text(rep, "SignificantMethodValue"), "Bretschneider's method with water depth account");
@@ -107,19 +110,40 @@ TEST(ResultsReport, ChartsTakeTheirRangesAndHeightUnitFromTheResultsAndProject)
     }
 }
 
-TEST(ResultsReport, SpectralTableHasNineteenLinesRunningDownTheColumns)
+TEST(ResultsReport, SpectralTableRunsDownTheColumnsInAFormThatShowsItsDensities)
 {
-    ProjectRecord rec = SquareProject();
-    const TOrvaneRep01 rep(rec, SampleResults());
-    const std::vector<std::string> lines = Lines(Text(rep, "SpectraValuesMemo"));
-    ASSERT_EQ(lines.size(), 19u);
-    EXPECT_EQ(lines[0], " f[HZ] T[sec]   S(f)   f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]   S(f)  f[HZ]   T[sec]  S(f)");
-    EXPECT_EQ(lines[1], std::string(91, '_') + " ");
-    EXPECT_EQ(lines[18], lines[1]);
-    EXPECT_EQ(lines[2],
-              "|0.010100.00   0.001 |  0.170  5.88   0.017 |  0.330  3.03   0.033 |  0.490  2.04   0.049|");
-    EXPECT_EQ(lines[17],
-              "|0.160  6.25   0.016 |  0.320  3.13   0.032 |  0.480  2.08   0.048 |  0.640  1.56   0.064|");
+    const struct {
+        const char* name;
+        int coordUnits;
+        float densityScale;  // times k / 1000
+        std::string header;  // its first column and where the second starts
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {"small sea: below 10, mantissa and exponent", 2, 1.0f,
+         " f[Hz]  T[s] S[m\u00B2\u00B7s]    f[Hz]",
+         "|0.010100.00 1.00E-03|  0.170  5.88 1.70E-02|  0.330  3.03 3.30E-02|  0.490  2.04 4.90E-02|",
+         "|0.160  6.25 1.60E-02|  0.320  3.13 3.20E-02|  0.480  2.08 4.80E-02|  0.640  1.56 6.40E-02|"},
+        {"densities up to 64 ft\u00B2\u00B7s: three decimals", 0, 1000.0f,
+         " f[Hz]  T[s]S[ft\u00B2\u00B7s]    f[Hz]",
+         "|0.010100.00   1.000 |  0.170  5.88  17.000 |  0.330  3.03  33.000 |  0.490  2.04  49.000|",
+         "|0.160  6.25  16.000 |  0.320  3.13  32.000 |  0.480  2.08  48.000 |  0.640  1.56  64.000|"},
+    };
+    for (const auto& c : cases) {
+        ProjectRecord rec = SquareProject();
+        rec.CoordUnits = c.coordUnits;
+        WaveResults results = SampleResults();
+        for (float& s : results.Density)
+            s *= c.densityScale;
+        const TOrvaneRep01 rep(rec, results);
+        const std::vector<std::string> lines = Lines(Text(rep, "SpectraValuesMemo"));
+        ASSERT_EQ(lines.size(), 19u) << c.name;
+        EXPECT_EQ(lines[0].substr(0, c.header.size()), c.header) << c.name;
+        EXPECT_EQ(lines[1], std::string(91, '_') + " ") << c.name;
+        EXPECT_EQ(lines[18], lines[1]) << c.name;
+        EXPECT_EQ(lines[2], c.first) << c.name;
+        EXPECT_EQ(lines[17], c.last) << c.name;
+    }
 }
 
 TEST(ResultsReport, TwoPagesWithTheTableAlwaysOnTheSecond)
@@ -155,6 +179,29 @@ TEST(ResultsReport, TwoPagesWithTheTableAlwaysOnTheSecond)
     // Even an empty first page would not hold the table.
     rep.QRep.BandNamed("TopBand").heightMm = 0;
     EXPECT_EQ(rep.Prepare().PageOf("SpectraValuesMemo"), 1);
+}
+
+TEST(ResultsReport, CompassAsideAndDryPointWarningFitBetweenTheDesignedItems)
+{
+    for (const float pointX : {50.0f, 150.0f}) {
+        ProjectRecord rec = SquareProject();
+        rec.PointX = pointX;
+        rec.WindDirection = 236.25f;  // the longest compass text: "(from WSW, bearing 213.8°)"
+        const PreparedReport pages = TOrvaneRep01(rec, SampleResults()).Prepare();
+        ASSERT_NE(pages.Find("WindFromValue"), nullptr);
+        const RectMm aside = pages.Find("WindFromValue")->rect;
+        EXPECT_GE(aside.top, pages.Find("WindDirectionValue")->rect.Bottom());
+        EXPECT_LE(aside.Bottom(), pages.Find("WindSectorCaption")->rect.top);
+        EXPECT_LE(aside.Right(), 200.0);  // within the right margin
+        const PlacedItem* warning = pages.Find("NotInWaterLabel");
+        ASSERT_EQ(warning != nullptr, pointX > 100) << pointX;
+        if (!warning)
+            continue;
+        EXPECT_EQ(warning->lines.front(), "point is not in the water region");
+        EXPECT_EQ(warning->item.textRgb, 0xFF0000u);
+        EXPECT_GE(warning->rect.top, pages.Find("Plot")->rect.Bottom());
+        EXPECT_LE(warning->rect.Bottom(), pages.Find("SpectrumTypeCaption")->rect.top);
+    }
 }
 
 TEST(ResultsReport, PictureIsSquareOnPaperAndStoresTheExtents)
@@ -225,6 +272,38 @@ TEST(Summary, OnePageWithTheTitleOrAnEmptyHeader)
         EXPECT_EQ(pages.pages[0].Find("SubjectLabel")->lines.front(), title);
         EXPECT_NE(pages.Find("ReferencesText"), nullptr);
         EXPECT_EQ(pages.Find("ReferencesText")->lines.size(), 3u);
+    }
+}
+
+TEST(Summary, FormulasAsTheProgramComputesAndClearOfEveryTitle)
+{
+    ProjectRecord rec = SquareProject();
+    const PreparedReport pages = TOrvaneRep02(rec).Prepare();
+    for (const FormulaPictureItem& picture : TOrvaneRep02::FormulaPictures()) {
+        // Saville's height is normalised by the integral of cos^2, as the
+        // program computes it: with 1/(2 alpha) in front a uniform fetch over
+        // 180 degrees would read 0.40 H.
+        if (picture.name == "SavillePicture") {
+            EXPECT_NE(picture.lines[0].find("}{\\int_{-\\alpha}^{+\\alpha}\\cos^2(\\phi)"), std::string::npos);
+        }
+        const RectMm box = pages.Find(picture.name)->rect;
+        // The lines are shrunk as a whole to fit the box, never enlarged.
+        const auto [width, height] = FormulaLinesSizeMm(picture.lines, TOrvaneRep02::kFormulaPt);
+        const double k = std::min({1.0, box.width / width, box.height / height});
+        EXPECT_GT(k, 0.6) << picture.name;  // at least 6 pt: legible
+        const RectMm drawn{box.left, box.top, width * k, height * k};
+        for (const PlacedItem& other : pages.pages[0].items) {
+            if (other.item.kind != ItemKind::Label && other.item.kind != ItemKind::TextBox)
+                continue;
+            // Titles above a box may reach into its top, where a formula's
+            // line leaves room for tall signs; what starts below its top
+            // must stay clear of the formula.
+            const RectMm& r = other.rect;
+            if (r.top <= drawn.top)
+                continue;
+            const bool apart = r.Right() <= drawn.left || r.left >= drawn.Right() || r.top >= drawn.Bottom();
+            EXPECT_TRUE(apart) << picture.name << " covers " << other.item.name;
+        }
     }
 }
 

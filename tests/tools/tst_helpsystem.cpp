@@ -272,7 +272,10 @@ void TestHelpSystem::confirmedChangeClosesTheWindow()
     w.window.show();
     AnswerQuestion(QMessageBox::No, nullptr);
     w.commands->setWinHelpMenu->trigger();
-    QTest::qWait(20);
+    // Whatever the answer queued runs before a call queued after it.
+    bool flushed = false;
+    QTimer::singleShot(0, [&flushed] { flushed = true; });
+    QTRY_VERIFY(flushed);
     QVERIFY(w.window.isVisible());
     QCOMPARE(HelpMode(), 1);
     AnswerQuestion(QMessageBox::Yes, nullptr);

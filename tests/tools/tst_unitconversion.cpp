@@ -192,10 +192,10 @@ void TestUnitConversion::gridsOnEveryTab()
     tool->ToCombo[4]->setCurrentIndex(1);
     for (int tab = 0; tab < kUnitTabCount; ++tab) {
         tool->PageControl1->setCurrentIndex(tab);
-        QTest::qWait(20);
         TMGStringGrid* grid = tool->MGStringGrid[tab];
-        QCOMPARE(grid->height(), 157);
-        QCOMPARE(grid->width(), tool->TabSheet[tab]->width() - 4);
+        // The page is laid out from the event loop once it is shown.
+        QTRY_COMPARE(grid->height(), 157);
+        QTRY_COMPARE(grid->width(), tool->TabSheet[tab]->width() - 4);
         const FactorGridSizes s = FactorGridCellSizes(grid->ClientSize().width(), grid->ClientSize().height());
         for (int i = 0; i < 7; ++i) {  // the last column and row hidden
             QCOMPARE(grid->ColWidth(i), i == 0 ? s.firstColumn : i == 6 ? 0 : s.column);

@@ -174,9 +174,17 @@ private slots:
         QCOMPARE(grid->Cell(2, 1).trimmed().size(), 11);  // "4390000.000"
         QVERIFY(grid->font().pointSizeF() >= 7.0);
         if (!qEnvironmentVariableIsEmpty("ORVANE_SCREENSHOTS")) {
-            QTest::qWait(300);  // the charts lay out their labels from the event loop
-            w_->grab().save(qEnvironmentVariable("ORVANE_SCREENSHOTS") +
-                            QStringLiteral("/utm-%1.png").arg(screen.width()));
+            // The charts lay out their labels from the event loop: wait until
+            // the picture stops changing.
+            QImage last;
+            QTRY_VERIFY([&] {
+                const QImage now = w_->grab().toImage();
+                const bool settled = now == last;
+                last = now;
+                return settled;
+            }());
+            last.save(qEnvironmentVariable("ORVANE_SCREENSHOTS") +
+                      QStringLiteral("/utm-%1.png").arg(screen.width()));
         }
     }
 

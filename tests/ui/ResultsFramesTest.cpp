@@ -170,10 +170,10 @@ void ResultsFramesTest::refilledChartsDrawLikeNewOnes()
     TComputationPascal fresh(second);
     shown(fresh);
     fresh.ComputeAndShow();
-    QTest::qWait(50);
     QCOMPARE(reused.PlotSpec->chart()->series().size(), 1);
-    QCOMPARE(reused.PlotSpec->grab().toImage(), fresh.PlotSpec->grab().toImage());
-    QCOMPARE(reused.PlotTime->grab().toImage(), fresh.PlotTime->grab().toImage());
+    // The charts finish their layout from the event loop.
+    QTRY_COMPARE(reused.PlotSpec->grab().toImage(), fresh.PlotSpec->grab().toImage());
+    QTRY_COMPARE(reused.PlotTime->grab().toImage(), fresh.PlotTime->grab().toImage());
 }
 
 }  // namespace orvane

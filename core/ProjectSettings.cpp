@@ -1,0 +1,259 @@
+#include "core/ProjectSettings.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <utility>
+
+#include "core/CommitRules.h"
+#include "core/Format.h"
+#include "core/NumberText.h"
+#include "core/Region.h"
+#include "core/Text1252.h"
+#include "core/Units.h"
+
+namespace orvane {
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+std::string_view Trim(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A finite number with "." as decimal separator, within float32 range.
+bool ReadNumber(std::string_view text, float& value) { return ParseFloat(Trim(text), value) && std::isfinite(value); }
+
+// Shortest text that reads back as the stored float32.
+std::string Shown(float value) { return Format("%.7g", value); }
+
+// The code whose names include value (any letter case); -1 when none does.
+struct CodeName {
+    std::int32_t code;
+    std::string_view name;
+};
+template <std::size_t N>
+int CodeOf(const std::array<CodeName, N>& names, std::string_view value)
+{
+    const std::string key = Lower(Trim(value));
+    for (const CodeName& n : names) {
+        if (n.name == key)
+            return n.code;
+    }
+    return -1;
+}
+
+// The window's list items (VelocityUnitItem, CoordUnitItem) and the short
+// forms people write.
+constexpr std::array<CodeName, 10> kVelocityNames{{{kVelocityMetresPerSecond, "m/sec"},
+                                                   {kVelocityMetresPerSecond, "m/s"},
+                                                   {kVelocityKilometresPerHour, "km/hr"},
+                                                   {kVelocityKilometresPerHour, "km/h"},
+                                                   {kVelocityFeetPerSecond, "ft/sec"},
+                                                   {kVelocityFeetPerSecond, "ft/s"},
+                                                   {kVelocityMilesPerHour, "m.p.h."},
+                                                   {kVelocityMilesPerHour, "m.p.h"},
+                                                   {kVelocityMilesPerHour, "mph"},
+                                                   {kVelocityMilesPerHour, "mi/h"}}};
+constexpr std::array<CodeName, 5> kCoordNames{
+    {{kCoordFeet, "ft"}, {kCoordMiles, "miles"}, {kCoordMiles, "mi"}, {kCoordMetres, "m"}, {kCoordKilometres, "km"}}};
+constexpr std::array<CodeName, 3> kSignificantNames{
+    {{kBretschneider, "bretschneider"}, {kBretschneiderDepth, "bretschneider-depth"}, {kWilson, "wilson"}}};
+constexpr std::array<CodeName, 3> kSpectrumNames{
+    {{kPiersonMoskowitz, "pm"}, {kPiersonMoskowitz, "pierson-moskowitz"}, {kJonswap, "jonswap"}}};
+constexpr std::array<CodeName, 3> kDirectionalNames{
+    {{kEffectiveFetch, "effective-fetch"}, {kSaville, "saville"}, {kSeymour, "seymour"}}};
+
+// The first name of a code, as the key's value reads back.
+template <std::size_t N>
+std::string NameOf(const std::array<CodeName, N>& names, std::int32_t code)
+{
+    for (const CodeName& n : names) {
+        if (n.code == code)
+            return std::string(n.name);
+    }
+    return Format("%d (unknown)", code);
+}
+
+template <float ProjectRecord::*Member>
+std::string SetNumber(SettingTarget& t, std::string_view value)
+{
+    float number = 0;
+    if (!ReadNumber(value, number))
+        return "not a number";
+    t.record.*Member = number;
+    return {};
+}
+
+template <const auto& Names, std::int32_t ProjectRecord::*Member>
+std::string SetCode(SettingTarget& t, std::string_view value)
+{
+    const int code = CodeOf(Names, value);
+    if (code < 0)
+        return "not one of the names listed";
+    t.record.*Member = code;
+    return {};
+}
+
+template <const auto& Names, std::int32_t ProjectRecord::*Member>
+std::string ShowName(const ProjectRecord& r)
+{
+    return NameOf(Names, r.*Member);
+}
+
+std::string SetTitle(SettingTarget& t, std::string_view value)
+{
+    // Stored in Windows-1252; a character the code page lacks becomes "?".
+    SetTitleBytes(t.record, Utf8ToCp1252(value));
+    return {};
+}
+
+std::string SetPoint(SettingTarget& t, std::string_view value)
+{
+    const auto comma = value.find(',');
+    float x = 0;
+    float y = 0;
+    if (comma == std::string_view::npos || !ReadNumber(value.substr(0, comma), x) ||
+        !ReadNumber(value.substr(comma + 1), y))
+        return "not X,Y";
+    t.record.PointX = x;
+    t.record.PointY = y;
+    return {};
+}
+
+std::string SetBearing(SettingTarget& t, std::string_view value)
+{
+    float bearing = 0;
+    if (!ReadNumber(value, bearing))
+        return "not a number";
+    // 90 - b taken into [0, 360): the bearing and the stored direction turn
+    // into each other by the same rule.
+    t.record.WindDirection = static_cast<float>(CompassBearing(bearing));
+    return {};
+}
+
+const std::array<SettingKey, 12> kKeys{{
+    {"title", "title", "any text (the first 80 characters are kept)", SetTitle,
+     [](const ProjectRecord& r) { return Cp1252ToUtf8(TitleBytes(r)); }},
+    {"point", "point", "X,Y in the coordinate unit", SetPoint,
+     [](const ProjectRecord& r) { return Shown(r.PointX) + "," + Shown(r.PointY); }},
+    {"direction", "wind direction", "degrees counter-clockwise from +x", SetNumber<&ProjectRecord::WindDirection>,
+     [](const ProjectRecord& r) { return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
+    {"bearing", "wind direction", "compass bearing the wind comes from, degrees clockwise from north", SetBearing,
+     [](const ProjectRecord& r) { return Format("%.7g", CompassBearing(r.WindDirection)); }},
+    {"sector", "sector", "degrees, 4 to 180", SetNumber<&ProjectRecord::SectorAngle>,
+     [](const ProjectRecord& r) { return Shown(r.SectorAngle); }},
+    {"speed", "speed", "wind velocity in the velocity unit, at least 5", SetNumber<&ProjectRecord::WindVelocity>,
+     [](const ProjectRecord& r) { return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits); }},
+    {"speed_unit", "speed_unit", "m/sec (m/s), Km/hr (km/h), ft/sec (ft/s), m.p.h. (mph)",
+     SetCode<kVelocityNames, &ProjectRecord::VelocityUnits>,
+     [](const ProjectRecord& r) { return VelocityUnitItem(r.VelocityUnits); }},
+    {"depth", "depth", "m for a project in m or km, ft otherwise; at least 5", SetNumber<&ProjectRecord::Depth>,
+     [](const ProjectRecord& r) { return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits); }},
+    {"coord_unit", "coord_unit", "m, Km, ft, Miles (mi)", SetCode<kCoordNames, &ProjectRecord::CoordUnits>,
+     [](const ProjectRecord& r) { return CoordUnitItem(r.CoordUnits); }},
+    {"significant", "significant", "bretschneider, bretschneider-depth, wilson",
+     SetCode<kSignificantNames, &ProjectRecord::SignificantMethod>,
+     ShowName<kSignificantNames, &ProjectRecord::SignificantMethod>},
+    {"spectrum", "spectrum", "pm, jonswap", SetCode<kSpectrumNames, &ProjectRecord::SpectrumType>,
+     ShowName<kSpectrumNames, &ProjectRecord::SpectrumType>},
+    {"directional", "directional", "effective-fetch, saville, seymour",
+     SetCode<kDirectionalNames, &ProjectRecord::DirectionalMethod>,
+     ShowName<kDirectionalNames, &ProjectRecord::DirectionalMethod>},
+}};
+
+const SettingKey* FindKey(std::string_view name)
+{
+    const std::string key = Lower(name);
+    for (const SettingKey& k : kKeys) {
+        if (k.name == key)
+            return &k;
+    }
+    return nullptr;
+}
+
+// "sector 200 -> 180" for each value the commit rules changed.
+void NoteClamps(const ProjectRecord& before, const ProjectRecord& after, std::vector<std::string>& notes)
+{
+    static constexpr std::array<std::pair<const char*, float ProjectRecord::*>, 3> kClamped{
+        {{"sector", &ProjectRecord::SectorAngle},
+         {"speed", &ProjectRecord::WindVelocity},
+         {"depth", &ProjectRecord::Depth}}};
+    for (const auto& [name, member] : kClamped) {
+        const float was = before.*member;
+        const float now = after.*member;
+        if (!(was == now))  // NaN changed to a limit counts too
+            notes.push_back(std::string(name) + " " + Shown(was) + " -> " + Shown(now));
+    }
+}
+
+}  // namespace
+
+std::span<const SettingKey> SettingKeys() { return kKeys; }
+
+SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> words)
+{
+    SettingsOutcome out;
+    ProjectRecord changed = rec;
+    SettingTarget target{changed};
+    std::vector<const SettingKey*> applied;
+    for (const std::string& word : words) {
+        const auto equals = word.find('=');
+        const SettingKey* key = equals == std::string::npos ? nullptr : FindKey(word.substr(0, equals));
+        if (equals == std::string::npos) {
+            out.errors.push_back("'" + word + "' is not KEY=VALUE");
+            continue;
+        }
+        if (!key) {
+            out.errors.push_back("unknown key '" + word.substr(0, equals) + "'");
+            continue;
+        }
+        const auto same = std::find_if(applied.begin(), applied.end(),
+                                       [key](const SettingKey* k) { return k->field == key->field; });
+        if (same != applied.end()) {
+            out.errors.push_back((*same)->name == key->name
+                                     ? std::string(key->name) + " is given twice"
+                                     : std::string((*same)->name) + " and " + std::string(key->name) +
+                                           " both set the " + std::string(key->field));
+            continue;
+        }
+        const std::string_view value = std::string_view(word).substr(equals + 1);
+        if (const std::string why = key->apply(target, value); !why.empty()) {
+            out.errors.push_back(std::string(key->name) + ": '" + std::string(value) + "' is " + why + " (" +
+                                 std::string(key->values) + ")");
+            continue;
+        }
+        if (key->name == "title" && Utf8ToCp1252(value).size() > static_cast<std::size_t>(kTitleMax))
+            out.notes.push_back(Format("title cut to its first %d characters", kTitleMax));
+        applied.push_back(key);
+    }
+    if (!out.Ok()) {
+        out.notes.clear();
+        return out;
+    }
+    // The window's commit: limits on the typed values, method codes above
+    // the last item stored as the last item (a default spectrum code 2 is
+    // JONSWAP either way, so that one is not worth a note).
+    const ProjectRecord beforeRules = changed;
+    ClampInputs(changed);
+    ClampMethodCodes(changed);
+    NoteClamps(beforeRules, changed, out.notes);
+    for (const SettingKey* key : applied)
+        out.shown.push_back(std::string(key->name) + " = " + key->show(changed));
+    rec = changed;
+    return out;
+}
+
+}  // namespace orvane
