@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/TerminalText.h"
 #include "core/Format.h"
 #include "core/ProjectFile.h"
 
@@ -28,7 +29,7 @@ const std::vector<Command>& Commands() { return Registry(); }
 
 int UsageError(std::string_view commandName, const std::string& message)
 {
-    std::fprintf(stderr, "orvane-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "orvane-cli: %s\n", TerminalText(message, true).c_str());
     for (const Command& c : Commands()) {
         if (c.name == commandName)
             std::fprintf(stderr, "usage: orvane-cli %.*s %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
@@ -43,11 +44,11 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
     const ProjectFileRead read = LoadProjectReadOnly(rec, path);
     switch (read.state) {
     case ProjectFileState::Missing:
-        std::fprintf(stderr, "orvane-cli: no such project file: %s\n", path.c_str());
+        std::fprintf(stderr, "orvane-cli: no such project file: %s\n", TerminalText(path).c_str());
         exitCode = kExitUsage;
         return false;
     case ProjectFileState::Unreadable:
-        std::fprintf(stderr, "orvane-cli: %s\n", FileErrorMessage(path).c_str());
+        std::fprintf(stderr, "orvane-cli: %s\n", TerminalText(FileErrorMessage(path), true).c_str());
         exitCode = kExitFailure;
         return false;
     case ProjectFileState::Short:
@@ -55,7 +56,7 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
         std::fprintf(stderr,
                      "orvane-cli: warning: %s holds %zu of the %zu bytes of a project file; the rest of the "
                      "project takes the defaults\n",
-                     path.c_str(), read.bytesRead, kProjectFileSize);
+                     TerminalText(path).c_str(), read.bytesRead, kProjectFileSize);
         break;
     case ProjectFileState::Complete:
         break;
@@ -83,7 +84,7 @@ bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock
     std::fprintf(stderr,
                  "orvane-cli: project file [%s] is being changed by another program; nothing was changed, "
                  "try again when it has finished\n",
-                 path.c_str());
+                 TerminalText(path).c_str());
     return false;
 }
 

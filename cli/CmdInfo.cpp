@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "core/Format.h"
 #include "core/Text1252.h"
 #include "core/Units.h"
@@ -32,8 +33,8 @@ int RunInfo(const Args& args)
     const std::string unit = CoordUnitName(rec.CoordUnits);
     const std::string title = Cp1252ToUtf8(TitleBytes(rec));
     std::string out;
-    out += "File:         " + args[0] + "\n";
-    out += "Title:        " + (title.empty() ? std::string("(none)") : title) + "\n";
+    out += "File:         " + TerminalText(args[0]) + "\n";
+    out += "Title:        " + (title.empty() ? std::string("(none)") : TerminalText(title)) + "\n";
     out += Format("Coordinates:  %s (code %d)\n", unit, rec.CoordUnits);
     out += Format("Boundaries:   %d\n", rec.BoundaryCount);
     const int boundaries = UsedBoundaryCount(rec);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "core/Messages.h"
 
 namespace {
@@ -29,7 +30,8 @@ int main(int argc, char** argv)
 {
     using namespace orvane::cli;
     orvane::SetMessageSink([](orvane::MessageKind, const std::string& text) {
-        std::fprintf(stderr, "orvane-cli: %s\n", text.c_str());
+        // Messages quote file names and what files hold.
+        std::fprintf(stderr, "orvane-cli: %s\n", orvane::cli::TerminalText(text, true).c_str());
     });
     if (argc < 2) {
         PrintHelp(stderr);
@@ -54,7 +56,7 @@ int main(int argc, char** argv)
         }
         return c.run(args);
     }
-    std::fprintf(stderr, "orvane-cli: unknown command '%s'\n\n", name.c_str());
+    std::fprintf(stderr, "orvane-cli: unknown command '%s'\n\n", TerminalText(name).c_str());
     PrintHelp(stderr);
     return kExitUsage;
 }

@@ -53,7 +53,9 @@ std::unique_ptr<ChmArchive> ChmArchive::Open(const std::string& path)
 {
     if (path.empty() || path.find('\0') != std::string::npos)
         return nullptr;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO under a help file's name must not hold the program
+    // up before fstat shows it is no regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return nullptr;
     struct stat st {};

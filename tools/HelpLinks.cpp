@@ -183,13 +183,11 @@ ResolvedLink ResolveHelpLink(const HelpAddress& page, std::string_view href)
             break;
         }
     }
-    if (!helpScheme && HasScheme(href) && !StartsWithNoCase(href, "file:")) {
+    if (!helpScheme && HasScheme(href)) {
         link.kind = LinkKind::External;
         link.external = std::string(href);
         return link;
     }
-    if (!helpScheme && StartsWithNoCase(href, "file:"))
-        href.remove_prefix(5);
 
     const std::string decoded = PercentDecode(href);
     if (decoded.find('\0') != std::string::npos)
@@ -210,6 +208,36 @@ ResolvedLink ResolveHelpLink(const HelpAddress& page, std::string_view href)
     link.kind = LinkKind::Topic;
     link.address = std::move(target);
     return link;
+}
+
+bool MayLeaveHelp(std::string_view address)
+{
+    for (const char c : address)
+        if (static_cast<unsigned char>(c) <= ' ' || c == '\x7f')
+            return false;
+    if (StartsWithNoCase(address, "http://") || StartsWithNoCase(address, "https://"))
+        return address.size() > address.find("//") + 2;
+    if (!StartsWithNoCase(address, "mailto:"))
+        return false;
+    // Mail programs take "attach=/path" (and "attachment=") to send a local
+    // file; the names may come escaped ("%61ttach") or in any case.
+    std::string query = PercentDecode(address.substr(address.find(':') + 1));
+    for (char& c : query)
+        c = Lower(c);
+    const auto question = query.find('?');
+    if (question == std::string::npos)
+        return true;
+    std::string_view rest = std::string_view(query).substr(question + 1);
+    while (!rest.empty()) {
+        const auto amp = rest.find('&');
+        std::string_view field = rest.substr(0, amp);
+        while (!field.empty() && field.front() == ' ')
+            field.remove_prefix(1);
+        if (field.starts_with("attach"))
+            return false;
+        rest = amp == std::string_view::npos ? std::string_view() : rest.substr(amp + 1);
+    }
+    return true;
 }
 
 std::string DecodeHtmlEntities(std::string_view text)

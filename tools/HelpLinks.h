@@ -28,7 +28,7 @@ std::string FormatHelpAddress(const HelpAddress& address);
 
 enum class LinkKind {
     Topic,     // an object of a help file: resolved.file and resolved.object are set
-    External,  // an address with a scheme (https:, mailto:): hand it to the desktop
+    External,  // an address with a scheme (https:, mailto:, file:): nothing inside the help
     Invalid,   // empty, or a target that cannot be named
 };
 
@@ -42,8 +42,17 @@ struct ResolvedLink {
 // object). Relative paths start from the page's folder; "./" and "../" are
 // folded, never above the file's root; "%xx" escapes are decoded; "#x" alone
 // stays on the page; a link naming another compiled file ("other.chm::/x.htm")
-// keeps that file, relative to the folder of the page's file.
+// keeps that file, relative to the folder of the page's file. A "file:"
+// address is External: a page never names a local file.
 ResolvedLink ResolveHelpLink(const HelpAddress& page, std::string_view href);
+
+// Whether an External address may be handed to the desktop at all (after the
+// user agrees): a web address ("http://", "https://") or an e-mail address
+// ("mailto:") that attaches no file (no "attach=" or "attachment=" in its
+// query, escaped or not). Everything else (javascript:, data:, file:, smb:,
+// unknown schemes) would run or read something on this computer. Addresses
+// with control characters or blanks are refused too.
+bool MayLeaveHelp(std::string_view address);
 
 // "/a/./b/../c.htm" -> "/a/c.htm"; always starts with "/"; ".." at the root
 // stays at the root; backslashes count as "/".

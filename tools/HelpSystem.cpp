@@ -114,6 +114,25 @@ std::vector<std::string> HelpSearchPath(const std::string& programFolder)
     return folders;
 }
 
+bool IsProgramHelpFile(const std::string& file, const std::string& programFolder)
+{
+    if (file.empty() || programFolder.empty())
+        return false;
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(file, error).lexically_normal();
+    if (error || !path.has_filename())
+        return false;
+    std::string extension = path.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (extension != ".chm")
+        return false;
+    for (const std::string& folder : HelpSearchPath(programFolder))
+        if (std::filesystem::path(folder).lexically_normal() == path.parent_path() / "")
+            return true;
+    return false;
+}
+
 std::string SearchHelpFile(const std::string& programFolder, const std::string& fileName)
 {
     if (IsRegularFile(fileName)) {

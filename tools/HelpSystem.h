@@ -41,6 +41,13 @@ void SetHtmlHelpFile(const std::string& path);
 // Every entry ends with "/".
 std::vector<std::string> HelpSearchPath(const std::string& programFolder);
 
+// Whether file is one of the program's help files: a compiled help file
+// (".chm" in any case) directly in a folder of HelpSearchPath(programFolder).
+// A relative file, or one whose path climbs out with "..", is judged by where
+// it leads. Pages may link only to such files: any other name could make the
+// viewer open whatever file a page names.
+bool IsProgramHelpFile(const std::string& file, const std::string& programFolder);
+
 // The search for one file name: the name itself when such a file exists
 // (relative to the current folder: the result is then made absolute), else
 // the first folder of the search path that holds it; "" when none does.

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -22,6 +24,8 @@
 #include <QStringDecoder>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
@@ -54,6 +58,68 @@ QString DecodePage(const std::string& bytes)
 }
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+// A resource the page asks for but the help file lacks: an empty value of the
+// kind asked for. A null value would make the document look for the name in
+// the local file system itself, and so would an empty picture: the toolkit's
+// picture drawing then loads the name as a file. A missing picture is one
+// transparent pixel.
+QVariant NoResource(int type)
+{
+    if (type == QTextDocument::ImageResource) {
+        QImage none(1, 1, QImage::Format_ARGB32);
+        none.fill(Qt::transparent);
+        return none;
+    }
+    if (type == QTextDocument::StyleSheetResource)
+        return QString();
+    return QByteArray();
+}
+
+// A document for reading a page's text only: it asks for no resource.
+class TextOnlyDocument : public QTextDocument {
+protected:
+    QVariant loadResource(int type, const QUrl&) override { return NoResource(type); }
+};
+
+// An address as a message shows it: one line, at most 300 characters.
+QString ShownAddress(const QString& address)
+{
+    QString shown;
+    for (const QChar c : address)
+        shown += c.isPrint() ? c : QChar(0xFFFD);
+    return shown.size() > 300 ? shown.left(300) + QStringLiteral("...") : shown;
+}
+
+// The format properties that remember the size a page gave a picture (0:
+// none), so that fitting it to the page can be undone when the page widens.
+constexpr int kWrittenWidth = QTextFormat::UserProperty + 1;
+constexpr int kWrittenHeight = QTextFormat::UserProperty + 2;
+constexpr int kSizeRemembered = QTextFormat::UserProperty + 3;
+// Pixels kept free beside a picture fitted to the page.
+constexpr int kPictureSlack = 4;
+
+HelpLinkActions DefaultLinkActions(QWidget* parent)
+{
+    HelpLinkActions actions;
+    actions.ask = [parent](const QString& address) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Open link"), THtmlHelpViewer::OpenQuestion(address),
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setObjectName(QStringLiteral("OpenLinkQuestion"));
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    actions.refuse = [parent](const QString& message) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Link not followed"), message, QMessageBox::Ok,
+                        parent);
+        box.setObjectName(QStringLiteral("LinkRefusedBox"));
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    };
+    actions.open = [](const QString& address) { OpenWithShell(address.toStdString()); };
+    return actions;
+}
 
 QString TitleOf(const QString& html, const QString& fallback)
 {
@@ -99,24 +165,40 @@ THelpTopicBrowser::THelpTopicBrowser(THtmlHelpViewer* viewer) : QTextBrowser(vie
     setObjectName(QStringLiteral("TopicBrowser"));
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    setSearchPaths({});
 }
 
-QVariant THelpTopicBrowser::loadResource(int type, const QUrl& name)
+QVariant THelpTopicBrowser::loadResource(int type, const QUrl& name) { return viewer_->PageResource(type, name); }
+
+void THelpTopicBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType)
 {
-    if (!viewer_->archive_ || !viewer_->hasCurrent_ || viewer_->notFound_)
-        return {};
-    const ResolvedLink link = ResolveHelpLink(viewer_->current_, name.toString().toStdString());
-    if (link.kind != LinkKind::Topic || link.address.file != viewer_->current_.file)
-        return {};
-    const auto bytes = viewer_->archive_->Read(link.address.object);
+    // The toolkit's own way to a new page reads local files: every page
+    // change goes through the viewer instead.
+    viewer_->LinkClicked(name);
+}
+
+void THelpTopicBrowser::resizeEvent(QResizeEvent* event)
+{
+    QTextBrowser::resizeEvent(event);
+    viewer_->FitPictures();
+}
+
+QVariant THtmlHelpViewer::PageResource(int type, const QUrl& name) const
+{
+    if (!archive_ || !hasCurrent_ || notFound_)
+        return NoResource(type);
+    const ResolvedLink link = ResolveHelpLink(current_, name.toString().toStdString());
+    if (link.kind != LinkKind::Topic || link.address.file != current_.file)
+        return NoResource(type);
+    const auto bytes = archive_->Read(link.address.object);
     if (!bytes)
-        return {};
+        return NoResource(type);
     const QByteArray content = QByteArray::fromStdString(*bytes);
     if (type == QTextDocument::ImageResource) {
         QImage image;
-        if (image.loadFromData(content))
-            return image;
-        return {};
+        if (!image.loadFromData(content))
+            return NoResource(type);
+        return image;
     }
     if (type == QTextDocument::StyleSheetResource)
         return QString::fromUtf8(content);
@@ -140,7 +222,7 @@ void THtmlHelpViewer::CloseAll()
     }
 }
 
-THtmlHelpViewer::THtmlHelpViewer(QWidget* parent) : QMainWindow(parent)
+THtmlHelpViewer::THtmlHelpViewer(QWidget* parent) : QMainWindow(parent), actions_(DefaultLinkActions(this))
 {
     setObjectName(QStringLiteral("HtmlHelpViewer"));
     setWindowTitle(QStringLiteral("Orvane Help"));
@@ -229,6 +311,13 @@ THtmlHelpViewer::THtmlHelpViewer(QWidget* parent) : QMainWindow(parent)
     });
     connect(IndexList, &QListWidget::itemActivated, this, &THtmlHelpViewer::OpenListItem);
     connect(SearchResults, &QListWidget::itemActivated, this, &THtmlHelpViewer::OpenListItem);
+    // The Index and Search tabs are for typing: the cursor goes to their field.
+    connect(NavigationTabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (QWidget* page = NavigationTabs->widget(index); page && page->isAncestorOf(IndexEdit))
+            IndexEdit->setFocus(Qt::TabFocusReason);
+        else if (page && page->isAncestorOf(SearchEdit))
+            SearchEdit->setFocus(Qt::TabFocusReason);
+    });
 
     auto* back = new QShortcut(QKeySequence::Back, this);
     connect(back, &QShortcut::activated, this, &THtmlHelpViewer::BackBtnClick);
@@ -252,6 +341,13 @@ THtmlHelpViewer::~THtmlHelpViewer() = default;
 void THtmlHelpViewer::ShowAddress(const QString& address)
 {
     const HelpAddress target = ParseHelpAddress(address.toStdString());
+    // The program chose this file: links in its pages may lead back to it.
+    programFiles_.insert(target.file);
+    Go(target);
+}
+
+void THtmlHelpViewer::Go(const HelpAddress& target)
+{
     if (hasCurrent_) {
         back_.push_back(current_);
         forward_.clear();
@@ -311,7 +407,10 @@ void THtmlHelpViewer::Display(const HelpAddress& address)
     }
     const QString html = DecodePage(*bytes);
     TopicBrowser->document()->clear();
+    TopicBrowser->document()->setUndoRedoEnabled(false);
     TopicBrowser->setHtml(html);
+    fittedWidth_ = -1;
+    FitPictures();
     if (!current_.fragment.empty())
         TopicBrowser->scrollToAnchor(FromStd(current_.fragment));
     setWindowTitle(QStringLiteral("Orvane Help - %1").arg(TitleOf(html, FromStd(current_.object).mid(1))));
@@ -371,6 +470,7 @@ void THtmlHelpViewer::LoadNavigation()
             parents.resize(static_cast<std::size_t>(depth));
             auto* item = parents.empty() ? new QTreeWidgetItem(ContentsTree) : new QTreeWidgetItem(parents.back());
             item->setText(0, FromStd(entry.name));
+            item->setToolTip(0, FromStd(entry.name));  // long questions do not fit the tree
             item->setData(0, kAddressRole, entry.local.empty() ? QString() : addressOf(entry, info.contentsFile));
             parents.push_back(item);
         }
@@ -416,7 +516,7 @@ QStringList THtmlHelpViewer::Search(const QString& query)
             if (!bytes)
                 continue;
             const QString html = DecodePage(*bytes);
-            QTextDocument document;
+            TextOnlyDocument document;
             document.setHtml(html);
             topicTexts_.push_back({FromStd(archive_->Path() + "::" + file), TitleOf(html, FromStd(file).mid(1)),
                                    document.toPlainText().toLower()});
@@ -479,11 +579,59 @@ void THtmlHelpViewer::UpdateButtons()
     PrintBtn->setEnabled(hasCurrent_);
 }
 
+QString THtmlHelpViewer::OpenQuestion(const QString& address)
+{
+    return QStringLiteral("This help page links to an address outside the help:\n\n%1\n\n"
+                          "Open it with your web browser or e-mail program?")
+        .arg(ShownAddress(address));
+}
+
+QString THtmlHelpViewer::RefusedAddressMessage(const QString& address)
+{
+    return QStringLiteral("This help page links to\n\n%1\n\nThe help opens only web addresses (http, https) "
+                          "and e-mail addresses without attachments, so this link is not followed.")
+        .arg(ShownAddress(address));
+}
+
+QString THtmlHelpViewer::RefusedFileMessage(const QString& file)
+{
+    return QStringLiteral("This help page links to the file\n\n%1\n\nwhich is not one of the program's help "
+                          "files, so this link is not followed.")
+        .arg(ShownAddress(file));
+}
+
+bool THtmlHelpViewer::MayShowFile(const std::string& file) const
+{
+    return file == current_.file || (archive_ && file == archive_->Path()) || programFiles_.count(file) > 0 ||
+           IsProgramHelpFile(file, ProgramFolder());
+}
+
+void THtmlHelpViewer::FollowPageAddress(const HelpAddress& target)
+{
+    if (!MayShowFile(target.file)) {
+        if (actions_.refuse)
+            actions_.refuse(RefusedFileMessage(FromStd(target.file)));
+        return;
+    }
+    Go(target);
+}
+
+void THtmlHelpViewer::FollowExternal(const QString& address)
+{
+    if (!MayLeaveHelp(address.toStdString())) {
+        if (actions_.refuse)
+            actions_.refuse(RefusedAddressMessage(address));
+        return;
+    }
+    if (actions_.ask && actions_.ask(address) && actions_.open)
+        actions_.open(address);
+}
+
 void THtmlHelpViewer::LinkClicked(const QUrl& url)
 {
     const ResolvedLink link = ResolveHelpLink(current_, url.toString().toStdString());
     if (link.kind == LinkKind::External) {
-        OpenWithShell(link.external);
+        FollowExternal(FromStd(link.external));
         return;
     }
     if (link.kind != LinkKind::Topic)
@@ -497,21 +645,82 @@ void THtmlHelpViewer::LinkClicked(const QUrl& url)
         UpdateButtons();
         return;
     }
-    ShowAddress(FromStd(FormatHelpAddress(link.address)));
+    FollowPageAddress(link.address);
 }
 
 void THtmlHelpViewer::OpenTreeItem(QTreeWidgetItem* item)
 {
     const QString address = item ? item->data(0, kAddressRole).toString() : QString();
     if (!address.isEmpty() && address != CurrentAddress())
-        ShowAddress(address);
+        FollowPageAddress(ParseHelpAddress(address.toStdString()));
 }
 
 void THtmlHelpViewer::OpenListItem(QListWidgetItem* item)
 {
     const QString address = item ? item->data(kAddressRole).toString() : QString();
     if (!address.isEmpty())
-        ShowAddress(address);
+        FollowPageAddress(ParseHelpAddress(address.toStdString()));
+}
+
+void THtmlHelpViewer::FitPictures()
+{
+    QTextDocument* document = TopicBrowser->document();
+    // The page's width with room for a vertical scroll bar, whether one is
+    // shown or not: a picture fitted to the page must not bring one in and
+    // then be too wide for what is left.
+    const int room = TopicBrowser->width() - 2 * TopicBrowser->frameWidth() -
+                     TopicBrowser->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TopicBrowser) -
+                     2 * static_cast<int>(document->documentMargin()) - kPictureSlack;
+    if (room < 16 || room == fittedWidth_)
+        return;
+    fittedWidth_ = room;
+    struct Picture {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    std::vector<Picture> pictures;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QTextFragment fragment = it.fragment(); fragment.charFormat().isImageFormat())
+                pictures.push_back({fragment.position(), fragment.length(), fragment.charFormat().toImageFormat()});
+    for (Picture& picture : pictures) {
+        QTextImageFormat& format = picture.format;
+        if (!format.hasProperty(kSizeRemembered)) {
+            format.setProperty(kSizeRemembered, true);
+            format.setProperty(kWrittenWidth, format.hasProperty(QTextFormat::ImageWidth) ? format.width() : 0.0);
+            format.setProperty(kWrittenHeight, format.hasProperty(QTextFormat::ImageHeight) ? format.height() : 0.0);
+        }
+        const QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(format.name()));
+        const QSizeF own = resource.userType() == QMetaType::QPixmap ? QSizeF(resource.value<QPixmap>().size())
+                                                                     : QSizeF(resource.value<QImage>().size());
+        const qreal writtenWidth = format.doubleProperty(kWrittenWidth);
+        const qreal writtenHeight = format.doubleProperty(kWrittenHeight);
+        // The size the page gives it: as written, a missing side in the
+        // picture's own proportion, else the picture's own size.
+        QSizeF size = own;
+        if (writtenWidth > 0 && writtenHeight > 0)
+            size = QSizeF(writtenWidth, writtenHeight);
+        else if (writtenWidth > 0)
+            size = QSizeF(writtenWidth, own.width() > 0 ? own.height() * writtenWidth / own.width() : 0);
+        else if (writtenHeight > 0)
+            size = QSizeF(own.height() > 0 ? own.width() * writtenHeight / own.height() : 0, writtenHeight);
+        format.clearProperty(QTextFormat::ImageWidth);
+        format.clearProperty(QTextFormat::ImageHeight);
+        if (size.width() > room && size.height() > 0) {
+            format.setWidth(room);
+            format.setHeight(size.height() * room / size.width());
+        } else {
+            if (writtenWidth > 0)
+                format.setWidth(writtenWidth);
+            if (writtenHeight > 0)
+                format.setHeight(writtenHeight);
+        }
+        QTextCursor cursor(document);
+        cursor.setPosition(picture.position);
+        cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(format);
+    }
 }
 
 void THtmlHelpViewer::BackBtnClick()

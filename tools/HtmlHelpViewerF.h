@@ -8,8 +8,17 @@
 // One viewer serves the whole application (Instance); it is the window named
 // "HtmlHelpViewer". A file or topic that cannot be shown gives a page that
 // says what was not found and where it was looked for.
+//
+// A help file is outside data: its pages see nothing but the file itself.
+// Pictures and style sheets come only from inside it (anything else is an
+// empty resource, never a read of a local file); links lead to topics of the
+// program's own help files, or, after a question naming the address, to a web
+// or e-mail address; every other link is refused with a message.
 
+#include <functional>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include <QMainWindow>
@@ -34,14 +43,31 @@ class ChmArchive;
 class THtmlHelpViewer;
 
 // The topic page: pictures and style sheets come from the viewer's help file.
+// It never reads a file or follows a source by itself.
 class THelpTopicBrowser : public QTextBrowser {
     Q_OBJECT
 public:
     explicit THelpTopicBrowser(THtmlHelpViewer* viewer);
+    // The object of the open help file that name leads to; an empty image,
+    // style sheet or byte array when there is none, so that the document
+    // never looks for it elsewhere.
     QVariant loadResource(int type, const QUrl& name) override;
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     THtmlHelpViewer* viewer_;
+};
+
+// What the viewer does with a link that would leave it. The defaults ask and
+// tell with message boxes and open through the desktop (OpenWithShell);
+// tests put counters in their place.
+struct HelpLinkActions {
+    std::function<bool(const QString& address)> ask;      // true: open it
+    std::function<void(const QString& message)> refuse;   // why a link is not followed
+    std::function<void(const QString& address)> open;     // hand it to the desktop
 };
 
 class THtmlHelpViewer : public QMainWindow {
@@ -73,6 +99,16 @@ public:
     // Full-text search of the current file: topic addresses of the topics
     // that hold every word of the query, most hits first.
     QStringList Search(const QString& query);
+
+    // Follows a link of the page shown, as a click on it does.
+    void LinkClicked(const QUrl& url);
+
+    HelpLinkActions LinkActions() const { return actions_; }
+    void SetLinkActions(HelpLinkActions actions) { actions_ = std::move(actions); }
+    // The messages of a refused link and the question before an open.
+    static QString OpenQuestion(const QString& address);
+    static QString RefusedAddressMessage(const QString& address);
+    static QString RefusedFileMessage(const QString& file);
 
     // --- controls (objectName = member name) ---
     QToolButton* BackBtn;
@@ -109,6 +145,20 @@ private:
         QString text;  // lower case
     };
 
+    // A new page onto the history, shown, and the window brought up.
+    void Go(const HelpAddress& target);
+    // An address taken from a page (a link, the contents, the index): shown
+    // only when its file may be (MayShowFile), refused with a message otherwise.
+    void FollowPageAddress(const HelpAddress& target);
+    // The open file, a file the program itself asked to show, or one of the
+    // program's help files (IsProgramHelpFile).
+    bool MayShowFile(const std::string& file) const;
+    void FollowExternal(const QString& address);
+    QVariant PageResource(int type, const QUrl& name) const;
+    // Pictures wider than the page are shown at the page's width (aspect
+    // kept); narrower ones, and all of them again when the page widens, at
+    // the size the page gives them.
+    void FitPictures();
     void Display(const HelpAddress& address);
     // Opens file when it is not the one open; false when it cannot be.
     bool OpenFile(const std::string& file);
@@ -116,7 +166,6 @@ private:
     void ShowNotFound(const QString& heading, const QString& what, const QStringList& lookedIn);
     void SelectInContents(const QString& object);
     void UpdateButtons();
-    void LinkClicked(const QUrl& url);
     void FilterIndex(const QString& text);
     void OpenTreeItem(QTreeWidgetItem* item);
     void OpenListItem(QListWidgetItem* item);
@@ -129,6 +178,9 @@ private:
     HelpAddress current_;
     bool hasCurrent_ = false;
     bool notFound_ = false;
+    std::set<std::string> programFiles_;  // files ShowAddress was given
+    HelpLinkActions actions_;
+    int fittedWidth_ = -1;  // page width the pictures were last fitted to
 
     friend class THelpTopicBrowser;
 };

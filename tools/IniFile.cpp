@@ -9,6 +9,7 @@
 
 #include "core/FileIO.h"
 #include "core/Messages.h"
+#include "core/Text1252.h"
 
 namespace orvane {
 
@@ -268,6 +269,120 @@ bool FirstTimeTooLarge(const std::string& path)
     return told.insert(path).second;
 }
 
+// The same for files not written because they would grow past the limit.
+bool FirstTimeTooLargeToWrite(const std::string& path)
+{
+    static std::set<std::string> told;
+    return told.insert(path).second;
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// UTF-16 bytes (after the mark) as UTF-8; nullopt for an odd number of bytes
+// or a surrogate without its pair, which no editor writes.
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool bigEndian)
+{
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xDC00 && cp <= 0xDFFF)
+            return std::nullopt;
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            if (i + 2 >= bytes.size())
+                return std::nullopt;
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return std::nullopt;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
+// The code point of the well-formed UTF-8 sequence at text[i], advancing i;
+// a byte that starts none is taken as a Windows-1252 character, as the
+// program's 8-bit values are.
+char32_t NextCodePoint(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                           : lead >= 0xF0 && lead <= 0xF4   ? 4
+                                                                            : 0;
+    if (length > 1 && i + length <= text.size()) {
+        char32_t cp = lead & (0x7Fu >> length);
+        bool ok = true;
+        for (std::size_t k = 1; k < length && ok; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            ok = (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3Fu);
+        }
+        const char32_t lowest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+        if (ok && cp >= lowest && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
+            i += length;
+            return cp;
+        }
+    }
+    ++i;
+    if (length == 1)
+        return lead;
+    const std::string utf8 = Cp1252ToUtf8(std::string_view(text.data() + i - 1, 1));
+    std::size_t k = 0;
+    return utf8.empty() ? U'?' : NextCodePoint(utf8, k);
+}
+
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian)
+{
+    std::string out;
+    out.reserve(text.size() * 2);
+    auto put = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t cp = NextCodePoint(text, i);
+        if (cp >= 0x10000) {
+            put(0xD800 + ((cp - 0x10000) >> 10));
+            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            put(cp);
+        }
+    }
+    return out;
+}
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
 }  // namespace
 
 IniDocument IniDocument::Load(const std::string& path)
@@ -302,6 +417,20 @@ IniDocument IniDocument::Load(const std::string& path)
     if (got > kMaxIniFileBytes)
         return tooLarge();
     text.resize(got);
+    const std::string_view bytes(text);
+    if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
+        const bool bigEndian = bytes.starts_with(kUtf16BeMark);
+        std::optional<std::string> decoded = Utf16ToUtf8(bytes.substr(2), bigEndian);
+        if (!decoded) {
+            doc.state_ = State::Unreadable;
+            return doc;
+        }
+        doc.encoding_ = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
+        text = std::move(*decoded);
+    } else if (bytes.starts_with(kUtf8Mark)) {
+        doc.encoding_ = Encoding::Utf8Bom;
+        text.erase(0, kUtf8Mark.size());
+    }
     doc.text_ = std::move(text);
     doc.state_ = State::Read;
     doc.Index();
@@ -366,7 +495,27 @@ bool IniDocument::Save()
         return false;
     if (!changed_)
         return true;  // already holds those values: leave the file untouched
-    if (!WriteFileAtomically(path_, text_.data(), text_.size()))
+    std::string bytes;
+    switch (encoding_) {
+    case Encoding::Bytes:
+        bytes = text_;
+        break;
+    case Encoding::Utf8Bom:
+        bytes = std::string(kUtf8Mark) + text_;
+        break;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be:
+        bytes = std::string(encoding_ == Encoding::Utf16Be ? kUtf16BeMark : kUtf16LeMark) +
+                Utf8ToUtf16(text_, encoding_ == Encoding::Utf16Be);
+        break;
+    }
+    if (bytes.size() > kMaxIniFileBytes) {
+        if (FirstTimeTooLargeToWrite(path_))
+            ShowMessage(MessageKind::Warning,
+                        "settings file [" + path_ + "] would grow past 1 MB and is not changed");
+        return false;
+    }
+    if (!WriteFileAtomically(path_, bytes.data(), bytes.size()))
         return false;
     changed_ = false;
     state_ = State::Read;

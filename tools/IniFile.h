@@ -37,7 +37,8 @@ std::optional<std::string> SetIniValue(std::string_view text, std::string_view s
 
 // Settings files above this size are not read at all: the program's own
 // files hold a few hundred bytes, and a damaged or foreign file of hundreds
-// of megabytes must not slow the start-up or fill the memory.
+// of megabytes must not slow the start-up or fill the memory. The program
+// never writes a file past it either, so it can always read what it wrote.
 inline constexpr std::size_t kMaxIniFileBytes = 1u << 20;
 
 enum class IniReadStatus {
@@ -49,12 +50,25 @@ enum class IniReadStatus {
 // One use of a settings file: the file is read and split into its keys
 // once, then any number of keys are looked up and set, and Save writes it
 // back once. The file is open only inside Load and Save.
+//
+// A file that starts with a byte-order mark is text in that encoding: UTF-16
+// (either byte order) is read as UTF-8 and written back as UTF-16 in its own
+// byte order, a UTF-8 mark is kept. Without a mark the bytes are taken as
+// they are. Text is handled as UTF-8 (or the 8-bit bytes of a file without a
+// mark) in between.
 class IniDocument {
 public:
+    enum class Encoding {
+        Bytes,    // no byte-order mark: the bytes as they are
+        Utf8Bom,  // EF BB BF, then UTF-8
+        Utf16Le,  // FF FE, then UTF-16 little-endian
+        Utf16Be,  // FE FF, then UTF-16 big-endian
+    };
+
     enum class State {
         Missing,     // no such file: reads give the defaults, Save creates it
         Read,        // read whole
-        Unreadable,  // a folder, no access, an I/O error: reads fail, Save writes nothing
+        Unreadable,  // a folder, no access, an I/O error, broken UTF-16: reads fail, Save writes nothing
         TooLarge,    // over kMaxIniFileBytes: not read, reads give the defaults, Save writes nothing; said once per file and run
     };
 
@@ -67,6 +81,8 @@ public:
     static IniDocument FromText(std::string text);
 
     State GetState() const { return state_; }
+    Encoding GetEncoding() const { return encoding_; }
+    // Without the byte-order mark, UTF-8 for a UTF-16 file.
     const std::string& Text() const { return text_; }
     bool Readable() const { return state_ == State::Missing || state_ == State::Read; }
 
@@ -78,9 +94,12 @@ public:
     // cannot be stored.
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
-    // Replaces the file atomically when a Set changed its text (or creates
-    // it); true when nothing needed writing. false when the write failed or
-    // the file was not readable in the first place.
+    // Replaces the file atomically, in its own encoding, when a Set changed
+    // its text (or creates it); true when nothing needed writing. false when
+    // the write failed or the file was not readable in the first place. A
+    // text that would make the file larger than kMaxIniFileBytes is not
+    // written: the file keeps what it holds, with the warning "settings file
+    // [path] would grow past 1 MB and is not changed" the first time this run.
     bool Save();
 
 private:
@@ -88,6 +107,7 @@ private:
 
     std::string path_;
     State state_ = State::Missing;
+    Encoding encoding_ = Encoding::Bytes;
     std::string text_;
     bool changed_ = false;
     // (section, key), trimmed and in lower case, to the value of the first

@@ -122,10 +122,16 @@ std::string DocumentsFolder(const std::string& userDirsText, const std::string& 
     return found.empty() ? homeFolder + "/Documents" : found;
 }
 
-UserFolders ChooseUserFolders(const std::string& programFolder, bool programFolderWritable,
+bool IsInstalledProgramFolder(const std::string& programFolder)
+{
+    std::error_code error;
+    return !programFolder.empty() && fs::is_regular_file(WithSlash(programFolder) + kInstalledMarker, error);
+}
+
+UserFolders ChooseUserFolders(const std::string& programFolder, bool installed, bool programFolderWritable,
                               const UserEnvironment& env)
 {
-    if (programFolderWritable || env.home.empty() || env.home[0] != '/') {
+    if ((programFolderWritable && !installed) || env.home.empty() || env.home[0] != '/') {
         const std::string folder = WithSlash(programFolder);
         return {folder, folder + "Projects/", true};
     }
@@ -146,7 +152,7 @@ const UserFolders& ProgramUserFolders()
         if (!env.home.empty())
             env.userDirs = ReadSmallTextFile(ConfigHome(env) + "/user-dirs.dirs");
         const bool writable = !program.empty() && ::access(program.c_str(), W_OK) == 0;
-        return ChooseUserFolders(program, writable, env);
+        return ChooseUserFolders(program, IsInstalledProgramFolder(program), writable, env);
     }();
     return folders;
 }

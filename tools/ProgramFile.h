@@ -37,13 +37,23 @@ struct UserEnvironment {
     std::string userDirs;    // the text of <config home>/user-dirs.dirs ("" when missing)
 };
 
-// A program folder the user may write to (a build tree, a folder copied to a
-// stick) keeps today's layout: settings in it, projects in its "Projects/".
-// Otherwise (an installed program, /opt/orvane) the settings go to
-// <config home>/orvane/ and the projects to <documents>/Orvane Projects/,
-// following the freedesktop base and user folder conventions. Without a
-// home folder there is nowhere else to go: the program folder it is.
-UserFolders ChooseUserFolders(const std::string& programFolder, bool programFolderWritable,
+// The file an installation (cmake --install, the Debian package) puts into
+// the program folder and a build never does: it marks an installed copy.
+inline constexpr const char* kInstalledMarker = "INSTALLED";
+
+// Whether programFolder (ending with "/") holds kInstalledMarker.
+bool IsInstalledProgramFolder(const std::string& programFolder);
+
+// An installed program's folder belongs to the package, whoever runs it (root
+// may write there, and a package removal would leave behind what the program
+// wrote): its settings go to <config home>/orvane/ and its projects to
+// <documents>/Orvane Projects/, following the freedesktop base and user
+// folder conventions. So do those of any program folder the user may not
+// write to. A program folder that is not installed and that the user may
+// write to (a build tree, a folder copied to a stick) keeps its own layout:
+// settings in it, projects in its "Projects/". Without a home folder there is
+// nowhere else to go: the program folder it is.
+UserFolders ChooseUserFolders(const std::string& programFolder, bool installed, bool programFolderWritable,
                               const UserEnvironment& env);
 
 // The documents folder named by XDG_DOCUMENTS_DIR in the text of a
@@ -52,7 +62,8 @@ UserFolders ChooseUserFolders(const std::string& programFolder, bool programFold
 std::string DocumentsFolder(const std::string& userDirsText, const std::string& home);
 
 // The running program's folders, decided at the first call from the
-// program folder's write access and the session's environment.
+// installation marker, the program folder's write access and the session's
+// environment.
 const UserFolders& ProgramUserFolders();
 
 // A first start of an installed program: makes the settings folder and puts

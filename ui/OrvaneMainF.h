@@ -15,6 +15,8 @@
 // the settings and saves the project (to Temp.WDT in the projects folder
 // when no file was opened: the program folder's Projects/, or the user's
 // "Orvane Projects" when the program is installed; tools/ProgramFile.h).
+// A save never silently overwrites what another program (orvane-cli) wrote
+// into the project file since the window loaded it: it asks first.
 //
 // The class is one window; its code is split by job:
 //   OrvaneMainF.cpp         construction, FormCreate, closing, event routing
@@ -28,11 +30,14 @@
 // (OrvaneMainReports.cpp, say; every .cpp of ui/ is built).
 
 #include <memory>
+#include <string>
 
 #include <QMainWindow>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+
+#include "core/FileFingerprint.h"
 
 class QAction;
 class QBoxLayout;
@@ -130,9 +135,11 @@ public:
 
     // --- project lifecycle ---
     void OpenCurrentFile();
-    // ReadProject, then the project to CurrentFile; a failure shows why. With
-    // no file open the scratch file is written if it can be, silently.
-    void SaveCurrentFile();
+    // ReadProject, then the project to CurrentFile (SaveGuarded); a failure
+    // shows why. With no file open the scratch file is written if it can be,
+    // silently. false when the user chose not to save over a file another
+    // program changed (Cancel); the caller then leaves things as they are.
+    bool SaveCurrentFile();
     // The settings, then SaveCurrentFile: the shutdown when the window is
     // destroyed without being closed.
     void FormDestroy();
@@ -379,6 +386,15 @@ private:
     // current cell and scroll position (a load shows row 1 instead).
     void ShowCommittedProject();
     // Files (OrvaneMainFiles.cpp).
+    enum class SaveOutcome { Saved, Reloaded, Cancelled, Failed };
+    // The record written to CurrentFile under the project lock (the one the
+    // command-line tool takes), unless another program changed the file
+    // since this window loaded or saved it: then ask says what to do
+    // (reload it, overwrite it, save under another name); without ask such a
+    // file is left alone (Failed, with why).
+    SaveOutcome SaveGuarded(std::string& why, bool ask);
+    // Notes what CurrentFile holds now, as loaded or saved by this window.
+    void RememberDiskFile();
     QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
                         const QString& folder);
     QString AskSaveName(const QString& title, const QString& filter, const QString& suffix,
@@ -392,6 +408,9 @@ private:
     AppState& state_;
     bool narrow_ = false;
     bool destroyed_ = false;
+    // The project file as this window last loaded or saved it.
+    std::string diskFile_;
+    FileFingerprint diskPrint_;
     QBoxLayout* topRow_ = nullptr;  // point and wind: side by side, or stacked when narrow
     QSpacerItem* topRowSpacer_ = nullptr;
     QWidget* windPanel_ = nullptr;

@@ -12,6 +12,7 @@
 #include "core/AppState.h"
 #include "core/CommitRules.h"
 #include "core/CoordinatesFile.h"
+#include "core/FileIO.h"
 #include "core/Messages.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
@@ -23,6 +24,48 @@
 #include "ui/QtText.h"
 
 namespace orvane {
+
+namespace {
+
+enum class ChangedAnswer { Reload, Overwrite, SaveAs, Cancel };
+
+// The question when another program (orvane-cli importing a shoreline, say)
+// changed the project file, or is changing it now, since this window loaded
+// or saved it: saving without asking would throw that change away.
+ChangedAnswer AskProjectChanged(QWidget* parent, const QString& file, bool busy)
+{
+    const QString name = QFileInfo(file).fileName();
+    QString text = busy ? QStringLiteral("Another program is changing the project file [%1] right now.").arg(name)
+                        : QStringLiteral("The project file [%1] was changed by another program since it was "
+                                         "opened or saved here.")
+                              .arg(name);
+    text += QStringLiteral("\n\nReload: show the file as it is now; what was changed in this window is dropped."
+                           "\nOverwrite: save this window's project over it; the other program's change is lost."
+                           "\nSave As...: save this window's project under another name.");
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Project changed on disk"), text, QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("ProjectChangedBox"));
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* reload = box.addButton(QStringLiteral("Reload"), QMessageBox::AcceptRole);
+    QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::ActionRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    reload->setObjectName(QStringLiteral("ReloadButton"));
+    overwrite->setObjectName(QStringLiteral("OverwriteButton"));
+    saveAs->setObjectName(QStringLiteral("SaveAsButton"));
+    box.setDefaultButton(reload);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == reload)
+        return ChangedAnswer::Reload;
+    if (box.clickedButton() == overwrite)
+        return ChangedAnswer::Overwrite;
+    if (box.clickedButton() == saveAs)
+        return ChangedAnswer::SaveAs;
+    return ChangedAnswer::Cancel;
+}
+
+}  // namespace
 
 void TOrvaneMain::UpdateCaption()
 {
@@ -51,7 +94,68 @@ void TOrvaneMain::FormDestroy()
 {
     destroyed_ = true;
     WriteSettings();
-    SaveCurrentFile();
+    if (!FileOpen) {
+        SaveCurrentFile();
+        return;
+    }
+    // No question while the window goes away: a file another program
+    // changed keeps that change.
+    ReadProject();
+    std::string why;
+    if (SaveGuarded(why, false) == SaveOutcome::Failed)
+        ShowError(why);
+}
+
+void TOrvaneMain::RememberDiskFile()
+{
+    diskFile_ = ToUtf8(CurrentFile);
+    diskPrint_ = FingerprintOf(diskFile_);
+}
+
+TOrvaneMain::SaveOutcome TOrvaneMain::SaveGuarded(std::string& why, bool ask)
+{
+    for (;;) {
+        const std::string path = ToUtf8(CurrentFile);
+        // Held from the check to the rename, as orvane-cli holds it from its
+        // load to its save: neither can slip a change in between.
+        const FileLock lock = FileLock::TryLock(path);
+        const bool busy = lock.GetState() == FileLock::State::Busy;
+        const FileFingerprint now = FingerprintOf(path);
+        // A file deleted meanwhile holds nothing to lose; one saved under a
+        // new name was chosen in the save dialog.
+        if (busy || (path == diskFile_ && now.exists && now != diskPrint_)) {
+            if (!ask) {
+                why = "the project file [" + path + "] was changed by another program; the changes made in the " +
+                      "window were not saved over it";
+                return SaveOutcome::Failed;
+            }
+            switch (AskProjectChanged(this, CurrentFile, busy)) {
+            case ChangedAnswer::Reload:
+                OpenCurrentFile();
+                return SaveOutcome::Reloaded;
+            case ChangedAnswer::Cancel:
+                return SaveOutcome::Cancelled;
+            case ChangedAnswer::SaveAs: {
+                const QString name = AskSaveName(QStringLiteral("Save As"), ProjectFileFilter(), QStringLiteral("WDT"),
+                                                 QFileInfo(CurrentFile).absolutePath());
+                if (!name.isEmpty()) {
+                    CurrentFile = name;
+                    UpdateCaption();
+                }
+                continue;
+            }
+            case ChangedAnswer::Overwrite:
+                if (busy)
+                    continue;  // not while the other program writes: asked again
+                break;
+            }
+        }
+        why = WriteProject(state_.project, path);
+        if (!why.empty())
+            return SaveOutcome::Failed;
+        RememberDiskFile();
+        return SaveOutcome::Saved;
+    }
 }
 
 bool TOrvaneMain::SaveBeforeClosing()
@@ -62,9 +166,16 @@ bool TOrvaneMain::SaveBeforeClosing()
     }
     ReadProject();
     for (;;) {
-        const std::string why = WriteProject(state_.project, ToUtf8(CurrentFile));
-        if (why.empty())
+        std::string why;
+        switch (SaveGuarded(why, true)) {
+        case SaveOutcome::Saved:
             return true;
+        case SaveOutcome::Reloaded:  // the window stays open, showing the file as it is
+        case SaveOutcome::Cancelled:
+            return false;
+        case SaveOutcome::Failed:
+            break;
+        }
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
                         FromUtf8(why) + QStringLiteral("\n\nThe project is not saved."), QMessageBox::NoButton, this);
         box.setObjectName(QStringLiteral("SaveFailedBox"));
@@ -101,6 +212,7 @@ void TOrvaneMain::OpenCurrentFile()
     // The method groups show a code past their last item as that item; the
     // first computation must use what they show.
     ClampMethodCodes(rec);
+    RememberDiskFile();
     TitleText = From1252(TitleBytes(rec));
     UpdateCaption();
     ShowProject();
@@ -108,7 +220,7 @@ void TOrvaneMain::OpenCurrentFile()
     Computation->ComputeAndShow();
 }
 
-void TOrvaneMain::SaveCurrentFile()
+bool TOrvaneMain::SaveCurrentFile()
 {
     ReadProject();
     if (!FileOpen) {
@@ -118,9 +230,13 @@ void TOrvaneMain::SaveCurrentFile()
         // keeps none, and nothing is said about it.
         QDir().mkpath(QFileInfo(CurrentFile).absolutePath());
         WriteProject(state_.project, ToUtf8(CurrentFile));
-        return;
+        return true;
     }
-    SaveProject(state_.project, ToUtf8(CurrentFile));
+    std::string why;
+    const SaveOutcome outcome = SaveGuarded(why, true);
+    if (outcome == SaveOutcome::Failed)
+        ShowError(why);
+    return outcome != SaveOutcome::Cancelled;
 }
 
 void TOrvaneMain::OpenProjectFile(const QString& fileName)
@@ -186,8 +302,8 @@ void TOrvaneMain::New1Click() { Open1Click(); }
 
 void TOrvaneMain::Open1Click()
 {
-    if (FileOpen)
-        SaveCurrentFile();
+    if (FileOpen && !SaveCurrentFile())
+        return;
     const QString name = AskOpenName(QStringLiteral("Open"), ProjectFileFilter(), QStringLiteral("WDT"), ProjectsDir);
     if (!name.isEmpty())
         OpenProjectFile(name);
@@ -195,9 +311,8 @@ void TOrvaneMain::Open1Click()
 
 void TOrvaneMain::Save1Click()
 {
-    if (!FileOpen)
+    if (!FileOpen || !SaveCurrentFile())
         return;
-    SaveCurrentFile();
     const QString name = AskSaveName(QStringLiteral("Save As"), ProjectFileFilter(), QStringLiteral("WDT"),
                                      QFileInfo(CurrentFile).absolutePath());
     if (!name.isEmpty())
@@ -212,8 +327,8 @@ void TOrvaneMain::Exit1Click()
 
 void TOrvaneMain::LastFileClick()
 {
-    if (FileOpen)
-        SaveCurrentFile();
+    if (FileOpen && !SaveCurrentFile())
+        return;
     OpenProjectFile(LastFileName);
 }
 

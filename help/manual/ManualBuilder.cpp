@@ -76,7 +76,7 @@ std::vector<std::pair<QString, QString>> ContentsEntries(const QString& hhc)
             continue;
         seen << file;
         QString title = match.captured(1);
-        title.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        title.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         entries.emplace_back(title, file);
     }
     return entries;

@@ -1,7 +1,7 @@
 // Test helper: copies a project file with some fields replaced, so the
 // command-line tests can build damaged or unusual projects from the samples.
 //   patch_project IN.WDT OUT.WDT Field=value ... (NodeX:b:k=value for nodes,
-//   Circle=radius for a circular lake around the point)
+//   Circle=radius for a circular lake around the point, Title=bytes)
 // Values are read with strtod, so "nan" and "inf" are accepted.
 
 #include <cmath>
@@ -47,6 +47,10 @@ bool Patch(orvane::ProjectRecord& rec, const std::string& name, const char* text
             rec.*f.field = i;
             return true;
         }
+    }
+    if (name == "Title") {
+        orvane::SetTitleBytes(rec, text);
+        return true;
     }
     if (name == "Circle") {
         // Boundary 1 becomes a circle of radius v around the point (as patched

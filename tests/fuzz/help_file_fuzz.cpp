@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,10 @@ void ResolveAll(const orvane::HelpAddress& page, std::string_view html)
             const auto link = orvane::ResolveHelpLink(page, target);
             if (link.kind == orvane::LinkKind::Topic)
                 orvane::FormatHelpAddress(link.address);
+            // Nothing that names a local file leaves the viewer.
+            if (link.kind == orvane::LinkKind::External && orvane::MayLeaveHelp(link.external) &&
+                link.external.find("file:") == 0)
+                std::abort();
         }
     }
 }

@@ -16,7 +16,7 @@ endif()
 
 set(expected
   opt/orvane/Doc/OrvaneManual.doc opt/orvane/Doc/OrvaneManual.pdf opt/orvane/HLP/KAVRO421ENG.CHM
-  opt/orvane/Orvane opt/orvane/Orvane.INI opt/orvane/OrvaneFAQ.chm opt/orvane/Projects/Bay.WDT
+  opt/orvane/INSTALLED opt/orvane/Orvane opt/orvane/Orvane.INI opt/orvane/OrvaneFAQ.chm opt/orvane/Projects/Bay.WDT
   opt/orvane/Projects/Harbour.WDT opt/orvane/orvane-cli usr/bin/orvane usr/bin/orvane-cli
   usr/share/applications/orvane.desktop usr/share/icons/hicolor/scalable/apps/orvane.svg
   usr/share/mime/packages/orvane.xml)

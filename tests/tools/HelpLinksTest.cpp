@@ -9,6 +9,7 @@
 #include "tools/HelpChmArchive.h"
 #include "tools/HelpLinks.h"
 #include "tools/HelpSitemap.h"
+#include "tools/HelpSystem.h"
 
 namespace orvane {
 namespace {
@@ -49,6 +50,8 @@ const LinkCase kLinks[] = {
     {"blanks around", "  HsTs.htm ", LinkKind::Topic, "/P/HLP/X.CHM", "/topics/HsTs.htm", ""},
     {"web address", "https://example.org/x", LinkKind::External, "", "", ""},
     {"mail", "mailto:a@b.c", LinkKind::External, "", "", ""},
+    {"local file", "file:///etc/passwd", LinkKind::External, "", "", ""},
+    {"local file, help file syntax", "FILE:/etc/X.CHM::/a.htm", LinkKind::External, "", "", ""},
     {"empty", "", LinkKind::Invalid, "", "", ""},
     {"escaped NUL", "a%00b.htm", LinkKind::Invalid, "", "", ""},
 };
@@ -69,6 +72,48 @@ TEST(HelpLinks, ResolveAgainstThePage)
         EXPECT_EQ(link.address.object, c.object);
         EXPECT_EQ(link.address.fragment, c.fragment);
     }
+}
+
+TEST(HelpLinks, OnlyWebAndMailAddressesLeaveTheHelp)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"https://example.org/x?a=1", true},
+        {"HTTP://example.org", true},
+        {"mailto:a@b.c?subject=Waves&body=Hello", true},
+        {"mailto:a@b.c", true},
+        {"http://", false},
+        {"https://exa mple.org", false},
+        {"https://example.org/\x1b]0;x", false},
+        {"mailto:a@b.c?attach=/etc/passwd", false},
+        {"mailto:a@b.c?subject=x&ATTACHMENT=/etc/passwd", false},
+        {"mailto:a@b.c?subject=x&%61ttach=/etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"data:text/html,x", false},
+        {"file:///etc/passwd", false},
+        {"smb://host/share", false},
+        {"sh:rm", false},
+        {"httpx://example.org", false},
+        {"", false},
+    };
+    for (const auto& [address, allowed] : cases)
+        EXPECT_EQ(MayLeaveHelp(address), allowed) << address;
+}
+
+TEST(HelpLinks, ProgramHelpFiles)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"/opt/orvane/HLP/KAVRO421ENG.CHM", true},
+        {"/opt/orvane/OrvaneFAQ.chm", true},
+        {"/opt/orvane/HLP/../OrvaneFAQ.chm", true},
+        {"/opt/HLPS/ENG/Other.Chm", true},
+        {"/opt/orvane/HLP/sub/X.CHM", false},
+        {"/opt/orvane/HLP/../../etc/X.CHM", false},
+        {"/opt/orvane/Orvane.INI", false},
+        {"/tmp/KAVRO421ENG.CHM", false},
+        {"/dev/zero", false},
+    };
+    for (const auto& [file, allowed] : cases)
+        EXPECT_EQ(IsProgramHelpFile(file, "/opt/orvane/"), allowed) << file;
 }
 
 TEST(HelpLinks, AddressRoundTrip)

@@ -148,5 +148,56 @@ TEST(IniFile, FilesMissingUnreadableAndWritten)
     EXPECT_FALSE(WriteIniValue(dir.File("no/such/folder.ini"), "S", "K", "v"));
 }
 
+// A file with a byte-order mark, as editors save one: read, edited and
+// written back in its own encoding, mark included.
+TEST(IniFile, MarkedFilesKeepTheirEncoding)
+{
+    const std::u16string before = u"[PRJ]\r\nDIR=/home/zo\u00eb/Projekte \U0001D6FC/\r\n[HELP]\r\nACTIVE=1\r\n";
+    const std::u16string after =
+        u"[PRJ]\r\nDIR=/home/zo\u00eb/Projekte \U0001D6FC/\r\nFILE=/x/Caf\u00e9.WDT\r\n[HELP]\r\nACTIVE=0\r\n";
+    const std::string dirUtf8 = "/home/zo\xC3\xAB/Projekte \xF0\x9D\x9B\xBC/";
+    auto utf16 = [](const std::u16string& text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    const std::string utf8Before = "\xEF\xBB\xBF[PRJ]\r\nDIR=" + dirUtf8 + "\r\n[HELP]\r\nACTIVE=1\r\n";
+    const std::string utf8After =
+        "\xEF\xBB\xBF[PRJ]\r\nDIR=" + dirUtf8 + "\r\nFILE=/x/Caf\xC3\xA9.WDT\r\n[HELP]\r\nACTIVE=0\r\n";
+    struct Case {
+        const char* name;
+        std::string before, after;
+    };
+    const Case cases[] = {{"UTF-16 LE", utf16(before, false), utf16(after, false)},
+                          {"UTF-16 BE", utf16(before, true), utf16(after, true)},
+                          {"UTF-8 with mark", utf8Before, utf8After}};
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.File("Orvane.INI");
+        test::WriteBytes(path, c.before);
+        IniDocument doc = IniDocument::Load(path);
+        ASSERT_EQ(doc.GetState(), IniDocument::State::Read);
+        EXPECT_EQ(doc.Find("prj", "dir"), dirUtf8);
+        EXPECT_EQ(doc.Find("HELP", "ACTIVE"), "1");
+        EXPECT_TRUE(doc.Set("HELP", "ACTIVE", "0"));
+        EXPECT_TRUE(doc.Set("PRJ", "FILE", "/x/Caf\xC3\xA9.WDT"));
+        ASSERT_TRUE(doc.Save());
+        EXPECT_EQ(test::ReadBytes(path), c.after);
+    }
+
+    // UTF-16 that no editor writes (a lone surrogate, an odd byte) is not
+    // taken for settings and never rewritten.
+    for (const std::string& broken : {utf16(u"[S]\r\nK=\xD800\r\n", false), utf16(u"[S]", false) + "x"}) {
+        const std::string path = dir.File("broken.ini");
+        test::WriteBytes(path, broken);
+        EXPECT_FALSE(WriteIniValue(path, "S", "K", "1"));
+        EXPECT_EQ(test::ReadBytes(path), broken);
+    }
+}
+
 }  // namespace
 }  // namespace orvane

@@ -122,6 +122,26 @@ TEST(IniSettings, FileOverOneMegabyteGivesTheDefaultsAndOneWarning)
     EXPECT_EQ(ReadIniInteger(file, "S", "K", 5), 7);
 }
 
+// A file of exactly 1 MB is read; a write that would make it larger is not
+// made, so the program never writes a file it then refuses to read.
+TEST(IniSettings, NoWriteGrowsAFilePastOneMegabyte)
+{
+    test::TempDir dir;
+    const std::string file = dir.File("Full.INI");
+    const std::string full = "[S]\nK=7\n" + std::string(kMaxIniFileBytes - 8, '\n');
+    test::WriteBytes(file, full);
+    test::MessageRecorder messages;
+    WriteIniInteger(file, "S", "K", 1234567);
+    WriteIniInteger(file, "S", "K", 7654321);
+    // (Not EXPECT_EQ: a failure would print the difference of two 1 MB texts.)
+    EXPECT_EQ(std::filesystem::file_size(file), full.size());
+    EXPECT_TRUE(test::ReadBytes(file) == full);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "settings file [" + file + "] would grow past 1 MB and is not changed");
+    WriteIniInteger(file, "S", "K", 8);  // the same size: written
+    EXPECT_EQ(ReadIniInteger(file, "S", "K", 5), 8);
+}
+
 TEST(IniSettings, OneSettingsFileWritesManyKeysAtOnce)
 {
     test::TempDir dir;

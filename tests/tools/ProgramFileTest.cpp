@@ -24,12 +24,18 @@ TEST(ProgramFile, UserFolders)
         UserEnvironment env;
         const char* settings;
         const char* projects;
+        bool installed = false;
     };
     const std::string dirs = "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n";
     const Case cases[] = {
         {"writable program folder", true, {"/home/ana", "", ""}, "/opt/orvane/", "/opt/orvane/Projects/"},
-        {"installed", false, {"/home/ana", "", ""}, "/home/ana/.config/orvane/",
+        {"read-only program folder", false, {"/home/ana", "", ""}, "/home/ana/.config/orvane/",
          "/home/ana/Documents/Orvane Projects/"},
+        {"installed", false, {"/home/ana", "", ""}, "/home/ana/.config/orvane/",
+         "/home/ana/Documents/Orvane Projects/", true},
+        {"installed, run by root", true, {"/root", "", ""}, "/root/.config/orvane/", "/root/Documents/Orvane Projects/",
+         true},
+        {"installed, no home", true, {"", "", ""}, "/opt/orvane/", "/opt/orvane/Projects/", true},
         {"own config home", false, {"/home/ana/", "/cfg/", ""}, "/cfg/orvane/", "/home/ana/Documents/Orvane Projects/"},
         {"relative config home is invalid", false, {"/home/ana", "cfg", ""}, "/home/ana/.config/orvane/",
          "/home/ana/Documents/Orvane Projects/"},
@@ -46,11 +52,24 @@ TEST(ProgramFile, UserFolders)
         {"no home: nowhere else to go", false, {"", "/cfg", ""}, "/opt/orvane/", "/opt/orvane/Projects/"},
     };
     for (const Case& c : cases) {
-        const UserFolders folders = ChooseUserFolders("/opt/orvane/", c.writable, c.env);
+        const UserFolders folders = ChooseUserFolders("/opt/orvane/", c.installed, c.writable, c.env);
         EXPECT_EQ(folders.settings, c.settings) << c.name;
         EXPECT_EQ(folders.projects, c.projects) << c.name;
         EXPECT_EQ(folders.besideProgram, folders.settings == "/opt/orvane/") << c.name;
     }
+}
+
+TEST(ProgramFile, TheInstallationMarksItsFolder)
+{
+    test::TempDir dir;
+    const std::string folder = dir.Path().string() + "/";
+    EXPECT_FALSE(IsInstalledProgramFolder(folder));
+    fs::create_directory(folder + kInstalledMarker);  // a folder of that name is no mark
+    EXPECT_FALSE(IsInstalledProgramFolder(folder));
+    fs::remove(folder + kInstalledMarker);
+    test::WriteBytes(folder + kInstalledMarker, "");
+    EXPECT_TRUE(IsInstalledProgramFolder(folder));
+    EXPECT_TRUE(IsInstalledProgramFolder(dir.Path().string()));
 }
 
 std::string Text(const fs::path& path)

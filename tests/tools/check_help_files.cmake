@@ -31,6 +31,18 @@ foreach(project KAVRO421ENG OrvaneFAQ)
   message(STATUS "${file}: all ${count} topics")
 endforeach()
 
+# A name in a contents or index list is one attribute value: a quote inside
+# it must be written &quot;, or the help window shows the name cut short.
+file(GLOB lists "${SRC}/*.hhc" "${SRC}/*.hhk")
+foreach(list IN LISTS lists)
+  file(STRINGS "${list}" params REGEX "<param ")
+  foreach(line IN LISTS params)
+    if(NOT line MATCHES "^ *<param name=\"[^\"]*\" value=\"[^\"]*\">$")
+      message(FATAL_ERROR "${list}: a quote inside a value cuts it short: ${line}")
+    endif()
+  endforeach()
+endforeach()
+
 execute_process(COMMAND "${PDFTOTEXT}" -layout "${PDF}" - OUTPUT_VARIABLE text RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${PDFTOTEXT} cannot read ${PDF}")

@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -115,6 +117,8 @@ private slots:
     void missingTopicAndFile();
     void windowsHelpModeSaysWhy();
     void viewerNavigation();
+    void faqContentsShowWholeQuestions();
+    void widePicturesFitThePage();
 
 private:
     test::TempDir temp_;
@@ -414,6 +418,54 @@ void TestHelpSystem::viewerNavigation()
     QVERIFY(!hits.isEmpty());
     QVERIFY2(hits.first().endsWith("/SpectrumTypes.htm"), qPrintable(hits.join(' ')));
     QVERIFY(viewer->Search("qqqnotaword").isEmpty());
+    // The Index and Search tabs are for typing: their field takes the cursor.
+    viewer->NavigationTabs->setCurrentIndex(1);
+    QCOMPARE(viewer->focusWidget(), viewer->IndexEdit);
+    viewer->NavigationTabs->setCurrentIndex(2);
+    QCOMPARE(viewer->focusWidget(), viewer->SearchEdit);
+}
+
+void TestHelpSystem::faqContentsShowWholeQuestions()
+{
+    const QString faq = QString::fromStdString(fs::path(kHelpChm).parent_path().parent_path() / "OrvaneFAQ.chm");
+    THtmlHelpViewer* viewer = THtmlHelpViewer::Instance();
+    viewer->ShowAddress(faq + "::");
+    QStringList titles;
+    for (QTreeWidgetItemIterator it(viewer->ContentsTree); *it; ++it)
+        titles << (*it)->text(0);
+    QVERIFY2(titles.contains("I changed \"Units of coordinates\" from m to Km and nothing was converted. Why?"),
+             qPrintable(titles.join('\n')));
+    QVERIFY(titles.contains("The help says \"Windows Help files cannot be shown on this system\"."));
+}
+
+void TestHelpSystem::widePicturesFitThePage()
+{
+    InitHelpMode(nullptr, nullptr, 1);
+    SetHtmlHelpFile(kHelpChm);
+    ShowHelpTopic("Contents");  // its first picture is 1024 x 660 pixels
+    THtmlHelpViewer* viewer = FindViewer();
+    // The size the page shows the first picture at: as its format says, or the picture's own.
+    auto pictureSize = [viewer] {
+        QTextDocument* page = viewer->TopicBrowser->document();
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (const QTextCharFormat format = it.fragment().charFormat(); format.isImageFormat()) {
+                    const QTextImageFormat picture = format.toImageFormat();
+                    const QImage own = page->resource(QTextDocument::ImageResource, picture.name()).value<QImage>();
+                    return QSizeF(picture.hasProperty(QTextFormat::ImageWidth) ? picture.width() : own.width(),
+                                  picture.hasProperty(QTextFormat::ImageHeight) ? picture.height() : own.height());
+                }
+        return QSizeF();
+    };
+    viewer->resize(900, 600);
+    QTRY_VERIFY(pictureSize().width() > 0);
+    const QSizeF narrow = pictureSize();
+    QVERIFY2(narrow.width() <= viewer->TopicBrowser->viewport()->width(), qPrintable(QString::number(narrow.width())));
+    QCOMPARE(qRound(narrow.height() * 1024 / narrow.width()), 660);
+    QCOMPARE(viewer->TopicBrowser->horizontalScrollBar()->maximum(), 0);
+    // Wide enough again: the picture's own size.
+    viewer->resize(1600, 900);
+    QTRY_COMPARE(pictureSize(), QSizeF(1024, 660));
 }
 
 }  // namespace orvane
