@@ -47,7 +47,7 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
         exitCode = kExitUsage;
         return false;
     case ProjectFileState::Unreadable:
-        std::fprintf(stderr, "orvane-cli: %s\n", FileErrorMessage(path).c_str());
+        std::fprintf(stderr, "orvane-cli: %s\n", (read.problem.empty() ? FileErrorMessage(path) : read.problem).c_str());
         exitCode = kExitFailure;
         return false;
     case ProjectFileState::Short:

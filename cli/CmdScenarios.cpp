@@ -83,8 +83,9 @@ int RunScenarios(const Args& args)
         return kExitUsage;
     }
     std::string text;
-    if (!ReadWholeFile(casesPath, text)) {
-        std::fprintf(stderr, "orvane-cli: cannot read cases file: %s\n", casesPath.c_str());
+    if (const InputState state = ReadInputFile(casesPath, kMaxInputFileBytes, text); state != InputState::Read) {
+        std::fprintf(stderr, "orvane-cli: %s\n",
+                     InputProblemText(casesPath, state, kMaxInputFileBytes, "cases file").c_str());
         return kExitFailure;
     }
     const ScenarioCsv csv = ParseScenarioCsv(text);
