@@ -134,7 +134,7 @@ int RunScenarios(const Args& args)
 }
 
 const bool registered = RegisterCommand({"scenarios", "FILE.WDT CASES.csv [--json]",
-    "Run wind cases (CSV columns direction, speed; optional sector, depth, x, y) on the project: fetch, "
+    "Run wind cases (CSV columns direction or bearing, speed; optional sector, depth, x, y) on the project: fetch, "
     "Hs and Ts per case.",
     23, RunScenarios});
 
