@@ -3,9 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cpl_conv.h>
+
+#include "core/Format.h"
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
 #include "gis/ShorelineImport.h"
@@ -191,6 +201,12 @@ TEST(ShorelineImport, RefusalsChangeNothing)
     const OGRPoint b(3.0, 4.0);
     ASSERT_TRUE(WriteGisFile(dir + "/points.geojson", "GeoJSON", 4326, {&a, &b}));
     std::ofstream(dir + "/notes.geojson") << "survey notes, no geometry\n";
+    // Numbers a float32 record cannot hold: they would be stored as inf.
+    for (const char* big : {"1e39", "1e300"}) {
+        std::ofstream(dir + "/" + big + ".geojson")
+            << R"({"type": "Polygon", "coordinates": [[[0, 0], [1000, 0], [1000, )" << big << "], [0, 0]]]}";
+    }
+    ASSERT_EQ(::mkfifo((dir + "/fifo.geojson").c_str(), 0600), 0);
     const struct {
         std::string source;
         std::string layer;
@@ -200,6 +216,9 @@ TEST(ShorelineImport, RefusalsChangeNothing)
         {dir + "/missing.gpkg", "", "cannot read GIS file"},
         {dir + "/notes.geojson", "", "cannot read GIS file [" + dir + "/notes.geojson]: not a vector format"},
         {dir + "/points.geojson", "roads", "no layer [roads]"},
+        {dir + "/1e39.geojson", "", "the coordinate 1e+39 in [" + dir + "/1e39.geojson] cannot be stored"},
+        {dir + "/1e300.geojson", "", "the coordinate 1e+300 in [" + dir + "/1e300.geojson] cannot be stored"},
+        {dir + "/fifo.geojson", "", "[" + dir + "/fifo.geojson] is not a regular file"},
     };
     for (const auto& c : cases) {
         ProjectRecord rec = Defaults();
@@ -210,6 +229,91 @@ TEST(ShorelineImport, RefusalsChangeNothing)
         const ShorelineImportResult result = ImportShoreline(rec, c.source, options);
         EXPECT_NE(result.error.find(c.expect), std::string::npos) << result.error;
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << c.expect;
+    }
+}
+
+// A port on this computer that listens and never answers: a connection
+// attempt shows up as a pending connection.
+class Listener {
+public:
+    Listener()
+    {
+        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(fd_, 16) != 0 ||
+            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return;
+        port_ = ntohs(address.sin_port);
+    }
+    ~Listener() { ::close(fd_); }
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+    int Port() const { return port_; }
+    int Connections() const
+    {
+        int count = 0;
+        for (int fd; (fd = ::accept(fd_, nullptr, nullptr)) >= 0; ++count)
+            ::close(fd);
+        return count;
+    }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+TEST(ShorelineImport, NothingReachesTheNetwork)
+{
+    const Listener server;
+    ASSERT_GT(server.Port(), 0);
+    // Should a request be made after all, it fails soon instead of waiting.
+    CPLSetConfigOption("GDAL_HTTP_TIMEOUT", "2");
+    const std::string url = Format("http://127.0.0.1:%d/lake.geojson", server.Port());
+    const std::string dir = test::WorkFolder("network");
+    std::ofstream(dir + "/remote.vrt") << "<OGRVRTDataSource><OGRVRTLayer name=\"lake\"><SrcDataSource>/vsicurl/"
+                                       << url << "</SrcDataSource></OGRVRTLayer></OGRVRTDataSource>";
+    for (const std::string& source : {dir + "/remote.vrt", "/vsicurl/" + url, "/vsicurl_streaming/" + url,
+                                      "/vsizip//vsicurl/" + url + ".zip", url}) {
+        ProjectRecord rec = Defaults();
+        const ProjectRecord before = rec;
+        EXPECT_NE(ImportShoreline(rec, source, {}).error, "") << source;
+        EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << source;
+        LayerNames(source);  // the window's choice of layer reads them too
+    }
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+TEST(ShorelineImport, ProgressAndCancel)
+{
+    const std::string dir = test::WorkFolder("progress");
+    const test::Lake lake;
+    const std::string path = dir + "/lake.gpkg";
+    ASSERT_TRUE(WriteGisFile(path, "GPKG", 4326, {lake.shape.get()}));
+    std::vector<double> seen;
+    ShorelineOptions options;
+    options.progress = [&seen](double done) {
+        seen.push_back(done);
+        return true;
+    };
+    ASSERT_EQ(ReadShoreline(path, Defaults(), options).error, "");
+    ASSERT_GT(seen.size(), 5u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), 1.0);
+
+    // Stopped at every point it asks, it stops there and stores nothing.
+    for (std::size_t stop = 0; stop < seen.size(); stop += 3) {
+        std::size_t calls = 0;
+        options.progress = [&calls, stop](double) { return calls++ < stop; };
+        ProjectRecord rec = Defaults();
+        const ProjectRecord before = rec;
+        const ShorelineImportResult result = ImportShoreline(rec, path, options);
+        EXPECT_TRUE(result.cancelled) << stop;
+        EXPECT_EQ(result.error, "the import was cancelled");
+        EXPECT_EQ(calls, stop + 1) << "no question after the answer to stop";
+        EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
     }
 }
 
