@@ -66,6 +66,8 @@ struct Fitted {
 // whatever the ring's size.
 constexpr std::size_t kCopyAbove = 8;
 constexpr std::size_t kCopyNodes = 4;  // the copy keeps about this many times the limit
+constexpr std::size_t kThinAbove = 64;
+constexpr std::size_t kThinNodes = 32;
 
 double Distance(const XY& p, const XY& a, const XY& b)
 {
@@ -113,9 +115,10 @@ std::vector<double> KeepTolerances(const Ring& ring)
 // The tolerance below which plain Douglas-Peucker keeps more than `nodes`
 // nodes of the ring. The topology-preserving simplification splits where
 // Douglas-Peucker splits and more, so below it that one cannot fit either.
-double LeastTolerance(const Ring& ring, std::size_t nodes)
+// The tolerance below which plain Douglas-Peucker keeps more than `nodes`
+// nodes, from the nodes' keep tolerances.
+double LeastTolerance(std::vector<double> keep, std::size_t nodes)
 {
-    std::vector<double> keep = KeepTolerances(ring);
     if (nodes >= keep.size())
         return 0.0;
     std::nth_element(keep.begin(), keep.begin() + static_cast<std::ptrdiff_t>(nodes), keep.end(),
@@ -123,30 +126,55 @@ double LeastTolerance(const Ring& ring, std::size_t nodes)
     return keep[nodes];
 }
 
+// The nodes plain Douglas-Peucker keeps at a tolerance, in their order.
+Ring KeptNodes(const Ring& ring, const std::vector<double>& keep, double tolerance)
+{
+    Ring kept;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        if (keep[i] > tolerance)
+            kept.push_back(ring[i]);
+    }
+    return kept;
+}
+
 // Bisection on the tolerance, to 1e-7 of its value: the node count falls as
 // the tolerance grows, and at the size of the whole region every ring is
 // down to a handful of nodes. Large rings are searched on a copy (see
 // kCopyAbove); the bisection starts at the tolerance below which no
-// simplification of that copy fits.
+// simplification of that copy fits. The topology-preserving simplification
+// of a ring of a million nodes holds hundreds of megabytes, so a very large
+// ring is first thinned by plain Douglas-Peucker to kThinNodes times the
+// limit (a tolerance far below the final one), as long as the thinned rings
+// still cross nowhere.
 std::optional<Fitted> SmallestFittingTolerance(const std::vector<Ring>& rings, std::size_t maxNodes,
                                                const SimplifyProgress& progress, bool& cancelled)
 {
     double minX = rings.front().front().x, maxX = minX;
     double minY = rings.front().front().y, maxY = minY;
     double copyTolerance = std::numeric_limits<double>::infinity();
-    for (const Ring& ring : rings) {
+    std::vector<Ring> thinned;
+    for (std::size_t r = 0; r < rings.size(); ++r) {
+        const Ring& ring = rings[r];
         for (const XY& p : ring) {
             minX = std::min(minX, p.x);
             maxX = std::max(maxX, p.x);
             minY = std::min(minY, p.y);
             maxY = std::max(maxY, p.y);
         }
-        if (ring.size() > kCopyAbove * maxNodes)
-            copyTolerance = std::min(copyTolerance, LeastTolerance(ring, kCopyNodes * maxNodes));
+        if (ring.size() <= kCopyAbove * maxNodes)
+            continue;
+        const std::vector<double> keep = KeepTolerances(ring);
+        copyTolerance = std::min(copyTolerance, LeastTolerance(keep, kCopyNodes * maxNodes));
+        if (ring.size() > kThinAbove * maxNodes) {
+            if (thinned.empty())
+                thinned = rings;
+            thinned[r] = KeptNodes(ring, keep, LeastTolerance(keep, kThinNodes * maxNodes));
+        }
     }
-    std::vector<Ring> work = rings;
+    const std::vector<Ring>& start = !thinned.empty() && ToPolygon(thinned)->IsValid() ? thinned : rings;
+    std::vector<Ring> work = start;
     if (std::isfinite(copyTolerance) && copyTolerance > 0.0) {
-        if (std::optional<std::vector<Ring>> copy = Simplify(rings, copyTolerance))
+        if (std::optional<std::vector<Ring>> copy = Simplify(start, copyTolerance))
             work = std::move(*copy);
     }
     if (progress && !progress(0.2)) {
@@ -155,7 +183,7 @@ std::optional<Fitted> SmallestFittingTolerance(const std::vector<Ring>& rings, s
     }
     double lo = 0.0;
     for (const Ring& ring : work)
-        lo = std::max(lo, LeastTolerance(ring, maxNodes));
+        lo = std::max(lo, LeastTolerance(KeepTolerances(ring), maxNodes));
     const double diagonal = std::hypot(maxX - minX, maxY - minY);
     // The smallest of lo * 2^k that fits, else the whole region's size.
     double hi = lo > 0.0 ? std::min(lo, diagonal) : diagonal;

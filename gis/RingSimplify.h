@@ -42,9 +42,11 @@ struct FittedRings {
 // counter-clockwise as CleanRing makes them. Rings within maxNodes (closing
 // copy included) are returned unchanged. The tolerance of a ring of more than
 // 8 times maxNodes is searched on a copy simplified first (topology kept)
-// with the tolerance at which plain Douglas-Peucker keeps 4 times maxNodes:
-// a million nodes take seconds, not minutes. The deviation is always
-// measured from the original nodes.
+// with the tolerance at which plain Douglas-Peucker keeps 4 times maxNodes,
+// and a ring of more than 64 times maxNodes is thinned before that by plain
+// Douglas-Peucker to 32 times maxNodes (when the thinned rings still cross
+// nowhere): a million nodes take a second and under 200 MB, not minutes. The
+// deviation is always measured from the original nodes.
 FittedRings FitRingsToNodeLimit(const std::vector<Ring>& rings, std::size_t maxNodes,
                                 const SimplifyProgress& progress = {});
 

@@ -471,7 +471,8 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     // numbers them as before.
     std::sort(islands.begin(), islands.end(), [](const Island& a, const Island& b) { return a.order < b.order; });
 
-    std::vector<Ring> rings{outerRing};
+    std::vector<Ring> rings;
+    rings.push_back(std::move(outerRing));
     for (const Island& island : islands)
         rings.push_back(island.ring);
     if (cancelled(0.3))
