@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <cpl_conv.h>
 #include <cpl_http.h>
@@ -62,9 +63,14 @@ CPLHTTPResult* RefuseFetch(const char* url, CSLConstList, GDALProgressFunc, void
 // source is /vsicurl/..., a path given as /vsis3/..., a URL.
 void ForbidNetworkAccess()
 {
+    // GDAL's own handlers stay allocated (a handler may serve more than one
+    // prefix, so none is deleted) and reachable, as they were before.
+    static auto* const replaced = new std::vector<VSIFilesystemHandler*>;
     for (const char* name : kNetworkFileSystems) {
-        VSIFileManager::InstallHandler(Format("/%s/", name), new NoNetworkFileSystem);
-        VSIFileManager::InstallHandler(Format("/%s_streaming/", name), new NoNetworkFileSystem);
+        for (const std::string& prefix : {Format("/%s/", name), Format("/%s_streaming/", name)}) {
+            replaced->push_back(VSIFileManager::GetHandler(prefix.c_str()));
+            VSIFileManager::InstallHandler(prefix, new NoNetworkFileSystem);
+        }
     }
     CPLHTTPSetFetchCallback(RefuseFetch, nullptr);
     // A second line, should a network file system be reached another way: no
