@@ -1,6 +1,7 @@
 // GIS export: the round trip through every format, the attributes and fetch
 // rays against the engine's fetch, and failures (a full disk, a rename that
-// fails, a read-only file) that leave the old files as they were.
+// fails) that leave the old files as they were. Read-only targets and links:
+// tests/cli/gis_export_protection.cmake.
 
 #include <gtest/gtest.h>
 
@@ -235,35 +236,6 @@ TEST(GisExport, AShapefileSetIsWholeAgainWhenARenameFails)
     const auto after = Snapshot(dir);
     EXPECT_EQ(after.size(), files);
     EXPECT_NE(after.at("set_point.shp"), before.at("set_point.shp"));
-}
-
-TEST(GisExport, ReadOnlyTargetsAreRefusedAndLinksFollowed)
-{
-    const std::string dir = test::WorkFolder("protection");
-    const ProjectRecord rec = Harbour();
-    namespace fs = std::filesystem;
-    std::ofstream(dir + "/locked.geojson") << "previous contents";
-    fs::permissions(dir + "/locked.geojson", fs::perms(0444));
-    ASSERT_EQ(ExportGis(rec, dir + "/set.shp", {false, 0, {}}).error, "");
-    fs::permissions(dir + "/set.dbf", fs::perms(0444));
-    const auto before = Snapshot(dir);
-    EXPECT_EQ(ExportGis(rec, dir + "/locked.geojson", {false, 0, {}}).error,
-              "cannot write [" + dir + "/locked.geojson]: the file is read-only");
-    EXPECT_EQ(ExportGis(rec, dir + "/set.shp", {true, 0, {}}).error,
-              "cannot write [" + dir + "/set.dbf]: the file is read-only");
-    EXPECT_EQ(Snapshot(dir), before);
-    EXPECT_EQ(fs::status(dir + "/locked.geojson").permissions(), fs::perms(0444));
-
-    // A link in another folder: the file it leads to is replaced, the link stays.
-    fs::create_directory(dir + "/links");
-    std::ofstream(dir + "/real.geojson") << "previous contents";
-    fs::permissions(dir + "/real.geojson", fs::perms(0640));
-    fs::create_symlink("../real.geojson", dir + "/links/out.geojson");
-    ASSERT_EQ(ExportGis(rec, dir + "/links/out.geojson", {false, 0, {}}).error, "");
-    EXPECT_TRUE(fs::is_symlink(dir + "/links/out.geojson"));
-    EXPECT_EQ(Attributes(dir + "/real.geojson").size(), 2u);
-    EXPECT_EQ(fs::status(dir + "/real.geojson").permissions(), fs::perms(0640));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir + "/links"), {}), 1) << "nothing left beside the link";
 }
 
 TEST(GisExport, RefusalsLeaveOldFilesAlone)
