@@ -88,8 +88,8 @@ void BM_ImportMillionNodeShore(benchmark::State& state)
     SetProjectDefaults(rec);
     for (auto _ : state) {
         const Shoreline sh = ReadShoreline(path, rec, {});
-        if (!sh.error.empty() || sh.rings.empty() || sh.rings[0].size() > 999)
-            state.SkipWithError(sh.error.c_str());
+        if (!sh.message.empty() || sh.rings.empty() || sh.rings[0].size() > 999)
+            state.SkipWithError(sh.message.c_str());
         benchmark::DoNotOptimize(sh.rings.data());
     }
     state.counters["peak_MB"] = PeakMegabytes();

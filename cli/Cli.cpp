@@ -27,6 +27,15 @@ bool RegisterCommand(const Command& command)
 
 const std::vector<Command>& Commands() { return Registry(); }
 
+int ExitOnFailure(const Outcome& outcome, std::string_view after)
+{
+    if (outcome.ok)
+        return kExitOk;
+    std::fprintf(stderr, "orvane-cli: %s%.*s\n", TerminalText(outcome.message, true).c_str(),
+                 static_cast<int>(after.size()), after.data());
+    return kExitFailure;
+}
+
 int UsageError(std::string_view commandName, const std::string& message)
 {
     std::fprintf(stderr, "orvane-cli: %s\n", TerminalText(message, true).c_str());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/FileIO.h"
+#include "core/Outcome.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane::cli {
@@ -28,6 +29,12 @@ struct Command {
 // Called from a static initializer in each command's file.
 bool RegisterCommand(const Command& command);
 const std::vector<Command>& Commands();
+
+// The exit code of an outcome: kExitOk for a success; for a failure,
+// "orvane-cli: " and its reason on stderr (control characters written out,
+// TerminalText) and kExitFailure. `after` is appended to the reason ("; the
+// project was not changed").
+int ExitOnFailure(const Outcome& outcome, std::string_view after = {});
 
 // Prints "orvane-cli: message" and the command's usage to stderr; returns kExitUsage.
 int UsageError(std::string_view commandName, const std::string& message);

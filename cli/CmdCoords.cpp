@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "core/CoordinatesFile.h"
 #include "core/FileIO.h"
 #include "core/ProjectFile.h"
@@ -16,11 +17,7 @@ int RunExport(const Args& args)
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad("export-coords", args, 2, rec); code != kExitOk)
         return code;
-    if (!ExportCoordinates(rec, args[1])) {
-        std::fprintf(stderr, "orvane-cli: %s\n", WriteFailureText(args[1]).c_str());
-        return kExitFailure;
-    }
-    return kExitOk;
+    return ExitOnFailure(ExportCoordinates(rec, args[1]));
 }
 
 int RunImport(const Args& args)
@@ -34,15 +31,13 @@ int RunImport(const Args& args)
     if (const int code = CheckArgsAndLoad("import-coords", args, 2, rec); code != kExitOk)
         return code;
     if (!FileExists(args[1])) {
-        std::fprintf(stderr, "orvane-cli: no such coordinates file: %s\n", args[1].c_str());
+        std::fprintf(stderr, "orvane-cli: no such coordinates file: %s\n", TerminalText(args[1], true).c_str());
         return kExitUsage;
     }
     // A file without a single node changes nothing: the project is not saved.
     const ImportResult imported = ImportCoordinatesFile(rec, args[1]);
-    if (imported.outcome != ImportOutcome::Imported) {
-        std::fprintf(stderr, "orvane-cli: %s\n", imported.message.c_str());
-        return kExitFailure;
-    }
+    if (!imported.ok)
+        return ExitOnFailure(imported);
     // SaveProject reports a failure through the message sink (stderr).
     if (!SaveProject(rec, args[0]))
         return kExitFailure;

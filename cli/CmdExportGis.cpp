@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "gis/GisExport.h"
 
 namespace orvane::cli {
@@ -43,16 +44,12 @@ int RunExportGis(const Args& args)
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;
     const GisExportResult result = ExportGis(rec, files[1], options);
-    if (!result.error.empty()) {
-        if (result.badArguments)
-            return UsageError(kName, result.error);
-        std::fprintf(stderr, "orvane-cli: %s\n", result.error.c_str());
-        return kExitFailure;
-    }
+    if (!result.ok)
+        return result.badArguments ? UsageError(kName, result.message) : ExitOnFailure(result);
     for (const std::string& note : result.notes)
-        std::printf("%s\n", note.c_str());
+        std::printf("%s\n", TerminalText(note).c_str());
     for (const std::string& file : result.files)
-        std::printf("wrote %s\n", file.c_str());
+        std::printf("wrote %s\n", TerminalText(file).c_str());
     return kExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "core/FileIO.h"
 #include "core/ProjectFile.h"
 #include "gis/ShorelineImport.h"
@@ -56,14 +57,12 @@ int RunImportShoreline(const Args& args)
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;
     const ShorelineImportResult result = ImportShoreline(rec, files[1], options);
-    if (!result.error.empty()) {
-        std::fprintf(stderr, "orvane-cli: %s; the project was not changed\n", result.error.c_str());
-        return kExitFailure;
-    }
+    if (!result.ok)
+        return ExitOnFailure(result, "; the project was not changed");
     for (const std::string& note : result.notes)
-        std::printf("%s\n", note.c_str());
+        std::printf("%s\n", TerminalText(note).c_str());
     for (const std::string& warning : result.warnings)
-        std::fprintf(stderr, "orvane-cli: warning: %s\n", warning.c_str());
+        std::fprintf(stderr, "orvane-cli: warning: %s\n", TerminalText(warning, true).c_str());
     // SaveProject reports a failure through the message sink (stderr).
     return SaveProject(rec, files[0]) ? kExitOk : kExitFailure;
 }

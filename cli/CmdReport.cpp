@@ -93,10 +93,8 @@ int RunReport(const Args& args)
     }
     const PreparedReport pages = report->Prepare();
     const std::string title = Cp1252ToUtf8(TitleBytes(rec));
-    if (!WriteReportDocument(pages, *kind, files[1], title)) {
-        std::fprintf(stderr, "orvane-cli: cannot write report file: %s\n", files[1].c_str());
-        return kExitFailure;
-    }
+    if (const Outcome written = WriteReportDocument(pages, *kind, files[1], title); !written)
+        return ExitOnFailure(written);
     std::printf("%s",
                 Format("%s: %s, %d page%s, %s\n", files[1], summary ? "theoretical summary" : "results report",
                        static_cast<int>(pages.pages.size()), pages.pages.size() == 1 ? "" : "s",

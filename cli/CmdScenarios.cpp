@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/TerminalText.h"
 #include "cli/JsonText.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -79,18 +80,16 @@ int RunScenarios(const Args& args)
         return code;
     const std::string& casesPath = files[1];
     if (!FileExists(casesPath)) {
-        std::fprintf(stderr, "orvane-cli: no such cases file: %s\n", casesPath.c_str());
+        std::fprintf(stderr, "orvane-cli: no such cases file: %s\n", TerminalText(casesPath, true).c_str());
         return kExitUsage;
     }
     std::string text;
-    if (const InputState state = ReadInputFile(casesPath, kMaxInputFileBytes, text); state != InputState::Read) {
-        std::fprintf(stderr, "orvane-cli: %s\n",
-                     InputProblemText(casesPath, state, kMaxInputFileBytes, "cases file").c_str());
-        return kExitFailure;
-    }
+    if (const Outcome read = ReadInputText(casesPath, kMaxInputFileBytes, "cases file", text); !read)
+        return ExitOnFailure(read);
     const ScenarioCsv csv = ParseScenarioCsv(text);
     if (!csv.error.empty()) {
-        std::fprintf(stderr, "orvane-cli: %s: %s\n", casesPath.c_str(), csv.error.c_str());
+        std::fprintf(stderr, "orvane-cli: %s: %s\n", TerminalText(casesPath, true).c_str(),
+                     TerminalText(csv.error, true).c_str());
         return kExitFailure;
     }
 

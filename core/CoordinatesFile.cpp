@@ -27,7 +27,7 @@ std::string CoordinatesText(const ProjectRecord& rec)
     return text;
 }
 
-bool ExportCoordinates(const ProjectRecord& rec, const std::string& fileName)
+Outcome ExportCoordinates(const ProjectRecord& rec, const std::string& fileName)
 {
     const std::string text = CoordinatesText(rec);
     return WriteFileAtomically(fileName, text.data(), text.size());
@@ -278,8 +278,11 @@ ImportResult CoordinatesReader::Finish(ProjectRecord& rec)
         s.EndLine();  // the last line needs no line end
 
     ImportResult result;
-    if (s.nodes == 0)
+    if (s.nodes == 0) {
+        result.ok = false;
+        result.message = "no coordinates found";
         return result;
+    }
     rec.BoundaryCount = s.boundaryCount;
     for (int b = 1; b <= kMaxBoundaries; ++b) {
         const int count = s.nodeCount[b];  // 0..999
@@ -291,7 +294,7 @@ ImportResult CoordinatesReader::Finish(ProjectRecord& rec)
         rec.NodeX[b][0] = rec.NodeX[b][count];
         rec.NodeY[b][0] = rec.NodeY[b][count];
     }
-    result.outcome = ImportOutcome::Imported;
+    result.state = ImportState::Imported;
     result.nodes = s.nodes;
     result.boundaries = s.boundaryCount;
     return result;
@@ -311,21 +314,22 @@ ImportResult ImportCoordinatesFile(ProjectRecord& rec, const std::string& fileNa
         ReadInputPieces(fileName, kMaxInputFileBytes, [&reader](std::string_view piece) { reader.Feed(piece); });
     if (state != InputState::Read) {
         ImportResult unreadable;
-        unreadable.outcome = ImportOutcome::Unreadable;
+        unreadable.ok = false;
+        unreadable.state = ImportState::Unreadable;
         unreadable.message = state == InputState::NotRegular || state == InputState::TooLarge
                                  ? InputProblemText(fileName, state, kMaxInputFileBytes, "coordinates file")
                                  : FileErrorMessage(fileName);
         return unreadable;
     }
     ImportResult result = reader.Finish(rec);
-    if (result.outcome == ImportOutcome::NoCoordinates)
+    if (result.state == ImportState::NoCoordinates)
         result.message = "no coordinates found in [" + fileName + "]";
     return result;
 }
 
 bool ImportCoordinates(ProjectRecord& rec, const std::string& fileName)
 {
-    return ImportCoordinatesFile(rec, fileName).outcome == ImportOutcome::Imported;
+    return ImportCoordinatesFile(rec, fileName).state == ImportState::Imported;
 }
 
 }  // namespace orvane

@@ -25,32 +25,33 @@
 #include <string>
 #include <string_view>
 
+#include "core/Outcome.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
 
 // Writes boundaries 1..BoundaryCount, positions 1..NodeCount (gap nodes with
-// number 0). false when the file cannot be written; no message.
-bool ExportCoordinates(const ProjectRecord& rec, const std::string& fileName);
+// number 0), atomically. Shows no message.
+Outcome ExportCoordinates(const ProjectRecord& rec, const std::string& fileName);
 
 // The text ExportCoordinates writes, for callers that write elsewhere.
 std::string CoordinatesText(const ProjectRecord& rec);
 
-enum class ImportOutcome {
+enum class ImportState {
     Imported,       // boundaries 1..5 and BoundaryCount now hold the file's
     Unreadable,     // missing, no regular file, over 200 MB, or a read failed: the record is unchanged
     NoCoordinates,  // read, but not one node line in it: the record is unchanged
 };
 
-struct ImportResult {
-    ImportOutcome outcome = ImportOutcome::NoCoordinates;
+// ok only when imported; the message says why not.
+struct ImportResult : Outcome {
+    ImportState state = ImportState::NoCoordinates;
     int nodes = 0;       // node lines stored (gap nodes included); 0 unless imported
     int boundaries = 0;  // BoundaryCount after the import; 0 unless imported
-    // For the user when not imported: "cannot read or write file [name]",
-    // "[name] is not a regular file", "[name] is larger than 200 MB, ..." or
-    // "no coordinates found in [name]". Empty when imported, and always empty
-    // from ImportCoordinatesText, which has no file name to give.
-    std::string message;
+    // message, when not imported: "cannot read or write file [name]", "[name]
+    // is not a regular file", "[name] is larger than 200 MB, ..." or "no
+    // coordinates found in [name]" ("no coordinates found" from
+    // ImportCoordinatesText, which has no file name to give).
 };
 
 // Replaces boundaries 1..5 and BoundaryCount from the file when it holds at
@@ -58,7 +59,7 @@ struct ImportResult {
 // last position, as the grids store it. Shows no message.
 ImportResult ImportCoordinatesFile(ProjectRecord& rec, const std::string& fileName);
 
-// ImportCoordinatesFile(...).outcome == ImportOutcome::Imported.
+// ImportCoordinatesFile(...).state == ImportState::Imported.
 bool ImportCoordinates(ProjectRecord& rec, const std::string& fileName);
 
 // The same on bytes already in memory.

@@ -149,7 +149,9 @@ bool IsReadOnlyFile(const std::string& path)
     return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
-bool WriteFileAtomically(const std::string& linkOrPath, const void* data, std::size_t size)
+namespace {
+
+bool WriteFileSteps(const std::string& linkOrPath, const void* data, std::size_t size)
 {
     if (linkOrPath.empty()) {
         errno = ENOENT;
@@ -195,6 +197,18 @@ bool WriteFileAtomically(const std::string& linkOrPath, const void* data, std::s
     return ok;
 }
 
+}  // namespace
+
+Outcome WriteFileAtomically(const std::string& linkOrPath, const void* data, std::size_t size)
+{
+    if (WriteFileSteps(linkOrPath, data, size))
+        return Outcome::Success();
+    const int error = errno;
+    Outcome failed = Outcome::Failure(WriteFailureText(linkOrPath));
+    errno = error;  // for callers that look at the reason's code
+    return failed;
+}
+
 std::string WriteFailureText(const std::string& name)
 {
     const int error = errno;
@@ -203,8 +217,8 @@ std::string WriteFailureText(const std::string& name)
     return "cannot write [" + name + "]: " + LowerFirst(std::generic_category().message(error != 0 ? error : EIO));
 }
 
-std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& backupFolder,
-                         const std::function<bool(std::size_t)>& beforeMove)
+Outcome ReplaceFiles(const std::vector<FileMove>& moves, const std::string& backupFolder,
+                     const std::function<bool(std::size_t)>& beforeMove)
 {
     struct Target {
         std::string path;    // links followed
@@ -215,10 +229,10 @@ std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& 
     for (std::size_t i = 0; i < moves.size(); ++i) {
         targets[i].path = FollowLinks(moves[i].to);
         if (targets[i].path.empty())
-            return WriteFailureText(moves[i].to);  // ELOOP
+            return Outcome::Failure(WriteFailureText(moves[i].to));  // ELOOP
         if (IsReadOnlyFile(targets[i].path)) {
             errno = EACCES;
-            return WriteFailureText(moves[i].to);
+            return Outcome::Failure(WriteFailureText(moves[i].to));
         }
     }
     // Keep every old file before the first one is replaced.
@@ -231,7 +245,7 @@ std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& 
             std::error_code ec;
             if (!std::filesystem::copy_file(t.path, t.backup, ec)) {
                 errno = ec.value();
-                return WriteFailureText(moves[i].to);
+                return Outcome::Failure(WriteFailureText(moves[i].to));
             }
         }
         ::chmod(moves[i].from.c_str(), t.old.st_mode & 07777);
@@ -253,14 +267,14 @@ std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& 
                 ::unlink(targets[j].path.c_str());
         }
         errno = error;
-        return WriteFailureText(moves[k].to);
+        return Outcome::Failure(WriteFailureText(moves[k].to));
     }
     std::set<std::string> folders;
     for (const Target& t : targets)
         folders.insert(FolderOf(t.path));
     for (const std::string& folder : folders)
         SyncFolder(folder);
-    return {};
+    return Outcome::Success();
 }
 
 bool ReadFilePrefix(const std::string& path, void* buffer, std::size_t maxBytes, std::size_t& bytesRead)
@@ -377,6 +391,13 @@ FileLock::~FileLock()
 {
     if (fd_ >= 0)
         ::close(fd_);  // releases the lock
+}
+
+Outcome ReadInputText(const std::string& path, std::size_t maxBytes, const std::string& what, std::string& contents)
+{
+    const InputState state = ReadInputFile(path, maxBytes, contents);
+    return state == InputState::Read ? Outcome::Success()
+                                     : Outcome::Failure(InputProblemText(path, state, maxBytes, what));
 }
 
 bool FileExists(const std::string& path)

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Outcome.h"
+
 namespace orvane {
 
 // Writes size bytes to a new file beside path and renames it over path, so a
@@ -17,11 +19,12 @@ namespace orvane {
 // temporary file in that file's folder, and the link stays a link. A file
 // without any write permission bit (or that this user may not write) is
 // refused and left as it is, even where the folder would allow replacing it.
-// The old file's permission bits are kept. false when any step failed; the
-// temporary file is removed then, and errno holds the failed step's reason
-// (EACCES for a read-only file or a folder without write permission, ENOSPC
-// for a full disk, ELOOP for links that lead in a circle).
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
+// The old file's permission bits are kept. A failure when any step failed,
+// with WriteFailureText as its message; the temporary file is removed then,
+// and errno holds the failed step's reason (EACCES for a read-only file or a
+// folder without write permission, ENOSPC for a full disk, ELOOP for links
+// that lead in a circle).
+Outcome WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 // "cannot write [name]: " and why the last write failed: "the file is
 // read-only" for a read-only file, else the system's wording of errno in
@@ -40,14 +43,14 @@ struct FileMove {
 // system has none) until every move succeeded; when a move fails, the
 // targets already replaced get their old files back and the ones that were
 // new are removed, so the old set is whole again. Each new file takes the
-// permission bits of the file it replaces. Returns "" on success, else
+// permission bits of the file it replaces. A failure carries
 // WriteFailureText of the target that failed. beforeMove(k), when given, runs
 // before move k (from 0) and may make it fail by returning false: the
 // failures a test injects. The renames are not one atomic step: a program
 // killed between two of them leaves some targets new, the others old, and
 // the old files in backupFolder.
-std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& backupFolder,
-                         const std::function<bool(std::size_t)>& beforeMove = {});
+Outcome ReplaceFiles(const std::vector<FileMove>& moves, const std::string& backupFolder,
+                     const std::function<bool(std::size_t)>& beforeMove = {});
 
 // The file a path names once every symbolic link of its last part is
 // followed (a link's relative target is taken from the link's folder);
@@ -117,6 +120,10 @@ InputState ReadInputPieces(const std::string& path, std::size_t maxBytes,
 
 // ReadInputPieces into one string; contents is empty unless Read.
 InputState ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& contents);
+
+// ReadInputFile with its problem as the outcome's message (InputProblemText;
+// what names the kind of file).
+Outcome ReadInputText(const std::string& path, std::size_t maxBytes, const std::string& what, std::string& contents);
 
 // For the user: "[name] is not a regular file", "[name] is larger than
 // 200 MB, the most ... that is read", "no such file [name]", "cannot read

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "core/Outcome.h"
+
 namespace orvane {
 
 enum class MessageKind { Error, Warning, Information };
@@ -17,6 +19,15 @@ MessageSink SetMessageSink(MessageSink sink);
 
 void ShowMessage(MessageKind kind, const std::string& utf8Text);
 inline void ShowError(const std::string& utf8Text) { ShowMessage(MessageKind::Error, utf8Text); }
+
+// Shows a failed outcome's reason as a message of that kind; nothing for a
+// success. Returns outcome.ok.
+inline bool ShowFailure(const Outcome& outcome, MessageKind kind = MessageKind::Error)
+{
+    if (!outcome.ok)
+        ShowMessage(kind, outcome.message);
+    return outcome.ok;
+}
 
 // Restores the previous sink when it leaves scope (tests, nested tools).
 class ScopedMessageSink {

@@ -18,21 +18,14 @@ std::string FileErrorMessage(const std::string& fileName)
     return "cannot read or write file [" + fileName + "]";
 }
 
-std::string WriteProject(const ProjectRecord& rec, const std::string& fileName)
+Outcome WriteProject(const ProjectRecord& rec, const std::string& fileName)
 {
-    if (WriteFileAtomically(fileName, &rec, sizeof rec))
-        return {};
-    return WriteFailureText(fileName);
+    return WriteFileAtomically(fileName, &rec, sizeof rec);
 }
 
 bool SaveProject(const ProjectRecord& rec, const std::string& fileName)
 {
-    if (fileName.empty())
-        return false;
-    const std::string why = WriteProject(rec, fileName);
-    if (!why.empty())
-        ShowError(why);
-    return why.empty();
+    return !fileName.empty() && ShowFailure(WriteProject(rec, fileName));
 }
 
 std::size_t ReadProjectBytes(ProjectRecord& rec, const void* data, std::size_t size)

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/Outcome.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -42,11 +43,10 @@ ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileN
 // Writes the 72,300 bytes to a temporary file beside fileName and renames it
 // over the old file, so a failed save leaves the previous project intact
 // (WriteFileAtomically: a link is followed, a read-only file is refused).
-// Returns "" when the project was written, otherwise why not, ready to show:
-// "cannot write [name]: the file is read-only", or the system's reason from
-// errno ("cannot write [name]: permission denied").
-// Shows nothing itself.
-std::string WriteProject(const ProjectRecord& rec, const std::string& fileName);
+// A failure says why, ready to show: "cannot write [name]: the file is
+// read-only", or the system's reason from errno ("cannot write [name]:
+// permission denied"). Shows nothing itself.
+Outcome WriteProject(const ProjectRecord& rec, const std::string& fileName);
 
 // WriteProject, showing its message on failure. An empty name writes
 // nothing, shows nothing and returns false.

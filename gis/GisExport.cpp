@@ -159,7 +159,7 @@ private:
 GisExportResult Bad(std::string message)
 {
     GisExportResult result;
-    result.error = std::move(message);
+    result.Fail(std::move(message));
     result.badArguments = true;
     return result;
 }
@@ -185,7 +185,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     // What the project holds is no usage error: the command fails (exit 1).
     if (!std::isfinite(projectMetres)) {
         GisExportResult unknownUnit;
-        unknownUnit.error = Format("the project's coordinate unit code %d is unknown", rec.CoordUnits);
+        unknownUnit.Fail(Format("the project's coordinate unit code %d is unknown", rec.CoordUnits));
         return unknownUnit;
     }
 
@@ -211,7 +211,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     auto polygon = std::make_unique<OGRPolygon>();
     const Ring outer = EngineRing(rec, 1, scale);
     if (UsedBoundaryCount(rec) < 1 || outer.empty()) {
-        result.error = "the project has no outer boundary of three or more distinct nodes to export";
+        result.Fail("the project has no outer boundary of three or more distinct nodes to export");
         return result;
     }
     polygon->addRingDirectly(ToLinearRing(outer).release());
@@ -276,7 +276,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
         for (OutLayer* layer : {&region, &point, &rays}) {
             for (OutFeature& feature : layer->features) {
                 if (!ct || feature.geometry->transform(ct.get()) != OGRERR_NONE) {
-                    result.error = "cannot transform " + SrsLabel(projectSrs) + " to longitude/latitude" + capture.Reason();
+                    result.Fail("cannot transform " + SrsLabel(projectSrs) + " to longitude/latitude" + capture.Reason());
                     return result;
                 }
             }
@@ -323,7 +323,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     }
     const std::vector<std::pair<std::string, std::string>> files = memory.Files();
     if (!written || !capture.LastError().empty() || files.empty()) {
-        result.error = "cannot write GIS file [" + path + "]" + capture.Reason();
+        result.Fail("cannot write GIS file [" + path + "]" + capture.Reason());
         return result;
     }
 
@@ -331,12 +331,12 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     // followed, a read-only file refused, its permissions kept).
     if (format != "ESRI Shapefile") {
         if (files.size() != 1 || files.front().first != name) {
-            result.error = "cannot write GIS file [" + path + "]: the driver wrote other files than " + name;
+            result.Fail("cannot write GIS file [" + path + "]: the driver wrote other files than " + name);
             return result;
         }
         const std::string& bytes = files.front().second;
-        if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
-            result.error = WriteFailureText(path);
+        if (Outcome put = WriteFileAtomically(path, bytes.data(), bytes.size()); !put) {
+            result.Fail(std::move(put.message));
             return result;
         }
         result.files.push_back(path);
@@ -349,21 +349,20 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     RemoveStaleTemps(path);
     const TempFolder temp(path);
     if (temp.Path().empty()) {
-        result.error = WriteFailureText(target.parent_path().empty() ? std::string(".") : target.parent_path().string());
+        result.Fail(WriteFailureText(target.parent_path().empty() ? std::string(".") : target.parent_path().string()));
         return result;
     }
     std::vector<FileMove> moves;
     for (const auto& [fileName, bytes] : files) {
         const std::string prepared = temp.Path() + "/" + fileName;
         if (!WriteFileAtomically(prepared, bytes.data(), bytes.size())) {
-            result.error = WriteFailureText(path);
+            result.Fail(WriteFailureText(path));
             return result;
         }
         moves.push_back({prepared, (target.parent_path() / fileName).string()});
     }
-    const std::string failed = ReplaceFiles(moves, temp.Path(), options.beforeEachMove);
-    if (!failed.empty()) {
-        result.error = failed;
+    if (Outcome moved = ReplaceFiles(moves, temp.Path(), options.beforeEachMove); !moved) {
+        result.Fail(std::move(moved.message));
         return result;
     }
     for (const FileMove& move : moves)

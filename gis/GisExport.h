@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Outcome.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -36,9 +37,9 @@ struct GisExportOptions {
     std::function<bool(std::size_t)> beforeEachMove;
 };
 
-struct GisExportResult {
-    std::string error;          // empty on success; nothing was written then
-    bool badArguments = false;  // the error lies in the file name or the options
+// Not ok: nothing was written, and the message says why.
+struct GisExportResult : Outcome {
+    bool badArguments = false;  // the failure lies in the file name or the options
     std::vector<std::string> files;  // the files written
     std::vector<std::string> notes;
 };

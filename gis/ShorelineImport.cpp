@@ -234,13 +234,15 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     Shoreline sh;
     EnsureGdalRegistered();
     GdalErrorCapture capture;
-    if (sh.error = SourceProblem(source); !sh.error.empty())
+    if (std::string problem = SourceProblem(source); !problem.empty()) {
+        sh.Fail(std::move(problem));
         return sh;
+    }
     const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (!dataset) {
         // GDAL names no reason when no driver knows the file.
-        sh.error = "cannot read GIS file [" + source + "]" +
-                   (capture.LastError().empty() ? std::string(": not a vector format GDAL reads") : capture.Reason());
+        sh.Fail("cannot read GIS file [" + source + "]" +
+                   (capture.LastError().empty() ? std::string(": not a vector format GDAL reads") : capture.Reason()));
         return sh;
     }
     std::vector<OGRLayer*> layers;
@@ -250,7 +252,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
             std::string names;
             for (OGRLayer* l : dataset->GetLayers())
                 names += (names.empty() ? "" : ", ") + std::string(l->GetName());
-            sh.error = "no layer [" + options.layer + "] in [" + source + "]; its layers: " + names;
+            sh.Fail("no layer [" + options.layer + "] in [" + source + "]; its layers: " + names);
             return sh;
         }
         layers.push_back(layer);
@@ -259,14 +261,14 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
             layers.push_back(layer);
     }
     if (options.point && !(std::isfinite(options.point->x) && std::isfinite(options.point->y))) {
-        sh.error = "the point is not a pair of numbers";
+        sh.Fail("the point is not a pair of numbers");
         return sh;
     }
 
     const auto cancelled = [&](double done) {
         if (!options.progress || options.progress(done))
             return false;
-        sh.error = "the import was cancelled";
+        sh.Fail("the import was cancelled");
         sh.cancelled = true;
         return true;
     };
@@ -297,7 +299,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
             const std::unique_ptr<OGRCoordinateTransformation> ct(
                 OGRCreateCoordinateTransformation(read.srs.get(), srs.get()));
             if (!ct || !TransformAll(read.polygons, *ct)) {
-                sh.error = "cannot transform layer [" + std::string(layer->GetName()) + "] to the coordinate system of the others" + capture.Reason();
+                sh.Fail("cannot transform layer [" + std::string(layer->GetName()) + "] to the coordinate system of the others" + capture.Reason());
                 return sh;
             }
         }
@@ -305,12 +307,12 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
             polygons.push_back(std::move(polygon));
     }
     if (polygons.empty()) {
-        sh.error = "no polygon or closed line in [" + source + "]" +
-                   (options.layer.empty() ? std::string() : " layer [" + options.layer + "]");
+        sh.Fail("no polygon or closed line in [" + source + "]" +
+                   (options.layer.empty() ? std::string() : " layer [" + options.layer + "]"));
         return sh;
     }
     if (const std::optional<double> bad = UnstorableCoordinate(polygons)) {
-        sh.error = UnstorableMessage(*bad, source);
+        sh.Fail(UnstorableMessage(*bad, source));
         return sh;
     }
     sh.notes.push_back("read " + Plural(polygons.size(), "polygon", "polygons") + " from [" + source + "]" +
@@ -341,7 +343,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         double px = point ? point->x : 0.0;
         double py = point ? point->y : 0.0;
         if (!ct || !TransformAll(polygons, *ct) || (point && !ct->Transform(1, &px, &py))) {
-            sh.error = "cannot transform " + SrsLabel(*srs) + " to EPSG:" + std::to_string(sh.epsg) + capture.Reason();
+            sh.Fail("cannot transform " + SrsLabel(*srs) + " to EPSG:" + std::to_string(sh.epsg) + capture.Reason());
             return sh;
         }
         if (point)
@@ -355,7 +357,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         sh.coordUnits = CoordUnitsOfLinearUnit(metresPerUnit);
         if (sh.coordUnits < 0) {
             if (!(std::isfinite(metresPerUnit) && metresPerUnit > 0.0)) {
-                sh.error = "the coordinate system " + SrsLabel(*srs) + " has no usable unit of length";
+                sh.Fail("the coordinate system " + SrsLabel(*srs) + " has no usable unit of length");
                 return sh;
             }
             for (auto& polygon : polygons)
@@ -376,11 +378,11 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
             sh.notes.push_back("coordinates: kept in " + SrsLabel(identified) + ", " + UnitName(sh.coordUnits));
         }
     } else if (srs) {
-        sh.error = "the coordinate system " + SrsLabel(*srs) + " is neither longitude/latitude nor projected";
+        sh.Fail("the coordinate system " + SrsLabel(*srs) + " is neither longitude/latitude nor projected");
         return sh;
     }
     if (const std::optional<double> bad = UnstorableCoordinate(polygons)) {
-        sh.error = UnstorableMessage(*bad, source);  // after the conversion to the project's unit
+        sh.Fail(UnstorableMessage(*bad, source));  // after the conversion to the project's unit
         return sh;
     }
     sh.point = point;
@@ -418,7 +420,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     const OGRPolygon& shore = *polygons[outer];
     Ring outerRing = shore.getExteriorRing() ? CleanRing(Nodes(*shore.getExteriorRing())) : Ring();
     if (outerRing.empty()) {
-        sh.error = "the outer boundary chosen in [" + source + "] has fewer than three distinct nodes";
+        sh.Fail("the outer boundary chosen in [" + source + "] has fewer than three distinct nodes");
         return sh;
     }
 
@@ -481,13 +483,13 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         return !options.progress || options.progress(0.3 + 0.7 * done);
     });
     if (fitted.cancelled) {
-        sh.error = "the import was cancelled";
+        sh.Fail("the import was cancelled");
         sh.cancelled = true;
         return sh;
     }
     if (!fitted.ok) {
-        sh.error = Format("cannot simplify the shoreline to %d nodes", static_cast<long long>(kMaxRingNodes)) +
-                   capture.Reason();
+        sh.Fail(Format("cannot simplify the shoreline to %d nodes", static_cast<long long>(kMaxRingNodes)) +
+                   capture.Reason());
         return sh;
     }
     for (const RingChange& change : fitted.changes) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Outcome.h"
 #include "core/ProjectRecord.h"
 #include "gis/Ring.h"
 
@@ -30,9 +31,9 @@ struct ShorelineOptions {
     std::function<bool(double)> progress;
 };
 
-struct Shoreline {
-    std::string error;   // why nothing can be imported; empty on success
-    bool cancelled = false;  // the progress callback asked to stop (error says so)
+// Not ok: why nothing can be imported.
+struct Shoreline : Outcome {
+    bool cancelled = false;  // the progress callback asked to stop (the message says so)
     int coordUnits = 2;  // CoordUnits code of the rings: 0 ft, 1 Miles, 2 m, 3 Km
     int epsg = 0;        // EPSG code of the rings' coordinate system, 0 when it has none
     std::vector<Ring> rings;    // [0] outer boundary, then up to four islands; closed, each within 999 nodes
@@ -52,8 +53,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
 // notes and warnings of storing it ("point is not in the water region").
 void StoreShoreline(Shoreline& shoreline, ProjectRecord& rec);
 
-struct ShorelineImportResult {
-    std::string error;  // empty on success
+struct ShorelineImportResult : Outcome {
     bool cancelled = false;
     int epsg = 0;
     std::vector<std::string> notes;

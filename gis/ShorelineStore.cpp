@@ -56,9 +56,9 @@ ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& sou
 {
     Shoreline sh = ReadShoreline(source, rec, options);
     ShorelineImportResult result;
-    result.error = sh.error;
+    static_cast<Outcome&>(result) = sh;
     result.cancelled = sh.cancelled;
-    if (sh.error.empty())
+    if (sh.ok)
         StoreShoreline(sh, rec);
     result.epsg = sh.epsg;
     result.notes = std::move(sh.notes);

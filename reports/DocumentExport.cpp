@@ -164,8 +164,8 @@ std::optional<ExportKind> ExportKindOfFileName(const std::string& fileName)
     return std::nullopt;
 }
 
-bool WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
-                         const std::string& title)
+Outcome WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
+                            const std::string& title)
 {
     const DocumentProperties properties{title, InfoOf(kind).subject, DocumentCreator()};
     if (kind == ExportKind::Rtf) {
@@ -173,7 +173,9 @@ bool WriteReportDocument(const PreparedReport& report, ExportKind kind, const st
         return WriteFileAtomically(path, rtf.data(), rtf.size());
     }
     const QByteArray pdf = PdfDocument(report, properties);
-    return !pdf.isEmpty() && WriteFileAtomically(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    if (pdf.isEmpty())
+        return Outcome::Failure("cannot write [" + path + "]: the PDF document could not be made");
+    return WriteFileAtomically(path, pdf.constData(), static_cast<std::size_t>(pdf.size()));
 }
 
 std::string DocumentCreator() { return "Orvane " + FixedText(FixedTextId::ProductTag); }

@@ -19,6 +19,8 @@
 
 #include "reports/Pagination.h"
 
+#include "core/Outcome.h"
+
 namespace orvane {
 
 enum class ExportKind { Rtf, Pdf };
@@ -45,8 +47,8 @@ struct DocumentProperties {
 
 // Writes the report as a document of kind to path, atomically (a failed
 // write leaves an existing file as it was). title is the whole project title
-// (UTF-8). false when the document could not be made or written.
-bool WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
+// (UTF-8). A failure says why the document could not be made or written.
+Outcome WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
                          const std::string& title);
 
 // The creator of every exported document: "Orvane " and the product tag.

@@ -370,7 +370,7 @@ void TGenUniConvesion::WriteState() const
         file.WriteInteger(kSection, IndexKey(kIndexKeys[tab][0]), SelectorIndex(FromCombo[tab]));
         file.WriteInteger(kSection, IndexKey(kIndexKeys[tab][1]), SelectorIndex(ToCombo[tab]));
     }
-    file.Save();
+    (void)file.Save();  // a failure is shown once by Save
 }
 
 void TGenUniConvesion::setVisible(bool visible)

@@ -269,12 +269,6 @@ bool FirstTimeTooLarge(const std::string& path)
     return told.insert(path).second;
 }
 
-// The same for files not written because they would grow past the limit.
-bool FirstTimeTooLargeToWrite(const std::string& path)
-{
-    static std::set<std::string> told;
-    return told.insert(path).second;
-}
 
 void AppendUtf8(std::string& out, char32_t cp)
 {
@@ -489,12 +483,13 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     return true;
 }
 
-bool IniDocument::Save()
+Outcome IniDocument::Save()
 {
     if (!Readable())
-        return false;
+        return Outcome::Failure("cannot write settings file [" + path_ + "]: it could not be read, and writing would lose "
+                                "its other lines");
     if (!changed_)
-        return true;  // already holds those values: leave the file untouched
+        return Outcome::Success();  // already holds those values: leave the file untouched
     std::string bytes;
     switch (encoding_) {
     case Encoding::Bytes:
@@ -509,17 +504,13 @@ bool IniDocument::Save()
                 Utf8ToUtf16(text_, encoding_ == Encoding::Utf16Be);
         break;
     }
-    if (bytes.size() > kMaxIniFileBytes) {
-        if (FirstTimeTooLargeToWrite(path_))
-            ShowMessage(MessageKind::Warning,
-                        "settings file [" + path_ + "] would grow past 1 MB and is not changed");
-        return false;
-    }
-    if (!WriteFileAtomically(path_, bytes.data(), bytes.size()))
-        return false;
+    if (bytes.size() > kMaxIniFileBytes)
+        return Outcome::Failure("settings file [" + path_ + "] would grow past 1 MB and is not changed");
+    if (Outcome written = WriteFileAtomically(path_, bytes.data(), bytes.size()); !written)
+        return written;
     changed_ = false;
     state_ = State::Read;
-    return true;
+    return Outcome::Success();
 }
 
 IniReadResult ReadIniValue(const std::string& path, std::string_view section, std::string_view key)
@@ -537,10 +528,12 @@ IniReadResult ReadIniValue(const std::string& path, std::string_view section, st
     return result;
 }
 
-bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
+Outcome WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
 {
     IniDocument doc = IniDocument::Load(path);
-    return doc.Set(section, key, value) && doc.Save();
+    if (!doc.Set(section, key, value))
+        return Outcome::Failure("cannot write [" + std::string(key) + "] to settings file [" + path + "]");
+    return doc.Save();
 }
 
 }  // namespace orvane

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/Outcome.h"
+
 namespace orvane {
 
 // The value of key in the first section named section that holds it, or
@@ -81,6 +83,7 @@ public:
     static IniDocument FromText(std::string text);
 
     State GetState() const { return state_; }
+    const std::string& Path() const { return path_; }
     Encoding GetEncoding() const { return encoding_; }
     // Without the byte-order mark, UTF-8 for a UTF-16 file.
     const std::string& Text() const { return text_; }
@@ -95,12 +98,12 @@ public:
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Replaces the file atomically, in its own encoding, when a Set changed
-    // its text (or creates it); true when nothing needed writing. false when
-    // the write failed or the file was not readable in the first place. A
-    // text that would make the file larger than kMaxIniFileBytes is not
-    // written: the file keeps what it holds, with the warning "settings file
-    // [path] would grow past 1 MB and is not changed" the first time this run.
-    bool Save();
+    // its text (or creates it); a success when nothing needed writing. A
+    // failure when the write failed or the file was not readable in the first
+    // place. A text that would make the file larger than kMaxIniFileBytes is
+    // not written: the file keeps what it holds, and the failure says
+    // "settings file [path] would grow past 1 MB and is not changed".
+    Outcome Save();
 
 private:
     void Index();
@@ -129,6 +132,6 @@ IniReadResult ReadIniValue(const std::string& path, std::string_view section, st
 // when nothing was written: the file exists but cannot be read (or is over
 // kMaxIniFileBytes), the names or value cannot be stored, or the folder is
 // not writable.
-bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
+Outcome WriteIniValue(const std::string& path, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace orvane

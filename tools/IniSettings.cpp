@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 
 #include "core/Format.h"
+#include "core/Messages.h"
 #include "core/NumberText.h"
 #include "tools/IniFile.h"
 #include "tools/ProgramFile.h"
@@ -99,7 +101,15 @@ void SettingsFile::WriteString(const std::string& section, const std::string& ke
     doc_.Set(section, key, value);
 }
 
-void SettingsFile::Save() { doc_.Save(); }
+Outcome SettingsFile::Save()
+{
+    Outcome saved = doc_.Save();
+    static std::set<std::string> told;  // files whose failure was shown this run
+    // A file too large to read was named when it was refused.
+    if (!saved && doc_.GetState() != IniDocument::State::TooLarge && told.insert(doc_.Path()).second)
+        ShowFailure(saved, MessageKind::Warning);
+    return saved;
+}
 
 int ReadIniInteger(const std::string& file, const std::string& section, const std::string& key, int defaultValue)
 {
@@ -110,7 +120,7 @@ void WriteIniInteger(const std::string& file, const std::string& section, const 
 {
     SettingsFile settings(file);
     settings.WriteInteger(section, key, value);
-    settings.Save();
+    (void)settings.Save();  // a failure is shown by Save
 }
 
 bool ReadIniBool(const std::string& file, const std::string& section, const std::string& key, bool defaultValue)
@@ -134,7 +144,7 @@ void WriteIniString(const std::string& file, const std::string& section, const s
 {
     SettingsFile settings(file);
     settings.WriteString(section, key, value);
-    settings.Save();
+    (void)settings.Save();  // a failure is shown by Save
 }
 
 void SyncIniInteger(const std::string& file, const std::string& section, const std::string& key, bool write,

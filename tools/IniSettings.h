@@ -1,11 +1,11 @@
 #pragma once
 // The settings helpers every window uses. Each call opens the file, performs
-// one read or one write, and releases it; nothing is cached. They never
-// interrupt the user: a missing key gives the caller's default, a file that
-// exists but cannot be read gives 0, false or "" (whatever the default), and
-// a write that fails is skipped without a word. A file over 1 MB is not read:
-// every read gives the caller's default, writes are skipped, and one warning
-// names the file (IniFile.h).
+// one read or one write, and releases it; nothing is cached. A missing key
+// gives the caller's default, a file that exists but cannot be read gives 0,
+// false or "" (whatever the default). A write that fails is reported once
+// per file and run, then skipped without a word. A file over 1 MB is not
+// read: every read gives the caller's default, writes are skipped, and one
+// warning names the file (IniFile.h).
 //
 // A window that reads or writes several keys at once uses one SettingsFile,
 // so the file is read and split once for all of them and written once.
@@ -34,8 +34,10 @@ public:
     void WriteBool(const std::string& section, const std::string& key, bool value);
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
-    // Writes what changed, atomically; a failure is skipped without a word.
-    void Save();
+    // Writes what changed, atomically. A failure is shown once per file and
+    // run (the next ones are skipped without a word), so a folder that cannot
+    // be written does not interrupt the user at every change.
+    Outcome Save();
 
 private:
     IniDocument doc_;

@@ -97,8 +97,8 @@ ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, co
     if (cancelled) {
         result = ShorelineImportResult{};
         result.cancelled = true;
-        result.error = "the import was cancelled";
-    } else if (result.error.empty()) {
+        result.Fail("the import was cancelled");
+    } else if (result.ok) {
         rec = *copy;
     }
     return result;
@@ -125,8 +125,8 @@ bool GisCommands::ImportShoreline(ProjectRecord& rec, const QString& folder)
                false);
         return false;
     }
-    if (!result.error.empty()) {
-        Report(parent_, title, QString::fromStdString(result.error), QStringLiteral("The project was not changed."),
+    if (!result.ok) {
+        Report(parent_, title, QString::fromStdString(result.message), QStringLiteral("The project was not changed."),
                true);
         return false;
     }
@@ -153,8 +153,8 @@ void GisCommands::ExportGis(const ProjectRecord& rec, const QString& folder)
         result = orvane::ExportGis(rec, dialog.Target().toStdString(), options);
     }
     const QString title = QStringLiteral("Export to GIS");
-    if (!result.error.empty()) {
-        Report(parent_, title, QString::fromStdString(result.error),
+    if (!result.ok) {
+        Report(parent_, title, QString::fromStdString(result.message),
                QStringLiteral("The files that were there are as they were."), true);
         return;
     }

@@ -259,7 +259,7 @@ void TOrvaneDrawRegion::WriteDrawSettings() const
     for (const DrawSetting& s : kDrawSettings)
         file.WriteInteger(kDrawSection, s.Key, this->*s.Field);
     file.WriteBool(kDrawSection, kArrowOnKey, MarkOn);
-    file.Save();
+    (void)file.Save();  // a failure is shown once by Save
 }
 
 void TOrvaneDrawRegion::StoreToProject()

@@ -87,7 +87,7 @@ void TOrvaneMain::WriteSettings()
         settings.WriteString("PRJ", "DIR", ToUtf8(ProjectsDir));
         settings.WriteString("PRJ", "FILE", ToUtf8(CurrentFile));
     }
-    settings.Save();
+    (void)settings.Save();  // a failure is shown once by Save
 }
 
 void TOrvaneMain::FormDestroy()
@@ -150,9 +150,11 @@ TOrvaneMain::SaveOutcome TOrvaneMain::SaveGuarded(std::string& why, bool ask)
                 break;
             }
         }
-        why = WriteProject(state_.project, path);
-        if (!why.empty())
+        Outcome written = WriteProject(state_.project, path);
+        if (!written) {
+            why = std::move(written.message);
             return SaveOutcome::Failed;
+        }
         RememberDiskFile();
         return SaveOutcome::Saved;
     }
@@ -229,7 +231,7 @@ bool TOrvaneMain::SaveCurrentFile()
         // nobody opens by name: a program folder the user cannot write to
         // keeps none, and nothing is said about it.
         QDir().mkpath(QFileInfo(CurrentFile).absolutePath());
-        WriteProject(state_.project, ToUtf8(CurrentFile));
+        (void)WriteProject(state_.project, ToUtf8(CurrentFile));
         return true;
     }
     std::string why;
@@ -248,12 +250,14 @@ void TOrvaneMain::OpenProjectFile(const QString& fileName)
 bool TOrvaneMain::OpenStartupFile(const QString& fileName)
 {
     ProjectRecord probe{};
-    switch (LoadProjectReadOnly(probe, ToUtf8(fileName)).state) {
+    const ProjectFileRead read = LoadProjectReadOnly(probe, ToUtf8(fileName));
+    switch (read.state) {
     case ProjectFileState::Missing:
         ShowError("project file not found [" + ToUtf8(fileName) + "]");
         return false;
     case ProjectFileState::Unreadable:
-        ShowError(FileErrorMessage(ToUtf8(fileName)));
+        // A FIFO or a folder is named as what it is.
+        ShowError(read.problem.empty() ? FileErrorMessage(ToUtf8(fileName)) : read.problem);
         return false;
     case ProjectFileState::Complete:
     case ProjectFileState::Short:
@@ -335,10 +339,10 @@ void TOrvaneMain::LastFileClick()
 void TOrvaneMain::ImportCoordinatesFrom(const QString& fileName)
 {
     const ImportResult result = ImportCoordinatesFile(state_.project, ToUtf8(fileName));
-    if (result.outcome != ImportOutcome::Imported) {
+    if (result.state != ImportState::Imported) {
         // Nothing changed: the record, the grids (typing included) and the
         // file stay as they were.
-        ShowMessage(result.outcome == ImportOutcome::Unreadable ? MessageKind::Error : MessageKind::Warning,
+        ShowMessage(result.state == ImportState::Unreadable ? MessageKind::Error : MessageKind::Warning,
                     result.message);
         return;
     }

@@ -192,7 +192,7 @@ bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
 {
     if (hooks_.computeWaves)
         hooks_.computeWaves();
-    bool written = false;
+    Outcome written;
     {
         WaitCursor wait;
         try {
@@ -200,14 +200,12 @@ bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
                 TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(nullptr)).Prepare();
             const QString title = hooks_.titleText ? hooks_.titleText() : QString();
             written = WriteReportDocument(pages, kind, ToUtf8(name), ToUtf8(title));
-        } catch (const std::exception&) {
-            written = false;
+        } catch (const std::exception& e) {
+            written = Outcome::Failure("cannot write [" + ToUtf8(name) + "]: " + e.what());
         }
     }
-    if (!written) {
-        ShowError("cannot read or write file [" + ToUtf8(name) + "]");
+    if (!ShowFailure(written))
         return false;
-    }
     if (OpenAfterExport())
         OpenWithShell(ToUtf8(name));
     return true;

@@ -70,7 +70,7 @@ template <class Result>
 Result Failed(const LoadedModule& module)
 {
     Result result;
-    result.error = module.error;
+    result.Fail(module.error);
     return result;
 }
 

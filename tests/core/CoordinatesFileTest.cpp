@@ -124,7 +124,7 @@ TEST_P(ImportCoordinatesCases, CountsPositionsAndClosingCopies)
     const ImportCase& c = GetParam();
     ProjectRecord rec = TwoBoundaries();
     const ImportResult result = ImportCoordinatesText(rec, c.text);
-    EXPECT_EQ(result.outcome, c.imported ? ImportOutcome::Imported : ImportOutcome::NoCoordinates);
+    EXPECT_EQ(result.state, c.imported ? ImportState::Imported : ImportState::NoCoordinates);
     EXPECT_EQ(rec.BoundaryCount, c.boundaryCount);
     for (int b = 1; b <= 5; ++b) {
         EXPECT_EQ(rec.NodeCount[b], c.counts[b]) << "boundary " << b;
@@ -213,22 +213,23 @@ TEST(ImportCoordinatesFile, OutcomesAndMessages)
     std::filesystem::create_directory(dir.File("folder.txt"));
     const struct {
         const char* file;
-        ImportOutcome outcome;
+        ImportState state;
         std::string message;
     } cases[] = {
-        {"header.csv", ImportOutcome::NoCoordinates, "no coordinates found in [" + dir.File("header.csv") + "]"},
-        {"none.txt", ImportOutcome::Unreadable, "cannot read or write file [" + dir.File("none.txt") + "]"},
-        {"folder.txt", ImportOutcome::Unreadable, "[" + dir.File("folder.txt") + "] is not a regular file"},
-        {"good.csv", ImportOutcome::Imported, ""},
+        {"header.csv", ImportState::NoCoordinates, "no coordinates found in [" + dir.File("header.csv") + "]"},
+        {"none.txt", ImportState::Unreadable, "cannot read or write file [" + dir.File("none.txt") + "]"},
+        {"folder.txt", ImportState::Unreadable, "[" + dir.File("folder.txt") + "] is not a regular file"},
+        {"good.csv", ImportState::Imported, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         ProjectRecord rec = TwoBoundaries();
         const ProjectRecord before = rec;
         const ImportResult result = ImportCoordinatesFile(rec, dir.File(c.file));
-        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.state, c.state);
         EXPECT_EQ(result.message, c.message);
-        const bool imported = c.outcome == ImportOutcome::Imported;
+        const bool imported = c.state == ImportState::Imported;
+        EXPECT_EQ(result.ok, imported);
         EXPECT_EQ(result.nodes, imported ? 5 : 0);
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec) == 0, !imported) << "changed only by an import";
     }
@@ -256,7 +257,7 @@ TEST(ImportCoordinatesFile, MemoryDoesNotGrowWithTheFile)
     } catch (const std::bad_alloc&) {
     }
     ::setrlimit(RLIMIT_AS, &saved);
-    EXPECT_EQ(result.outcome, ImportOutcome::Imported);
+    EXPECT_EQ(result.state, ImportState::Imported);
     EXPECT_EQ(rec.NodeY[1][1], 3.0f);
 }
 

@@ -184,8 +184,8 @@ TEST(SaveProject, FailuresSayWhy)
     // A folder in the file's place: the rename fails, even for root.
     const std::string folder = dir.File("Folder.WDT");
     std::filesystem::create_directory(folder);
-    EXPECT_EQ(WriteProject(Defaults(), folder), "cannot write [" + folder + "]: is a directory");
-    EXPECT_EQ(WriteProject(Defaults(), dir.File("Fine.WDT")), "");
+    EXPECT_EQ(WriteProject(Defaults(), folder).message, "cannot write [" + folder + "]: is a directory");
+    EXPECT_TRUE(WriteProject(Defaults(), dir.File("Fine.WDT")));
     EXPECT_EQ(messages.messages.size(), 1u) << "WriteProject shows nothing";
 }
 
@@ -271,7 +271,7 @@ TEST(SaveProject, LinkIsFollowedAndItsTargetReplacedInItsOwnFolder)
     // Links that lead in a circle are not written through.
     std::filesystem::create_symlink("LoopB.WDT", links.File("LoopA.WDT"));
     std::filesystem::create_symlink("LoopA.WDT", links.File("LoopB.WDT"));
-    EXPECT_NE(WriteProject(rec, links.File("LoopA.WDT")), "");
+    EXPECT_FALSE(WriteProject(rec, links.File("LoopA.WDT")));
 }
 
 TEST(FileLock, SecondLockOnOneFileIsBusyUntilTheFirstEnds)

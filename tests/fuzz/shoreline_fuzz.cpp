@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto rec = std::make_unique<orvane::ProjectRecord>();
     orvane::SetProjectDefaults(*rec);
     orvane::Shoreline shoreline = orvane::ReadShoreline(path, *rec, {});
-    if (shoreline.error.empty()) {
+    if (shoreline.message.empty()) {
         Require(!shoreline.rings.empty() && shoreline.rings.size() <= orvane::kMaxBoundaries);
         for (const orvane::Ring& ring : shoreline.rings) {
             Require(ring.size() >= 4 && ring.size() <= orvane::kMaxGridNode + 1);

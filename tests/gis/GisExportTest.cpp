@@ -58,11 +58,11 @@ TEST(GisExport, ImportGivesTheRegionBack)
         const ProjectRecord original = Harbour(c.coordUnits);
         const std::string path = dir + "/" + c.name;
         const GisExportResult out = ExportGis(original, path, {false, c.epsg, {}});
-        ASSERT_EQ(out.error, "") << c.name;
+        ASSERT_EQ(out.message, "") << c.name;
         ProjectRecord back = original;
         ClearBoundaries(back);
         const ShorelineImportResult in = ImportShoreline(back, path, {});
-        ASSERT_EQ(in.error, "") << c.name;
+        ASSERT_EQ(in.message, "") << c.name;
         EXPECT_EQ(in.epsg, c.epsg) << c.name;
         EXPECT_EQ(back.CoordUnits, c.coordUnits) << c.name;
         ASSERT_EQ(back.BoundaryCount, original.BoundaryCount) << c.name;
@@ -123,7 +123,7 @@ TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
     std::sort(expected.begin(), expected.end());
     for (const char* name : {"bay.geojson", "bay.gpkg", "bay.kml", "bay.shp"}) {
         const std::string path = dir + "/" + name;
-        ASSERT_EQ(ExportGis(bay, path, {true, 32633, {}}).error, "") << name;
+        ASSERT_EQ(ExportGis(bay, path, {true, 32633, {}}).message, "") << name;
         if (std::string(name) == "bay.shp") {
             std::vector<std::string> all;
             for (const char* layer : {"/bay.shp", "/bay_point.shp", "/bay_rays.shp"}) {
@@ -139,7 +139,7 @@ TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
 
     // Each ray is as long as its fetch.
     const std::string path = dir + "/bay-km.geojson";
-    ASSERT_EQ(ExportGis(bay, path, {true, 0, {}}).error, "");
+    ASSERT_EQ(ExportGis(bay, path, {true, 0, {}}).message, "");
     GDALDatasetUniquePtr dataset(GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     ASSERT_TRUE(dataset);
     OGRLayer* layer = dataset->GetLayer(0);
@@ -197,15 +197,15 @@ TEST(GisExport, AFailedWriteKeepsTheOldFiles)
         const std::string dir = test::WorkFolder("full");
         ProjectRecord earlier = rec;
         earlier.PointX += 10.0f;
-        ASSERT_EQ(ExportGis(earlier, dir + "/" + name, {true, 32633, {}}).error, "") << name;
+        ASSERT_EQ(ExportGis(earlier, dir + "/" + name, {true, 32633, {}}).message, "") << name;
         const auto before = Snapshot(dir);
         GisExportResult out;
         {
             const SmallFileLimit full;
             out = ExportGis(rec, dir + "/" + name, {true, 32633, {}});
         }
-        EXPECT_NE(out.error.find("cannot write ["), std::string::npos) << name << ": " << out.error;
-        EXPECT_NE(out.error.find("file too large"), std::string::npos) << name << ": " << out.error;
+        EXPECT_NE(out.message.find("cannot write ["), std::string::npos) << name << ": " << out.message;
+        EXPECT_NE(out.message.find("file too large"), std::string::npos) << name << ": " << out.message;
         EXPECT_TRUE(out.files.empty());
         EXPECT_EQ(Snapshot(dir), before) << name << ": the old files, and nothing else";
     }
@@ -218,20 +218,20 @@ TEST(GisExport, AShapefileSetIsWholeAgainWhenARenameFails)
     ProjectRecord earlier = rec;
     earlier.PointX += 10.0f;
     // The old set has no rays: the new rays files must go again too.
-    ASSERT_EQ(ExportGis(earlier, dir + "/set.shp", {false, 32633, {}}).error, "");
+    ASSERT_EQ(ExportGis(earlier, dir + "/set.shp", {false, 32633, {}}).message, "");
     const auto before = Snapshot(dir);
     const std::size_t files = 15;  // .shp .shx .dbf .prj .cpg of three layers
     for (std::size_t k = 0; k < files; ++k) {
         GisExportOptions options{true, 32633, {}};
         options.beforeEachMove = [k](std::size_t move) { return move != k; };
         const GisExportResult out = ExportGis(rec, dir + "/set.shp", options);
-        EXPECT_NE(out.error.find("cannot write ["), std::string::npos) << k;
+        EXPECT_NE(out.message.find("cannot write ["), std::string::npos) << k;
         EXPECT_EQ(Snapshot(dir), before) << "failed at rename " << k;
     }
     GisExportOptions options{true, 32633, {}};
     std::size_t moves = 0;
     options.beforeEachMove = [&moves](std::size_t) { return ++moves > 0; };
-    ASSERT_EQ(ExportGis(rec, dir + "/set.shp", options).error, "");
+    ASSERT_EQ(ExportGis(rec, dir + "/set.shp", options).message, "");
     EXPECT_EQ(moves, files);
     const auto after = Snapshot(dir);
     EXPECT_EQ(after.size(), files);
@@ -261,7 +261,7 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
         const std::string path = dir + "/" + c.name;
         std::ofstream(path) << "previous contents";
         const GisExportResult out = ExportGis(*c.rec, path, c.options);
-        EXPECT_NE(out.error.find(c.expect), std::string::npos) << out.error;
+        EXPECT_NE(out.message.find(c.expect), std::string::npos) << out.message;
         EXPECT_EQ(out.badArguments, c.usage) << c.name;
         std::stringstream kept;
         kept << std::ifstream(path).rdbuf();
@@ -271,7 +271,7 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
     EXPECT_EQ(ParseEpsg("EPSG:"), 0);
     EXPECT_EQ(ParseEpsg("32633"), 0);
     // A successful export leaves no temporary folder behind.
-    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633, {}}).error, "");
+    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633, {}}).message, "");
     int entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         entries += entry.path().filename().string().rfind(".new", 0) == 0 ? 100 : 1;

@@ -58,7 +58,7 @@ TEST(ShorelineImport, EveryFormatGivesTheSameRegion)
         ASSERT_TRUE(WriteGisFile(path, format.driver, 4326, {lake.shape.get()})) << format.file;
         read.push_back(ReadShoreline(path, Defaults(), {}));
         const Shoreline& sh = read.back();
-        ASSERT_EQ(sh.error, "") << format.file;
+        ASSERT_EQ(sh.message, "") << format.file;
         EXPECT_EQ(sh.epsg, 32634) << format.file;
         EXPECT_EQ(sh.coordUnits, 2);
         ASSERT_EQ(sh.rings.size(), 3u) << format.file;
@@ -102,7 +102,7 @@ TEST(ShorelineImport, CoordinateSystems)
         const auto polygon = MakePolygon({ring});
         ASSERT_TRUE(WriteGisFile(path, "GPKG", c.epsg, {polygon.get()})) << c.name;
         const Shoreline sh = ReadShoreline(path, Defaults(), {});
-        ASSERT_EQ(sh.error, "") << c.name;
+        ASSERT_EQ(sh.message, "") << c.name;
         EXPECT_EQ(sh.coordUnits, c.units) << c.name;
         EXPECT_EQ(sh.epsg, c.expectEpsg) << c.name;
         ASSERT_EQ(sh.rings.size(), 1u);
@@ -125,7 +125,7 @@ TEST(ShorelineImport, OnlyAnExportedRegionNamesTheUnitOfItsCoordinates)
                             << c.properties << R"(}, "geometry": {"type": "Polygon", "coordinates": [[)"
                             << "[23.6, 37.8], [23.8, 37.8], [23.8, 37.9], [23.6, 37.9], [23.6, 37.8]]]}}]}";
         const Shoreline sh = ReadShoreline(path, Defaults(), {});
-        ASSERT_EQ(sh.error, "") << c.properties;
+        ASSERT_EQ(sh.message, "") << c.properties;
         EXPECT_EQ(sh.epsg, c.epsg) << c.properties;
     }
 }
@@ -150,7 +150,7 @@ TEST(ShorelineImport, OuterBoundaryAndIslands)
     rec.PointX = 21800.0f;  // inside the smaller lake, between islands
     rec.PointY = 1000.0f;
     const Shoreline around = ReadShoreline(path, rec, {});
-    ASSERT_EQ(around.error, "");
+    ASSERT_EQ(around.message, "");
     EXPECT_TRUE(HasText(around.notes, "containing the point"));
     ASSERT_EQ(around.rings.size(), 5u) << "outer and the four largest islands";
     EXPECT_GT(around.rings[0][0].x, 15000.0);
@@ -227,7 +227,7 @@ TEST(ShorelineImport, RefusalsChangeNothing)
         ShorelineOptions options;
         options.layer = c.layer;
         const ShorelineImportResult result = ImportShoreline(rec, c.source, options);
-        EXPECT_NE(result.error.find(c.expect), std::string::npos) << result.error;
+        EXPECT_NE(result.message.find(c.expect), std::string::npos) << result.message;
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << c.expect;
     }
 }
@@ -271,7 +271,7 @@ TEST(ShorelineImport, NothingReachesTheNetwork)
                                       "/vsizip//vsicurl/" + url + ".zip", url}) {
         ProjectRecord rec = Defaults();
         const ProjectRecord before = rec;
-        EXPECT_NE(ImportShoreline(rec, source, {}).error, "") << source;
+        EXPECT_NE(ImportShoreline(rec, source, {}).message, "") << source;
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << source;
         LayerNames(source);  // the window's choice of layer reads them too
     }
@@ -296,11 +296,11 @@ TEST(ShorelineImport, ProgressAndCancel)
         const ShorelineImportResult result = ImportShoreline(rec, path, options);
         EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
         if (stop < seen.size()) {  // stopped where it was told, and nothing stored
-            EXPECT_TRUE(result.cancelled && result.error == "the import was cancelled") << result.error;
+            EXPECT_TRUE(result.cancelled && result.message == "the import was cancelled") << result.message;
             EXPECT_EQ(seen.size(), stop + 1);
             EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
         } else {
-            EXPECT_EQ(result.error, "");
+            EXPECT_EQ(result.message, "");
             EXPECT_GT(seen.size(), 5u);
             EXPECT_EQ(seen.back(), 1.0);
         }

@@ -59,7 +59,7 @@ private slots:
         if (changedOnDisk) {
             ProjectRecord cli = RectangleProject(1000, 800);
             cli.Depth = 50;
-            QVERIFY(WriteProject(cli, path.toStdString()).empty());
+            QVERIFY(WriteProject(cli, path.toStdString()).ok);
         }
         std::optional<FileLock> held;
         if (lockedByAnother)

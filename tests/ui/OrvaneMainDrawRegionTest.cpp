@@ -129,7 +129,7 @@ private slots:
             ProjectRecord pond = lake;
             SetBoundary(pond, 1, ClosedRing({{15000, 10000}, {25000, 10000}, {25000, 20000}, {15000, 20000}}));
             QVERIFY(ExportCoordinates(pond, small));
-            QCOMPARE(ImportCoordinatesFile(expected, small).outcome, ImportOutcome::Imported);
+            QCOMPARE(ImportCoordinatesFile(expected, small).state, ImportState::Imported);
         }
 
         if (path < 2) {
