@@ -1,6 +1,5 @@
 #include "ui/ChartView.h"
 
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
