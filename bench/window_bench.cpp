@@ -9,7 +9,6 @@
 // frame (16 ms).
 
 #include <QApplication>
-#include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,6 +30,7 @@
 #include "core/ProjectFile.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/FormatDefaults.h"
+#include "ui/ChartView.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
@@ -51,7 +51,7 @@ void Configure(benchmark::internal::Benchmark* b)
 class PaintWatch final : public QObject {
 public:
     explicit PaintWatch(TOrvaneMain& w)
-        : targets_{w.Plot, w.Computation->PlotSpec->viewport(), w.Computation->PlotTime->viewport()}
+        : targets_{w.Plot, w.Computation->PlotSpec, w.Computation->PlotTime}
     {
         for (QObject* target : targets_)
             target->installEventFilter(this);

@@ -69,8 +69,9 @@ int RunReport(const Args& args)
 
     const OffscreenGui gui;  // fonts need the toolkit; no display is needed
 
-    // The report is built for a PDF device, whose pixels are square; the
-    // record it changes (the plot extents) is a copy, never saved.
+    // The report is built for a PDF device, whose pixels are square. The
+    // project file is never written here, so the extents of the report's
+    // picture are not kept.
     std::unique_ptr<TOrvaneRep00> report;
     if (summary) {
         report = std::make_unique<TOrvaneRep02>(rec);

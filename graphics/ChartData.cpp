@@ -33,6 +33,7 @@ ChartData SpectrumChart(const WaveResults& results)
     chart.bottom.fitsItself = true;
     chart.bottom.min = fmax > fmin ? fmin : 0.0;
     chart.bottom.max = fmax > fmin ? fmax : 1.0;
+    chart.readoutFormat = "f = %.3f Hz, S(f) = %.4g";
     return chart;
 }
 
@@ -61,7 +62,27 @@ ChartData TimeSeriesChart(const WaveResults& results, const ProjectRecord& rec)
     chart.bottom.min = 0.0;
     chart.bottom.max = m > 1 ? (m - 1) * static_cast<double>(results.TimeStep) : 1.0;
     chart.bottom.labelFormat = "%.2f";
+    chart.readoutFormat = IsMetric(rec) ? "t = %.2f s, H = %.2f m" : "t = %.2f s, H = %.2f ft";
     return chart;
+}
+
+int NearestPoint(const ChartData& chart, double x)
+{
+    int nearest = -1;
+    double best = 0;
+    for (std::size_t i = 0; i < chart.points.size() && !std::isnan(x); ++i) {
+        const double distance = std::fabs(chart.points[i].x - x);
+        if (nearest < 0 || distance < best) {
+            nearest = static_cast<int>(i);
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
+std::string Readout(const ChartData& chart, const ChartPoint& p)
+{
+    return chart.readoutFormat.empty() ? std::string() : Format(chart.readoutFormat, p.x, p.y);
 }
 
 AxisRange DrawnRange(const ChartAxis& axis)

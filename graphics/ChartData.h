@@ -51,19 +51,30 @@ struct ChartData {
     double marginTopPct = 4;
     double marginRightPct = 1;
     double marginBottomPct = 0;
+    // printf format of the point under the cursor of a view, its x then its y
+    // ("f = %.3f Hz, S(f) = %.4g"); empty: the view shows no readout.
+    std::string readoutFormat;
 };
+
+// Index of the point nearest x along the bottom axis (the first of equals);
+// -1 when the chart has no points or x is no number.
+int NearestPoint(const ChartData& chart, double x);
+
+// The readout of point p in chart's readoutFormat; empty without a format.
+std::string Readout(const ChartData& chart, const ChartPoint& p);
 
 // Spectrum chart: the points (Freq[k], Density[k]) for k = 1..FreqCount,
 // filled blue; left axis "S(f)" from 0 to Smax = the largest of 0 and the
 // densities, increment Smax / 4; bottom axis "f (Hz)" fitted to the
-// frequencies.
+// frequencies; readout "f = 0.281 Hz, S(f) = 0.2312".
 ChartData SpectrumChart(const WaveResults& results);
 
 // Time-series chart: the points ((j - 1) TimeStep, Elevation[j]) for
 // j = 1..SampleCount; left axis "H [m]" ("H [ft]" in a feet or miles
 // project) from -B to B with increment B / 2, where B is the integer part of
 // the largest magnitude of the elevations (and 0) plus 1; bottom axis "sec"
-// fitted to 0..(SampleCount - 1) TimeStep with labels "%.2f".
+// fitted to 0..(SampleCount - 1) TimeStep with labels "%.2f"; readout
+// "t = 12.25 s, H = 0.43 m".
 ChartData TimeSeriesChart(const WaveResults& results, const ProjectRecord& rec);
 
 // The range an axis is drawn with. A fixed axis with a usable range gives its

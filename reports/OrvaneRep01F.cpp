@@ -89,7 +89,7 @@ std::string TOrvaneRep01::VelocityUnitText(int velocityUnits)
     return kNames[static_cast<std::size_t>(velocityUnits)];
 }
 
-TOrvaneRep01::TOrvaneRep01(ProjectRecord& rec, const WaveResults& results, double pixelAspect)
+TOrvaneRep01::TOrvaneRep01(const ProjectRecord& rec, const WaveResults& results, double pixelAspect)
     : TOrvaneRep00(rec),
       rec_(rec),
       pixelAspect_(std::isfinite(pixelAspect) && pixelAspect > 0 ? pixelAspect : 1.0),
@@ -173,7 +173,6 @@ void TOrvaneRep01::DrawRegionPicture()
 
     MeasuringRaster measuring(PlotWidthPx, PlotHeightPx);
     PictureScale = orvane::DrawRegionPicture(rec_, measuring);
-    StorePlotExtents(rec_, PictureScale);
 
     auto record = std::make_shared<const ProjectRecord>(rec_);
     const int width = PlotWidthPx;

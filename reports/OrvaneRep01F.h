@@ -6,8 +6,9 @@
 //
 // Every value is filled while the report is constructed, from the project
 // record and the results of the last computation run (run it first). The
-// only thing written back is the record's six plot extents, by
-// DrawRegionPicture.
+// report never writes the record: a command that keeps the extents of the
+// printed picture with the project stores PictureScale itself
+// (StorePlotExtents).
 
 #include <memory>
 #include <string>
@@ -23,10 +24,10 @@ class TOrvaneRep01 : public TOrvaneRep00 {
 public:
     // pixelAspect: (mm per pixel across) / (mm per pixel down) of the device
     // the report is made for (ReportPixelAspect); 1 for square pixels.
-    TOrvaneRep01(ProjectRecord& rec, const WaveResults& results, double pixelAspect = 1.0);
+    TOrvaneRep01(const ProjectRecord& rec, const WaveResults& results, double pixelAspect = 1.0);
 
-    // The region picture `Plot`, square on paper for the pixel aspect, and the
-    // extents of its drawing stored in the record.
+    // The region picture `Plot`, square on paper for the pixel aspect, and
+    // the scale of its drawing in PictureScale.
     void DrawRegionPicture();
     // The appearance of the two charts `PlotSpec` and `PlotTime`.
     void SetupResultCharts();
@@ -54,7 +55,7 @@ private:
     void FillInputs();
     void FillMethods();
 
-    ProjectRecord& rec_;
+    const ProjectRecord& rec_;
     double pixelAspect_;
     // Copies the callbacks keep, so the report outlives its sources.
     std::shared_ptr<const WaveResults> results_;

@@ -8,8 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # Qt 6 widgets, charts, printing (Charts needs the OpenGL dev package to configure)
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev
+  # Qt 6 widgets and printing (Qt's GUI module needs the OpenGL headers to configure)
+  qt6-base-dev libxkbcommon-dev libgl-dev
   # headless checks: virtual display, fonts for stable text metrics, PDF to text/PNG
   xvfb xauth fonts-liberation poppler-utils
   # reports: zlib for the RTF export's pictures; tests only: a real reader for

@@ -1,18 +1,13 @@
 #include "ui/ComputationPascalF.h"
 
-#include <QAreaSeries>
-#include <QChart>
-#include <QChartView>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QLineSeries>
 #include <QResizeEvent>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,6 +16,7 @@
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
 #include "core/Rounding.h"
+#include "ui/ChartView.h"
 #include "ui/QtText.h"
 #include "ui/VectorUnitState.h"
 
@@ -41,42 +37,16 @@ QFrame* WhitePanel(const QString& name, int borderWidth, QWidget* parent)
     return panel;
 }
 
-QValueAxis* AxisOf(QChart* chart, Qt::Alignment alignment)
+// The empty chart before the first run: its titles and the label formats.
+ChartData EmptyChart(const char* leftTitle, const char* bottomTitle, const char* leftFormat)
 {
-    const auto axes = chart->axes(alignment == Qt::AlignLeft ? Qt::Vertical : Qt::Horizontal);
-    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.first());
+    ChartData chart;
+    chart.left.title = leftTitle;
+    chart.left.labelFormat = leftFormat;
+    chart.bottom.title = bottomTitle;
+    chart.bottom.labelFormat = "%.2f";
+    return chart;
 }
-
-// Line widths of the chart data are points; the views draw at 96 dpi.
-constexpr double kViewPixelsPerPoint = 96.0 / 72.0;
-
-// A fixed range with ticks every step from anchor. The range and the step
-// are set while the ticks are fixed: a new range under the last run's step
-// (a small spectrum's, then a large one's) would otherwise lay out millions
-// of ticks on the way.
-void SetTicks(QValueAxis* axis, const AxisRange& range, double anchor)
-{
-    axis->setTickType(QValueAxis::TicksFixed);
-    axis->setRange(range.from, range.to);
-    axis->setTickAnchor(anchor);
-    axis->setTickInterval(range.step);
-    axis->setTickType(QValueAxis::TicksDynamic);
-}
-
-// A self-fitting axis takes as many ticks as its length in the view holds.
-void FitBottomAxis(QValueAxis* axis, const ChartAxis& data, int axisPixels)
-{
-    const QFontMetrics metrics(axis->labelsFont());
-    const FittedAxis fitted = FitAxis(
-        data.min, data.max, axisPixels,
-        [&metrics](const std::string& text) { return metrics.horizontalAdvance(FromUtf8(text)); }, 10,
-        data.labelFormat);
-    SetTicks(axis, fitted.range, fitted.range.from);
-    axis->setLabelFormat(FromUtf8(fitted.labelFormat));
-}
-
-// Length of the bottom axis: the view less the left axis with its labels and title.
-int BottomAxisPixels(const QChartView* view) { return std::max(0, view->width() - 75); }
 
 }  // namespace
 
@@ -104,9 +74,8 @@ TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
     auto* panel3Layout = new QHBoxLayout(Panel3);
     panel3Layout->setContentsMargins(2, 2, 2, 2);
     panel3Layout->setSpacing(0);
-    PlotSpec = new QChartView(new QChart(), Panel3);
+    PlotSpec = new TChartView(Panel3);
     PlotSpec->setObjectName(QStringLiteral("PlotSpec"));
-    PlotSpec->setRenderHint(QPainter::Antialiasing);
     panel3Layout->addWidget(PlotSpec, 1);
     Panel6 = WhitePanel(QStringLiteral("Panel6"), 3, Panel3);
     panel3Layout->addWidget(Panel6);
@@ -130,9 +99,8 @@ TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
     Panel4 = WhitePanel(QStringLiteral("Panel4"), 2, Splitter2);
     auto* panel4Layout = new QVBoxLayout(Panel4);
     panel4Layout->setContentsMargins(2, 2, 2, 2);
-    PlotTime = new QChartView(new QChart(), Panel4);
+    PlotTime = new TChartView(Panel4);
     PlotTime->setObjectName(QStringLiteral("PlotTime"));
-    PlotTime->setRenderHint(QPainter::Antialiasing);
     panel4Layout->addWidget(PlotTime);
 
     Splitter2->addWidget(Panel3);
@@ -140,8 +108,6 @@ TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
     // Panel2 takes its new size after the frame's own resize event: the
     // proportions follow it from there.
     Panel2->installEventFilter(this);
-    PlotSpec->installEventFilter(this);
-    PlotTime->installEventFilter(this);
 }
 
 void TComputationPascal::resizeEvent(QResizeEvent* event)
@@ -152,15 +118,8 @@ void TComputationPascal::resizeEvent(QResizeEvent* event)
 
 bool TComputationPascal::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == Panel2)
-            FrameResize();
-        // The time and frequency axes take as many ticks as their new width holds.
-        if (watched == PlotSpec && !PlotSpec->chart()->series().isEmpty())
-            FitBottomAxis(AxisOf(PlotSpec->chart(), Qt::AlignBottom), spectrum_.bottom, BottomAxisPixels(PlotSpec));
-        if (watched == PlotTime && !PlotTime->chart()->series().isEmpty())
-            FitBottomAxis(AxisOf(PlotTime->chart(), Qt::AlignBottom), timeSeries_.bottom, BottomAxisPixels(PlotTime));
-    }
+    if (event->type() == QEvent::Resize && watched == Panel2)
+        FrameResize();
     return QFrame::eventFilter(watched, event);
 }
 
@@ -180,105 +139,15 @@ void TComputationPascal::FitMemoPanel()
     Panel6->setFixedWidth(std::max(RoundEven(0.28 * Panel2->width()), memoTextWidth_));
 }
 
-void TComputationPascal::SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle)
-{
-    chart->setBackgroundBrush(Qt::white);
-    chart->setBackgroundRoundness(0);
-    chart->setDropShadowEnabled(false);
-    chart->legend()->hide();
-    chart->setTitle(QString());
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
-    // Margins in pixels: the chart keeps its room for the axis labels itself.
-    chart->setMargins(QMargins(0, 4, 2, 0));
-    auto* left = new QValueAxis(chart);
-    left->setTitleText(leftTitle);
-    left->setLabelFormat(QStringLiteral("%.2f"));
-    auto* bottom = new QValueAxis(chart);
-    bottom->setTitleText(bottomTitle);
-    bottom->setLabelFormat(QStringLiteral("%.2f"));
-    chart->addAxis(left, Qt::AlignLeft);
-    chart->addAxis(bottom, Qt::AlignBottom);
-    // Axis labels are printf formats, never localised: "." whatever the locale.
-    chart->setLocalizeNumbers(false);
-}
-
 void TComputationPascal::SetupCharts()
 {
     FrameResize();
-    for (QChartView* view : {PlotSpec, PlotTime}) {
-        view->setFrameShape(QFrame::NoFrame);
-        view->setBackgroundBrush(Qt::white);
-    }
-    SetupChart(PlotSpec->chart(), QStringLiteral("S(f)"), QStringLiteral("f (Hz)"));
-    SetupChart(PlotTime->chart(), QStringLiteral("H [m]"), QStringLiteral("sec"));
-    AxisOf(PlotSpec->chart(), Qt::AlignLeft)->setLabelFormat(QStringLiteral("%.3g"));
+    PlotSpec->SetChart(EmptyChart("S(f)", "f (Hz)", "%.3g"));
+    PlotTime->SetChart(EmptyChart("H [m]", "sec", "%.2f"));
 }
 
-void TComputationPascal::ShowChart(QChartView* view, const ChartData& content)
-{
-    QChart* chart = view->chart();
-    QValueAxis* left = AxisOf(chart, Qt::AlignLeft);
-    QValueAxis* bottom = AxisOf(chart, Qt::AlignBottom);
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(content.points.size()));
-    for (const ChartPoint& p : content.points)
-        points.append(QPointF(p.x, p.y));
-    QPen pen(QColor(content.lineColour.r, content.lineColour.g, content.lineColour.b));
-    pen.setWidthF(content.lineWidthPt * kViewPixelsPerPoint);
-    const QColor fill(content.fillColour.r, content.fillColour.g, content.fillColour.b);
-    const auto setAxes = [&] {
-        const AxisRange range = DrawnRange(content.left);
-        SetTicks(left, range, range.from <= 0.0 && range.to >= 0.0 ? 0.0 : range.from);
-        left->setLabelFormat(FromUtf8(content.left.labelFormat));
-        left->setTitleText(FromUtf8(content.left.title));
-        bottom->setTitleText(FromUtf8(content.bottom.title));
-        FitBottomAxis(bottom, content.bottom, BottomAxisPixels(view));
-    };
-
-    // The series of the last run takes the new points: every new series or
-    // attached axis lays out all its points again (the time series has 1000),
-    // so it is made once and then only refilled, after the axes.
-    const QList<QAbstractSeries*> shown = chart->series();
-    auto* area = shown.size() == 1 ? qobject_cast<QAreaSeries*>(shown.first()) : nullptr;
-    auto* line = shown.size() == 1 ? qobject_cast<QLineSeries*>(shown.first()) : nullptr;
-    if (content.filled && area && area->upperSeries() && !area->lowerSeries()) {
-        setAxes();
-        if (area->pen() != pen)
-            area->setPen(pen);
-        if (area->brush() != QBrush(fill))
-            area->setBrush(fill);
-        area->upperSeries()->replace(points);
-        return;
-    }
-    if (!content.filled && line) {
-        setAxes();
-        if (line->pen() != pen)
-            line->setPen(pen);
-        line->replace(points);
-        return;
-    }
-
-    chart->removeAllSeries();
-    line = new QLineSeries(chart);
-    line->replace(points);
-    QAbstractSeries* series = line;
-    if (content.filled) {
-        area = new QAreaSeries(line);
-        area->setParent(chart);
-        area->setBrush(fill);
-        area->setPen(pen);
-        series = area;
-    } else {
-        line->setPen(pen);
-    }
-    chart->addSeries(series);
-    chart->setTitle(QString());
-    series->attachAxis(left);
-    series->attachAxis(bottom);
-    setAxes();
-}
+const ChartData& TComputationPascal::ShownSpectrum() const { return PlotSpec->Chart(); }
+const ChartData& TComputationPascal::ShownTimeSeries() const { return PlotTime->Chart(); }
 
 void TComputationPascal::ShowText()
 {
@@ -305,10 +174,8 @@ void TComputationPascal::ShowText()
 void TComputationPascal::ShowResults()
 {
     ClearUpperVectorState();
-    spectrum_ = SpectrumChart(state_.results);
-    timeSeries_ = TimeSeriesChart(state_.results, state_.project);
-    ShowChart(PlotSpec, spectrum_);
-    ShowChart(PlotTime, timeSeries_);
+    PlotSpec->SetChart(SpectrumChart(state_.results));
+    PlotTime->SetChart(TimeSeriesChart(state_.results, state_.project));
     ShowText();
 }
 

@@ -1,22 +1,20 @@
 #pragma once
 // The results frame: spectrum chart, time-series chart and the results text
 // of the last computation run. The charts show the chart data of
-// graphics/ChartData.h in Qt Charts views: the ranges, increments, titles
-// and formats are those the report prints.
+// graphics/ChartData.h in chart views (ChartView.h), painted by the painter
+// the report prints them with.
 
 #include <QFrame>
 
 #include "graphics/ChartData.h"
 
-class QChart;
-class QChartView;
 class QSplitter;
 class QTextEdit;
-class QValueAxis;
 
 namespace orvane {
 
 struct AppState;
+class TChartView;
 
 class TComputationPascal : public QFrame {
     Q_OBJECT
@@ -32,18 +30,18 @@ public:
     // Panel4 = 0.4 of Panel2's height, Panel6 = 0.28 of Panel3's width.
     void FrameResize();
 
-    // The charts ShowResults last showed (the views draw a 0..0 range as 0..1).
-    const ChartData& ShownSpectrum() const { return spectrum_; }
-    const ChartData& ShownTimeSeries() const { return timeSeries_; }
+    // The charts ShowResults last showed (a 0..0 range is drawn as 0..1).
+    const ChartData& ShownSpectrum() const;
+    const ChartData& ShownTimeSeries() const;
 
     QFrame* Panel2;
     QFrame* Panel3;
-    QChartView* PlotSpec;
+    TChartView* PlotSpec;
     QFrame* Panel6;
     QTextEdit* Memo2;
     QSplitter* Splitter2;
     QFrame* Panel4;
-    QChartView* PlotTime;
+    TChartView* PlotTime;
 
 signals:
     // After every ComputeAndShow: windows that show the project (the rose)
@@ -55,14 +53,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetupChart(QChart* chart, const QString& leftTitle, const QString& bottomTitle);
-    void ShowChart(QChartView* view, const ChartData& content);
     void ShowText();
     void FitMemoPanel();
 
     AppState& state_;
-    ChartData spectrum_;
-    ChartData timeSeries_;
     int memoTextWidth_ = 0;  // px Panel6 needs for the longest results line
 };
 

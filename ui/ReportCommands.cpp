@@ -16,6 +16,7 @@
 
 #include "core/AppState.h"
 #include "core/Messages.h"
+#include "graphics/RegionPlot.h"
 #include "reports/DocumentExport.h"
 #include "reports/OrvaneRep01F.h"
 #include "reports/OrvaneRep02F.h"
@@ -54,6 +55,16 @@ void FitPreviewToWidth(QPrintPreviewDialog& dialog)
     }
     if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
         view->fitToWidth();
+}
+
+// The results report for a device of that pixel aspect. The project keeps
+// the extents of the picture drawn in it, as it keeps those of the window's
+// picture; the report itself only reads the project.
+PreparedReport PrepareResultsReport(AppState& state, double pixelAspect)
+{
+    const TOrvaneRep01 report(state.project, state.results, pixelAspect);
+    StorePlotExtents(state.project, report.PictureScale);
+    return report.Prepare();
 }
 
 bool OpenAfterExport()
@@ -113,7 +124,7 @@ void ReportCommands::Preview(Which which)
         PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
-            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+            pages = PrepareResultsReport(state_, ReportPixelAspect(printer));
         else
             pages = TOrvaneRep02(state_.project).Prepare();
 
@@ -148,7 +159,7 @@ void ReportCommands::Print(Which which)
         PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
-            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+            pages = PrepareResultsReport(state_, ReportPixelAspect(printer));
         else
             pages = TOrvaneRep02(state_.project).Prepare();
         WaitCursor wait;
@@ -196,8 +207,7 @@ bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
     {
         WaitCursor wait;
         try {
-            const PreparedReport pages =
-                TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(nullptr)).Prepare();
+            const PreparedReport pages = PrepareResultsReport(state_, ReportPixelAspect(nullptr));
             const QString title = hooks_.titleText ? hooks_.titleText() : QString();
             written = WriteReportDocument(pages, kind, ToUtf8(name), ToUtf8(title));
         } catch (const std::exception& e) {

@@ -1,23 +1,16 @@
 #include "ui/WaveRoseF.h"
 
-#include <QAreaSeries>
-#include <QCategoryAxis>
-#include <QChartView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
-#include <QPolarChart>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,19 +23,14 @@
 #include "core/Messages.h"
 #include "core/Region.h"
 #include "core/Units.h"
-#include "graphics/RosePlot.h"
 #include "tools/HelpSystem.h"
+#include "ui/RoseView.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr int kWatchMs = 500;  // how often a shown window compares the record
-const QColor kFetchColour(60, 110, 200);
-const QColor kHeightColour(200, 40, 40);
-
-double Finite(float v) { return std::isfinite(v) ? static_cast<double>(v) : 0.0; }
-
 QString Cell(const char* format, double v)
 {
     return std::isfinite(v) ? QString::asprintf(format, v) : QStringLiteral("-");
@@ -82,9 +70,8 @@ TWaveRose::TWaveRose(AppState& state, QWidget* parent) : QWidget(parent, Qt::Win
     top->addSpacing(16);
     top->addWidget(InfoLabel, 1);
 
-    RoseChart = new QChartView(new QPolarChart(), this);
+    RoseChart = new TRoseView(this);
     RoseChart->setObjectName(QStringLiteral("RoseChart"));
-    RoseChart->setRenderHint(QPainter::Antialiasing);
     RoseChart->setMinimumSize(260, 260);
     RoseTable = new QTableWidget(0, 6, this);
     RoseTable->setObjectName(QStringLiteral("RoseTable"));
@@ -129,6 +116,7 @@ TWaveRose::TWaveRose(AppState& state, QWidget* parent) : QWidget(parent, Qt::Win
     connect(UseDirectionBtn, &QPushButton::clicked, this, &TWaveRose::UseDirectionBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(RoseTable, &QTableWidget::itemSelectionChanged, this, &TWaveRose::SelectionChanged);
+    connect(RoseChart, &TRoseView::RowClicked, RoseTable, &QTableWidget::selectRow);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     UseDirectionBtn->setEnabled(false);
@@ -221,105 +209,10 @@ void TWaveRose::ShowTable()
 
 void TWaveRose::ShowChart()
 {
-    auto* chart = static_cast<QPolarChart*>(RoseChart->chart());
-    chart->removeAllSeries();
-    // removeAllSeries deletes the series, but removeAxis only hands the axis
-    // back to its caller.
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-
-    const bool metric = IsMetric(computedFrom_);
-    const QString unit = QString::fromStdString(CoordUnitName(computedFrom_.CoordUnits));
-    double maxFetch = 0.0, maxHeight = 0.0;
-    for (const RoseRow& row : rose_.rows) {
-        maxFetch = std::max({maxFetch, Finite(row.centralFetch), Finite(row.effectiveFetch)});
-        maxHeight = std::max(maxHeight, Finite(metric ? row.heightM : row.heightFt));
-    }
-
-    // Compass bearings every 30 degrees; 0 and 360 share the north tick.
-    auto* angular = new QCategoryAxis;
-    angular->setRange(0, 360);
-    angular->setStartValue(0);
-    angular->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    for (int b = 30; b <= 360; b += 30) {
-        const QString label = b == 90 ? QStringLiteral("E") : b == 180 ? QStringLiteral("S")
-                              : b == 270 ? QStringLiteral("W") : b == 360 ? QStringLiteral("N")
-                                         : QString::number(b) + QChar(0x00B0);
-        angular->append(label, b);
-    }
-    chart->addAxis(angular, QPolarChart::PolarOrientationAngular);
-    // The rings of the rose picture: round steps up to the largest value, in
-    // the unit that keeps their labels plain ("40 km", not "4e+04 m"). The
-    // points stay in coordinate units; only the labels change unit.
-    auto* fetchAxis = new QCategoryAxis;
-    const RoseFetchRings fetchRings = MakeFetchRings(computedFrom_.CoordUnits, maxFetch);
-    fetchAxis->setRange(0, fetchRings.TopCoord());
-    fetchAxis->setStartValue(0);
-    fetchAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    for (int q = 1; q <= fetchRings.scale.rings; ++q)
-        fetchAxis->append(QString::fromStdString(fetchRings.Label(q)), fetchRings.RadiusCoord(q));
-    fetchAxis->setLabelsColor(kFetchColour.darker(130));
-    chart->addAxis(fetchAxis, QPolarChart::PolarOrientationRadial);
-    // Hs has a scale of its own; its labels would fall on the fetch labels,
-    // so the legend names its outer ring instead.
-    const double heightTop = MakeRoseScale(maxHeight).Top();
-    auto* heightAxis = new QValueAxis;
-    heightAxis->setRange(0, heightTop);
-    heightAxis->setLabelsVisible(false);
-    heightAxis->setGridLineVisible(false);
-    heightAxis->setLineVisible(false);
-    chart->addAxis(heightAxis, QPolarChart::PolarOrientationRadial);
-
-    // Points in increasing bearing, closed at 360 so the outline joins up.
-    std::vector<const RoseRow*> byBearing;
-    for (const RoseRow& row : rose_.rows)
-        byBearing.push_back(&row);
-    std::sort(byBearing.begin(), byBearing.end(),
-              [](const RoseRow* a, const RoseRow* b) { return a->bearingDeg < b->bearingDeg; });
-    auto* central = new QLineSeries;
-    auto* effective = new QLineSeries;
-    auto* height = new QLineSeries;
-    auto add = [&](double bearing, const RoseRow& row) {
-        central->append(bearing, Finite(row.centralFetch));
-        effective->append(bearing, Finite(row.effectiveFetch));
-        height->append(bearing, Finite(metric ? row.heightM : row.heightFt));
-    };
-    for (const RoseRow* row : byBearing)
-        add(row->bearingDeg, *row);
-    if (!byBearing.empty())
-        add(byBearing.front()->bearingDeg + 360.0, *byBearing.front());
-
-    auto* area = new QAreaSeries(central);
-    central->setParent(area);  // an area series does not own its boundary line
-    area->setName(QStringLiteral("Fetch [") + unit + "]");
-    area->setColor(QColor(kFetchColour.red(), kFetchColour.green(), kFetchColour.blue(), 90));
-    area->setBorderColor(kFetchColour);
-    chart->addSeries(area);
-    effective->setName(QStringLiteral("Effective fetch [") + unit + "]");
-    effective->setPen(QPen(kFetchColour.darker(150), 2));
-    chart->addSeries(effective);
-    height->setName(QStringLiteral("Hs [%1], rim %2").arg(metric ? "m" : "ft").arg(heightTop));
-    height->setPen(QPen(kHeightColour, 2));
-    chart->addSeries(height);
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(area), static_cast<QAbstractSeries*>(effective)}) {
-        s->attachAxis(angular);
-        s->attachAxis(fetchAxis);
-    }
-    height->attachAxis(angular);
-    height->attachAxis(heightAxis);
-
-    auto* selected = new QScatterSeries;
-    selected->setObjectName(QStringLiteral("SelectedDirection"));
-    selected->setName(QStringLiteral("Selected"));
-    selected->setMarkerSize(11);
-    selected->setColor(Qt::black);
-    chart->addSeries(selected);
-    selected->attachAxis(angular);
-    selected->attachAxis(fetchAxis);
+    // The method names of the legend as the rose computed them.
+    ProjectRecord shown = computedFrom_;
+    ClampMethodCodes(shown);
+    RoseChart->SetRose(rose_, shown);
     SelectionChanged();
 }
 
@@ -329,17 +222,7 @@ void TWaveRose::SelectionChanged()
     const int r = items.isEmpty() ? -1 : items.front()->row();
     const bool valid = r >= 0 && r < static_cast<int>(rose_.rows.size());
     UseDirectionBtn->setEnabled(valid);
-    auto* chart = RoseChart->chart();
-    for (QAbstractSeries* s : chart->series()) {
-        if (s->objectName() != QLatin1String("SelectedDirection"))
-            continue;
-        auto* selected = static_cast<QScatterSeries*>(s);
-        selected->clear();
-        if (valid) {
-            const RoseRow& row = rose_.rows[static_cast<std::size_t>(r)];
-            selected->append(row.bearingDeg, Finite(row.centralFetch));
-        }
-    }
+    RoseChart->SetSelectedRow(valid ? r : -1);
 }
 
 void TWaveRose::StepComboChange() { ComputeRose(); }

@@ -1,7 +1,8 @@
 #pragma once
 // The "Fetch and wave rose" window: the current project computed for every
-// wind direction of the circle, as a polar chart (compass bearings, north up,
-// clockwise) and a table, at a chosen step. "Use this direction" hands the
+// wind direction of the circle, as the rose picture (RosePlot: compass
+// bearings, north up, clockwise) and a table, at a chosen step; a click on
+// the rose selects the direction's row. "Use this direction" hands the
 // selected direction to the main window, which sets it and commits.
 //
 // Modeless. The record has no change notification, so while the window is
@@ -14,7 +15,6 @@
 #include "core/ProjectRecord.h"
 #include "core/WaveRose.h"
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,6 +25,7 @@ class QTimer;
 namespace orvane {
 
 struct AppState;
+class TRoseView;
 
 class TWaveRose : public QWidget {
     Q_OBJECT
@@ -54,7 +55,7 @@ public:
 
     QLabel* InfoLabel;       // sector, methods, units; a warning when the point is not in the water
     QComboBox* StepCombo;    // "2" .. "30" degrees
-    QChartView* RoseChart;   // polar chart: fetch (coordinate units) and Hs on their own radial axes
+    TRoseView* RoseChart;    // the rose picture: fetch (coordinate units) inside, Hs bars around it
     QTableWidget* RoseTable; // one row per wind direction
     QPushButton* ExportBtn;  // "Export CSV..."
     QPushButton* UseDirectionBtn;  // "Use this direction"

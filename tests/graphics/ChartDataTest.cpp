@@ -58,7 +58,13 @@ TEST(ChartData, TimeSeriesAxisIsTheIntegerPartPlusOne)
     ASSERT_EQ(chart.points.size(), static_cast<std::size_t>(kSampleCount));
     EXPECT_EQ(chart.points[9], (ChartPoint{2.25, -0.4f}));
     metres.CoordUnits = kCoordMiles;
-    EXPECT_EQ(TimeSeriesChart(ElevationsBetween(0, 0), metres).left.title, "H [ft]");
+    const ChartData feet = TimeSeriesChart(ElevationsBetween(-0.4f, 0.7f), metres);
+    EXPECT_EQ(feet.left.title, "H [ft]");
+    // The view's readout: the sample nearest the cursor, in the project's unit.
+    EXPECT_EQ(NearestPoint(feet, 2.3), 9);
+    EXPECT_EQ(Readout(feet, feet.points[9]), "t = 2.25 s, H = -0.40 ft");
+    EXPECT_EQ(NearestPoint(feet, std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(NearestPoint(ChartData{}, 1.0), -1);
 }
 
 TEST(ChartData, SpectrumAxisIsAQuarterOfItsLargestDensity)
@@ -116,6 +122,13 @@ TEST(ChartData, FittedAxisTakesWhatItsLengthHolds)
     EXPECT_EQ(FitAxis(0, 2000, 600, width, 10, "").labelFormat, "%.0f");
     EXPECT_EQ(TickValues({-1, 1, 0.5}), (std::vector<double>{-1, -0.5, 0, 0.5, 1}));
     EXPECT_EQ(TickValues({0, 1, 0}), std::vector<double>{});
+
+    // A tiny run's increment on a huge run's range would lay out millions of
+    // ticks: a fixed axis never takes more than a thousand.
+    ChartAxis jump;
+    jump.max = 1.0e6;
+    jump.increment = 1.0e-3;
+    EXPECT_EQ(TickValues(DrawnRange(jump)).size(), 5u);
 }
 
 int CountBlue(const QImage& image, const QRect& inside)

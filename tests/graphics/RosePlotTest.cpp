@@ -62,5 +62,31 @@ TEST(RosePlot, DrawsAnyRoseOnTheAskedSize)
     EXPECT_EQ(DrawRosePlot(WaveRoseResult{}, rec, 10, 100000).size(), QSize(200, 8192));
 }
 
+// The rose view's readout: the row nearest the cursor's bearing, across north too.
+TEST(RosePlot, ReadoutIsTheRowNearestTheBearing)
+{
+    ProjectRecord rec{};
+    SetProjectDefaults(rec);
+    WaveRoseResult rose = WaveRose(rec, 30);  // bearings 90, 60, 30, 0, 330, ...
+    EXPECT_EQ(rose.rows[NearestRoseRow(rose, 44.0)].bearingDeg, 30.0);
+    EXPECT_EQ(rose.rows[NearestRoseRow(rose, 352.0)].bearingDeg, 0.0);
+    EXPECT_EQ(NearestRoseRow(rose, std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(NearestRoseRow(WaveRoseResult{}, 10.0), -1);
+
+    RoseRow row;
+    row.windDirectionDeg = 50;
+    row.bearingDeg = 40;
+    row.centralFetch = 11.397f;
+    row.effectiveFetch = 10.141f;
+    row.heightM = 1.15f;
+    row.heightFt = 3.77f;
+    rec.CoordUnits = kCoordKilometres;
+    EXPECT_EQ(RoseReadout(row, rec),
+              "from 40\u00B0 (wind direction 50\u00B0): fetch 11.397 km, effective 10.141 km, Hs 1.15 m");
+    rec.CoordUnits = kCoordMiles;
+    EXPECT_EQ(RoseReadout(row, rec),
+              "from 40\u00B0 (wind direction 50\u00B0): fetch 11.397 miles, effective 10.141 miles, Hs 3.77 ft");
+}
+
 }  // namespace
 }  // namespace orvane

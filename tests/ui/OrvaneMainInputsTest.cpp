@@ -3,8 +3,6 @@
 // record, the region picture and the results, driven through the controls.
 
 #include <QCheckBox>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
@@ -19,7 +17,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QValueAxis>
 
 #include <clocale>
 #include <cmath>
@@ -416,25 +413,8 @@ private slots:
         rec.WindVelocity = 5;
         Open(rec);
         const double tinyMax = w_->Computation->ShownSpectrum().left.max;
-        auto* left = qobject_cast<QValueAxis*>(
-            w_->Computation->PlotSpec->chart()->axes(Qt::Vertical).value(0));
-        QVERIFY(left);
-        // The axes change range and ticks at once, without laying out the
-        // last run's fine ticks over the new range on the way: no range
-        // ever meets dynamic ticks that would number in the millions.
-        double mostTicks = 0;
-        const auto watch = connect(left, &QValueAxis::rangeChanged, this, [&](qreal min, qreal max) {
-            if (left->tickType() == QValueAxis::TicksDynamic && left->tickInterval() > 0)
-                mostTicks = std::max(mostTicks, (max - min) / left->tickInterval());
-        });
         Type(w_->Edit5, QStringLiteral("1000"), true);
-        disconnect(watch);
-        QVERIFY2(mostTicks < 100, qPrintable(QString::number(mostTicks)));
-        const ChartAxis& axis = w_->Computation->ShownSpectrum().left;
-        QVERIFY(axis.max > 1000 * tinyMax);
-        QCOMPARE(w_->Computation->PlotSpec->chart()->axes(Qt::Vertical).value(0), left);
-        QCOMPARE(left->max(), axis.max);
-        QCOMPARE(left->tickInterval(), axis.increment);
+        QVERIFY(w_->Computation->ShownSpectrum().left.max > 1000 * tinyMax);
         CheckMemoIsTheEngines();
     }
 

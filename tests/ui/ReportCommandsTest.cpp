@@ -154,8 +154,12 @@ void ReportCommandsTest::exportWritesTheChosenFileAndAsksBeforeOverwriting()
     // A lower-case name is taken as it is; the document's title is the
     // title as typed, whole, not the record's 80 characters.
     f.title = QString(100, QLatin1Char('T'));
+    // The command keeps the extents of the picture it printed with the project.
+    test::SetBoundary(f.state.project, 1, test::ClosedRing({{-50, 0}, {300, 0}, {300, 20}}));
     QVERIFY(f.commands.ExportReport(Text(dir.File("bay.pdf")), ExportKind::Pdf));
     QCOMPARE(f.computed, 1);
+    QCOMPARE(f.state.project.PlotMinX, -50.0f);
+    QCOMPARE(f.state.project.PlotSpanX, 350.0f);
     const std::string pdf = test::ReadBytes(dir.File("bay.pdf"));
     QVERIFY(pdf.rfind("%PDF-", 0) == 0);
     std::string utf16Title;
