@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/GrowthLaws.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -36,8 +37,9 @@ struct WaveRoseResult {
 bool ValidRoseStep(int stepDeg);
 
 // The rose of rec at stepDeg; no rows for a step that is not valid. Method
-// codes are used as stored (see ClampMethodCodes), as ComputeWaves does.
-WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg);
+// codes are used as stored (see ClampMethodCodes), as ComputeWaves does;
+// the waves are those of the growth options' law and duration.
+WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg, const GrowthOptions& growth = {});
 
 // True when the two records give the same rose: they differ at most in what
 // the rose does not read (title, wind direction, drawing extents, region
