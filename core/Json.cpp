@@ -114,7 +114,12 @@ public:
         if (text_.substr(0, 3) == "\xEF\xBB\xBF")
             pos_ = 3;
         SkipBlanks();
-        if (!ReadValue(result.value, 0) || (SkipBlanks(), pos_ != text_.size() && Fail("text after the value"))) {
+        bool ok = ReadValue(result.value, 0);
+        if (ok) {
+            SkipBlanks();
+            ok = AtEnd() || Fail("text after the value");
+        }
+        if (!ok) {
             result.value = JsonValue();
             result.error = Where() + ": " + why_;
         }
