@@ -57,6 +57,7 @@ WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg, const GrowthOptio
     if (!ValidRoseStep(stepDeg))
         return rose;
     rose.stepDeg = stepDeg;
+    rose.growth = growth;
     const std::size_t count = static_cast<std::size_t>(360 / stepDeg);
     rose.rows.resize(count);
 

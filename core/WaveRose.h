@@ -31,6 +31,7 @@ struct WaveRoseResult {
     int stepDeg = 0;
     std::vector<RoseRow> rows;  // d = 0, step, 2 step, ... < 360
     int raysMeasured = 0;       // distinct rays scanned for the whole rose
+    GrowthOptions growth;       // the law and duration of the waves
 };
 
 // A rose step is a whole number of degrees from 1 to 90 that divides 360.

@@ -6,7 +6,10 @@
 #include <cmath>
 #include <utility>
 
+#include "core/EngineMath.h"
+#include "core/Fetch.h"
 #include "core/Format.h"
+#include "core/ProjectRecord.h"
 
 namespace orvane {
 
@@ -177,6 +180,17 @@ double GustFactor(double averagingS)
 double OverLandRatio(double overLandMs) { return Interpolate(kOverLandCurve, overLandMs); }
 
 double StabilityRatio(double airMinusWaterC) { return Interpolate(kStabilityCurve, airMinusWaterC); }
+
+double ProjectVelocityFromMetresPerSecond(double speedMs, int velocityUnits)
+{
+    // The engine's ft/s per unit, read at 1000 units, well above its 1 ft/s floor.
+    constexpr float kProbe = 1000.0f;
+    ProjectRecord rec{};
+    rec.VelocityUnits = velocityUnits;
+    rec.WindVelocity = kProbe;
+    const double feetPerSecondPerUnit = static_cast<double>(WindSpeedFeet(rec)) / kProbe;
+    return speedMs * kFeetPerMetre / feetPerSecondPerUnit;
+}
 
 double DragCoefficient(double u10Ms) { return 0.001 * (1.1 + 0.035 * u10Ms); }
 

@@ -95,6 +95,11 @@ double OverLandRatio(double overLandMs);
 // between the digitised points, held at the ends (-20 and +20 C).
 double StabilityRatio(double airMinusWaterC);
 
+// A speed in m/s in a project's velocity unit (VelocityUnits code), by the
+// engine's own factors, so that the project computes with this very speed.
+// NaN for an unknown code.
+double ProjectVelocityFromMetresPerSecond(double speedMs, int velocityUnits);
+
 // C_D, u* and U_A of step 6 for a 10 m over-water speed in m/s.
 double DragCoefficient(double u10Ms);
 double FrictionVelocity(double u10Ms);

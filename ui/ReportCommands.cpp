@@ -62,6 +62,17 @@ bool OpenAfterExport()
     return value.isEmpty() || value == QLatin1String("0");
 }
 
+// The results report of the last run, with its growth law and what limited
+// the waves when the run had a law or duration of its own.
+PreparedReport PrepareResultsReport(AppState& state, double pixelAspect)
+{
+    TOrvaneRep01 report(state.project, state.results, pixelAspect);
+    const std::vector<std::string> growth = GrowthTextLines(state.growth);
+    if (growth.size() == 3)
+        report.ShowGrowth(growth[1], growth[2]);
+    return report.Prepare();
+}
+
 }  // namespace
 
 ExportDialogSettings ExportDialogFor(ExportKind kind, const QString& currentFile, const QString& programFolder)
@@ -113,7 +124,7 @@ void ReportCommands::Preview(Which which)
         PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
-            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+            pages = PrepareResultsReport(state_, ReportPixelAspect(printer));
         else
             pages = TOrvaneRep02(state_.project).Prepare();
 
@@ -148,7 +159,7 @@ void ReportCommands::Print(Which which)
         PrepareReportPrinter(*printer, hooks_.titleText ? hooks_.titleText() : QString());
         PreparedReport pages;
         if (which == Which::Results)
-            pages = TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(printer)).Prepare();
+            pages = PrepareResultsReport(state_, ReportPixelAspect(printer));
         else
             pages = TOrvaneRep02(state_.project).Prepare();
         WaitCursor wait;
@@ -197,7 +208,7 @@ bool ReportCommands::ExportReport(const QString& name, ExportKind kind)
         WaitCursor wait;
         try {
             const PreparedReport pages =
-                TOrvaneRep01(state_.project, state_.results, ReportPixelAspect(nullptr)).Prepare();
+                PrepareResultsReport(state_, ReportPixelAspect(nullptr));
             const QString title = hooks_.titleText ? hooks_.titleText() : QString();
             written = WriteReportDocument(pages, kind, ToUtf8(name), ToUtf8(title));
         } catch (const std::exception&) {

@@ -144,7 +144,8 @@ void TWaveRose::ProjectChanged()
 {
     if (!isVisible())
         return;  // showing the window checks again
-    if (!computed_ || !SameRoseInputs(state_.project, computedFrom_) || rose_.stepDeg != Step())
+    if (!computed_ || !SameRoseInputs(state_.project, computedFrom_) || rose_.stepDeg != Step() ||
+        !(rose_.growth == state_.companion.growth))
         ComputeRose();
 }
 
@@ -154,7 +155,7 @@ void TWaveRose::ComputeRose()
     ProjectRecord rec = state_.project;
     // As the main window computes it: a code above the last item is the last item.
     ClampMethodCodes(rec);
-    rose_ = WaveRose(rec, Step());
+    rose_ = WaveRose(rec, Step(), state_.companion.growth);
     computed_ = true;
     ShowInfo();
     ShowTable();
