@@ -48,7 +48,8 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
         exitCode = kExitUsage;
         return false;
     case ProjectFileState::Unreadable:
-        std::fprintf(stderr, "orvane-cli: %s\n", TerminalText(FileErrorMessage(path), true).c_str());
+        std::fprintf(stderr, "orvane-cli: %s\n",
+                     TerminalText(read.problem.empty() ? FileErrorMessage(path) : read.problem, true).c_str());
         exitCode = kExitFailure;
         return false;
     case ProjectFileState::Short:

@@ -17,7 +17,7 @@ int RunExport(const Args& args)
     if (const int code = CheckArgsAndLoad("export-coords", args, 2, rec); code != kExitOk)
         return code;
     if (!ExportCoordinates(rec, args[1])) {
-        std::fprintf(stderr, "orvane-cli: cannot write coordinates file: %s\n", args[1].c_str());
+        std::fprintf(stderr, "orvane-cli: %s\n", WriteFailureText(args[1]).c_str());
         return kExitFailure;
     }
     return kExitOk;

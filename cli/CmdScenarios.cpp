@@ -91,8 +91,9 @@ int RunScenarios(const Args& args)
         return kExitUsage;
     }
     std::string text;
-    if (!ReadWholeFile(casesPath, text)) {
-        std::fprintf(stderr, "orvane-cli: cannot read cases file: %s\n", casesPath.c_str());
+    if (const InputState state = ReadInputFile(casesPath, kMaxInputFileBytes, text); state != InputState::Read) {
+        std::fprintf(stderr, "orvane-cli: %s\n",
+                     InputProblemText(casesPath, state, kMaxInputFileBytes, "cases file").c_str());
         return kExitFailure;
     }
     const ScenarioCsv csv = ParseScenarioCsv(text);
@@ -141,7 +142,7 @@ int RunScenarios(const Args& args)
 }
 
 const bool registered = RegisterCommand({"scenarios", "FILE.WDT CASES.csv [--json] [--growth LAW] [--duration-h H]",
-    "Run wind cases (CSV columns direction, speed; optional sector, depth, x, y) on the project: fetch, "
+    "Run wind cases (CSV columns direction or bearing, speed; optional sector, depth, x, y) on the project: fetch, "
     "Hs and Ts per case.",
     23, RunScenarios});
 

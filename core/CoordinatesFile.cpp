@@ -304,36 +304,19 @@ ImportResult ImportCoordinatesText(ProjectRecord& rec, std::string_view text)
     return reader.Finish(rec);
 }
 
-namespace {
-
-// Closes the file on every path out.
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-}  // namespace
-
 ImportResult ImportCoordinatesFile(ProjectRecord& rec, const std::string& fileName)
 {
-    ImportResult unreadable;
-    unreadable.outcome = ImportOutcome::Unreadable;
-    unreadable.message = FileErrorMessage(fileName);
-    if (!FileExists(fileName))
-        return unreadable;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file)
-        return unreadable;
-
     CoordinatesReader reader;
-    char chunk[65536];
-    for (;;) {
-        const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get());
-        reader.Feed(std::string_view(chunk, n));
-        if (n < sizeof chunk)
-            break;
+    const InputState state =
+        ReadInputPieces(fileName, kMaxInputFileBytes, [&reader](std::string_view piece) { reader.Feed(piece); });
+    if (state != InputState::Read) {
+        ImportResult unreadable;
+        unreadable.outcome = ImportOutcome::Unreadable;
+        unreadable.message = state == InputState::NotRegular || state == InputState::TooLarge
+                                 ? InputProblemText(fileName, state, kMaxInputFileBytes, "coordinates file")
+                                 : FileErrorMessage(fileName);
+        return unreadable;
     }
-    if (std::ferror(file.get()))
-        return unreadable;  // a folder, or a read that failed half-way
     ImportResult result = reader.Finish(rec);
     if (result.outcome == ImportOutcome::NoCoordinates)
         result.message = "no coordinates found in [" + fileName + "]";

@@ -18,7 +18,8 @@
 //     with a byte-order mark (either byte order); NUL bytes are dropped.
 // A node's position is its place among the node lines of its block; a block's
 // node count is its largest node number. A file the program wrote reads back
-// exactly. Memory stays bounded by the record whatever the file's size.
+// exactly. Memory stays bounded by the record; only regular files of up to
+// kMaxInputFileBytes (200 MB) are read.
 
 #include <memory>
 #include <string>
@@ -37,7 +38,7 @@ std::string CoordinatesText(const ProjectRecord& rec);
 
 enum class ImportOutcome {
     Imported,       // boundaries 1..5 and BoundaryCount now hold the file's
-    Unreadable,     // missing, not a file, or a read failed: the record is unchanged
+    Unreadable,     // missing, no regular file, over 200 MB, or a read failed: the record is unchanged
     NoCoordinates,  // read, but not one node line in it: the record is unchanged
 };
 
@@ -45,7 +46,8 @@ struct ImportResult {
     ImportOutcome outcome = ImportOutcome::NoCoordinates;
     int nodes = 0;       // node lines stored (gap nodes included); 0 unless imported
     int boundaries = 0;  // BoundaryCount after the import; 0 unless imported
-    // For the user when not imported: "cannot read or write file [name]" or
+    // For the user when not imported: "cannot read or write file [name]",
+    // "[name] is not a regular file", "[name] is larger than 200 MB, ..." or
     // "no coordinates found in [name]". Empty when imported, and always empty
     // from ImportCoordinatesText, which has no file name to give.
     std::string message;

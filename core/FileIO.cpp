@@ -1,15 +1,22 @@
 #include "core/FileIO.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "core/Format.h"
+#include "core/TempFiles.h"
 
 namespace orvane {
 
@@ -52,6 +59,53 @@ bool WriteAll(int fd, const char* data, std::size_t size)
         size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Opens a regular file for reading; a FIFO, device, socket or folder is
+// refused before any open that could wait for a writer (and again after the
+// open, which could meet a file swapped in meanwhile: O_NONBLOCK keeps that
+// open from waiting). -1 with errno EINVAL for what is no regular file.
+int OpenRegularFile(const std::string& path, struct stat& st)
+{
+    if (::stat(path.c_str(), &st) != 0)
+        return -1;
+    if (!S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+std::string LowerFirst(std::string text)
+{
+    if (!text.empty())
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A rename is on disk once its folder is.
+void SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 // mkstemp creates files with mode 0600; a new file should get the mode any
@@ -108,13 +162,16 @@ bool WriteFileAtomically(const std::string& linkOrPath, const void* data, std::s
         errno = EACCES;
         return false;
     }
-    std::string pattern = path + ".tmp-XXXXXX";
+    RemoveStaleTemps(path);
+    std::string pattern = TempPattern(path);
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     Descriptor fd(::mkstemp(name.data()));
     if (fd.Get() < 0)
         return false;
     const std::string tempName(name.data());
+    // Marks the file as in use for RemoveStaleTemps until it is closed.
+    ::flock(fd.Get(), LOCK_EX | LOCK_NB);
 
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : static_cast<mode_t>(0666 & ~CurrentUmask());
@@ -138,10 +195,79 @@ bool WriteFileAtomically(const std::string& linkOrPath, const void* data, std::s
     return ok;
 }
 
+std::string WriteFailureText(const std::string& name)
+{
+    const int error = errno;
+    if (IsReadOnlyFile(name))
+        return "cannot write [" + name + "]: the file is read-only";
+    return "cannot write [" + name + "]: " + LowerFirst(std::generic_category().message(error != 0 ? error : EIO));
+}
+
+std::string ReplaceFiles(const std::vector<FileMove>& moves, const std::string& backupFolder,
+                         const std::function<bool(std::size_t)>& beforeMove)
+{
+    struct Target {
+        std::string path;    // links followed
+        std::string backup;  // the old file, kept; empty when there was none
+        struct stat old {};
+    };
+    std::vector<Target> targets(moves.size());
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        targets[i].path = FollowLinks(moves[i].to);
+        if (targets[i].path.empty())
+            return WriteFailureText(moves[i].to);  // ELOOP
+        if (IsReadOnlyFile(targets[i].path)) {
+            errno = EACCES;
+            return WriteFailureText(moves[i].to);
+        }
+    }
+    // Keep every old file before the first one is replaced.
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        Target& t = targets[i];
+        if (::stat(t.path.c_str(), &t.old) != 0)
+            continue;
+        t.backup = backupFolder + "/" + Format("old-%d", static_cast<long long>(i));
+        if (::link(t.path.c_str(), t.backup.c_str()) != 0) {
+            std::error_code ec;
+            if (!std::filesystem::copy_file(t.path, t.backup, ec)) {
+                errno = ec.value();
+                return WriteFailureText(moves[i].to);
+            }
+        }
+        ::chmod(moves[i].from.c_str(), t.old.st_mode & 07777);
+    }
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+        errno = 0;
+        bool moved = !beforeMove || beforeMove(k);
+        if (!moved && errno == 0)
+            errno = EIO;
+        moved = moved && ::rename(moves[k].from.c_str(), targets[k].path.c_str()) == 0;
+        if (moved)
+            continue;
+        const int error = errno;
+        // Back to the old set, newest first.
+        for (std::size_t j = k; j-- > 0;) {
+            if (!targets[j].backup.empty())
+                ::rename(targets[j].backup.c_str(), targets[j].path.c_str());
+            else
+                ::unlink(targets[j].path.c_str());
+        }
+        errno = error;
+        return WriteFailureText(moves[k].to);
+    }
+    std::set<std::string> folders;
+    for (const Target& t : targets)
+        folders.insert(FolderOf(t.path));
+    for (const std::string& folder : folders)
+        SyncFolder(folder);
+    return {};
+}
+
 bool ReadFilePrefix(const std::string& path, void* buffer, std::size_t maxBytes, std::size_t& bytesRead)
 {
     bytesRead = 0;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    Descriptor fd(OpenRegularFile(path, st));
     if (fd.Get() < 0)
         return false;
     auto* out = static_cast<char*>(buffer);
@@ -161,22 +287,65 @@ bool ReadFilePrefix(const std::string& path, void* buffer, std::size_t maxBytes,
 
 bool ReadWholeFile(const std::string& path, std::string& contents)
 {
-    contents.clear();
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0)
-        return false;
-    char chunk[65536];
+    return ReadInputFile(path, static_cast<std::size_t>(-1), contents) == InputState::Read;
+}
+
+InputState ReadInputPieces(const std::string& path, std::size_t maxBytes,
+                           const std::function<void(std::string_view)>& piece)
+{
+    struct stat st {};
+    Descriptor fd(OpenRegularFile(path, st));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT)
+            return InputState::Missing;
+        return errno == EINVAL ? InputState::NotRegular : InputState::Unreadable;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+        return InputState::TooLarge;
+    std::vector<char> chunk(65536);
+    std::size_t total = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), chunk, sizeof chunk);
+        const ssize_t n = ::read(fd.Get(), chunk.data(), chunk.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return InputState::Unreadable;
         }
         if (n == 0)
-            return true;
-        contents.append(chunk, static_cast<std::size_t>(n));
+            return InputState::Read;
+        total += static_cast<std::size_t>(n);
+        if (total > maxBytes)
+            return InputState::TooLarge;
+        piece(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
     }
+}
+
+InputState ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& contents)
+{
+    contents.clear();
+    const InputState state =
+        ReadInputPieces(path, maxBytes, [&contents](std::string_view bytes) { contents.append(bytes); });
+    if (state != InputState::Read)
+        contents.clear();
+    return state;
+}
+
+std::string InputProblemText(const std::string& name, InputState state, std::size_t maxBytes, const std::string& what)
+{
+    switch (state) {
+    case InputState::Read:
+        return {};
+    case InputState::Missing:
+        return "no such " + what + " [" + name + "]";
+    case InputState::NotRegular:
+        return "[" + name + "] is not a regular file";
+    case InputState::TooLarge:
+        return Format("[%s] is larger than %d MB, the largest %s that is read", name,
+                      static_cast<long long>(maxBytes / 1'000'000), what);
+    case InputState::Unreadable:
+        break;
+    }
+    return "cannot read [" + name + "]: " + LowerFirst(std::generic_category().message(errno != 0 ? errno : EIO));
 }
 
 FileLock FileLock::TryLock(const std::string& path)
@@ -185,7 +354,8 @@ FileLock FileLock::TryLock(const std::string& path)
     // A save renames a new file over the old one: a lock taken on the old
     // file just before would guard nothing, so it is taken again.
     for (int attempt = 0; attempt < 8 && !target.empty(); ++attempt) {
-        const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        const int fd = OpenRegularFile(target, st);
         if (fd < 0)
             break;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

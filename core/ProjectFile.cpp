@@ -22,13 +22,7 @@ std::string WriteProject(const ProjectRecord& rec, const std::string& fileName)
 {
     if (WriteFileAtomically(fileName, &rec, sizeof rec))
         return {};
-    if (IsReadOnlyFile(fileName))
-        return "cannot write [" + fileName + "]: the file is read-only";
-    // The system's wording, in the sentence: "permission denied".
-    std::string reason = std::generic_category().message(errno);
-    if (!reason.empty())
-        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
-    return "cannot write [" + fileName + "]: " + reason;
+    return WriteFailureText(fileName);
 }
 
 bool SaveProject(const ProjectRecord& rec, const std::string& fileName)
@@ -61,6 +55,8 @@ ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileN
     auto bytes = std::make_unique<std::array<unsigned char, sizeof(ProjectRecord)>>();
     if (!ReadFilePrefix(fileName, bytes->data(), bytes->size(), result.bytesRead)) {
         result.state = ProjectFileState::Unreadable;
+        if (errno == EINVAL)  // a FIFO or a device, never opened for reading
+            result.problem = InputProblemText(fileName, InputState::NotRegular, 0, "project file");
         result.bytesRead = 0;
         return result;
     }
@@ -71,11 +67,12 @@ ProjectFileRead LoadProjectReadOnly(ProjectRecord& rec, const std::string& fileN
 
 bool LoadProject(ProjectRecord& rec, const std::string& fileName)
 {
-    switch (LoadProjectReadOnly(rec, fileName).state) {
+    const ProjectFileRead read = LoadProjectReadOnly(rec, fileName);
+    switch (read.state) {
     case ProjectFileState::Complete:
         return true;
     case ProjectFileState::Unreadable:
-        ShowError(FileErrorMessage(fileName));
+        ShowError(read.problem.empty() ? FileErrorMessage(fileName) : read.problem);
         return false;
     case ProjectFileState::Missing:  // a new project with the defaults
     case ProjectFileState::Short:    // completes a cut-off file; shows its own message

@@ -25,6 +25,9 @@ enum class ProjectFileState {
 struct ProjectFileRead {
     ProjectFileState state = ProjectFileState::Missing;
     std::size_t bytesRead = 0;  // bytes taken from the file, 0..72,300
+    // Unreadable because it is no regular file (a FIFO, a device, a folder):
+    // "[name] is not a regular file"; empty otherwise.
+    std::string problem;
 };
 
 // Defaults first, then the first min(size, 72,300) bytes over the record:

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "core/Region.h"
 
 namespace orvane {
 
@@ -98,8 +99,9 @@ std::vector<Record> SplitRecords(std::string_view text, char sep)
     return records;
 }
 
-enum Column { kDirection, kSpeed, kSector, kDepth, kX, kY, kColumns };
-constexpr std::array<std::string_view, kColumns> kColumnNames = {"direction", "speed", "sector", "depth", "x", "y"};
+enum Column { kDirection, kBearing, kSpeed, kSector, kDepth, kX, kY, kColumns };
+constexpr std::array<std::string_view, kColumns> kColumnNames = {"direction", "bearing", "speed", "sector",
+                                                                  "depth",     "x",       "y"};
 
 std::string Lower(std::string s)
 {
@@ -164,11 +166,13 @@ ScenarioCsv ParseScenarioCsv(std::string_view text)
             at[static_cast<std::size_t>(c)] = static_cast<int>(i);
         }
     }
-    for (int c : {kDirection, kSpeed}) {
-        if (at[static_cast<std::size_t>(c)] < 0) {
-            csv.error = "the header has no '" + std::string(kColumnNames[static_cast<std::size_t>(c)]) + "' column";
-            return csv;
-        }
+    if (at[kDirection] < 0 && at[kBearing] < 0) {
+        csv.error = "the header has no 'direction' or 'bearing' column";
+        return csv;
+    }
+    if (at[kSpeed] < 0) {
+        csv.error = "the header has no 'speed' column";
+        return csv;
     }
 
     for (auto r = first + 1; r != records.end(); ++r) {
@@ -194,15 +198,24 @@ ScenarioCsv ParseScenarioCsv(std::string_view text)
                                 kColumnNames[static_cast<std::size_t>(c)], values[static_cast<std::size_t>(c)],
                                 row.error);
         }
-        for (int c : {kDirection, kSpeed}) {
-            if (ok && !values[static_cast<std::size_t>(c)]) {
-                row.error = std::string(kColumnNames[static_cast<std::size_t>(c)]) + " is empty";
-                ok = false;
-            }
+        // The wind comes as a direction or as a compass bearing, never both.
+        if (ok && values[kDirection] && values[kBearing]) {
+            row.error = "both direction and bearing are given; give one of them";
+            ok = false;
+        }
+        if (ok && !values[kDirection] && !values[kBearing]) {
+            row.error = at[kBearing] < 0 ? "direction is empty" : at[kDirection] < 0 ? "bearing is empty"
+                                                                                      : "direction and bearing are empty";
+            ok = false;
+        }
+        if (ok && !values[kSpeed]) {
+            row.error = "speed is empty";
+            ok = false;
         }
         if (ok) {
             ScenarioCase scenario;
-            scenario.windDirection = *values[kDirection];
+            scenario.windDirection = values[kDirection] ? *values[kDirection]
+                                                         : static_cast<float>(CompassBearing(*values[kBearing]));
             scenario.windVelocity = *values[kSpeed];
             scenario.sectorAngle = values[kSector];
             scenario.depth = values[kDepth];

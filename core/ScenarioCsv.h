@@ -1,7 +1,10 @@
 #pragma once
 // The cases file of a scenario run: CSV whose header names its columns, in
-// any order and letter case: "direction" and "speed" required, "sector",
-// "depth", "x" and "y" optional (an empty cell takes the project's value),
+// any order and letter case: the wind as "direction" (degrees counter-
+// clockwise from +x, as the project stores it) or "bearing"
+// (compass "from" bearing, degrees clockwise from north), one per row, never
+// both; "speed" required; "sector", "depth", "x" and "y" optional (an empty
+// cell takes the project's value),
 // any other column carried along untouched. Fields are separated by commas,
 // or by semicolons when the header holds more of them; a semicolon file may
 // write its decimals with a comma ("12,5"). Fields may be quoted ("..." with

@@ -1,22 +1,115 @@
 #include "gis/GdalSupport.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include <cpl_conv.h>
+#include <cpl_http.h>
+#include <cpl_vsi_virtual.h>
 #include <gdal.h>
 
 #include "core/Format.h"
 
 namespace orvane {
 
+namespace {
+
+// GDAL's file systems that reach the network, each with its "_streaming" form
+// where it has one.
+constexpr const char* kNetworkFileSystems[] = {"vsicurl", "vsis3", "vsigs", "vsiaz", "vsiadls", "vsioss",
+                                               "vsiswift", "vsiwebhdfs", "vsihdfs"};
+
+constexpr const char* kNoNetwork = "network access is disabled in this program: GIS files are read from this computer";
+
+// Stands in for a network file system: every file is missing and every open
+// fails with a reason, before any connection is made.
+class NoNetworkFileSystem final : public VSIFilesystemHandler {
+public:
+    VSIVirtualHandle* Open(const char* name, const char*, bool setError, CSLConstList) override
+    {
+        if (setError)
+            CPLError(CE_Failure, CPLE_NotSupported, "%s (%s)", kNoNetwork, name != nullptr ? name : "");
+        errno = EACCES;
+        return nullptr;
+    }
+    int Stat(const char*, VSIStatBufL*, int) override
+    {
+        errno = EACCES;
+        return -1;
+    }
+    char** ReadDirEx(const char*, int) override { return nullptr; }
+    char** SiblingFiles(const char*) override { return nullptr; }
+    bool IsLocal(const char*) override { return false; }
+    bool SupportsRead(const char*) override { return false; }
+    bool SupportsSequentialWrite(const char*, bool) override { return false; }
+    bool SupportsRandomWrite(const char*, bool) override { return false; }
+};
+
+// Drivers that fetch URLs themselves (GeoJSON from http, WFS, ...) go
+// through CPLHTTPFetch: it gets an error instead of a connection.
+CPLHTTPResult* RefuseFetch(const char* url, CSLConstList, GDALProgressFunc, void*, CPLHTTPFetchWriteFunc, void*, void*)
+{
+    auto* result = static_cast<CPLHTTPResult*>(CPLCalloc(1, sizeof(CPLHTTPResult)));
+    result->nStatus = 1;
+    result->pszErrBuf = CPLStrdup(Format("%s (%s)", kNoNetwork, url != nullptr ? url : "").c_str());
+    CPLError(CE_Failure, CPLE_NotSupported, "%s", result->pszErrBuf);
+    return result;
+}
+
+// The module never reaches the network, whatever a file names: a .vrt whose
+// source is /vsicurl/..., a path given as /vsis3/..., a URL.
+void ForbidNetworkAccess()
+{
+    // GDAL's own handlers stay allocated (a handler may serve more than one
+    // prefix, so none is deleted) and reachable, as they were before.
+    static auto* const replaced = new std::vector<VSIFilesystemHandler*>;
+    for (const char* name : kNetworkFileSystems) {
+        for (const std::string& prefix : {Format("/%s/", name), Format("/%s_streaming/", name)}) {
+            replaced->push_back(VSIFileManager::GetHandler(prefix.c_str()));
+            VSIFileManager::InstallHandler(prefix, new NoNetworkFileSystem);
+        }
+    }
+    CPLHTTPSetFetchCallback(RefuseFetch, nullptr);
+    // A second line, should a network file system be reached another way: no
+    // file name ends in this, so none is taken to exist on a server.
+    CPLSetConfigOption("CPL_VSIL_CURL_ALLOWED_EXTENSIONS", ".orvane-no-network");
+    CPLSetConfigOption("GDAL_HTTP_MAX_RETRY", "0");
+}
+
+}  // namespace
+
 void EnsureGdalRegistered()
 {
     static const bool registered = [] {
         GDALAllRegister();
+        ForbidNetworkAccess();
         return true;
     }();
     (void)registered;
+}
+
+bool IsNetworkPath(const std::string& path)
+{
+    std::string lower;
+    for (char c : path)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* name : kNetworkFileSystems) {
+        if (lower.find(std::string("/") + name) != std::string::npos)
+            return true;
+    }
+    // A URL: scheme "://", the scheme a letter followed by letters, digits, + - .
+    const std::size_t colon = lower.find("://");
+    if (colon == std::string::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(lower[0])))
+        return false;
+    for (std::size_t i = 1; i < colon; ++i) {
+        const char c = lower[i];
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
 }
 
 GdalErrorCapture::GdalErrorCapture()

@@ -9,8 +9,16 @@
 
 namespace orvane {
 
-// Registers GDAL's drivers once per process.
+// Registers GDAL's drivers once per process, and cuts GDAL off from the
+// network: its network file systems (/vsicurl/, /vsis3/, ... and their
+// _streaming forms) are replaced by ones that refuse every file, and its HTTP
+// requests fail, so no file, not even a .vrt naming a remote source, makes
+// the program connect anywhere.
 void EnsureGdalRegistered();
+
+// True for a path that names a network source: a GDAL network file system
+// anywhere in it (/vsizip//vsicurl/... too), or a URL ("https://...").
+bool IsNetworkPath(const std::string& path);
 
 // While alive, GDAL's errors and warnings are kept here instead of being
 // printed, so they can become part of our own message. Nests: the previous

@@ -1,6 +1,7 @@
 #include "gis/GisExport.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -9,15 +10,19 @@
 #include <system_error>
 #include <variant>
 
+#include <cpl_string.h>
+#include <cpl_vsi.h>
 #include <gdal_priv.h>
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
 
-#include <stdlib.h>
+#include <unistd.h>
 
 #include "core/Directional.h"
 #include "core/Fetch.h"
+#include "core/FileIO.h"
 #include "core/Format.h"
+#include "core/TempFiles.h"
 #include "core/Text1252.h"
 #include "core/Units.h"
 #include "gis/GdalSupport.h"
@@ -82,26 +87,30 @@ bool WriteLayer(GDALDataset& dataset, const OutLayer& content, const OGRSpatialR
     if (layer == nullptr)
         return false;
     // Fields in order of first use, so a layer of several kinds has them all.
-    std::vector<std::string> created;
+    // Each one's index is the one the layer gave it: a KML layer starts with
+    // fields of its own (Name, Description) and a Shapefile cuts names.
+    std::vector<std::pair<std::string, int>> created;
+    const auto indexOf = [&created](const std::string& name) {
+        const auto it = std::find_if(created.begin(), created.end(), [&](const auto& f) { return f.first == name; });
+        return it == created.end() ? -1 : it->second;
+    };
     for (const OutFeature& feature : content.features) {
         for (const auto& [name, value] : feature.values) {
-            if (std::find(created.begin(), created.end(), name) != created.end())
+            if (indexOf(name) >= 0)
                 continue;
             OGRFieldDefn field(name.c_str(), std::holds_alternative<double>(value) ? OFTReal : OFTString);
             if (layer->CreateField(&field) != OGRERR_NONE)
                 return false;
-            created.push_back(name);
+            created.emplace_back(name, layer->GetLayerDefn()->GetFieldCount() - 1);
         }
     }
     for (const OutFeature& feature : content.features) {
         const OGRFeatureUniquePtr out(OGRFeature::CreateFeature(layer->GetLayerDefn()));
-        // Fields in creation order: a Shapefile may have cut their names.
         for (const auto& [name, value] : feature.values) {
-            const int index = static_cast<int>(std::find(created.begin(), created.end(), name) - created.begin());
             if (const auto* text = std::get_if<std::string>(&value))
-                out->SetField(index, text->c_str());
+                out->SetField(indexOf(name), text->c_str());
             else
-                out->SetField(index, std::get<double>(value));
+                out->SetField(indexOf(name), std::get<double>(value));
         }
         out->SetGeometry(feature.geometry.get());
         if (layer->CreateFeature(out.get()) != OGRERR_NONE)
@@ -110,28 +119,41 @@ bool WriteLayer(GDALDataset& dataset, const OutLayer& content, const OGRSpatialR
     return true;
 }
 
-// A folder beside the output that vanishes with this object, whatever was
-// left in it.
-class TempFolder {
+// A folder in GDAL's memory file system: GDAL writes there, where no write
+// fails for want of space, and the finished files go to disk through the
+// program's own checked writes. Gone with this object.
+class MemoryFolder {
 public:
-    explicit TempFolder(const fs::path& beside)
+    MemoryFolder()
     {
-        std::string pattern = (beside.parent_path() / ("." + beside.filename().string() + ".tmp-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
+        static std::atomic<int> counter{0};
+        path_ = Format("/vsimem/orvane-export-%d-%d", static_cast<long long>(::getpid()),
+                       static_cast<long long>(++counter));
+        VSIMkdir(path_.c_str(), 0755);
     }
-    ~TempFolder()
+    ~MemoryFolder() { VSIRmdirRecursive(path_.c_str()); }
+    MemoryFolder(const MemoryFolder&) = delete;
+    MemoryFolder& operator=(const MemoryFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+    // The files in the folder, in name order, with their bytes.
+    std::vector<std::pair<std::string, std::string>> Files() const
     {
-        std::error_code ignored;
-        if (!path_.empty())
-            fs::remove_all(path_, ignored);
+        std::vector<std::pair<std::string, std::string>> files;
+        const CPLStringList names(VSIReadDir(path_.c_str()));
+        for (int i = 0; i < names.size(); ++i) {
+            const std::string name = names[i];
+            vsi_l_offset length = 0;
+            const GByte* bytes = VSIGetMemFileBuffer((path_ + "/" + name).c_str(), &length, FALSE);
+            if (bytes != nullptr)
+                files.emplace_back(name, std::string(reinterpret_cast<const char*>(bytes), length));
+        }
+        std::sort(files.begin(), files.end());
+        return files;
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const fs::path& Path() const { return path_; }
 
 private:
-    fs::path path_;
+    std::string path_;
 };
 
 GisExportResult Bad(std::string message)
@@ -262,19 +284,14 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
         fileSrs = &wgs84;
     }
 
-    // Everything is written in a temporary folder first, then renamed into place.
+    // GDAL writes in memory; nothing reaches the disk before it succeeded.
     const fs::path target(path);
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    TempFolder temp(folder / target.filename());
-    if (temp.Path().empty()) {
-        result.error = "cannot write in the folder of [" + path + "]";
-        return result;
-    }
+    const MemoryFolder memory;
     GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(format.c_str());
     auto write = [&](const std::string& fileName, const std::vector<const OutLayer*>& layers) {
+        const std::string memoryPath = memory.Path() + "/" + fileName;
         const GDALDatasetUniquePtr dataset(
-            driver != nullptr ? driver->Create((temp.Path() / fileName).c_str(), 0, 0, 0, GDT_Unknown, nullptr)
-                              : nullptr);
+            driver != nullptr ? driver->Create(memoryPath.c_str(), 0, 0, 0, GDT_Unknown, nullptr) : nullptr);
         if (!dataset)
             return false;
         for (const OutLayer* layer : layers) {
@@ -304,29 +321,53 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
             layers.push_back(&rays);
         written = write(name, layers);
     }
-    // Errors while closing (a full disk) show up here as well.
-    if (!written || !capture.LastError().empty()) {
+    const std::vector<std::pair<std::string, std::string>> files = memory.Files();
+    if (!written || !capture.LastError().empty() || files.empty()) {
         result.error = "cannot write GIS file [" + path + "]" + capture.Reason();
         return result;
     }
-    std::error_code ec;
-    std::vector<fs::path> produced;
-    for (const fs::directory_entry& entry : fs::directory_iterator(temp.Path(), ec))
-        produced.push_back(entry.path());
-    if (ec || produced.empty()) {
-        result.error = "cannot write GIS file [" + path + "]" + (ec ? ": " + ec.message() : std::string());
-        return result;
-    }
-    std::sort(produced.begin(), produced.end());
-    for (const fs::path& file : produced) {
-        const fs::path destination = target.parent_path() / file.filename();
-        fs::rename(file, destination, ec);
-        if (ec) {
-            result.error = "cannot write GIS file [" + destination.string() + "]: " + ec.message();
+
+    // One file: written beside the old one and renamed over it (links
+    // followed, a read-only file refused, its permissions kept).
+    if (format != "ESRI Shapefile") {
+        if (files.size() != 1 || files.front().first != name) {
+            result.error = "cannot write GIS file [" + path + "]: the driver wrote other files than " + name;
             return result;
         }
-        result.files.push_back(destination.string());
+        const std::string& bytes = files.front().second;
+        if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
+            result.error = WriteFailureText(path);
+            return result;
+        }
+        result.files.push_back(path);
+        return result;
     }
+
+    // A Shapefile set: every component of every layer written into one
+    // temporary folder beside the target, then each renamed into place; a
+    // failed rename brings the old set back (ReplaceFiles).
+    RemoveStaleTemps(path);
+    const TempFolder temp(path);
+    if (temp.Path().empty()) {
+        result.error = WriteFailureText(target.parent_path().empty() ? std::string(".") : target.parent_path().string());
+        return result;
+    }
+    std::vector<FileMove> moves;
+    for (const auto& [fileName, bytes] : files) {
+        const std::string prepared = temp.Path() + "/" + fileName;
+        if (!WriteFileAtomically(prepared, bytes.data(), bytes.size())) {
+            result.error = WriteFailureText(path);
+            return result;
+        }
+        moves.push_back({prepared, (target.parent_path() / fileName).string()});
+    }
+    const std::string failed = ReplaceFiles(moves, temp.Path(), options.beforeEachMove);
+    if (!failed.empty()) {
+        result.error = failed;
+        return result;
+    }
+    for (const FileMove& move : moves)
+        result.files.push_back(move.to);
     return result;
 }
 

@@ -19,6 +19,8 @@
 // longitude/latitude, needs one. Without one, coordinates are written in the
 // project's unit and "units" names it, so an import gives them back unchanged.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,9 @@ namespace orvane {
 struct GisExportOptions {
     bool rays = false;
     int epsg = 0;  // coordinate system of the project's coordinates; 0 for none
+    // Runs before rename k (from 0) of a Shapefile set's files; false makes
+    // that rename fail. For tests of the recovery; empty otherwise.
+    std::function<bool(std::size_t)> beforeEachMove;
 };
 
 struct GisExportResult {
@@ -46,9 +51,15 @@ int ParseEpsg(const std::string& text);
 // "KML", "ESRI Shapefile"; "" for any other.
 std::string GisFormatOf(const std::string& path);
 
-// Writes into a temporary folder beside `path` and renames the finished
-// files into place, so an export that fails leaves the old files as they
-// were.
+// GDAL writes the files in memory; each is then written to disk with every
+// write, the flush and the close checked, beside its target, and renamed
+// over it, so an export that fails (a full disk, a read-only target) leaves
+// the old files as they were. Links are followed and their targets replaced
+// in their own folders; a read-only target is refused. A Shapefile set is
+// written whole into one temporary folder first and its files renamed one by
+// one; when a rename fails the old set is put back (the renames are not one
+// atomic step: a program killed between two leaves the set mixed, the old
+// files in the hidden temporary folder beside it).
 GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options);
 
 }  // namespace orvane

@@ -15,7 +15,7 @@
 
 namespace orvane {
 
-inline constexpr int kGisModuleApiVersion = 1;
+inline constexpr int kGisModuleApiVersion = 2;
 
 // File name of the module, looked for beside the running program.
 inline constexpr const char* kGisModuleFileName = "liborvane-gis.so";

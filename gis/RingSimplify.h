@@ -5,6 +5,7 @@
 // crosses itself).
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "gis/Ring.h"
@@ -19,8 +20,12 @@ struct RingChange {
     double deviation = 0.0;      // largest distance an original node lies from the new ring
 };
 
+// Called now and then with the part done (0 to 1); false cancels.
+using SimplifyProgress = std::function<bool(double)>;
+
 struct FittedRings {
-    bool ok = false;  // false: simplification failed (GEOS missing or no tolerance fits)
+    bool ok = false;  // false: simplification failed (GEOS missing or no tolerance fits) or was cancelled
+    bool cancelled = false;
     std::vector<Ring> rings;
     std::vector<RingChange> changes;
     // True when the rings were simplified alone and an island then crossed the
@@ -35,7 +40,14 @@ struct FittedRings {
 
 // rings[0] is the outer boundary, the others islands, each closed and
 // counter-clockwise as CleanRing makes them. Rings within maxNodes (closing
-// copy included) are returned unchanged.
-FittedRings FitRingsToNodeLimit(const std::vector<Ring>& rings, std::size_t maxNodes);
+// copy included) are returned unchanged. The tolerance of a ring of more than
+// 8 times maxNodes is searched on a copy simplified first (topology kept)
+// with the tolerance at which plain Douglas-Peucker keeps 4 times maxNodes,
+// and a ring of more than 64 times maxNodes is thinned before that by plain
+// Douglas-Peucker to 32 times maxNodes (when the thinned rings still cross
+// nowhere): a million nodes take a second and under 200 MB, not minutes. The
+// deviation is always measured from the original nodes.
+FittedRings FitRingsToNodeLimit(const std::vector<Ring>& rings, std::size_t maxNodes,
+                                const SimplifyProgress& progress = {});
 
 }  // namespace orvane

@@ -4,11 +4,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 #include <gdal_priv.h>
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
 
+#include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
 #include "core/Region.h"
@@ -178,6 +182,45 @@ bool TransformAll(PolygonList& polygons, OGRCoordinateTransformation& ct)
     return true;
 }
 
+// The first coordinate the record cannot hold (it stores float32): not a
+// number, infinite, or beyond float32's range (1e39 would become inf).
+std::optional<double> UnstorableCoordinate(const PolygonList& polygons)
+{
+    for (const auto& polygon : polygons) {
+        for (const OGRLinearRing* ring : *polygon) {
+            for (int i = 0; i < ring->getNumPoints(); ++i) {
+                for (const double v : {ring->getX(i), ring->getY(i)}) {
+                    if (!std::isfinite(static_cast<float>(v)))
+                        return v;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string UnstorableMessage(double value, const std::string& source)
+{
+    return Format("the coordinate %g in [%s] cannot be stored: the project holds numbers of single precision, "
+                  "up to 3.4e38; nothing was imported",
+                  value, source);
+}
+
+// Why a source is not handed to GDAL at all: a network source (the module
+// reads files of this computer only), or a path that is no file or folder (a
+// FIFO would wait for a writer, a device never end).
+std::string SourceProblem(const std::string& source)
+{
+    if (IsNetworkPath(source))
+        return "cannot read GIS file [" + source + "]: network sources are not read, only files on this computer";
+    struct stat st {};
+    if (source.rfind("/vsi", 0) != 0 && ::stat(source.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
+        !S_ISDIR(st.st_mode))
+        return "cannot read GIS file [" + source + "]: " +
+               InputProblemText(source, InputState::NotRegular, 0, "GIS file");
+    return {};
+}
+
 struct Island {
     Ring ring;
     double area;
@@ -191,6 +234,8 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     Shoreline sh;
     EnsureGdalRegistered();
     GdalErrorCapture capture;
+    if (sh.error = SourceProblem(source); !sh.error.empty())
+        return sh;
     const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (!dataset) {
         // GDAL names no reason when no driver knows the file.
@@ -218,11 +263,24 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         return sh;
     }
 
+    const auto cancelled = [&](double done) {
+        if (!options.progress || options.progress(done))
+            return false;
+        sh.error = "the import was cancelled";
+        sh.cancelled = true;
+        return true;
+    };
+    if (cancelled(0.02))
+        return sh;
+
     // All polygons in the coordinate system of the first layer that has any.
     PolygonList polygons;
     std::unique_ptr<OGRSpatialReference> srs;
     int unitsAttribute = -1;
-    for (OGRLayer* layer : layers) {
+    for (std::size_t l = 0; l < layers.size(); ++l) {
+        OGRLayer* layer = layers[l];
+        if (cancelled(0.02 + 0.28 * static_cast<double>(l) / static_cast<double>(layers.size())))
+            return sh;
         LayerPolygons read = ReadLayer(*layer);
         if (read.polygons.empty())
             continue;
@@ -249,6 +307,10 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     if (polygons.empty()) {
         sh.error = "no polygon or closed line in [" + source + "]" +
                    (options.layer.empty() ? std::string() : " layer [" + options.layer + "]");
+        return sh;
+    }
+    if (const std::optional<double> bad = UnstorableCoordinate(polygons)) {
+        sh.error = UnstorableMessage(*bad, source);
         return sh;
     }
     sh.notes.push_back("read " + Plural(polygons.size(), "polygon", "polygons") + " from [" + source + "]" +
@@ -315,6 +377,10 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         }
     } else if (srs) {
         sh.error = "the coordinate system " + SrsLabel(*srs) + " is neither longitude/latitude nor projected";
+        return sh;
+    }
+    if (const std::optional<double> bad = UnstorableCoordinate(polygons)) {
+        sh.error = UnstorableMessage(*bad, source);  // after the conversion to the project's unit
         return sh;
     }
     sh.point = point;
@@ -405,10 +471,20 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     // numbers them as before.
     std::sort(islands.begin(), islands.end(), [](const Island& a, const Island& b) { return a.order < b.order; });
 
-    std::vector<Ring> rings{outerRing};
+    std::vector<Ring> rings;
+    rings.push_back(std::move(outerRing));
     for (const Island& island : islands)
         rings.push_back(island.ring);
-    FittedRings fitted = FitRingsToNodeLimit(rings, kMaxRingNodes);
+    if (cancelled(0.3))
+        return sh;
+    FittedRings fitted = FitRingsToNodeLimit(rings, kMaxRingNodes, [&](double done) {
+        return !options.progress || options.progress(0.3 + 0.7 * done);
+    });
+    if (fitted.cancelled) {
+        sh.error = "the import was cancelled";
+        sh.cancelled = true;
+        return sh;
+    }
     if (!fitted.ok) {
         sh.error = Format("cannot simplify the shoreline to %d nodes", static_cast<long long>(kMaxRingNodes)) +
                    capture.Reason();
@@ -441,6 +517,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     const double step = std::nextafter(static_cast<float>(largest), INFINITY) - static_cast<float>(largest);
     if (step > 0.01)
         sh.notes.push_back(Format("coordinates are stored to %.3g %s at these values (single precision)", step, unit));
+    cancelled(1.0);
     return sh;
 }
 
@@ -448,8 +525,10 @@ std::vector<std::string> LayerNames(const std::string& source)
 {
     EnsureGdalRegistered();
     GdalErrorCapture capture;
-    const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     std::vector<std::string> names;
+    if (!SourceProblem(source).empty())
+        return names;
+    const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (dataset) {
         for (OGRLayer* layer : dataset->GetLayers())
             names.emplace_back(layer->GetName());

@@ -12,6 +12,7 @@
 // was left out or changed into warnings: plain text (UTF-8) for the
 // command-line tool and the window alike.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,10 +25,14 @@ namespace orvane {
 struct ShorelineOptions {
     std::string layer;        // one layer by name; empty: every layer
     std::optional<XY> point;  // the computation point in the source's coordinates (lon, lat for degrees)
+    // Called now and then with the part of the work done (0 to 1), from the
+    // thread that reads; false cancels the import (nothing is stored).
+    std::function<bool(double)> progress;
 };
 
 struct Shoreline {
     std::string error;   // why nothing can be imported; empty on success
+    bool cancelled = false;  // the progress callback asked to stop (error says so)
     int coordUnits = 2;  // CoordUnits code of the rings: 0 ft, 1 Miles, 2 m, 3 Km
     int epsg = 0;        // EPSG code of the rings' coordinate system, 0 when it has none
     std::vector<Ring> rings;    // [0] outer boundary, then up to four islands; closed, each within 999 nodes
@@ -49,6 +54,7 @@ void StoreShoreline(Shoreline& shoreline, ProjectRecord& rec);
 
 struct ShorelineImportResult {
     std::string error;  // empty on success
+    bool cancelled = false;
     int epsg = 0;
     std::vector<std::string> notes;
     std::vector<std::string> warnings;

@@ -57,6 +57,7 @@ ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& sou
     Shoreline sh = ReadShoreline(source, rec, options);
     ShorelineImportResult result;
     result.error = sh.error;
+    result.cancelled = sh.cancelled;
     if (sh.error.empty())
         StoreShoreline(sh, rec);
     result.epsg = sh.epsg;

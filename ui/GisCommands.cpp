@@ -1,7 +1,14 @@
 #include "ui/GisCommands.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 #include "core/ProjectRecord.h"
 
@@ -29,7 +36,7 @@ QString Lines(const std::vector<std::string>& lines)
     return list.join(QLatin1Char('\n'));
 }
 
-// The wait cursor while GDAL works (a large file takes a moment to simplify).
+// The wait cursor while GDAL writes.
 class BusyCursor {
 public:
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -46,6 +53,57 @@ void Report(QWidget* parent, const QString& title, const QString& text, const QS
     box.exec();
 }
 
+// Runs the import on a worker thread, on a copy of the record, while a
+// progress dialog with Cancel keeps the window alive: a large shore takes
+// seconds. Cancel stops the import at its next step; the copy is dropped.
+ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, const std::string& source,
+                                         ShorelineOptions options)
+{
+    auto copy = std::make_unique<ProjectRecord>(rec);
+    std::atomic<int> permille{0};
+    std::atomic<bool> cancel{false};
+    options.progress = [&permille, &cancel](double done) {
+        permille.store(static_cast<int>(done * 1000.0));
+        return !cancel.load();
+    };
+    ShorelineImportResult result;
+    QProgressDialog progress(QStringLiteral("Importing the shoreline..."), QStringLiteral("Cancel"), 0, 1000, parent);
+    progress.setObjectName(QStringLiteral("ImportProgress"));
+    progress.setWindowTitle(QStringLiteral("Import shoreline"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setMinimumDuration(0);
+    QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel.store(true); });
+
+    QEventLoop loop;
+    std::unique_ptr<QThread> worker(
+        QThread::create([&] { result = orvane::ImportShoreline(*copy, source, options); }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer tick;
+    tick.setInterval(50);
+    QObject::connect(&tick, &QTimer::timeout, [&] { progress.setValue(permille.load()); });
+    worker->start();
+    progress.show();
+    tick.start();
+    if (!worker->isFinished())
+        loop.exec();
+    worker->wait();
+    // Read before the dialog closes: closing it counts as a Cancel.
+    const bool cancelled = cancel.load();
+    tick.stop();
+    progress.hide();
+    // A Cancel that came after the last step still leaves the project as it was.
+    if (cancelled) {
+        result = ShorelineImportResult{};
+        result.cancelled = true;
+        result.error = "the import was cancelled";
+    } else if (result.error.empty()) {
+        rec = *copy;
+    }
+    return result;
+}
+
 }  // namespace
 
 bool GisCommands::Available() { return true; }
@@ -60,12 +118,13 @@ bool GisCommands::ImportShoreline(ProjectRecord& rec, const QString& folder)
     XY point;
     if (!dialog.PointText().isEmpty() && ParsePoint(dialog.PointText().toStdString(), point))
         options.point = point;
-    ShorelineImportResult result;
-    {
-        const BusyCursor busy;
-        result = orvane::ImportShoreline(rec, dialog.Source().toStdString(), options);
-    }
+    const ShorelineImportResult result = ImportWithProgress(parent_, rec, dialog.Source().toStdString(), options);
     const QString title = QStringLiteral("Import shoreline");
+    if (result.cancelled) {
+        Report(parent_, title, QStringLiteral("The import was cancelled."), QStringLiteral("The project was not changed."),
+               false);
+        return false;
+    }
     if (!result.error.empty()) {
         Report(parent_, title, QString::fromStdString(result.error), QStringLiteral("The project was not changed."),
                true);
@@ -95,7 +154,8 @@ void GisCommands::ExportGis(const ProjectRecord& rec, const QString& folder)
     }
     const QString title = QStringLiteral("Export to GIS");
     if (!result.error.empty()) {
-        Report(parent_, title, QString::fromStdString(result.error), QString(), true);
+        Report(parent_, title, QString::fromStdString(result.error),
+               QStringLiteral("The files that were there are as they were."), true);
         return;
     }
     Report(parent_, title, QStringLiteral("Written:\n") + Lines(result.files), Lines(result.notes), false);

@@ -218,7 +218,7 @@ TEST(ImportCoordinatesFile, OutcomesAndMessages)
     } cases[] = {
         {"header.csv", ImportOutcome::NoCoordinates, "no coordinates found in [" + dir.File("header.csv") + "]"},
         {"none.txt", ImportOutcome::Unreadable, "cannot read or write file [" + dir.File("none.txt") + "]"},
-        {"folder.txt", ImportOutcome::Unreadable, "cannot read or write file [" + dir.File("folder.txt") + "]"},
+        {"folder.txt", ImportOutcome::Unreadable, "[" + dir.File("folder.txt") + "] is not a regular file"},
         {"good.csv", ImportOutcome::Imported, ""},
     };
     for (const auto& c : cases) {

@@ -110,7 +110,7 @@ TEST(LoadProject, UnreadableFileFailsWithTheMessageAndKeepsDefaults)
     EXPECT_FALSE(LoadProject(rec, name));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(messages.messages[0].text, "cannot read or write file [" + name + "]");
+    EXPECT_EQ(messages.messages[0].text, "[" + name + "] is not a regular file");
     EXPECT_EQ(Image(rec), Image(Defaults()));
     EXPECT_TRUE(std::filesystem::is_directory(name)) << "the file is not touched";
 }

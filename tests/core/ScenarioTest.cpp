@@ -50,6 +50,17 @@ TEST(ScenarioCsv, ReadsColumnsInAnyOrderAndMarksBadRows)
           {7, 60, 5, {}, {}, {}, {}, ""}}},
         {"a comma file keeps the comma as separator", "direction,speed\n\"12,5\",10\n", ',',
          {{2, 0, 0, {}, {}, {}, {}, "direction '12,5' is not a number"}}},
+        // A compass "from" bearing: north is 90 degrees from +x, east 0, NE 45.
+        {"bearing instead of direction", "Bearing,speed\n0,10\n90,10\n45,10\n270.5,10\n", ',',
+         {{2, 90, 10, {}, {}, {}, {}, ""},
+          {3, 0, 10, {}, {}, {}, {}, ""},
+          {4, 45, 10, {}, {}, {}, {}, ""},
+          {5, 179.5f, 10, {}, {}, {}, {}, ""}}},
+        {"direction or bearing, one per row", "direction,bearing,speed\n10,,5\n,180,5\n10,180,5\n,,5\n", ',',
+         {{2, 10, 5, {}, {}, {}, {}, ""},
+          {3, 270, 5, {}, {}, {}, {}, ""},
+          {4, 0, 0, {}, {}, {}, {}, "both direction and bearing are given; give one of them"},
+          {5, 0, 0, {}, {}, {}, {}, "direction and bearing are empty"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,7 +95,7 @@ TEST(ScenarioCsv, FilesWithoutTheRequiredColumnsAreRefused)
         {"", "no header line"},
         {"\n\n", "no header line"},
         {"direction,velocity\n10,20\n", "the header has no 'speed' column"},
-        {"speed\n10\n", "the header has no 'direction' column"},
+        {"speed\n10\n", "the header has no 'direction' or 'bearing' column"},
         {"direction,speed,Direction\n1,2,3\n", "column 'direction' is named twice"},
     };
     for (const auto& c : cases) {

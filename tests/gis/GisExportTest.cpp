@@ -1,12 +1,20 @@
-// GIS export: the round trip through every format, the fetch rays against the
-// engine's fetch, and refusals that leave old files alone.
+// GIS export: the round trip through every format, the attributes and fetch
+// rays against the engine's fetch, and failures (a full disk, a rename that
+// fails) that leave the old files as they were. Read-only targets and links:
+// tests/cli/gis_export_protection.cmake.
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <csignal>
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include <sys/resource.h>
+
 #include "core/Directional.h"
+#include "core/Format.h"
 #include "core/ProjectFile.h"
 #include "gis/GisExport.h"
 #include "gis/ShorelineImport.h"
@@ -49,7 +57,7 @@ TEST(GisExport, ImportGivesTheRegionBack)
     for (const auto& c : cases) {
         const ProjectRecord original = Harbour(c.coordUnits);
         const std::string path = dir + "/" + c.name;
-        const GisExportResult out = ExportGis(original, path, {false, c.epsg});
+        const GisExportResult out = ExportGis(original, path, {false, c.epsg, {}});
         ASSERT_EQ(out.error, "") << c.name;
         ProjectRecord back = original;
         ClearBoundaries(back);
@@ -70,17 +78,68 @@ TEST(GisExport, ImportGivesTheRegionBack)
     }
 }
 
-TEST(GisExport, RaysAreTheEngineFetches)
+// Every feature's attributes as "kind units name=value ...", sorted; a
+// Shapefile's cut field names are found by their first 10 characters.
+std::vector<std::string> Attributes(const std::string& path)
+{
+    std::vector<std::string> lines;
+    const GDALDatasetUniquePtr dataset(GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    if (!dataset)
+        return {"cannot open " + path};
+    for (OGRLayer* layer : dataset->GetLayers()) {
+        for (const auto& f : *layer) {
+            std::string line = std::string(f->GetFieldAsString("kind")) + " " + f->GetFieldAsString("units");
+            for (const std::string name : {"wind_deg", "sector_deg", "direction_deg", "fetch"}) {
+                int index = f->GetFieldIndex(name.c_str());
+                if (index < 0)
+                    index = f->GetFieldIndex(name.substr(0, 10).c_str());
+                if (index >= 0 && f->IsFieldSetAndNotNull(index))
+                    line += Format(" %s=%.10g", name, f->GetFieldAsDouble(index));
+            }
+            lines.push_back(line);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
 {
     ProjectRecord bay{};
     ASSERT_TRUE(LoadProject(bay, ORVANE_SAMPLES_DIR "/Bay.WDT"));
     const std::string dir = test::WorkFolder("rays");
-    const std::string path = dir + "/bay.geojson";
-    const GisExportResult out = ExportGis(bay, path, {true, 0});
-    ASSERT_EQ(out.error, "");
-    ASSERT_EQ(out.files.size(), 1u);
-
     const Sector sector = MakeSector(bay);
+    // Bay is in kilometres; given as UTM its lengths are written in metres.
+    std::vector<std::string> expected{Format("point m wind_deg=%.10g sector_deg=%.10g", bay.WindDirection, bay.SectorAngle),
+                                      "region m"};
+    for (int i = 0; i < sector.count; ++i) {
+        const SectorDirection& d = sector.directions[static_cast<std::size_t>(i)];
+        // The fetch as the number its float32 stands for (9376.525, not 9376.5244...).
+        char shortest[32];
+        const auto end = std::to_chars(shortest, shortest + sizeof shortest, d.fetch).ptr;
+        expected.push_back(Format("ray m direction_deg=%.10g fetch=%.10g", d.deg,
+                                  1000.0 * std::stod(std::string(shortest, end))));
+    }
+    std::sort(expected.begin(), expected.end());
+    for (const char* name : {"bay.geojson", "bay.gpkg", "bay.kml", "bay.shp"}) {
+        const std::string path = dir + "/" + name;
+        ASSERT_EQ(ExportGis(bay, path, {true, 32633, {}}).error, "") << name;
+        if (std::string(name) == "bay.shp") {
+            std::vector<std::string> all;
+            for (const char* layer : {"/bay.shp", "/bay_point.shp", "/bay_rays.shp"}) {
+                const std::vector<std::string> part = Attributes(dir + layer);
+                all.insert(all.end(), part.begin(), part.end());
+            }
+            std::sort(all.begin(), all.end());
+            EXPECT_EQ(all, expected) << name;
+        } else {
+            EXPECT_EQ(Attributes(path), expected) << name;
+        }
+    }
+
+    // Each ray is as long as its fetch.
+    const std::string path = dir + "/bay-km.geojson";
+    ASSERT_EQ(ExportGis(bay, path, {true, 0, {}}).error, "");
     GDALDatasetUniquePtr dataset(GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     ASSERT_TRUE(dataset);
     OGRLayer* layer = dataset->GetLayer(0);
@@ -89,13 +148,94 @@ TEST(GisExport, RaysAreTheEngineFetches)
         if (std::string(f->GetFieldAsString("kind")) != "ray")
             continue;
         const SectorDirection& d = sector.directions[static_cast<std::size_t>(rays++)];
-        const double length = f->GetGeometryRef()->toLineString()->get_Length();
-        EXPECT_NEAR(length, d.fetch, 1e-5 * d.fetch) << d.deg;
+        EXPECT_NEAR(f->GetGeometryRef()->toLineString()->get_Length(), d.fetch, 1e-5 * d.fetch) << d.deg;
         EXPECT_EQ(static_cast<float>(f->GetFieldAsDouble("fetch")), d.fetch);
-        EXPECT_EQ(static_cast<float>(f->GetFieldAsDouble("direction_deg")), d.deg);
-        EXPECT_STREQ(f->GetFieldAsString("units"), "km");
     }
     EXPECT_EQ(rays, sector.count) << "every direction of the sample meets a shore";
+}
+
+// name -> bytes of every file in a folder, hidden ones included.
+std::map<std::string, std::string> Snapshot(const std::string& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        std::stringstream bytes;
+        if (entry.is_regular_file())
+            bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files[entry.path().filename().string()] = entry.is_regular_file() ? bytes.str() : "(folder)";
+    }
+    return files;
+}
+
+// A full disk as the program meets it: every write past a few hundred bytes
+// fails (the file size limit, its signal ignored).
+class SmallFileLimit {
+public:
+    SmallFileLimit()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = 200;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~SmallFileLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int) = nullptr;
+};
+
+TEST(GisExport, AFailedWriteKeepsTheOldFiles)
+{
+    const ProjectRecord rec = Harbour();
+    for (const char* name : {"old.geojson", "old.gpkg", "old.kml", "old.shp"}) {
+        const std::string dir = test::WorkFolder("full");
+        ProjectRecord earlier = rec;
+        earlier.PointX += 10.0f;
+        ASSERT_EQ(ExportGis(earlier, dir + "/" + name, {true, 32633, {}}).error, "") << name;
+        const auto before = Snapshot(dir);
+        GisExportResult out;
+        {
+            const SmallFileLimit full;
+            out = ExportGis(rec, dir + "/" + name, {true, 32633, {}});
+        }
+        EXPECT_NE(out.error.find("cannot write ["), std::string::npos) << name << ": " << out.error;
+        EXPECT_NE(out.error.find("file too large"), std::string::npos) << name << ": " << out.error;
+        EXPECT_TRUE(out.files.empty());
+        EXPECT_EQ(Snapshot(dir), before) << name << ": the old files, and nothing else";
+    }
+}
+
+TEST(GisExport, AShapefileSetIsWholeAgainWhenARenameFails)
+{
+    const std::string dir = test::WorkFolder("set");
+    const ProjectRecord rec = Harbour();
+    ProjectRecord earlier = rec;
+    earlier.PointX += 10.0f;
+    // The old set has no rays: the new rays files must go again too.
+    ASSERT_EQ(ExportGis(earlier, dir + "/set.shp", {false, 32633, {}}).error, "");
+    const auto before = Snapshot(dir);
+    const std::size_t files = 15;  // .shp .shx .dbf .prj .cpg of three layers
+    for (std::size_t k = 0; k < files; ++k) {
+        GisExportOptions options{true, 32633, {}};
+        options.beforeEachMove = [k](std::size_t move) { return move != k; };
+        const GisExportResult out = ExportGis(rec, dir + "/set.shp", options);
+        EXPECT_NE(out.error.find("cannot write ["), std::string::npos) << k;
+        EXPECT_EQ(Snapshot(dir), before) << "failed at rename " << k;
+    }
+    GisExportOptions options{true, 32633, {}};
+    std::size_t moves = 0;
+    options.beforeEachMove = [&moves](std::size_t) { return ++moves > 0; };
+    ASSERT_EQ(ExportGis(rec, dir + "/set.shp", options).error, "");
+    EXPECT_EQ(moves, files);
+    const auto after = Snapshot(dir);
+    EXPECT_EQ(after.size(), files);
+    EXPECT_NE(after.at("set_point.shp"), before.at("set_point.shp"));
 }
 
 TEST(GisExport, RefusalsLeaveOldFilesAlone)
@@ -111,11 +251,11 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
         const char* expect;
         bool usage;  // the arguments are wrong, not the project
     } cases[] = {
-        {"old.kml", &rec, {false, 0}, "KML holds longitude/latitude", true},
-        {"old.gpkg", &rec, {false, 4326}, "not a projected", true},
-        {"old.gpkg", &rec, {false, 999999}, "unknown coordinate system", true},
-        {"old.txt", &rec, {false, 0}, "unknown GIS format", true},
-        {"old.geojson", &noShore, {false, 0}, "no outer boundary", false},
+        {"old.kml", &rec, {false, 0, {}}, "KML holds longitude/latitude", true},
+        {"old.gpkg", &rec, {false, 4326, {}}, "not a projected", true},
+        {"old.gpkg", &rec, {false, 999999, {}}, "unknown coordinate system", true},
+        {"old.txt", &rec, {false, 0, {}}, "unknown GIS format", true},
+        {"old.geojson", &noShore, {false, 0, {}}, "no outer boundary", false},
     };
     for (const auto& c : cases) {
         const std::string path = dir + "/" + c.name;
@@ -131,7 +271,7 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
     EXPECT_EQ(ParseEpsg("EPSG:"), 0);
     EXPECT_EQ(ParseEpsg("32633"), 0);
     // A successful export leaves no temporary folder behind.
-    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633}).error, "");
+    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633, {}}).error, "");
     int entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         entries += entry.path().filename().string().rfind(".new", 0) == 0 ? 100 : 1;

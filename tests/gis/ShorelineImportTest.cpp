@@ -3,9 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cpl_conv.h>
+
+#include "core/Format.h"
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
 #include "gis/ShorelineImport.h"
@@ -191,6 +201,12 @@ TEST(ShorelineImport, RefusalsChangeNothing)
     const OGRPoint b(3.0, 4.0);
     ASSERT_TRUE(WriteGisFile(dir + "/points.geojson", "GeoJSON", 4326, {&a, &b}));
     std::ofstream(dir + "/notes.geojson") << "survey notes, no geometry\n";
+    // Numbers a float32 record cannot hold: they would be stored as inf.
+    for (const char* big : {"1e39", "1e300"}) {
+        std::ofstream(dir + "/" + big + ".geojson")
+            << R"({"type": "Polygon", "coordinates": [[[0, 0], [1000, 0], [1000, )" << big << "], [0, 0]]]}";
+    }
+    ASSERT_EQ(::mkfifo((dir + "/fifo.geojson").c_str(), 0600), 0);
     const struct {
         std::string source;
         std::string layer;
@@ -200,6 +216,9 @@ TEST(ShorelineImport, RefusalsChangeNothing)
         {dir + "/missing.gpkg", "", "cannot read GIS file"},
         {dir + "/notes.geojson", "", "cannot read GIS file [" + dir + "/notes.geojson]: not a vector format"},
         {dir + "/points.geojson", "roads", "no layer [roads]"},
+        {dir + "/1e39.geojson", "", "the coordinate 1e+39 in [" + dir + "/1e39.geojson] cannot be stored"},
+        {dir + "/1e300.geojson", "", "the coordinate 1e+300 in [" + dir + "/1e300.geojson] cannot be stored"},
+        {dir + "/fifo.geojson", "", "[" + dir + "/fifo.geojson] is not a regular file"},
     };
     for (const auto& c : cases) {
         ProjectRecord rec = Defaults();
@@ -210,6 +229,81 @@ TEST(ShorelineImport, RefusalsChangeNothing)
         const ShorelineImportResult result = ImportShoreline(rec, c.source, options);
         EXPECT_NE(result.error.find(c.expect), std::string::npos) << result.error;
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << c.expect;
+    }
+}
+
+// A port on this computer that listens and never answers: a connection
+// attempt shows up as a pending connection.
+struct Listener {
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    int port = 0;
+    Listener()
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(fd, 16) == 0 &&
+            ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            port = ntohs(address.sin_port);
+    }
+    ~Listener() { ::close(fd); }
+    int Connections() const
+    {
+        int count = 0;
+        for (int c; (c = ::accept(fd, nullptr, nullptr)) >= 0; ++count)
+            ::close(c);
+        return count;
+    }
+};
+
+TEST(ShorelineImport, NothingReachesTheNetwork)
+{
+    const Listener server;
+    ASSERT_GT(server.port, 0);
+    // Should a request be made after all, it fails soon instead of waiting.
+    CPLSetConfigOption("GDAL_HTTP_TIMEOUT", "2");
+    const std::string url = Format("http://127.0.0.1:%d/lake.geojson", server.port);
+    const std::string dir = test::WorkFolder("network");
+    std::ofstream(dir + "/remote.vrt") << "<OGRVRTDataSource><OGRVRTLayer name=\"lake\"><SrcDataSource>/vsicurl/"
+                                       << url << "</SrcDataSource></OGRVRTLayer></OGRVRTDataSource>";
+    for (const std::string& source : {dir + "/remote.vrt", "/vsicurl/" + url, "/vsicurl_streaming/" + url,
+                                      "/vsizip//vsicurl/" + url + ".zip", url}) {
+        ProjectRecord rec = Defaults();
+        const ProjectRecord before = rec;
+        EXPECT_NE(ImportShoreline(rec, source, {}).error, "") << source;
+        EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << source;
+        LayerNames(source);  // the window's choice of layer reads them too
+    }
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+TEST(ShorelineImport, ProgressAndCancel)
+{
+    const std::string dir = test::WorkFolder("progress");
+    const test::Lake lake;
+    const std::string path = dir + "/lake.gpkg";
+    ASSERT_TRUE(WriteGisFile(path, "GPKG", 4326, {lake.shape.get()}));
+    for (const std::size_t stop : {0, 4, 1000}) {
+        std::vector<double> seen;
+        ShorelineOptions options;
+        options.progress = [&seen, stop](double done) {
+            seen.push_back(done);
+            return seen.size() <= stop;
+        };
+        ProjectRecord rec = Defaults();
+        const ProjectRecord before = rec;
+        const ShorelineImportResult result = ImportShoreline(rec, path, options);
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        if (stop < seen.size()) {  // stopped where it was told, and nothing stored
+            EXPECT_TRUE(result.cancelled && result.error == "the import was cancelled") << result.error;
+            EXPECT_EQ(seen.size(), stop + 1);
+            EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
+        } else {
+            EXPECT_EQ(result.error, "");
+            EXPECT_GT(seen.size(), 5u);
+            EXPECT_EQ(seen.back(), 1.0);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -24,15 +25,17 @@ namespace orvane {
 
 namespace {
 
-// Runs act on the next modal widget once it is shown, from within its event
-// loop; a dialog act leaves open is rejected so no test waits forever.
+// Runs act on the next modal widget of type W once it is shown, from within
+// its event loop; a dialog act leaves open is rejected so no test waits
+// forever.
+template <class W = QWidget>
 void OnNextModal(std::function<void(QWidget*)> act)
 {
     auto* timer = new QTimer;
     timer->setInterval(20);
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = dynamic_cast<W*>(QApplication::activeModalWidget());
         if (modal || ++*tries > 250) {
             timer->stop();
             timer->deleteLater();
@@ -49,7 +52,7 @@ void OnNextModal(std::function<void(QWidget*)> act)
 // Accepts the report box and keeps its texts.
 void TakeReport(QString& text)
 {
-    OnNextModal([&text](QWidget* modal) {
+    OnNextModal<QMessageBox>([&text](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         text = box->text() + QLatin1Char('\n') + box->informativeText();
@@ -100,6 +103,38 @@ private slots:
         commands.ExportGis(rec, dir);
         QVERIFY2(report.startsWith(QStringLiteral("Written:\n\u2022 ")), qPrintable(report));
         QVERIFY(QFileInfo::exists(dir + "/lake-out.kml"));
+    }
+
+    // A large shore imports on a worker thread behind a progress dialog;
+    // its Cancel leaves the project as it was.
+    void ImportCanBeCancelled()
+    {
+        const QString dir = QString::fromStdString(test::WorkFolder("window-cancel"));
+        const auto shore = test::MakePolygon({test::Blob(test::kLakeLon, test::kLakeLat, 0.05, 200000, 0.79)});
+        QVERIFY(test::WriteGisFile((dir + "/shore.gpkg").toStdString(), "GPKG", 4326, {shore.get()}));
+        QWidget window;
+        GisCommands commands(&window);
+        ProjectRecord rec{};
+        SetProjectDefaults(rec);
+        const ProjectRecord before = rec;
+
+        QString report;
+        bool sawProgress = false;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = dynamic_cast<TImportShoreline*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->SourceEdit->setText(dir + "/shore.gpkg");
+            OnNextModal<QProgressDialog>([&](QWidget* progress) {
+                sawProgress = progress->objectName() == QStringLiteral("ImportProgress");
+                progress->findChild<QPushButton*>()->click();
+                TakeReport(report);
+            });
+            dialog->OkBtn->click();
+        });
+        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY(sawProgress);
+        QVERIFY2(report.startsWith(QStringLiteral("The import was cancelled.")), qPrintable(report));
+        QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
     }
 
     void RefusalsChangeNothing()

@@ -1,0 +1,43 @@
+# Every reader refuses a FIFO (which would wait for a writer for ever), a
+# device (/dev/zero never ends) and a file over its limit, says why and
+# changes nothing; each run is bounded by a timeout.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+file(COPY "${SAMPLES}/Bay.WDT" DESTINATION "${WORK}")
+set(bay "${WORK}/Bay.WDT")
+file(SHA256 "${bay}" before)
+foreach(fifo fifo.WDT fifo.txt fifo.csv fifo.geojson)
+  execute_process(COMMAND mkfifo "${WORK}/${fifo}" RESULT_VARIABLE code)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "cannot make a FIFO")
+  endif()
+endforeach()
+# Sparse: one byte over 200 MB without taking the disk space.
+execute_process(COMMAND truncate -s 200000001 "${WORK}/huge.csv")
+file(WRITE "${WORK}/in.txt" "1 0 0\n2 10 0\n3 10 10\n4 0 0\n")
+
+function(refused expect)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  TIMEOUT 20)
+  if(NOT code EQUAL 1 OR NOT err MATCHES "${expect}")
+    message(FATAL_ERROR "orvane-cli ${ARGN}: exit ${code}, expected 1 and '${expect}'\n${out}\n${err}")
+  endif()
+endfunction()
+
+set(not_file "is not a regular file")
+refused("fifo.WDT\\] ${not_file}" info "${WORK}/fifo.WDT")
+refused("fifo.WDT\\] ${not_file}" import-coords "${WORK}/fifo.WDT" "${WORK}/in.txt")
+refused("/dev/zero\\] ${not_file}" compute /dev/zero)
+refused("fifo.txt\\] ${not_file}" import-coords "${bay}" "${WORK}/fifo.txt")
+refused("/dev/zero\\] ${not_file}" import-coords "${bay}" /dev/zero)
+refused("fifo.csv\\] ${not_file}" scenarios "${bay}" "${WORK}/fifo.csv")
+refused("/dev/zero\\] ${not_file}" scenarios "${bay}" /dev/zero)
+refused("huge.csv\\] is larger than 200 MB" scenarios "${bay}" "${WORK}/huge.csv")
+refused("huge.csv\\] is larger than 200 MB" import-coords "${bay}" "${WORK}/huge.csv")
+if(GIS)
+  refused("fifo.geojson\\] ${not_file}" import-shoreline "${bay}" "${WORK}/fifo.geojson")
+endif()
+file(SHA256 "${bay}" after)
+if(NOT before STREQUAL after)
+  message(FATAL_ERROR "the project was changed")
+endif()
