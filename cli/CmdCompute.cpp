@@ -1,5 +1,5 @@
-// orvane-cli compute FILE.WDT [--seed N] [--json]: one computation run, as
-// the program shows it for that file.
+// orvane-cli compute FILE.WDT [--seed N] [--json] [--growth LAW] [--duration-h H]:
+// one computation run, as the program shows it for that file.
 
 #include <charconv>
 #include <cmath>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/GrowthArgs.h"
 #include "cli/UndefinedFields.h"
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
@@ -57,7 +58,21 @@ std::string JsonArray(const float* values, int first, int last)
     return out + "]";
 }
 
-std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
+std::string GrowthJson(const GrowthSummary& g)
+{
+    const GrowthResult& r = g.result;
+    std::string out = "{\"Law\": " + JsonString(g.options.law ? GrowthLawName(*g.options.law) : "project") +
+                      ", \"LawInEffect\": " + JsonString(GrowthLawName(g.law)) + ", \"DurationH\": " +
+                      (g.options.durationH ? JsonNumber(static_cast<float>(*g.options.durationH)) : "null");
+    out += ", \"GoverningFetch\": " + JsonNumber(g.governingFetch) + ", \"Limited\": " +
+           JsonString(GrowthLimitName(r.limited)) + ", \"MinimumDurationH\": " +
+           JsonNumber(static_cast<float>(r.minimumDurationS / 3600.0)) + ", \"EquivalentFetchM\": " +
+           (r.equivalentFetchM ? JsonNumber(static_cast<float>(*r.equivalentFetchM)) : "null") +
+           ", \"Text\": " + JsonString(GrowthLimitText(g)) + "}";
+    return out;
+}
+
+std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results, const GrowthOptions& growth)
 {
     const Sector sector = MakeSector(rec);
     std::string out = "{\n";
@@ -77,6 +92,7 @@ std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
     out += "  \"Moments\": {\"m0\": " + JsonNumber(m.m0) + ", \"m1\": " + JsonNumber(m.m1) + ", \"m2\": " +
            JsonNumber(m.m2) + ", \"Hm0\": " + JsonNumber(m.Hm0) + ", \"Tm01\": " + JsonNumber(m.Tm01) +
            ", \"Tm02\": " + JsonNumber(m.Tm02) + ", \"Tp\": " + JsonNumber(m.Tp) + "},\n";
+    out += "  \"Growth\": " + GrowthJson(SummariseGrowth(rec, sector, growth)) + ",\n";
     out += "  \"Directions\": [";
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
@@ -85,7 +101,9 @@ std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results)
     }
     out += sector.count > 0 ? "\n  ],\n" : "],\n";
     out += "  \"ResultsText\": [";
-    const std::vector<std::string> lines = ResultsTextLines(rec, results);
+    std::vector<std::string> lines = ResultsTextLines(rec, results);
+    for (const std::string& line : GrowthTextLines(SummariseGrowth(rec, sector, growth)))
+        lines.push_back(line);
     for (std::size_t i = 0; i < lines.size(); ++i)
         out += (i > 0 ? ", " : "") + JsonString(lines[i]);
     out += "]\n}\n";
@@ -105,8 +123,13 @@ int RunCompute(const Args& args)
     std::string seedText;
     bool seeded = false;
     bool json = false;
+    GrowthArgs growthArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--json") {
+        std::string growthError;
+        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
+            if (!growthError.empty())
+                return UsageError("compute", growthError);
+        } else if (args[i] == "--json") {
             json = true;
         } else if (args[i].rfind("--seed", 0) == 0) {
             if (!OptionValue(args, i, "--seed", seedText))
@@ -134,13 +157,14 @@ int RunCompute(const Args& args)
     for (const std::string& field : UndefinedResultFields(rec))
         std::fprintf(stderr, "orvane-cli: warning: %s: the results are undefined\n", field.c_str());
 
+    const GrowthOptions growth = ResolveGrowth(files[0], growthArgs);
     RandomGenerator random;
     if (seeded)
         random.Seed(seed);
     else
         random.SeedFromClock();
     WaveResults results{};
-    ComputeWaves(rec, results, random);
+    ComputeWaves(rec, growth, results, random);
     // The waves are computed all the same, as the program does; the warning
     // keeps a point on an island or outside the shore from passing unnoticed.
     if (!PointInWater(rec))
@@ -150,11 +174,13 @@ int RunCompute(const Args& args)
                    stderr);
 
     if (json) {
-        std::fputs(ResultsJson(rec, results).c_str(), stdout);
+        std::fputs(ResultsJson(rec, results, growth).c_str(), stdout);
         return kExitOk;
     }
     std::string out;
     for (const std::string& line : ResultsTextLines(rec, results))
+        out += line + "\n";
+    for (const std::string& line : GrowthTextLines(SummariseGrowth(rec, MakeSector(rec), growth)))
         out += line + "\n";
     out += Format("Fetch along the wind direction (%.2f deg): %.3f %s\n", rec.WindDirection, WindDirectionFetch(rec),
                   CoordUnitName(rec.CoordUnits));
@@ -163,9 +189,10 @@ int RunCompute(const Args& args)
 }
 
 const bool registered = RegisterCommand(
-    {"compute", "FILE.WDT [--seed N] [--json]",
+    {"compute", "FILE.WDT [--seed N] [--json] [--growth LAW] [--duration-h H]",
      "Compute the waves and print the results text and the fetch along the wind direction "
-     "(--json: every result as one JSON object; --seed: a reproducible surface record).",
+     "(--json: every result as one JSON object; --seed: a reproducible surface record; --growth, --duration-h: "
+     "a growth law and storm duration in place of the companion file's).",
      20, RunCompute});
 
 }  // namespace

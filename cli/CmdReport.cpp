@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
@@ -40,8 +41,13 @@ int RunReport(const Args& args)
     std::string seedText;
     bool seeded = false;
     bool summary = false;
+    GrowthArgs growthArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--summary") {
+        std::string growthError;
+        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
+            if (!growthError.empty())
+                return UsageError("report", growthError);
+        } else if (args[i] == "--summary") {
             summary = true;
         } else if (args[i].rfind("--seed", 0) == 0) {
             if (!OptionValue(args, i, "--seed", seedText))
@@ -82,15 +88,20 @@ int RunReport(const Args& args)
             random.Seed(seed);
         else
             random.SeedFromClock();
+        const GrowthOptions growth = ResolveGrowth(files[0], growthArgs);
         WaveResults results{};
-        ComputeWaves(rec, results, random);
+        ComputeWaves(rec, growth, results, random);
         // The report says so under its picture; a batch run should not need
         // the document opened to notice.
         if (!PointInWater(rec))
             std::fprintf(stderr, "orvane-cli: warning: point is not in the water region (x = %s, y = %s %s)\n",
                          Format("%.3f", rec.PointX).c_str(), Format("%.3f", rec.PointY).c_str(),
                          CoordUnitName(rec.CoordUnits).c_str());
-        report = std::make_unique<TOrvaneRep01>(rec, results, 1.0);
+        auto results1 = std::make_unique<TOrvaneRep01>(rec, results, 1.0);
+        const std::vector<std::string> growthLines = GrowthTextLines(SummariseGrowth(rec, MakeSector(rec), growth));
+        if (growthLines.size() == 3)
+            results1->ShowGrowth(growthLines[1], growthLines[2]);
+        report = std::move(results1);
     }
     const PreparedReport pages = report->Prepare();
     const std::string title = Cp1252ToUtf8(TitleBytes(rec));
@@ -105,7 +116,7 @@ int RunReport(const Args& args)
 }
 
 const bool registered = RegisterCommand(
-    {"report", "FILE.WDT OUT.pdf|OUT.rtf [--seed N] [--summary]",
+    {"report", "FILE.WDT OUT.pdf|OUT.rtf [--seed N] [--summary] [--growth LAW] [--duration-h H]",
      "Compute the waves and write the two-page results report (--summary: the theoretical summary) as PDF or "
      "RTF, by the extension of OUT (--seed: a reproducible surface record).",
      45, RunReport});

@@ -1,10 +1,12 @@
-// orvane-cli rose FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png]:
+// orvane-cli rose FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png]
+// [--growth LAW] [--duration-h H]:
 // the project computed for every wind direction of a full circle.
 
 #include <cstdio>
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
 #include "cli/JsonText.h"
 #include "core/ComputeWaves.h"
@@ -44,12 +46,14 @@ std::string RoseJson(const WaveRoseResult& rose)
     return out;
 }
 
-std::string RoseText(const WaveRoseResult& rose, const ProjectRecord& rec)
+std::string RoseText(const WaveRoseResult& rose, const ProjectRecord& rec, const GrowthOptions& growth)
 {
     const std::string unit = CoordUnitName(rec.CoordUnits);
     std::string out = Format("# wind sector %.2f deg, %s, %s, %s; every %d deg\n", rec.SectorAngle,
         DirectionalMethodName(rec.DirectionalMethod), SignificantMethodName(rec.SignificantMethod),
         SpectrumTypeName(rec.SpectrumType), rose.stepDeg);
+    if (!growth.IsDefault())
+        out += "# growth law " + GrowthOptionsText(growth) + "\n";
     out += Format("# direction_deg bearing_deg central_fetch_%s effective_fetch_%s hs_m hs_ft ts_s\n", unit, unit);
     for (const RoseRow& row : rose.rows)
         out += Format("%6d %8.1f %12.4f %12.4f %8.3f %8.3f %7.3f\n", row.windDirectionDeg, row.bearingDeg,
@@ -83,8 +87,13 @@ int RunRose(const Args& args)
     Args files;
     std::string plot, stepText;
     bool json = false, csv = false, stepGiven = false;
+    GrowthArgs growthArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--json") {
+        std::string growthError;
+        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
+            if (!growthError.empty())
+                return UsageError("rose", growthError);
+        } else if (args[i] == "--json") {
             json = true;
         } else if (args[i] == "--csv") {
             csv = true;
@@ -119,7 +128,8 @@ int RunRose(const Args& args)
         return code;
     // As compute: the method groups take a code above the last item as the last item.
     ClampMethodCodes(rec);
-    const WaveRoseResult rose = WaveRose(rec, step);
+    const GrowthOptions growth = ResolveGrowth(files[0], growthArgs);
+    const WaveRoseResult rose = WaveRose(rec, step, growth);
 
 #ifdef ORVANE_CLI_PICTURES
     if (!plot.empty()) {
@@ -127,14 +137,15 @@ int RunRose(const Args& args)
             return code;
     }
 #endif
-    const std::string out = json ? RoseJson(rose) : csv ? WaveRoseCsv(rose) : RoseText(rose, rec);
+    const std::string out = json ? RoseJson(rose) : csv ? WaveRoseCsv(rose) : RoseText(rose, rec, growth);
     std::fputs(out.c_str(), stdout);
     return kExitOk;
 }
 
-const bool registered = RegisterCommand({"rose", "FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png]",
+const bool registered = RegisterCommand({"rose",
+    "FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png] [--growth LAW] [--duration-h H]",
     "Fetch and waves for every wind direction, every DEG degrees (default 10): central and effective fetch, "
-    "Hs and Ts (--plot: a polar rose picture).",
+    "Hs and Ts (--plot: a polar rose picture; --growth, --duration-h: a growth law and storm duration).",
     22, RunRose});
 
 }  // namespace

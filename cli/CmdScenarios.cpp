@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/GrowthArgs.h"
 #include "cli/TerminalText.h"
 #include "cli/JsonText.h"
 #include "core/FileIO.h"
@@ -67,13 +68,20 @@ int RunScenarios(const Args& args)
 {
     Args files;
     bool asJson = false;
-    for (const std::string& arg : args) {
-        if (arg == "--json")
+    GrowthArgs growthArgs;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string growthError;
+        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
+            if (!growthError.empty())
+                return UsageError("scenarios", growthError);
+        } else if (arg == "--json") {
             asJson = true;
-        else if (arg.size() > 1 && arg[0] == '-')
+        } else if (arg.size() > 1 && arg[0] == '-') {
             return UsageError("scenarios", "unknown option " + arg);
-        else
+        } else {
             files.push_back(arg);
+        }
     }
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad("scenarios", files, 2, rec); code != kExitOk)
@@ -98,7 +106,7 @@ int RunScenarios(const Args& args)
         if (row.scenario)
             cases.push_back(*row.scenario);
     }
-    const std::vector<ScenarioResult> results = ScenarioRun(rec, cases);
+    const std::vector<ScenarioResult> results = ScenarioRun(rec, cases, ResolveGrowth(files[0], growthArgs));
 
     // The output is always comma-separated, whatever the input used.
     const char sep = ',';
@@ -132,7 +140,7 @@ int RunScenarios(const Args& args)
     return anyBad ? kExitFailure : kExitOk;
 }
 
-const bool registered = RegisterCommand({"scenarios", "FILE.WDT CASES.csv [--json]",
+const bool registered = RegisterCommand({"scenarios", "FILE.WDT CASES.csv [--json] [--growth LAW] [--duration-h H]",
     "Run wind cases (CSV columns direction or bearing, speed; optional sector, depth, x, y) on the project: fetch, "
     "Hs and Ts per case.",
     23, RunScenarios});

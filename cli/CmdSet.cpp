@@ -1,6 +1,7 @@
 // orvane-cli set FILE.WDT KEY=VALUE...: changes the project's title, point,
-// wind, depth, units or methods as a commit in the window would, and saves
-// it. Nothing is saved when any word is wrong.
+// wind, depth, units or methods as a commit in the window would, or the
+// wind and growth settings of its companion file, and saves them. Nothing is
+// saved when any word is wrong.
 
 #include <cstdio>
 #include <optional>
@@ -9,6 +10,8 @@
 
 #include "cli/Cli.h"
 #include "core/FileIO.h"
+#include "core/Messages.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectFile.h"
 #include "core/ProjectSettings.h"
 
@@ -22,7 +25,7 @@ void PrintKeys()
 {
     std::fprintf(stderr, "keys:\n");
     for (const SettingKey& key : SettingKeys())
-        std::fprintf(stderr, "  %-12.*s %.*s\n", static_cast<int>(key.name.size()), key.name.data(),
+        std::fprintf(stderr, "  %-20.*s %.*s\n", static_cast<int>(key.name.size()), key.name.data(),
                      static_cast<int>(key.values.size()), key.values.data());
 }
 
@@ -42,7 +45,9 @@ int RunSet(const Args& args)
     if (!LoadExistingProject(project, rec, exitCode))
         return exitCode;
 
-    const SettingsOutcome outcome = ApplySettings(rec, words);
+    ProjectCompanion companion;
+    companion.Load(project);  // a damaged one is said on stderr and left alone unless a key changes it
+    const SettingsOutcome outcome = ApplySettings(rec, &companion, words);
     if (!outcome.Ok()) {
         for (const std::string& error : outcome.errors)
             std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
@@ -51,9 +56,9 @@ int RunSet(const Args& args)
     }
     for (const std::string& note : outcome.notes)
         std::fprintf(stderr, "orvane-cli: warning: %s\n", note.c_str());
-    // SaveProject reports a failure through the message sink (stderr).
-    if (!SaveProject(rec, project))
-        return kExitFailure;
+    // The project first: when it cannot be written, neither file changes.
+    if (const Outcome written = WriteProjectAndCompanion(rec, companion, project); !written)
+        return ExitOnFailure(written);
     for (const std::string& line : outcome.shown)
         std::printf("%s\n", line.c_str());
     return kExitOk;
@@ -62,8 +67,8 @@ int RunSet(const Args& args)
 const bool registered = RegisterCommand(
     {kName, "FILE.WDT KEY=VALUE...",
      "Set the title, point, wind, depth, units or methods (keys: title, point=X,Y, direction or bearing, sector, "
-     "speed, speed_unit, depth, coord_unit, significant, spectrum, directional) as the window commits them, and "
-     "save the project.",
+     "speed, speed_unit, depth, coord_unit, significant, spectrum, directional) as the window commits them, or "
+     "the companion file's wind.* and growth.* keys (growth.law, growth.duration_h, wind.height_m, ...), and save.",
      33, RunSet});
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
-// The single project, the results of its last run and the one random
-// generator. The program creates exactly one AppState and hands references
+// The single project, its companion settings, the results of its last run
+// and the one random generator. The program creates exactly one AppState and hands references
 // down; engine functions take the parts they need as parameters, so tests can
 // build their own.
 
+#include "core/ComputeWaves.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
 #include "core/Random.h"
 
@@ -17,6 +19,10 @@ struct AppState {
     ProjectRecord project{};
     WaveResults results{};
     RandomGenerator random;
+    // The project's companion file as loaded (and to be saved) with it, and
+    // what limited the waves of the last run (its growth law and duration).
+    ProjectCompanion companion;
+    GrowthSummary growth;
 };
 
 }  // namespace orvane

@@ -1,9 +1,12 @@
 #include "core/ComputeWaves.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "core/Directional.h"
+#include "core/EngineMath.h"
+#include "core/Fetch.h"
 #include "core/Format.h"
 #include "core/Spectrum.h"
 
@@ -11,17 +14,24 @@ namespace orvane {
 
 void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, WaveResults& results)
 {
+    ComputeSectorWaves(rec, sector, GrowthOptions{}, results);
+}
+
+void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, const GrowthOptions& growth,
+                        WaveResults& results)
+{
     const bool metric = IsMetric(rec);
     const int n = kSpectrumPoints;
+    const WaveLaw law = MakeWaveLaw(rec.SignificantMethod, growth);
     switch (rec.DirectionalMethod) {
     case 0:
-        RunEffectiveFetch(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        RunEffectiveFetch(sector, n, rec.SpectrumType, law, metric, results);
         break;
     case 1:
-        RunSaville(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        RunSaville(sector, n, rec.SpectrumType, law, metric, results);
         break;
     case 2:
-        SeymourWave(sector, n, rec.SpectrumType, rec.SignificantMethod, metric, results);
+        SeymourWave(sector, n, rec.SpectrumType, law, metric, results);
         break;
     default: {
         const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -34,14 +44,64 @@ void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, WaveResu
 
 void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random)
 {
+    ComputeWaves(rec, GrowthOptions{}, results, random);
+}
+
+void ComputeWaves(const ProjectRecord& rec, const GrowthOptions& growth, WaveResults& results,
+                  RandomGenerator& random)
+{
     results.FreqCount = kSpectrumPoints;
     results.SampleCount = kElevationSamples;
     results.TimeStep = kTimeStepS;
     // An unknown method measures no fetch.
     const bool known = rec.DirectionalMethod >= 0 && rec.DirectionalMethod <= 2;
-    ComputeSectorWaves(rec, known ? MakeSector(rec) : Sector{}, results);
+    ComputeSectorWaves(rec, known ? MakeSector(rec) : Sector{}, growth, results);
     WaveTimeSeries(results.Freq, results.Density, results.FreqCount, results.SampleCount, results.TimeStep,
                    results.Elevation, random);
+}
+
+GrowthSummary SummariseGrowth(const ProjectRecord& rec, const Sector& sector, const GrowthOptions& growth)
+{
+    GrowthSummary summary;
+    summary.options = growth;
+    summary.law = MakeWaveLaw(rec.SignificantMethod, growth).Effective();
+    if (rec.DirectionalMethod == 0) {
+        summary.governingFetch = EffectiveFetch(sector);
+    } else {
+        for (int i = 0; i < sector.count; ++i)
+            summary.governingFetch = std::max(summary.governingFetch, sector.directions[static_cast<std::size_t>(i)].fetch);
+    }
+    GrowthInput in;
+    in.u10Ms = sector.speedFtS / kFeetPerMetre;
+    in.fetchM = LengthToFeet(rec, summary.governingFetch) / kFeetPerMetre;
+    in.depthM = sector.depthFt / kFeetPerMetre;
+    if (growth.durationH)
+        in.durationS = *growth.durationH * 3600.0;
+    summary.result = Grow(summary.law, in);
+    return summary;
+}
+
+std::string GrowthLimitText(const GrowthSummary& summary)
+{
+    switch (summary.result.limited) {
+    case GrowthLimit::Fetch: return "fetch-limited";
+    case GrowthLimit::FullyDeveloped: return "fully developed";
+    case GrowthLimit::Depth: return "depth-limited";
+    case GrowthLimit::Duration:
+        return Format("duration-limited: %.1f h needs %.1f h for this fetch", summary.options.durationH.value_or(0.0),
+                      summary.result.minimumDurationS / 3600.0);
+    }
+    return {};
+}
+
+std::vector<std::string> GrowthTextLines(const GrowthSummary& summary)
+{
+    if (summary.options.IsDefault())
+        return {};
+    std::string law = "Growth law: " + GrowthLawTitle(summary.law);
+    if (summary.options.durationH)
+        law += Format(", %.1f h", *summary.options.durationH);
+    return {" ", law, GrowthLimitText(summary)};
 }
 
 std::vector<std::string> ResultsTextLines(const ProjectRecord& rec, const WaveResults& results)

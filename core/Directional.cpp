@@ -77,13 +77,17 @@ float EffectiveFetchFeet(const Sector& sector) { return WeightedMeanFetch(sector
 
 float EffectiveFetch(const Sector& sector) { return WeightedMeanFetch(sector, &SectorDirection::fetch); }
 
-WaveEstimate EffectiveFetchWave(const Sector& sector, int method)
+WaveEstimate EffectiveFetchWave(const Sector& sector, int method) { return EffectiveFetchWave(sector, WaveLaw{method}); }
+
+WaveEstimate EffectiveFetchWave(const Sector& sector, const WaveLaw& law)
 {
-    const HeightPeriod wave = SignificantWave(method, EffectiveFetchFeet(sector), sector.speedFtS, sector.depthFt);
+    const HeightPeriod wave = law(EffectiveFetchFeet(sector), sector.speedFtS, sector.depthFt);
     return {F32(wave.H / kFeetPerMetre), wave.H, wave.T};
 }
 
-WaveEstimate SavilleWave(const Sector& sector, int method)
+WaveEstimate SavilleWave(const Sector& sector, int method) { return SavilleWave(sector, WaveLaw{method}); }
+
+WaveEstimate SavilleWave(const Sector& sector, const WaveLaw& law)
 {
     const double tw = sector.windRad;
     double energy = 0.0;        // S1: sum of e_i
@@ -91,7 +95,7 @@ WaveEstimate SavilleWave(const Sector& sector, int method)
     double spread = 0.0;        // S3: sum of cos^2
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
-        const HeightPeriod wave = SignificantWave(method, dir.fetchFt, sector.speedFtS, sector.depthFt);
+        const HeightPeriod wave = law(dir.fetchFt, sector.speedFtS, sector.depthFt);
         const float e = F32(Square(std::cos(static_cast<double>(dir.rad) - tw) * wave.H));
         energy += e;
         energyPeriod += static_cast<double>(wave.T) * e;
@@ -121,12 +125,23 @@ void StoreAndShowSpectrum(const WaveEstimate& wave, int n, int spectrumType, boo
 
 void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
-    StoreAndShowSpectrum(EffectiveFetchWave(sector, method), n, spectrumType, metric, results);
+    RunEffectiveFetch(sector, n, spectrumType, WaveLaw{method}, metric, results);
 }
 
 void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
-    StoreAndShowSpectrum(SavilleWave(sector, method), n, spectrumType, metric, results);
+    RunSaville(sector, n, spectrumType, WaveLaw{method}, metric, results);
+}
+
+void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric,
+                       WaveResults& results)
+{
+    StoreAndShowSpectrum(EffectiveFetchWave(sector, law), n, spectrumType, metric, results);
+}
+
+void RunSaville(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric, WaveResults& results)
+{
+    StoreAndShowSpectrum(SavilleWave(sector, law), n, spectrumType, metric, results);
 }
 
 float SeymourSpreadingConstant(int directionCount, float stepDeg)
@@ -141,13 +156,18 @@ float SeymourSpreadingConstant(int directionCount, float stepDeg)
 
 void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
+    SeymourWave(sector, n, spectrumType, WaveLaw{method}, metric, results);
+}
+
+void SeymourWave(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric, WaveResults& results)
+{
     n = std::clamp(n, 0, kSpectrumPoints);
     const double tw = sector.windRad;
     const float delta = F32(static_cast<double>(sector.stepDeg) * kDegToRad);
     const float K = SeymourSpreadingConstant(sector.count, sector.stepDeg);
     const double weightFactor = F32(static_cast<double>(K) * delta);
 
-    const WaveEstimate effective = EffectiveFetchWave(sector, method);
+    const WaveEstimate effective = EffectiveFetchWave(sector, law);
     const float Te = effective.period;
     ClearSpectrum(results.Freq, results.Density);
     if (!(static_cast<double>(Te) > 0.01)) {
@@ -166,7 +186,7 @@ void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool
     SpectrumArray direction{};
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
-        const HeightPeriod wave = SignificantWave(method, dir.fetchFt, sector.speedFtS, sector.depthFt);
+        const HeightPeriod wave = law(dir.fetchFt, sector.speedFtS, sector.depthFt);
         const float heightSel = metric ? F32(wave.H / kFeetPerMetre) : wave.H;
         if (!(static_cast<double>(wave.T) > 0.001))
             continue;  // no waves from this direction

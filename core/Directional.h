@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "core/GrowthLaws.h"
 #include "core/ProjectRecord.h"
 #include "core/Spectrum.h"
 
@@ -68,13 +69,22 @@ struct WaveEstimate {
 float EffectiveFetchFeet(const Sector& sector);
 float EffectiveFetch(const Sector& sector);
 
+// Every method takes its waves from a WaveLaw: the project's
+// significant-wave method (an int method code, as the program always did)
+// or a growth law with an optional storm duration. The effective-fetch
+// method puts the effective fetch through the law (a duration limits that
+// fetch); Saville and Seymour put each direction's fetch through it (a
+// duration limits each).
+
 // SignificantWave(method, EffectiveFetchFeet, ...).
 // A sector without directions has no fetch: height and period 0.
 WaveEstimate EffectiveFetchWave(const Sector& sector, int method);
+WaveEstimate EffectiveFetchWave(const Sector& sector, const WaveLaw& law);
 
 // H = sqrt(sum e_i / sum cos^2), T = sum T_i e_i / sum e_i with
 // e_i = (cos(a_i - tw) H_i)^2. Every direction without waves gives 0 and 0.
 WaveEstimate SavilleWave(const Sector& sector, int method);
+WaveEstimate SavilleWave(const Sector& sector, const WaveLaw& law);
 
 // Each writes HeightM, HeightFt and Period, and the display spectrum of n
 // points into Freq/Density (heights in m when metric, else ft). When the
@@ -82,6 +92,9 @@ WaveEstimate SavilleWave(const Sector& sector, int method);
 // are cleared rather than left from an earlier run.
 void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
 void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric,
+                       WaveResults& results);
+void RunSaville(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric, WaveResults& results);
 
 // K of Seymour's spreading weights K * delta * cos^2(a_i - tw), per radian:
 // 2 / (2h + sin 2h) with h = directionCount * stepDeg / 2 in radians, half the
@@ -93,5 +106,6 @@ float SeymourSpreadingConstant(int directionCount, float stepDeg);
 // (no fetch to speak of) the spectrum is cleared and the result is height 0,
 // period 1.0 s, as for an empty spectrum; a NaN Te gives NaN results.
 void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results);
+void SeymourWave(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric, WaveResults& results);
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/CommitRules.h"
@@ -108,9 +109,9 @@ std::string SetCode(SettingTarget& t, std::string_view value)
 }
 
 template <const auto& Names, std::int32_t ProjectRecord::*Member>
-std::string ShowName(const ProjectRecord& r)
+std::string ShowName(const SettingTarget& t)
 {
-    return NameOf(Names, r.*Member);
+    return NameOf(Names, t.record.*Member);
 }
 
 std::string SetTitle(SettingTarget& t, std::string_view value)
@@ -144,26 +145,128 @@ std::string SetBearing(SettingTarget& t, std::string_view value)
     return {};
 }
 
-const std::array<SettingKey, 12> kKeys{{
+// --- keys of the companion file -------------------------------------------
+
+constexpr const char* kNeedsCompanion = "a setting of the companion file, which this command does not write";
+
+// A number above low (or at least low), or one of the words that clear it.
+std::string ReadOptional(std::string_view value, double low, bool openLow, std::string_view clearWord,
+                         std::optional<double>& out)
+{
+    if (Lower(Trim(value)) == clearWord) {
+        out.reset();
+        return {};
+    }
+    float number = 0;
+    if (!ReadNumber(value, number) || !(openLow ? number > low : number >= low))
+        return "not a number in range";
+    out = static_cast<double>(number);
+    return {};
+}
+
+std::string ShowOptional(const std::optional<double>& v, std::string_view clearWord, const char* unit)
+{
+    return v ? Format("%.7g%s", *v, unit) : std::string(clearWord);
+}
+
+template <std::optional<double> WindSettings::*Member>
+std::string SetWindOptional(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    return ReadOptional(value, Member == &WindSettings::airMinusWaterC ? -100.0 : 0.0, false,
+                        Member == &WindSettings::airMinusWaterC ? "unknown" : "none", t.companion->wind.*Member);
+}
+
+template <double WindSettings::*Member>
+std::string SetWindPositive(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    float number = 0;
+    if (!ReadNumber(value, number) || !(number > 0.0f))
+        return "not a positive number";
+    t.companion->wind.*Member = number;
+    return {};
+}
+
+std::string SetObservedUnit(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    const std::optional<SpeedUnit> unit = SpeedUnitFromName(Trim(value));
+    if (!unit)
+        return "not one of the names listed";
+    t.companion->wind.observedUnit = *unit;
+    return {};
+}
+
+std::string SetExposure(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    const std::optional<Exposure> exposure = ExposureFromName(Trim(value));
+    if (!exposure)
+        return "not one of the names listed";
+    t.companion->wind.exposure = *exposure;
+    return {};
+}
+
+std::string SetGrowthLaw(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    const std::string name = Lower(Trim(value));
+    if (name == "project") {
+        t.companion->growth.law.reset();
+        return {};
+    }
+    const std::optional<GrowthLaw> law = GrowthLawFromName(name);
+    if (!law)
+        return "not one of the names listed";
+    t.companion->growth.law = law;
+    return {};
+}
+
+std::string SetDuration(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    return ReadOptional(value, 0.0, true, "none", t.companion->growth.durationH);
+}
+
+const WindSettings& WindOf(const SettingTarget& t)
+{
+    static const WindSettings defaults;
+    return t.companion ? t.companion->wind : defaults;
+}
+
+const GrowthSettings& GrowthOf(const SettingTarget& t)
+{
+    static const GrowthSettings defaults;
+    return t.companion ? t.companion->growth : defaults;
+}
+
+const std::array<SettingKey, 20> kKeys{{
     {"title", "title", "any text (the first 80 characters are kept)", SetTitle,
-     [](const ProjectRecord& r) { return Cp1252ToUtf8(TitleBytes(r)); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Cp1252ToUtf8(TitleBytes(r)); }},
     {"point", "point", "X,Y in the coordinate unit", SetPoint,
-     [](const ProjectRecord& r) { return Shown(r.PointX) + "," + Shown(r.PointY); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.PointX) + "," + Shown(r.PointY); }},
     {"direction", "wind direction", "degrees counter-clockwise from +x", SetNumber<&ProjectRecord::WindDirection>,
-     [](const ProjectRecord& r) { return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
     {"bearing", "wind direction", "compass bearing the wind comes from, degrees clockwise from north", SetBearing,
-     [](const ProjectRecord& r) { return Format("%.7g", CompassBearing(r.WindDirection)); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Format("%.7g", CompassBearing(r.WindDirection)); }},
     {"sector", "sector", "degrees, 4 to 180", SetNumber<&ProjectRecord::SectorAngle>,
-     [](const ProjectRecord& r) { return Shown(r.SectorAngle); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.SectorAngle); }},
     {"speed", "speed", "wind velocity in the velocity unit, at least 5", SetNumber<&ProjectRecord::WindVelocity>,
-     [](const ProjectRecord& r) { return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits); }},
     {"speed_unit", "speed_unit", "m/sec (m/s), Km/hr (km/h), ft/sec (ft/s), m.p.h. (mph)",
      SetCode<kVelocityNames, &ProjectRecord::VelocityUnits>,
-     [](const ProjectRecord& r) { return VelocityUnitItem(r.VelocityUnits); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return VelocityUnitItem(r.VelocityUnits); }},
     {"depth", "depth", "m for a project in m or km, ft otherwise; at least 5", SetNumber<&ProjectRecord::Depth>,
-     [](const ProjectRecord& r) { return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits); }},
     {"coord_unit", "coord_unit", "m, Km, ft, Miles (mi)", SetCode<kCoordNames, &ProjectRecord::CoordUnits>,
-     [](const ProjectRecord& r) { return CoordUnitItem(r.CoordUnits); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return CoordUnitItem(r.CoordUnits); }},
     {"significant", "significant", "bretschneider, bretschneider-depth, wilson",
      SetCode<kSignificantNames, &ProjectRecord::SignificantMethod>,
      ShowName<kSignificantNames, &ProjectRecord::SignificantMethod>},
@@ -172,6 +275,32 @@ const std::array<SettingKey, 12> kKeys{{
     {"directional", "directional", "effective-fetch, saville, seymour",
      SetCode<kDirectionalNames, &ProjectRecord::DirectionalMethod>,
      ShowName<kDirectionalNames, &ProjectRecord::DirectionalMethod>},
+    {"wind.observed_speed", "wind.observed_speed", "the observed wind in wind.observed_unit, or none",
+     SetWindOptional<&WindSettings::observedSpeed>,
+     [](const SettingTarget& t) { return ShowOptional(WindOf(t).observedSpeed, "none", ""); }},
+    {"wind.observed_unit", "wind.observed_unit", "m/s, km/h, mph, knots, ft/s", SetObservedUnit,
+     [](const SettingTarget& t) { return SpeedUnitName(WindOf(t).observedUnit); }},
+    {"wind.height_m", "wind.height_m", "height of the wind observation, m (the 1/7 law holds up to 20 m)",
+     SetWindPositive<&WindSettings::heightM>,
+     [](const SettingTarget& t) { return Format("%.7g m", WindOf(t).heightM); }},
+    {"wind.averaging_s", "wind.averaging_s", "averaging time of the observation, s (1 to 36000)",
+     SetWindPositive<&WindSettings::averagingS>,
+     [](const SettingTarget& t) { return Format("%.7g s", WindOf(t).averagingS); }},
+    {"wind.exposure", "wind.exposure", "water, shore, land", SetExposure,
+     [](const SettingTarget& t) { return ExposureName(WindOf(t).exposure); }},
+    {"wind.delta_t_c", "wind.delta_t_c", "air minus water temperature, degrees C, or unknown",
+     SetWindOptional<&WindSettings::airMinusWaterC>,
+     [](const SettingTarget& t) { return ShowOptional(WindOf(t).airMinusWaterC, "unknown", " C"); }},
+    {"growth.law", "growth.law",
+     "project (the significant-wave method), bretschneider, bretschneider-depth, wilson, cem, spm84, "
+     "spm84-shallow, young-verhagen",
+     SetGrowthLaw,
+     [](const SettingTarget& t) {
+         const GrowthSettings& g = GrowthOf(t);
+         return g.law ? GrowthLawName(*g.law) : std::string("project");
+     }},
+    {"growth.duration_h", "growth.duration_h", "storm duration in hours, or none", SetDuration,
+     [](const SettingTarget& t) { return ShowOptional(GrowthOf(t).durationH, "none", " h"); }},
 }};
 
 const SettingKey* FindKey(std::string_view name)
@@ -205,9 +334,17 @@ std::span<const SettingKey> SettingKeys() { return kKeys; }
 
 SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> words)
 {
+    return ApplySettings(rec, nullptr, words);
+}
+
+SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words)
+{
     SettingsOutcome out;
     ProjectRecord changed = rec;
-    SettingTarget target{changed};
+    std::optional<ProjectCompanion> changedCompanion;
+    if (companion)
+        changedCompanion = *companion;
+    SettingTarget target{changed, changedCompanion ? &*changedCompanion : nullptr};
     std::vector<const SettingKey*> applied;
     for (const std::string& word : words) {
         const auto equals = word.find('=');
@@ -251,8 +388,10 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> w
     ClampMethodCodes(changed);
     NoteClamps(beforeRules, changed, out.notes);
     for (const SettingKey* key : applied)
-        out.shown.push_back(std::string(key->name) + " = " + key->show(changed));
+        out.shown.push_back(std::string(key->name) + " = " + key->show(target));
     rec = changed;
+    if (companion)
+        *companion = *changedCompanion;
     return out;
 }
 

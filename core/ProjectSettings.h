@@ -1,8 +1,9 @@
 #pragma once
 // Project settings given as KEY=VALUE words, for preparing a project without
 // the window: the title, the point, the wind, the depth, the units and the
-// three methods. Each key is one row of a table (SettingKeys), so new keys
-// are new rows.
+// three methods, and the keys of the companion file ("wind.height_m",
+// "growth.law", ...; ProjectCompanion.h). Each key is one row of a table
+// (SettingKeys), so new keys are new rows.
 //
 // The words are applied all or nothing: any unknown key, unreadable value or
 // contradiction leaves the record as it was. When every word is good, the
@@ -15,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -23,6 +25,7 @@ namespace orvane {
 // can join it without changing every setter.
 struct SettingTarget {
     ProjectRecord& record;
+    ProjectCompanion* companion = nullptr;  // keys with a "." need it
 };
 
 struct SettingKey {
@@ -32,7 +35,7 @@ struct SettingKey {
     // Sets the value; "" on success, otherwise why the value cannot be read.
     std::string (*apply)(SettingTarget& target, std::string_view value);
     // The value as the project now stores it.
-    std::string (*show)(const ProjectRecord& rec);
+    std::string (*show)(const SettingTarget& target);
 };
 
 std::span<const SettingKey> SettingKeys();
@@ -44,7 +47,9 @@ struct SettingsOutcome {
     bool Ok() const { return errors.empty(); }
 };
 
-// Applies "KEY=VALUE" words to rec (see the top of this file).
+// Applies "KEY=VALUE" words to rec and companion (see the top of this
+// file). Without a companion its keys are refused.
+SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words);
 SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> words);
 
 }  // namespace orvane

@@ -27,7 +27,10 @@ void NoteChange(std::string& note, const char* name, float before, float after)
 
 }  // namespace
 
-ScenarioRunner::ScenarioRunner(const ProjectRecord& rec) : rec_(rec), scanner_(rec) {}
+ScenarioRunner::ScenarioRunner(const ProjectRecord& rec, const GrowthOptions& growth)
+    : rec_(rec), growth_(growth), scanner_(rec)
+{
+}
 
 ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
 {
@@ -55,7 +58,7 @@ ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
 
     const Sector sector = MakeSector(rec, scanner_);
     WaveResults results{};
-    ComputeSectorWaves(rec, sector, results);
+    ComputeSectorWaves(rec, sector, growth_, results);
     out.centralFetch = scanner_.Fetch(rec.PointX, rec.PointY, F32(static_cast<double>(rec.WindDirection) * kDegToRad));
     out.effectiveFetch = EffectiveFetch(sector);
     out.heightM = results.HeightM;
@@ -65,9 +68,10 @@ ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
     return out;
 }
 
-std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases)
+std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases,
+                                        const GrowthOptions& growth)
 {
-    const ScenarioRunner runner(rec);
+    const ScenarioRunner runner(rec, growth);
     std::vector<ScenarioResult> results(cases.size());
     ShareAmongCores(cases.size(), 64, [&](std::size_t first, std::size_t stride) {
         for (std::size_t k = first; k < cases.size(); k += stride)

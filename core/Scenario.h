@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/FetchScanner.h"
+#include "core/GrowthLaws.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -38,16 +39,18 @@ struct ScenarioResult {
 class ScenarioRunner {
 public:
     // Copies the project: it may change or go away afterwards.
-    explicit ScenarioRunner(const ProjectRecord& rec);
+    explicit ScenarioRunner(const ProjectRecord& rec, const GrowthOptions& growth = {});
     ScenarioResult Run(const ScenarioCase& scenario) const;
 
 private:
     ProjectRecord rec_;
+    GrowthOptions growth_;  // the waves' law and storm duration
     FetchScanner scanner_;
 };
 
 // Every case on rec, results in the order of the cases; the cases are shared
 // among the processor's cores.
-std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases);
+std::vector<ScenarioResult> ScenarioRun(const ProjectRecord& rec, const std::vector<ScenarioCase>& cases,
+                                        const GrowthOptions& growth = {});
 
 }  // namespace orvane

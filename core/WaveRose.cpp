@@ -51,12 +51,13 @@ std::string CsvNumber(double v) { return std::isfinite(v) ? Format("%.6g", v) : 
 
 bool ValidRoseStep(int stepDeg) { return stepDeg >= 1 && stepDeg <= 90 && 360 % stepDeg == 0; }
 
-WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg)
+WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg, const GrowthOptions& growth)
 {
     WaveRoseResult rose;
     if (!ValidRoseStep(stepDeg))
         return rose;
     rose.stepDeg = stepDeg;
+    rose.growth = growth;
     const std::size_t count = static_cast<std::size_t>(360 / stepDeg);
     rose.rows.resize(count);
 
@@ -91,7 +92,7 @@ WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg)
         WaveResults results{};
         for (std::size_t k = first; k < count; k += stride) {
             turned.WindDirection = static_cast<float>(rose.rows[k].windDirectionDeg);
-            ComputeSectorWaves(turned, sectors[k], results);
+            ComputeSectorWaves(turned, sectors[k], growth, results);
             rose.rows[k].heightM = results.HeightM;
             rose.rows[k].heightFt = results.HeightFt;
             rose.rows[k].period = results.Period;

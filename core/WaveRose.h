@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/GrowthLaws.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -30,14 +31,16 @@ struct WaveRoseResult {
     int stepDeg = 0;
     std::vector<RoseRow> rows;  // d = 0, step, 2 step, ... < 360
     int raysMeasured = 0;       // distinct rays scanned for the whole rose
+    GrowthOptions growth;       // the law and duration of the waves
 };
 
 // A rose step is a whole number of degrees from 1 to 90 that divides 360.
 bool ValidRoseStep(int stepDeg);
 
 // The rose of rec at stepDeg; no rows for a step that is not valid. Method
-// codes are used as stored (see ClampMethodCodes), as ComputeWaves does.
-WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg);
+// codes are used as stored (see ClampMethodCodes), as ComputeWaves does;
+// the waves are those of the growth options' law and duration.
+WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg, const GrowthOptions& growth = {});
 
 // True when the two records give the same rose: they differ at most in what
 // the rose does not read (title, wind direction, drawing extents, region

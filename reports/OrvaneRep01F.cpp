@@ -192,6 +192,20 @@ void TOrvaneRep01::DrawRegionPicture()
             kWarningRgb;
 }
 
+void TOrvaneRep01::ShowGrowth(const std::string& lawText, const std::string& limitText)
+{
+    // Below the six predicted values, where the band has room for two small lines.
+    static constexpr double kGrowthTop = 58.2;
+    static constexpr double kGrowthLine = 3.6;
+    Band& spectrum = QRep.BandNamed("ResultSpBand");
+    std::erase_if(spectrum.items,
+                  [](const ReportItem& item) { return item.name == "GrowthLawValue" || item.name == "GrowthLimitValue"; });
+    if (!lawText.empty())
+        spectrum.Label("GrowthLawValue", lawText, kAside, kPredictedX, kGrowthTop);
+    if (!limitText.empty())
+        spectrum.Label("GrowthLimitValue", limitText, kAside, kPredictedX, kGrowthTop + kGrowthLine);
+}
+
 void TOrvaneRep01::FillInputs()
 {
     const std::string degree = "\u00B0";

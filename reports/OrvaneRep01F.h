@@ -35,6 +35,10 @@ public:
     void ShowPredictedWaves();
     // The 19 lines of `SpectraValuesMemo`.
     void ListSpectralValues();
+    // Under the predicted waves, in small print: the growth law and duration
+    // of a run that did not use the significant-wave method alone, and what
+    // limited its waves ("duration-limited: ..."). Empty texts remove them.
+    void ShowGrowth(const std::string& lawText, const std::string& limitText);
 
     // The picture's raster in pixels (96 per inch as designed) and the plot
     // scale of its drawing.

@@ -152,20 +152,37 @@ const ChartData& TComputationPascal::ShownTimeSeries() const { return PlotTime->
 void TComputationPascal::ShowText()
 {
     Memo2->clear();
-    const std::vector<std::string> lines = ResultsTextLines(state_.project, state_.results);
+    QStringList lines;
+    for (const std::string& line : ResultsTextLines(state_.project, state_.results))
+        lines << From1252(line);
+    const QFontMetrics metrics(Memo2->font());
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    // The growth law and what limited the waves are longer than the panel the
+    // results need: they are broken between words to the results' width.
+    for (const std::string& growthLine : GrowthTextLines(state_.growth)) {
+        QString current;
+        for (const QString& word : FromUtf8(growthLine).split(QLatin1Char(' '))) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(longer) > widest) {
+                lines << current;
+                current = word;
+            } else {
+                current = longer;
+            }
+        }
+        lines << current;
+    }
     QTextCursor cursor(Memo2->document());
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             cursor.insertBlock();
         cursor.setBlockFormat(right);
-        cursor.insertText(From1252(lines[i]));
+        cursor.insertText(lines[i]);
     }
-    const QFontMetrics metrics(Memo2->font());
-    int widest = 0;
-    for (const std::string& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(From1252(line)));
     // The text's own margins, the panel's border and the memo's frame.
     memoTextWidth_ = widest + 2 * RoundEven(Memo2->document()->documentMargin()) + 2 * 3 + 4;
     FitMemoPanel();
@@ -182,7 +199,11 @@ void TComputationPascal::ShowResults()
 void TComputationPascal::ComputeAndShow()
 {
     ClearUpperVectorState();
-    ComputeWaves(state_.project, state_.results, state_.random);
+    // The companion's growth law and storm duration; by default today's run.
+    const GrowthOptions& growth = state_.companion.growth;
+    ComputeWaves(state_.project, growth, state_.results, state_.random);
+    // Only a run with a law or duration says what limited it (and measures the sector again for that).
+    state_.growth = growth.IsDefault() ? GrowthSummary{} : SummariseGrowth(state_.project, MakeSector(state_.project), growth);
     ShowResults();
     emit Computed();
 }

@@ -95,6 +95,8 @@ void TOrvaneMain::BuildMenus()
     AddCommand(Actions1, Refreshgraph1, "Refreshgraph1", "Refresh graph", &TOrvaneMain::PlotBtnClick);
     AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
                &TOrvaneMain::Fetchandwaverose1Click);
+    AddCommand(Actions1, WindGrowth1, "WindGrowth1", "Wind and growth...", &TOrvaneMain::WindGrowth1Click);
+    connect(Computation, &TComputationPascal::Computed, this, &TOrvaneMain::ShowGrowthLaw);
 
     Report1 = AddMenu(nullptr, "Report1", "Report");
     AddCommand(Report1, Previewreport1, "Previewreport1", "Preview report", &TOrvaneMain::Previewreport1Click);

@@ -201,6 +201,15 @@ public:
     // The rose window's "Use this direction": the direction into Edit3, then
     // a full commit, as Enter in the field would.
     void WaveRoseDirectionChosen(float windDirectionDeg);
+    // "Wind and growth..." (OrvaneMainGrowth.cpp): commits the controls and
+    // shows the dialog; OK recomputes with the law and duration it keeps.
+    void WindGrowth1Click();
+    // Its "Use this wind": the U10 (m/s) into Edit5 in the project's
+    // velocity unit, then a full commit.
+    void WindGrowthChosen(double u10Ms);
+    // The significant-method group's caption names the growth law and
+    // duration of the last run when they are not the method's own.
+    void ShowGrowthLaw();
     // Project title and the Report menu (OrvaneMainReports.cpp).
     void Projecttitle1Click();
     void Previewreport1Click();  // also ReportBtn
@@ -324,6 +333,7 @@ public:
     QAction* Drawregion1;
     QAction* Refreshgraph1;
     QAction* Fetchandwaverose1;
+    QAction* WindGrowth1;  // "Wind and growth..." 
     QAction* Previewreport1;
     QAction* Printreport1;
     QAction* ExportreporttoPDF1;

@@ -14,6 +14,7 @@
 #include "core/CoordinatesFile.h"
 #include "core/FileIO.h"
 #include "core/Messages.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
 #include "tools/HelpSystem.h"
@@ -150,7 +151,10 @@ TOrvaneMain::SaveOutcome TOrvaneMain::SaveGuarded(std::string& why, bool ask)
                 break;
             }
         }
-        Outcome written = WriteProject(state_.project, path);
+        // The companion file after the project (WriteProjectAndCompanion):
+        // a project that cannot be written changes neither file. Save As
+        // writes the companion held here beside the new name, which copies it.
+        Outcome written = WriteProjectAndCompanion(state_.project, state_.companion, path);
         if (!written) {
             why = std::move(written.message);
             return SaveOutcome::Failed;
@@ -211,6 +215,8 @@ void TOrvaneMain::OpenCurrentFile()
         b->setEnabled(true);
     ProjectRecord& rec = state_.project;
     LoadProject(rec, ToUtf8(CurrentFile));
+    // A damaged companion file is said once, here, and its defaults are used.
+    state_.companion.Load(ToUtf8(CurrentFile));
     // The method groups show a code past their last item as that item; the
     // first computation must use what they show.
     ClampMethodCodes(rec);
@@ -231,7 +237,7 @@ bool TOrvaneMain::SaveCurrentFile()
         // nobody opens by name: a program folder the user cannot write to
         // keeps none, and nothing is said about it.
         QDir().mkpath(QFileInfo(CurrentFile).absolutePath());
-        (void)WriteProject(state_.project, ToUtf8(CurrentFile));
+        (void)WriteProjectAndCompanion(state_.project, state_.companion, ToUtf8(CurrentFile));
         return true;
     }
     std::string why;

@@ -60,17 +60,24 @@ void FitPreviewToWidth(QPrintPreviewDialog& dialog)
 // The results report for a device of that pixel aspect. The project keeps
 // the extents of the picture drawn in it, as it keeps those of the window's
 // picture; the report itself only reads the project.
-PreparedReport PrepareResultsReport(AppState& state, double pixelAspect)
-{
-    const TOrvaneRep01 report(state.project, state.results, pixelAspect);
-    StorePlotExtents(state.project, report.PictureScale);
-    return report.Prepare();
-}
-
 bool OpenAfterExport()
 {
     const QString value = qEnvironmentVariable(kNoOpenAfterExportVariable);
     return value.isEmpty() || value == QLatin1String("0");
+}
+
+// The results report of the last run, with its growth law and what limited
+// the waves when the run had a law or duration of its own. The report only
+// reads the record; the picture's extents are stored here, as a drawing of
+// the region on screen stores them.
+PreparedReport PrepareResultsReport(AppState& state, double pixelAspect)
+{
+    TOrvaneRep01 report(state.project, state.results, pixelAspect);
+    StorePlotExtents(state.project, report.PictureScale);
+    const std::vector<std::string> growth = GrowthTextLines(state.growth);
+    if (growth.size() == 3)
+        report.ShowGrowth(growth[1], growth[2]);
+    return report.Prepare();
 }
 
 }  // namespace

@@ -132,7 +132,8 @@ void TWaveRose::ProjectChanged()
 {
     if (!isVisible())
         return;  // showing the window checks again
-    if (!computed_ || !SameRoseInputs(state_.project, computedFrom_) || rose_.stepDeg != Step())
+    if (!computed_ || !SameRoseInputs(state_.project, computedFrom_) || rose_.stepDeg != Step() ||
+        !(rose_.growth == state_.companion.growth))
         ComputeRose();
 }
 
@@ -142,7 +143,7 @@ void TWaveRose::ComputeRose()
     ProjectRecord rec = state_.project;
     // As the main window computes it: a code above the last item is the last item.
     ClampMethodCodes(rec);
-    rose_ = WaveRose(rec, Step());
+    rose_ = WaveRose(rec, Step(), state_.companion.growth);
     computed_ = true;
     ShowInfo();
     ShowTable();

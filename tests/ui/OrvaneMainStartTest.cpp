@@ -44,7 +44,7 @@ private slots:
         const QString missing = Folder() + QStringLiteral("Projects/Missing.WDT");
         const QString folder = Folder() + QStringLiteral("Projects");
         QTest::newRow("missing") << missing << QStringLiteral("project file not found [%1]").arg(missing);
-        QTest::newRow("a folder") << folder << QStringLiteral("cannot read or write file [%1]").arg(folder);
+        QTest::newRow("a folder") << folder << QStringLiteral("[%1] is not a regular file").arg(folder);
     }
 
     void refusesWhatItCannotOpen()

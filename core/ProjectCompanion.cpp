@@ -1,0 +1,225 @@
+#include "core/ProjectCompanion.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "core/FileIO.h"
+#include "core/Messages.h"
+#include "core/ProjectFile.h"
+
+namespace orvane {
+
+namespace {
+
+// Reads the known keys of one section, collecting the values that make no
+// sense as "section.key: why".
+class SectionReader {
+public:
+    SectionReader(const JsonValue* section, std::string name, std::vector<std::string>& problems)
+        : section_(section), name_(std::move(name)), problems_(problems)
+    {
+        if (section_ && !section_->IsObject()) {
+            problems_.push_back(name_ + ": not an object");
+            section_ = nullptr;
+        }
+    }
+
+    // A finite number within [low, high] (exclusive of low when openLow).
+    std::optional<double> Number(std::string_view key, double low, double high, bool openLow)
+    {
+        const JsonValue* v = Get(key);
+        if (!v)
+            return std::nullopt;
+        const double n = v->AsNumber();
+        if (v->GetKind() != JsonValue::Kind::Number || !(openLow ? n > low : n >= low) || !(n <= high)) {
+            Problem(key, "not a number in its range");
+            return std::nullopt;
+        }
+        return n;
+    }
+
+    // A string that read turns into a value.
+    template <class T, class Read>
+    std::optional<T> Name(std::string_view key, Read read)
+    {
+        const JsonValue* v = Get(key);
+        if (!v)
+            return std::nullopt;
+        std::optional<T> value;
+        if (v->GetKind() == JsonValue::Kind::String)
+            value = read(v->AsString());
+        if (!value)
+            Problem(key, "not one of the names listed");
+        return value;
+    }
+
+private:
+    const JsonValue* Get(std::string_view key) const
+    {
+        const JsonValue* v = section_ ? section_->Find(key) : nullptr;
+        return v && !v->IsNull() ? v : nullptr;
+    }
+    void Problem(std::string_view key, const char* why) { problems_.push_back(name_ + "." + std::string(key) + ": " + why); }
+
+    const JsonValue* section_;
+    std::string name_;
+    std::vector<std::string>& problems_;
+};
+
+// Sets or removes one key of a section object: a default value is not written.
+void Put(JsonValue& section, std::string_view key, std::optional<JsonValue> value)
+{
+    if (value)
+        section.Set(key, std::move(*value));
+    else
+        section.Remove(key);
+}
+
+template <class T>
+std::optional<JsonValue> NumberUnless(T value, T fallback)
+{
+    return value == fallback ? std::nullopt : std::optional<JsonValue>(JsonValue::Number(value));
+}
+
+constexpr double kLargest = 1e9;  // beyond any sensible setting; keeps NaN-free arithmetic later
+
+void ReadWind(SectionReader in, WindSettings& w)
+{
+    w.observedSpeed = in.Number("observed_speed", 0.0, kLargest, false);
+    w.observedUnit = in.Name<SpeedUnit>("observed_unit", SpeedUnitFromName).value_or(w.observedUnit);
+    w.heightM = in.Number("height_m", 0.0, kLargest, true).value_or(w.heightM);
+    w.averagingS = in.Number("averaging_s", 0.0, kLargest, true).value_or(w.averagingS);
+    w.exposure = in.Name<Exposure>("exposure", ExposureFromName).value_or(w.exposure);
+    w.airMinusWaterC = in.Number("delta_t_c", -100.0, 100.0, false);
+}
+
+void WriteWind(JsonValue& s, const WindSettings& w)
+{
+    const WindSettings d;
+    Put(s, "observed_speed", w.observedSpeed ? std::optional(JsonValue::Number(*w.observedSpeed)) : std::nullopt);
+    Put(s, "observed_unit", w.observedUnit == d.observedUnit
+                                 ? std::nullopt
+                                 : std::optional(JsonValue::String(SpeedUnitName(w.observedUnit))));
+    Put(s, "height_m", NumberUnless(w.heightM, d.heightM));
+    Put(s, "averaging_s", NumberUnless(w.averagingS, d.averagingS));
+    Put(s, "exposure",
+        w.exposure == d.exposure ? std::nullopt : std::optional(JsonValue::String(ExposureName(w.exposure))));
+    Put(s, "delta_t_c", w.airMinusWaterC ? std::optional(JsonValue::Number(*w.airMinusWaterC)) : std::nullopt);
+}
+
+void ReadGrowth(SectionReader in, GrowthSettings& g)
+{
+    g.law = in.Name<GrowthLaw>("law", GrowthLawFromName);
+    g.durationH = in.Number("duration_h", 0.0, kLargest, true);
+}
+
+void WriteGrowth(JsonValue& s, const GrowthSettings& g)
+{
+    Put(s, "law", g.law ? std::optional(JsonValue::String(GrowthLawName(*g.law))) : std::nullopt);
+    Put(s, "duration_h", g.durationH ? std::optional(JsonValue::Number(*g.durationH)) : std::nullopt);
+}
+
+// Writes a section into the object read (keeping its unknown keys) or a new
+// one; a section left empty is not written.
+template <class Settings>
+void WriteSectionInto(JsonValue& root, std::string_view name, void (*write)(JsonValue&, const Settings&),
+                      const Settings& settings)
+{
+    const JsonValue* present = root.Find(name);
+    JsonValue section = present && present->IsObject() ? *present : JsonValue::Object();
+    write(section, settings);
+    if (section.Members().empty())
+        root.Remove(name);
+    else
+        root.Set(name, std::move(section));
+}
+
+}  // namespace
+
+std::string ProjectCompanion::PathFor(const std::string& projectPath) { return projectPath + ".json"; }
+
+std::string ProjectCompanion::ReadText(std::string_view text)
+{
+    *this = ProjectCompanion();
+    const JsonParseResult parsed = ParseJson(text);
+    if (!parsed.Ok() || !parsed.value.IsObject()) {
+        damaged_ = true;
+        return parsed.Ok() ? "the file holds no JSON object" : parsed.error;
+    }
+    root_ = parsed.value;
+    std::vector<std::string> problems;
+    ReadWind(SectionReader(root_.Find("wind"), "wind", problems), wind);
+    ReadGrowth(SectionReader(root_.Find("growth"), "growth", problems), growth);
+    loadedWind_ = wind;
+    loadedGrowth_ = growth;
+    std::string out;
+    for (const std::string& p : problems)
+        out += (out.empty() ? "" : "; ") + p;
+    return out;
+}
+
+std::string ProjectCompanion::Text() const
+{
+    JsonValue root = root_;
+    WriteSectionInto(root, "wind", WriteWind, wind);
+    WriteSectionInto(root, "growth", WriteGrowth, growth);
+    return WriteJson(root);
+}
+
+bool ProjectCompanion::HoldsSomething() const
+{
+    JsonValue root = root_;
+    WriteSectionInto(root, "wind", WriteWind, wind);
+    WriteSectionInto(root, "growth", WriteGrowth, growth);
+    return !root.Members().empty();
+}
+
+ProjectCompanion::LoadState ProjectCompanion::Load(const std::string& projectPath)
+{
+    *this = ProjectCompanion();
+    const std::string path = PathFor(projectPath);
+    if (!FileExists(path))
+        return LoadState::Absent;
+    std::string text;
+    std::string why;
+    if (!ReadWholeFile(path, text)) {
+        damaged_ = true;
+        why = "it cannot be read";
+    } else {
+        why = ReadText(text);
+    }
+    if (why.empty())
+        return LoadState::Loaded;
+    if (damaged_) {
+        ShowMessage(MessageKind::Warning,
+                    "The settings file [" + path + "] is damaged (" + why + "); it is ignored and the defaults are used.");
+        return LoadState::Damaged;
+    }
+    ShowMessage(MessageKind::Warning, "The settings file [" + path + "] has values that are ignored (" + why +
+                                          "); their defaults are used.");
+    return LoadState::Loaded;
+}
+
+Outcome ProjectCompanion::Save(const std::string& projectPath) const
+{
+    const std::string path = PathFor(projectPath);
+    const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_);
+    if (damaged_ && !changed)
+        return Outcome::Success();  // the user may still mend it by hand
+    if (!HoldsSomething() && !FileExists(path))
+        return Outcome::Success();  // a plain project stays one file
+    const std::string text = Text();
+    return WriteFileAtomically(path, text.data(), text.size());
+}
+
+Outcome WriteProjectAndCompanion(const ProjectRecord& rec, const ProjectCompanion& companion,
+                                 const std::string& projectPath)
+{
+    if (Outcome written = WriteProject(rec, projectPath); !written)
+        return written;
+    return companion.Save(projectPath);
+}
+
+}  // namespace orvane

@@ -1,0 +1,95 @@
+#pragma once
+// The project companion file NAME.WDT.json: the settings the fixed 72,300-byte
+// project record cannot hold, beside the project file.
+//
+// UTF-8 JSON, one object of sections. Keys (every one optional; an absent
+// key, section or file means the default):
+//   "wind":   "observed_speed"  number, the last observation typed, in observed_unit
+//             "observed_unit"   "m/s", "km/h", "mph", "knots", "ft/s" (default "m/s")
+//             "height_m"        anemometer height, m (default 10)
+//             "averaging_s"     averaging time of the observation, s (default 3600)
+//             "exposure"        "water", "shore", "land" (default "water")
+//             "delta_t_c"       air minus water temperature, degrees C (default: unknown)
+//   "growth": "law"             a GrowthLawName (default: the project's significant-wave method)
+//             "duration_h"      storm duration, hours (default: unlimited)
+// Keys and sections this program does not know are kept, in their places,
+// when the file is written back. A file that is not such JSON is reported
+// once (through the message sink) and ignored; a known key with a value
+// that makes no sense is named in the same message and its default used.
+//
+// A section is a struct with Read and Write below and one line in each of
+// ProjectCompanion's reader and writer, so later settings join cheaply.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/GrowthLaws.h"
+#include "core/Json.h"
+#include "core/WindAdjust.h"
+
+#include "core/Outcome.h"
+
+namespace orvane {
+
+struct WindSettings {
+    std::optional<double> observedSpeed;  // in observedUnit
+    SpeedUnit observedUnit = SpeedUnit::MetresPerSecond;
+    double heightM = kReferenceHeightM;
+    double averagingS = kOneHourS;
+    Exposure exposure = Exposure::OverWater;
+    std::optional<double> airMinusWaterC;
+
+    bool operator==(const WindSettings&) const = default;
+};
+
+// law and duration_h of the "growth" section.
+using GrowthSettings = GrowthOptions;
+
+class ProjectCompanion {
+public:
+    // "Bay.WDT" -> "Bay.WDT.json".
+    static std::string PathFor(const std::string& projectPath);
+
+    enum class LoadState { Absent, Loaded, Damaged };
+
+    // Reads the companion of projectPath; absent means defaults. A damaged
+    // file, or known keys with values that make no sense, are said in one
+    // warning through the message sink; the file is never changed here.
+    LoadState Load(const std::string& projectPath);
+
+    // The same from text: "" when it was read; else why not (the settings
+    // are then the defaults), or the values that were ignored.
+    std::string ReadText(std::string_view text);
+    // The file as it would be written: sections in their order, unknown
+    // keys where they were, known keys only when they differ from the default.
+    std::string Text() const;
+    // Anything to write: settings that differ from the defaults, or keys
+    // this program does not know.
+    bool HoldsSomething() const;
+
+    // Writes the companion of projectPath atomically (a temporary file
+    // beside it, then a rename: a failed save keeps the old file) when it
+    // holds something or a companion is already there; a damaged file that
+    // was read and whose settings were not changed since is left as it is.
+    // A success when done (or nothing was to be done), else why not.
+    Outcome Save(const std::string& projectPath) const;
+
+    WindSettings wind;
+    GrowthSettings growth;
+
+private:
+    JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
+    bool damaged_ = false;
+    WindSettings loadedWind_;
+    GrowthSettings loadedGrowth_;
+};
+
+// Saves a project and its companion (the companion after the project, so a
+// project that could not be written leaves both files as they were). A
+// failure carries the first reason.
+struct ProjectRecord;
+Outcome WriteProjectAndCompanion(const ProjectRecord& rec, const ProjectCompanion& companion,
+                                     const std::string& projectPath);
+
+}  // namespace orvane

@@ -1,0 +1,50 @@
+# The companion file through orvane-cli: set writes it only when it holds
+# something, keeps keys it does not know, and compute reads it.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+file(COPY "${SAMPLES}/Bay.WDT" DESTINATION "${WORK}")
+set(project "${WORK}/Bay.WDT")
+set(companion "${WORK}/Bay.WDT.json")
+
+function(run)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${ARGN}: exit ${code}\n${out}\n${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+run(set "${project}" speed=70)
+if(EXISTS "${companion}")
+  message(FATAL_ERROR "a plain setting wrote a companion file")
+endif()
+
+run(set "${project}" growth.law=cem growth.duration_h=1 wind.height_m=6)
+if(NOT out MATCHES "growth.law = cem\ngrowth.duration_h = 1 h\nwind.height_m = 6 m\n")
+  message(FATAL_ERROR "set output: ${out}")
+endif()
+run(compute "${project}" --seed 1)
+if(NOT out MATCHES "duration-limited: 1.0 h needs")
+  message(FATAL_ERROR "compute did not read the companion file: ${out}")
+endif()
+run(compute "${project}" --seed 1 --growth project --duration-h none)
+if(out MATCHES "Growth law")
+  message(FATAL_ERROR "the options did not replace the companion's settings: ${out}")
+endif()
+
+# Keys of later versions survive a rewrite, in their places.
+file(WRITE "${companion}" "{\"crs\": \"EPSG:32634\", \"growth\": {\"law\": \"cem\", \"note\": \"storm of 1987\"}}")
+run(set "${project}" growth.duration_h=3)
+file(READ "${companion}" text)
+set(expected "{\n  \"crs\": \"EPSG:32634\",\n  \"growth\": {\n    \"law\": \"cem\",\n    \"note\": \"storm of 1987\",\n    \"duration_h\": 3\n  }\n}\n")
+if(NOT text STREQUAL expected)
+  message(FATAL_ERROR "companion after set:\n${text}")
+endif()
+
+# A damaged one is said once and the defaults are used; it is not overwritten by a plain set.
+file(WRITE "${companion}" "{\"growth\": ")
+execute_process(COMMAND "${CLI}" set "${project}" speed=60 RESULT_VARIABLE code ERROR_VARIABLE err)
+file(READ "${companion}" text)
+if(NOT code EQUAL 0 OR NOT err MATCHES "is damaged \\(line 1, column 12" OR NOT text STREQUAL "{\"growth\": ")
+  message(FATAL_ERROR "damaged companion: exit ${code}\n${err}\n${text}")
+endif()

@@ -1,0 +1,112 @@
+// The companion file beside a project: defaults when absent, unknown keys
+// kept on rewriting, a damaged file reported once and left alone, and
+// nothing written for a plain project.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "../TestSupport.h"
+#include "core/ProjectCompanion.h"
+#include "core/ProjectSettings.h"
+
+namespace orvane {
+namespace {
+
+class ProjectCompanionTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string project = dir.File("Lake.WDT");
+    std::string companionPath = project + ".json";
+};
+
+TEST_F(ProjectCompanionTest, PathAndDefaultsWhenAbsent)
+{
+    EXPECT_EQ(ProjectCompanion::PathFor("/p/Bay.WDT"), "/p/Bay.WDT.json");
+    ProjectCompanion c;
+    test::MessageRecorder messages;
+    EXPECT_EQ(c.Load(project), ProjectCompanion::LoadState::Absent);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_FALSE(c.HoldsSomething());
+    // A plain project stays one file.
+    EXPECT_EQ(c.Save(project).message, "");
+    EXPECT_FALSE(std::filesystem::exists(companionPath));
+}
+
+TEST_F(ProjectCompanionTest, RewritingKeepsUnknownKeysInTheirPlaces)
+{
+    test::WriteBytes(companionPath, "{\"crs\": \"EPSG:32634\", \"wind\": {\"mast\": \"pier\", \"height_m\": 6},"
+                                    " \"growth\": {\"law\": \"spm84\"}, \"pad\": [1, 2]}");
+    ProjectCompanion c;
+    ASSERT_EQ(c.Load(project), ProjectCompanion::LoadState::Loaded);
+    EXPECT_EQ(c.wind.heightM, 6.0);
+    EXPECT_EQ(c.growth.law, GrowthLaw::Spm84);
+    c.growth.law = GrowthLaw::Cem;
+    c.growth.durationH = 2.5;
+    c.wind.heightM = kReferenceHeightM;  // back to the default: the key goes
+    ASSERT_EQ(c.Save(project).message, "");
+    EXPECT_EQ(test::ReadBytes(companionPath),
+              "{\n  \"crs\": \"EPSG:32634\",\n  \"wind\": {\n    \"mast\": \"pier\"\n  },\n  \"growth\": {\n"
+              "    \"law\": \"cem\",\n    \"duration_h\": 2.5\n  },\n  \"pad\": [\n    1,\n    2\n  ]\n}\n");
+    ProjectCompanion again;
+    again.Load(project);
+    EXPECT_EQ(again.growth, c.growth);
+    EXPECT_EQ(again.Text(), c.Text());
+}
+
+TEST_F(ProjectCompanionTest, DamagedFileIsReportedOnceAndLeftAlone)
+{
+    const std::string damaged = "{\"growth\": {\"law\": \"cem\",}";
+    test::WriteBytes(companionPath, damaged);
+    test::MessageRecorder messages;
+    ProjectCompanion c;
+    EXPECT_EQ(c.Load(project), ProjectCompanion::LoadState::Damaged);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].text.find("line 1, column 26: a key in double quotes was expected"), std::string::npos) << messages.messages[0].text;
+    EXPECT_FALSE(c.growth.law);
+    // Saving the project unchanged keeps the file for the user to mend.
+    EXPECT_EQ(c.Save(project).message, "");
+    EXPECT_EQ(test::ReadBytes(companionPath), damaged);
+    // A setting changed in the program replaces it.
+    c.growth.durationH = 1.0;
+    EXPECT_EQ(c.Save(project).message, "");
+    EXPECT_EQ(test::ReadBytes(companionPath), "{\n  \"growth\": {\n    \"duration_h\": 1\n  }\n}\n");
+}
+
+TEST_F(ProjectCompanionTest, ValuesThatMakeNoSenseAreNamedAndDefaulted)
+{
+    test::WriteBytes(companionPath, "{\"wind\": {\"height_m\": -3, \"exposure\": \"sea\"}, \"growth\": 7}");
+    test::MessageRecorder messages;
+    ProjectCompanion c;
+    EXPECT_EQ(c.Load(project), ProjectCompanion::LoadState::Loaded);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    const std::string& text = messages.messages[0].text;
+    for (const char* named : {"wind.height_m", "wind.exposure", "growth: not an object"})
+        EXPECT_NE(text.find(named), std::string::npos) << text;
+    EXPECT_EQ(c.wind, WindSettings{});
+}
+
+TEST_F(ProjectCompanionTest, SettingKeysAreAllOrNothingOverBothFiles)
+{
+    ProjectRecord rec{};
+    SetProjectDefaults(rec);
+    ProjectCompanion c;
+    const std::vector<std::string> good{"growth.law=CEM", "growth.duration_h=2", "wind.delta_t_c=-4",
+                                        "wind.observed_unit=knots", "depth=8"};
+    const SettingsOutcome out = ApplySettings(rec, &c, good);
+    ASSERT_TRUE(out.Ok()) << out.errors.front();
+    EXPECT_EQ(c.growth, (GrowthOptions{GrowthLaw::Cem, 2.0}));
+    EXPECT_EQ(c.wind.airMinusWaterC, -4.0);
+    EXPECT_EQ(out.shown.front(), "growth.law = cem");
+
+    const std::vector<std::string> bad{"growth.law=project", "growth.duration_h=0"};
+    EXPECT_EQ(ApplySettings(rec, &c, bad).errors,
+              std::vector<std::string>{"growth.duration_h: '0' is not a number in range (storm duration in hours, "
+                                       "or none)"});
+    EXPECT_EQ(c.growth.law, GrowthLaw::Cem);  // unchanged
+    // Without a companion its keys are refused.
+    EXPECT_FALSE(ApplySettings(rec, std::vector<std::string>{"wind.height_m=6"}).Ok());
+}
+
+}  // namespace
+}  // namespace orvane
