@@ -11,9 +11,9 @@
 #include "app/MessageBoxSink.h"
 #include "core/AppState.h"
 #include "tools/FontSubstitutes.h"
-#include "tools/FormatDefaults.h"
-#include "tools/GenUniConvesionF.h"
-#include "tools/HelpSystem.h"
+#include "tools/settings/FormatDefaults.h"
+#include "tools/units/GenUniConvesionF.h"
+#include "tools/help/HelpSystem.h"
 #include "tools/ProgramFile.h"
 #include "ui/OrvaneMainF.h"
 

@@ -22,8 +22,8 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "tools/FontSubstitutes.h"
-#include "tools/FormatDefaults.h"
-#include "tools/GenUniConvesionF.h"
+#include "tools/settings/FormatDefaults.h"
+#include "tools/units/GenUniConvesionF.h"
 #include "ui/OrvaneMainF.h"
 
 namespace {

@@ -29,7 +29,7 @@
 #include "core/AppState.h"
 #include "core/ProjectFile.h"
 #include "tools/FontSubstitutes.h"
-#include "tools/FormatDefaults.h"
+#include "tools/settings/FormatDefaults.h"
 #include "ui/ChartView.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"

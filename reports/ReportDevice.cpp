@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "tools/ApplicationPrinter.h"
-#include "tools/PrinterCheck.h"
 
 namespace orvane {
 

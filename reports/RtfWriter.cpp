@@ -14,6 +14,7 @@
 #include "core/Format.h"
 #include "core/Text1252.h"
 #include "reports/PngEncoder.h"
+#include "tools/RtfText.h"
 
 namespace orvane {
 
@@ -201,34 +202,6 @@ private:
 }  // namespace
 
 int Twips(double mm) { return static_cast<int>(std::lround(mm / kMmPerInch * 1440.0)); }
-
-std::string RtfText(const std::string& utf8)
-{
-    const QString text = QString::fromUtf8(utf8.c_str(), static_cast<qsizetype>(utf8.size()));
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar ch : text) {
-        const char16_t c = ch.unicode();
-        if (c == u'\\' || c == u'{' || c == u'}') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == u'\t') {
-            out += "\\tab ";
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            // Windows-1252 where the code page has the character; the rest
-            // as Unicode, "?" for readers that do not know \u. A surrogate
-            // half never maps, so characters beyond 16 bits become two \u.
-            const std::string byte = ch.isSurrogate() ? std::string("?") : Utf8ToCp1252(QString(ch).toStdString());
-            if (byte.size() == 1 && byte[0] != '?' && static_cast<unsigned char>(byte[0]) >= 0x80)
-                out += Format("\\'%02x", static_cast<int>(static_cast<unsigned char>(byte[0])));
-            else
-                out += Format("\\u%d?", static_cast<int>(static_cast<std::int16_t>(c)));
-        }
-    }
-    return out;
-}
 
 std::string RtfDocument(const PreparedReport& report, const DocumentProperties& properties, double pictureDpi)
 {

@@ -36,8 +36,5 @@ int Twips(double mm);
 std::string RtfDocument(const PreparedReport& report, const DocumentProperties& properties,
                         double pictureDpi = kRtfPictureDpi);
 
-// text (UTF-8) with RTF's special characters escaped and every character
-// outside printable ASCII written as \'xx or \uN?.
-std::string RtfText(const std::string& utf8);
 
 }  // namespace orvane

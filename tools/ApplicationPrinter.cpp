@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace orvane {
 
@@ -28,6 +29,11 @@ QPrinter* ApplicationPrinter()
             return &static_cast<PrinterHolder*>(child)->printer;
     }
     return &(new PrinterHolder(app))->printer;
+}
+
+bool PrinterInstalled()
+{
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 }  // namespace orvane

@@ -11,4 +11,8 @@ namespace orvane {
 // printer; nullptr when no application object exists.
 QPrinter* ApplicationPrinter();
 
+// true when the system has at least one printer (a default one or any).
+// Reports show PrinterProblemMessage() instead of starting without one.
+bool PrinterInstalled();
+
 }  // namespace orvane

@@ -15,7 +15,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/SystemLanguage.h"
 #include "tools/UiFontChoice.h"
 

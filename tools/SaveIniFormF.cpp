@@ -4,7 +4,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 
-#include "tools/ApplicationHelpFile.h"
+#include "tools/help/ApplicationHelpFile.h"
 #include "tools/FormFonts.h"
 
 namespace orvane {

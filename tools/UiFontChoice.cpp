@@ -1,6 +1,6 @@
 #include "tools/UiFontChoice.h"
 
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 
 namespace orvane {
 

@@ -4,10 +4,15 @@
 #include <vector>
 
 #include "core/Format.h"
-#include "tools/LenientNumber.h"
-#include "tools/ProgramVersion.h"
+#include "tools/settings/LenientNumber.h"
+
+#ifndef ORVANE_VERSION_TEXT
+#define ORVANE_VERSION_TEXT ""  // a build without version information: "Vers.00.00.00"
+#endif
 
 namespace orvane {
+
+std::string ProgramVersionString() { return ORVANE_VERSION_TEXT; }
 
 std::string VersionTextOf(const std::string& version, int form)
 {

@@ -1,9 +1,14 @@
 #pragma once
-// The program version as a date for the status bar and the About window.
+// The program's own version, year.month.day.build ("2026.12.9.1"), set by the
+// build (it stands in for the version resource a Windows program reads from
+// its own file), and the same as a date for the status bar and the About
+// window.
 
 #include <string>
 
 namespace orvane {
+
+std::string ProgramVersionString();
 
 inline constexpr int kVersionShort = 4;  // "Vers.09.12.2026 "
 inline constexpr int kVersionLong = 2;   // "Version 09.12.2026 "

@@ -11,9 +11,8 @@
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
 #include "tools/ProductAddresses.h"
-#include "tools/ProgramVersion.h"
 #include "tools/VersionText.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

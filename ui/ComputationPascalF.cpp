@@ -17,7 +17,7 @@
 #include "core/ComputeWaves.h"
 #include "core/Rounding.h"
 #include "ui/ChartView.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 #include "ui/VectorUnitState.h"
 
 namespace orvane {

@@ -14,7 +14,7 @@
 
 #include "gis/GisExport.h"
 #include "tools/FormFonts.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 
 namespace orvane {
 

@@ -20,7 +20,7 @@
 #include "core/Format.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 #include "ui/StringGridExtF.h"
 
 namespace orvane {

@@ -17,7 +17,7 @@
 
 #include "gis/ShorelineImport.h"
 #include "tools/FormFonts.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 
 namespace orvane {
 

@@ -16,8 +16,8 @@
 
 #include "core/ProjectRecord.h"
 #include "core/Units.h"
-#include "tools/IniSettings.h"
-#include "ui/QtText.h"
+#include "tools/settings/IniSettings.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

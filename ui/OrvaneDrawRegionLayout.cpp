@@ -19,8 +19,8 @@
 #include "core/ProjectRecord.h"
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
-#include "tools/HelpSystem.h"
-#include "ui/QtText.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

@@ -24,8 +24,8 @@
 #include "core/Rounding.h"
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
-#include "tools/HelpCommands.h"
-#include "tools/IniSettings.h"
+#include "tools/help/HelpCommands.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/ProductAddresses.h"
 #include "tools/ProgramFile.h"
 #include "tools/VersionText.h"
@@ -34,7 +34,7 @@
 #include "ui/FetchLabel.h"
 #include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

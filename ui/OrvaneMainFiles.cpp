@@ -17,12 +17,12 @@
 #include "core/ProjectCompanion.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
-#include "tools/HelpSystem.h"
-#include "tools/IniSettings.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/settings/IniSettings.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

@@ -10,7 +10,7 @@
 #include "core/WindAdjust.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/OrvaneMainF.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/WindGrowthF.h"
 

@@ -32,7 +32,7 @@
 #include "ui/FetchLabel.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 #include "ui/RegionPicture.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/SpectrumTypeF.h"

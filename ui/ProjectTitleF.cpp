@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "core/ProjectRecord.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

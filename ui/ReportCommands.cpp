@@ -23,11 +23,11 @@
 #include "reports/ReportDevice.h"
 #include "reports/ReportPainter.h"
 #include "tools/AttentionText.h"
-#include "tools/HelpSystem.h"
-#include "tools/PrinterCheck.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/ApplicationPrinter.h"
 #include "tools/ProgramFile.h"
 #include "tools/ShellOpen.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

@@ -23,7 +23,7 @@
 #include "core/Messages.h"
 #include "core/Region.h"
 #include "core/Units.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 #include "ui/RoseView.h"
 
 namespace orvane {

@@ -22,8 +22,8 @@
 #include "core/Format.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
-#include "tools/HelpSystem.h"
-#include "ui/QtText.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 

@@ -10,6 +10,8 @@
 #include <QTextTable>
 #include <QVariant>
 
+#include "tools/RtfText.h"
+
 namespace orvane {
 
 namespace {
@@ -165,27 +167,7 @@ RtfWriter::RtfWriter(const QString& title, const QString& author) : title_(title
 
 QByteArray RtfWriter::Escape(const QString& text)
 {
-    QByteArray out;
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u == '\\' || u == '{' || u == '}') {
-            out += '\\';
-            out += static_cast<char>(u);
-        } else if (u == QChar::LineSeparator || u == '\n') {
-            out += "\\line ";
-        } else if (u == QChar::Nbsp) {
-            out += "\\~";
-        } else if (u == '\t') {
-            out += "\\tab ";
-        } else if (u < 0x20) {
-            continue;
-        } else if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else {
-            out += "\\u" + Number(static_cast<qint16>(u)) + "?";
-        }
-    }
-    return out;
+    return QByteArray::fromStdString(RtfText(text.toStdString()));
 }
 
 void RtfWriter::PageBreak()

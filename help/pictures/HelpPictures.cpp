@@ -23,9 +23,9 @@
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "tools/FontSubstitutes.h"
-#include "tools/FormatDefaults.h"
-#include "tools/HelpSystem.h"
-#include "tools/HtmlHelpViewerF.h"
+#include "tools/settings/FormatDefaults.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/help/HtmlHelpViewerF.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/WaveRoseF.h"
 

@@ -17,9 +17,9 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include "tools/HelpChmArchive.h"
-#include "tools/HelpLinks.h"
-#include "tools/HelpSitemap.h"
+#include "tools/help/HelpChmArchive.h"
+#include "tools/help/HelpLinks.h"
+#include "tools/help/HelpSitemap.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/IniFile.h"
+#include "tools/settings/IniFile.h"
 
 namespace {
 

@@ -102,27 +102,6 @@ TEST(RtfDocument, EveryItemIsAFrameWhereTheLayoutPlacesIt)
         ASSERT_GE(static_cast<signed char>(c), 0);
 }
 
-TEST(RtfDocument, TextEscapes)
-{
-    const struct {
-        const char* name;
-        const char* utf8;
-        const char* rtf;
-    } cases[] = {
-        {"plain", "Hs = 2.00 m", "Hs = 2.00 m"},
-        {"control characters of RTF", "a{b}\\c", "a\\{b\\}\\\\c"},
-        {"degree sign through the code page", "45.000\u00B0", "45.000\\'b0"},
-        {"euro sign in the code page's upper half", "\u20AC", "\\'80"},
-        {"density unit through the code page", "S[ft\u00B2\u00B7s]", "S[ft\\'b2\\'b7s]"},
-        {"Greek outside the code page", "\u03B1", "\\u945?"},
-        {"high code point as signed 16 bits", "\u2264", "\\u8804?"},
-        {"beyond 16 bits as two units", "\U0001F30A", "\\u-10180?\\u-8438?"},
-        {"question mark stays", "?", "?"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(RtfText(c.utf8), c.rtf) << c.name;
-}
-
 TEST(RtfDocument, ColouredTextTakesItsColourFromTheTable)
 {
     ProjectRecord rec = test::SquareProject();

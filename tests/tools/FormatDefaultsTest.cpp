@@ -14,9 +14,9 @@
 
 #include "core/Format.h"
 #include "tests/TestSupport.h"
-#include "tools/FormatDefaults.h"
-#include "tools/IniSettings.h"
-#include "tools/LenientNumber.h"
+#include "tools/settings/FormatDefaults.h"
+#include "tools/settings/IniSettings.h"
+#include "tools/settings/LenientNumber.h"
 #include "tools/SystemLanguage.h"
 #include "tools/VersionText.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "tests/TestSupport.h"
-#include "tools/HelpChmArchive.h"
-#include "tools/HelpChmCheck.h"
+#include "tools/help/HelpChmArchive.h"
+#include "tools/help/HelpChmCheck.h"
 
 namespace orvane {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/HelpChmArchive.h"
-#include "tools/HelpLinks.h"
-#include "tools/HelpSitemap.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpChmArchive.h"
+#include "tools/help/HelpLinks.h"
+#include "tools/help/HelpSitemap.h"
+#include "tools/help/HelpSystem.h"
 
 namespace orvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/TestSupport.h"
-#include "tools/IniFile.h"
+#include "tools/settings/IniFile.h"
 
 namespace orvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/TestSupport.h"
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/ProgramFile.h"
 #include "tools/UiFontChoice.h"
 

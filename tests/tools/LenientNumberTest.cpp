@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tools/LenientNumber.h"
+#include "tools/settings/LenientNumber.h"
 
 namespace orvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "tools/UnitConversion.h"
+#include "tools/units/UnitConversion.h"
 
 namespace orvane {
 namespace {

@@ -9,8 +9,8 @@
 #include "tests/TestSupport.h"
 #include "tools/AttentionText.h"
 #include "tools/FixedText.h"
-#include "tools/Manual.h"
-#include "tools/NumberConventions.h"
+#include "tools/help/Manual.h"
+#include "tools/settings/NumberConventions.h"
 #include "tools/ProgramFile.h"
 
 namespace orvane {

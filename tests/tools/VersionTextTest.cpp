@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "tools/ProgramVersion.h"
 #include "tools/VersionText.h"
 
 namespace orvane {

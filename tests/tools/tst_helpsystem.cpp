@@ -22,12 +22,12 @@
 #include <QtTest>
 
 #include "../TestSupport.h"
-#include "tools/ApplicationHelpFile.h"
-#include "tools/GenUniConvesionF.h"
-#include "tools/HelpCommands.h"
-#include "tools/HelpSystem.h"
-#include "tools/HtmlHelpViewerF.h"
-#include "tools/IniSettings.h"
+#include "tools/help/ApplicationHelpFile.h"
+#include "tools/units/GenUniConvesionF.h"
+#include "tools/help/HelpCommands.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/help/HtmlHelpViewerF.h"
+#include "tools/settings/IniSettings.h"
 
 namespace orvane {
 

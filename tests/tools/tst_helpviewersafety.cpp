@@ -19,8 +19,8 @@
 #include <QtTest>
 
 #include "../TestSupport.h"
-#include "tools/HelpSystem.h"
-#include "tools/HtmlHelpViewerF.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/help/HtmlHelpViewerF.h"
 
 namespace orvane {
 

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "tools/MenuItemDrawing.h"
-#include "tools/PowerCell.h"
+#include "tools/units/PowerCell.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "tools/ApplicationHelpFile.h"
+#include "tools/help/ApplicationHelpFile.h"
 #include "tools/FormCloseHelpF.h"
 #include "tools/FormFonts.h"
 #include "tools/ShellOpen.h"

@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include "../TestSupport.h"
-#include "tools/GenUniConvesionF.h"
-#include "tools/IniSettings.h"
+#include "tools/units/GenUniConvesionF.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/MGStringGridF.h"
 #include "tools/ScientificDisplay.h"
 

@@ -17,7 +17,7 @@
 
 #include "core/ProjectRecord.h"
 #include "tests/TestSupport.h"
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
 
 namespace orvane {

@@ -13,7 +13,7 @@
 #include "OrvaneMainTestSupport.h"
 #include "tests/TestSupport.h"
 #include "tools/AttentionText.h"
-#include "tools/PrinterCheck.h"
+#include "tools/ApplicationPrinter.h"
 #include "ui/ProjectTitleF.h"
 #include "ui/ReportCommands.h"
 

@@ -22,7 +22,7 @@
 #include "reports/DocumentExport.h"
 #include "tests/TestSupport.h"
 #include "tools/AttentionText.h"
-#include "tools/PrinterCheck.h"
+#include "tools/ApplicationPrinter.h"
 #include "ui/ProjectTitleF.h"
 #include "ui/ReportCommands.h"
 

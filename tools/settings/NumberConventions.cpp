@@ -1,4 +1,4 @@
-#include "tools/NumberConventions.h"
+#include "tools/settings/NumberConventions.h"
 
 #include "core/Format.h"
 

@@ -1,4 +1,4 @@
-#include "tools/UnitConversion.h"
+#include "tools/units/UnitConversion.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "tools/LenientNumber.h"
+#include "tools/settings/LenientNumber.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 
 #include <filesystem>
 #include <system_error>
@@ -15,9 +15,10 @@
 #include <QWidget>
 
 #include "core/Messages.h"
-#include "tools/ApplicationHelpFile.h"
-#include "tools/HelpLinks.h"
-#include "tools/HtmlHelpViewerF.h"
+#include "tools/help/ApplicationHelpFile.h"
+#include "tools/QtText.h"
+#include "tools/help/HelpLinks.h"
+#include "tools/help/HtmlHelpViewerF.h"
 #include "tools/ProgramFile.h"
 
 namespace orvane {
@@ -47,7 +48,6 @@ bool IsRegularFile(const std::string& path)
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
-QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // F1 anywhere in the application: the topic named by the focused widget or
 // the nearest parent that names one, else "Contents".
@@ -103,7 +103,7 @@ std::string HtmlHelpFile() { return AppProperty(kHtmlFileProperty).toString().to
 void SetHtmlHelpFile(const std::string& path)
 {
     const bool hasFolder = path.find('/') != std::string::npos;
-    SetAppProperty(kHtmlFileProperty, FromStd(hasFolder || path.empty() ? path : ProgramFolder() + path));
+    SetAppProperty(kHtmlFileProperty, FromUtf8(hasFolder || path.empty() ? path : ProgramFolder() + path));
 }
 
 std::vector<std::string> HelpSearchPath(const std::string& programFolder)
@@ -183,7 +183,7 @@ QString WindowsHelpMessage(const std::string& helpFile, const std::string& keywo
                           "The same topics are shown in HTML Help mode: in the Help menu choose "
                           "\"Help mode\", then \"HTML HELP\". The program closes, and the next time "
                           "it starts, \"Help mode  [HTML HELP]\" shows the topics in the help window.")
-        .arg(FromStd(keyword), FromStd(helpFile.empty() ? std::string("(no help file)") : helpFile));
+        .arg(FromUtf8(keyword), FromUtf8(helpFile.empty() ? std::string("(no help file)") : helpFile));
 }
 
 void ShowHelpTopic(const std::string& keyword)
@@ -192,7 +192,7 @@ void ShowHelpTopic(const std::string& keyword)
         ShowMessage(MessageKind::Information, WindowsHelpMessage(ApplicationHelpFile(), keyword).toStdString());
         return;
     }
-    THtmlHelpViewer::Instance()->ShowAddress(FromStd(TopicAddress(HtmlHelpFile(), keyword)));
+    THtmlHelpViewer::Instance()->ShowAddress(FromUtf8(TopicAddress(HtmlHelpFile(), keyword)));
 }
 
 void InitHelpMode(QAction* winHelpItem, QAction* htmlHelpItem, int mode)

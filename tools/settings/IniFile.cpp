@@ -1,4 +1,4 @@
-#include "tools/IniFile.h"
+#include "tools/settings/IniFile.h"
 
 #include <cstddef>
 #include <cstdint>

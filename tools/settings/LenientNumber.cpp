@@ -1,4 +1,4 @@
-#include "tools/LenientNumber.h"
+#include "tools/settings/LenientNumber.h"
 
 #include <cstdint>
 

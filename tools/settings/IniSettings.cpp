@@ -1,4 +1,4 @@
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 
 #include <cstdint>
 #include <optional>
@@ -7,7 +7,7 @@
 #include "core/Format.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
-#include "tools/IniFile.h"
+#include "tools/settings/IniFile.h"
 #include "tools/ProgramFile.h"
 
 namespace orvane {

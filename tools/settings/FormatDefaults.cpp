@@ -1,4 +1,4 @@
-#include "tools/FormatDefaults.h"
+#include "tools/settings/FormatDefaults.h"
 
 #include <clocale>
 

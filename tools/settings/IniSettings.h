@@ -15,7 +15,7 @@
 
 #include <string>
 
-#include "tools/IniFile.h"
+#include "tools/settings/IniFile.h"
 
 namespace orvane {
 

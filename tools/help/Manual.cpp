@@ -1,4 +1,4 @@
-#include "tools/Manual.h"
+#include "tools/help/Manual.h"
 
 #include "core/FileIO.h"
 #include "tools/ProgramFile.h"

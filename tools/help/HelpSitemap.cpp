@@ -1,9 +1,9 @@
-#include "tools/HelpSitemap.h"
+#include "tools/help/HelpSitemap.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "tools/HelpLinks.h"
+#include "tools/help/HelpLinks.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "tools/HelpChmCheck.h"
+#include "tools/help/HelpChmCheck.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 // Fixes the number conventions of the process for good ("." decimals, see
-// tools/NumberConventions.h).
+// tools/settings/NumberConventions.h).
 //
 // Call it once in main, right after the QApplication is created and before
 // any window: on Linux QApplication sets every C locale category from the

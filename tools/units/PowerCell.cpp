@@ -1,4 +1,4 @@
-#include "tools/PowerCell.h"
+#include "tools/units/PowerCell.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tools/ApplicationHelpFile.h"
+#include "tools/help/ApplicationHelpFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

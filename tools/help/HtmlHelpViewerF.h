@@ -26,7 +26,7 @@
 #include <QStringList>
 #include <QTextBrowser>
 
-#include "tools/HelpLinks.h"
+#include "tools/help/HelpLinks.h"
 
 class QLineEdit;
 class QListWidget;

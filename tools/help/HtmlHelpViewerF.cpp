@@ -1,4 +1,4 @@
-#include "tools/HtmlHelpViewerF.h"
+#include "tools/help/HtmlHelpViewerF.h"
 
 #include <algorithm>
 
@@ -33,12 +33,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "tools/HelpChmArchive.h"
-#include "tools/HelpSitemap.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpChmArchive.h"
+#include "tools/QtText.h"
+#include "tools/help/HelpSitemap.h"
+#include "tools/help/HelpSystem.h"
 #include "tools/ProgramFile.h"
 #include "tools/ShellOpen.h"
-#include "tools/ApplicationHelpFile.h"
+#include "tools/help/ApplicationHelpFile.h"
 
 namespace orvane {
 
@@ -46,7 +47,6 @@ namespace {
 
 constexpr int kAddressRole = Qt::UserRole + 1;
 
-QString FromStd(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString DecodePage(const std::string& bytes)
 {
@@ -133,7 +133,7 @@ QString TitleOf(const QString& html, const QString& fallback)
 
 bool IsTopicFile(const std::string& path)
 {
-    const QString lower = FromStd(path).toLower();
+    const QString lower = FromUtf8(path).toLower();
     return lower.endsWith(QStringLiteral(".htm")) || lower.endsWith(QStringLiteral(".html"));
 }
 
@@ -363,7 +363,7 @@ void THtmlHelpViewer::Go(const HelpAddress& target)
 void THtmlHelpViewer::ShowContents()
 {
     SetHtmlHelpFile(ApplicationHelpFile());
-    ShowAddress(FromStd(HtmlHelpFile() + "::"));
+    ShowAddress(FromUtf8(HtmlHelpFile() + "::"));
 }
 
 bool THtmlHelpViewer::OpenFile(const std::string& file)
@@ -385,10 +385,10 @@ void THtmlHelpViewer::Display(const HelpAddress& address)
     if (address.file.empty() || !OpenFile(address.file)) {
         QStringList lookedIn;
         for (const std::string& folder : HelpSearchPath(ProgramFolder()))
-            lookedIn << FromStd(folder);
+            lookedIn << FromUtf8(folder);
         ShowNotFound(QStringLiteral("Help file not found"),
                      QStringLiteral("The help file <b>%1</b> was not found, or it is no compiled HTML help file.")
-                         .arg(Escaped(FromStd(address.file.empty() ? std::string("(none)") : address.file))),
+                         .arg(Escaped(FromUtf8(address.file.empty() ? std::string("(none)") : address.file))),
                      lookedIn);
         return;
     }
@@ -398,11 +398,11 @@ void THtmlHelpViewer::Display(const HelpAddress& address)
     }
     const auto bytes = archive_->Read(current_.object);
     if (!bytes) {
-        const QString topic = FromStd(current_.object).mid(1);
+        const QString topic = FromUtf8(current_.object).mid(1);
         ShowNotFound(QStringLiteral("Help topic not found"),
                      QStringLiteral("The topic <b>%1</b> is not in the help file <b>%2</b>.")
-                         .arg(Escaped(topic), Escaped(FromStd(current_.file))),
-                     {FromStd(current_.file)});
+                         .arg(Escaped(topic), Escaped(FromUtf8(current_.file))),
+                     {FromUtf8(current_.file)});
         return;
     }
     const QString html = DecodePage(*bytes);
@@ -412,9 +412,9 @@ void THtmlHelpViewer::Display(const HelpAddress& address)
     fittedWidth_ = -1;
     FitPictures();
     if (!current_.fragment.empty())
-        TopicBrowser->scrollToAnchor(FromStd(current_.fragment));
-    setWindowTitle(QStringLiteral("Orvane Help - %1").arg(TitleOf(html, FromStd(current_.object).mid(1))));
-    SelectInContents(FromStd(current_.object));
+        TopicBrowser->scrollToAnchor(FromUtf8(current_.fragment));
+    setWindowTitle(QStringLiteral("Orvane Help - %1").arg(TitleOf(html, FromUtf8(current_.object).mid(1))));
+    SelectInContents(FromUtf8(current_.object));
     UpdateButtons();
 }
 
@@ -424,7 +424,7 @@ void THtmlHelpViewer::ShowNotFound(const QString& heading, const QString& what, 
     QString html = QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>")
                        .arg(Escaped(heading), what);
     html += QStringLiteral("<p>Looked for: <b>%1</b></p>")
-                .arg(Escaped(FromStd(FormatHelpAddress(current_))));
+                .arg(Escaped(FromUtf8(FormatHelpAddress(current_))));
     if (!lookedIn.isEmpty()) {
         html += QStringLiteral("<p>Where it was looked for:</p><ul>");
         for (const QString& place : lookedIn)
@@ -441,10 +441,10 @@ void THtmlHelpViewer::ShowNotFound(const QString& heading, const QString& what, 
 
 QString THtmlHelpViewer::CurrentAddress() const
 {
-    return hasCurrent_ ? FromStd(FormatHelpAddress(current_)) : QString();
+    return hasCurrent_ ? FromUtf8(FormatHelpAddress(current_)) : QString();
 }
 
-QString THtmlHelpViewer::CurrentTopic() const { return hasCurrent_ ? FromStd(current_.object) : QString(); }
+QString THtmlHelpViewer::CurrentTopic() const { return hasCurrent_ ? FromUtf8(current_.object) : QString(); }
 
 QString THtmlHelpViewer::PageTitle() const { return TopicBrowser->documentTitle(); }
 
@@ -461,7 +461,7 @@ void THtmlHelpViewer::LoadNavigation()
         HelpAddress from = root;
         from.object = sitemapFile;
         const ResolvedLink link = ResolveHelpLink(from, entry.local);
-        return link.kind == LinkKind::Topic ? FromStd(FormatHelpAddress(link.address)) : QString();
+        return link.kind == LinkKind::Topic ? FromUtf8(FormatHelpAddress(link.address)) : QString();
     };
     if (const auto hhc = archive_->Read(info.contentsFile.empty() ? std::string("/-") : info.contentsFile)) {
         std::vector<QTreeWidgetItem*> parents;
@@ -469,8 +469,8 @@ void THtmlHelpViewer::LoadNavigation()
             const int depth = std::min<int>(entry.depth, static_cast<int>(parents.size()));
             parents.resize(static_cast<std::size_t>(depth));
             auto* item = parents.empty() ? new QTreeWidgetItem(ContentsTree) : new QTreeWidgetItem(parents.back());
-            item->setText(0, FromStd(entry.name));
-            item->setToolTip(0, FromStd(entry.name));  // long questions do not fit the tree
+            item->setText(0, FromUtf8(entry.name));
+            item->setToolTip(0, FromUtf8(entry.name));  // long questions do not fit the tree
             item->setData(0, kAddressRole, entry.local.empty() ? QString() : addressOf(entry, info.contentsFile));
             parents.push_back(item);
         }
@@ -480,7 +480,7 @@ void THtmlHelpViewer::LoadNavigation()
         for (const SitemapEntry& entry : ParseSitemap(*hhk)) {
             if (entry.local.empty())
                 continue;
-            keywords_.push_back({FromStd(entry.name), addressOf(entry, info.indexFile)});
+            keywords_.push_back({FromUtf8(entry.name), addressOf(entry, info.indexFile)});
         }
         std::stable_sort(keywords_.begin(), keywords_.end(), [](const Keyword& a, const Keyword& b) {
             return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
@@ -518,7 +518,7 @@ QStringList THtmlHelpViewer::Search(const QString& query)
             const QString html = DecodePage(*bytes);
             TextOnlyDocument document;
             document.setHtml(html);
-            topicTexts_.push_back({FromStd(archive_->Path() + "::" + file), TitleOf(html, FromStd(file).mid(1)),
+            topicTexts_.push_back({FromUtf8(archive_->Path() + "::" + file), TitleOf(html, FromUtf8(file).mid(1)),
                                    document.toPlainText().toLower()});
         }
     }
@@ -610,7 +610,7 @@ void THtmlHelpViewer::FollowPageAddress(const HelpAddress& target)
 {
     if (!MayShowFile(target.file)) {
         if (actions_.refuse)
-            actions_.refuse(RefusedFileMessage(FromStd(target.file)));
+            actions_.refuse(RefusedFileMessage(FromUtf8(target.file)));
         return;
     }
     Go(target);
@@ -631,7 +631,7 @@ void THtmlHelpViewer::LinkClicked(const QUrl& url)
 {
     const ResolvedLink link = ResolveHelpLink(current_, url.toString().toStdString());
     if (link.kind == LinkKind::External) {
-        FollowExternal(FromStd(link.external));
+        FollowExternal(FromUtf8(link.external));
         return;
     }
     if (link.kind != LinkKind::Topic)
@@ -641,7 +641,7 @@ void THtmlHelpViewer::LinkClicked(const QUrl& url)
         back_.push_back(current_);
         forward_.clear();
         current_ = link.address;
-        TopicBrowser->scrollToAnchor(FromStd(link.address.fragment));
+        TopicBrowser->scrollToAnchor(FromUtf8(link.address.fragment));
         UpdateButtons();
         return;
     }
@@ -747,7 +747,7 @@ void THtmlHelpViewer::HomeBtnClick()
 {
     if (!hasCurrent_)
         return;
-    ShowAddress(FromStd(current_.file + "::"));
+    ShowAddress(FromUtf8(current_.file + "::"));
 }
 
 void THtmlHelpViewer::PrintBtnClick()

@@ -23,7 +23,7 @@
 #include <QPointer>
 
 #include "tools/FormCloseHelpF.h"
-#include "tools/UnitConversion.h"
+#include "tools/units/UnitConversion.h"
 
 class QComboBox;
 class QLabel;

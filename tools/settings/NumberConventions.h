@@ -3,7 +3,7 @@
 // regional settings: "." for decimals, a blank between thousands, "/" in
 // dates, short dates as dd/MM/yyyy. Numbers themselves are formatted with
 // orvane::Format and read with ParseInt/ParseReal, which never consult a
-// locale; SetFormatDefaults (tools/FormatDefaults.h) keeps the C and Qt
+// locale; SetFormatDefaults (tools/settings/FormatDefaults.h) keeps the C and Qt
 // locales from disagreeing.
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/HelpLinks.h"
+#include "tools/help/HelpLinks.h"
 
 #include <cctype>
 #include <cstdint>

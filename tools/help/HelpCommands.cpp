@@ -1,4 +1,4 @@
-#include "tools/HelpCommands.h"
+#include "tools/help/HelpCommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "tools/ApplicationHelpFile.h"
-#include "tools/HelpSystem.h"
-#include "tools/IniSettings.h"
+#include "tools/help/ApplicationHelpFile.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/ProgramFile.h"
 
 namespace orvane {

@@ -1,6 +1,6 @@
-#include "tools/GenUniConvesionF.h"
+#include "tools/units/GenUniConvesionF.h"
 
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 
 #include <algorithm>
 
@@ -17,9 +17,9 @@
 
 #include "core/Text1252.h"
 #include "tools/FixedText.h"
-#include "tools/IniSettings.h"
+#include "tools/settings/IniSettings.h"
 #include "tools/MGStringGridF.h"
-#include "tools/PowerCell.h"
+#include "tools/units/PowerCell.h"
 #include "tools/ScientificDisplay.h"
 
 namespace orvane {

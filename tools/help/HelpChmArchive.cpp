@@ -1,4 +1,4 @@
-#include "tools/HelpChmArchive.h"
+#include "tools/help/HelpChmArchive.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "tools/HelpChmCheck.h"
+#include "tools/help/HelpChmCheck.h"
 
 namespace orvane {
 
