@@ -98,20 +98,5 @@ bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock
     return false;
 }
 
-bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value)
-{
-    const std::string& word = args[i];
-    if (word == name) {
-        if (i + 1 >= args.size())
-            return false;
-        value = args[++i];
-        return true;
-    }
-    if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=') {
-        value = word.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
 
 }  // namespace orvane::cli

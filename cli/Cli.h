@@ -60,7 +60,4 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
 // kExitFailure. A file that cannot be opened is left to the load to report.
 bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock);
 
-// Reads the value of "--name VALUE" or "--name=VALUE" at args[i]; advances i.
-bool OptionValue(const Args& args, std::size_t& i, std::string_view name, std::string& value);
-
 }  // namespace orvane::cli

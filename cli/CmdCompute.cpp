@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/UndefinedFields.h"
 #include "core/ComputeWaves.h"
@@ -119,31 +120,21 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed)
 
 int RunCompute(const Args& args)
 {
-    Args files;
-    std::string seedText;
-    bool seeded = false;
-    bool json = false;
+    const ParsedOptions options =
+        ParseOptions(args, {{"--json"}, {"--seed", true}, kGrowthOption, kDurationOption});
     GrowthArgs growthArgs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string growthError;
-        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
-            if (!growthError.empty())
-                return UsageError("compute", growthError);
-        } else if (args[i] == "--json") {
-            json = true;
-        } else if (args[i].rfind("--seed", 0) == 0) {
-            if (!OptionValue(args, i, "--seed", seedText))
-                return UsageError("compute", "--seed needs a number");
-            seeded = true;
-        } else if (args[i].rfind("--", 0) == 0) {
-            return UsageError("compute", "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
+    std::string error = options.error;
+    if (error.empty())
+        ReadGrowthOptions(options, growthArgs, error);
+    if (!error.empty())
+        return UsageError("compute", error);
+    const Args& files = options.words;
+    const bool json = options.Has("--json");
+    const std::string* seedText = options.Value("--seed");
+    const bool seeded = seedText != nullptr;
     std::uint32_t seed = 0;
-    if (seeded && !ParseSeed(seedText, seed))
-        return UsageError("compute", "--seed takes a whole number from 0 to 4294967295, not '" + seedText + "'");
+    if (seeded && !ParseSeed(*seedText, seed))
+        return UsageError("compute", "--seed takes a whole number from 0 to 4294967295, not '" + *seedText + "'");
 
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad("compute", files, 1, rec); code != kExitOk)

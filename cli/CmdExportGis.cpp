@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/TerminalText.h"
 #include "gis/GisExport.h"
 
@@ -22,19 +23,13 @@ int RunExportGis(const Args& args)
 {
     std::vector<std::string> files;
     GisExportOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        if (args[i] == "--rays") {
-            options.rays = true;
-        } else if (args[i].rfind("--crs", 0) == 0) {
-            if (!OptionValue(args, i, "--crs", value) || (options.epsg = ParseEpsg(value)) == 0)
-                return UsageError(kName, "--crs needs EPSG:NNNN, the coordinate system of the project's coordinates");
-        } else if (args[i].rfind("--", 0) == 0) {
-            return UsageError(kName, "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
+    const ParsedOptions parsed = ParseOptions(args, {{"--rays"}, {"--crs", true}});
+    if (!parsed.error.empty())
+        return UsageError(kName, parsed.error);
+    files = parsed.words;
+    options.rays = parsed.Has("--rays");
+    if (const std::string* crs = parsed.Value("--crs"); crs && (options.epsg = ParseEpsg(*crs)) == 0)
+        return UsageError(kName, "--crs needs EPSG:NNNN, the coordinate system of the project's coordinates");
     if (files.size() != 2)
         return UsageError(kName, "export-gis needs a project file and an output file");
     if (GisFormatOf(files[1]).empty())

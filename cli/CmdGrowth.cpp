@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/JsonText.h"
 #include "core/Format.h"
@@ -47,43 +48,36 @@ int RunGrowth(const Args& args)
 {
     std::optional<GrowthLaw> law;
     GrowthInput in;
-    bool json = false, windGiven = false, fetchGiven = false, depthGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        std::string error;
-        auto number = [&](std::string_view name, double& out, const char* what) {
-            if (!OptionValue(args, i, name, value) || !ParseReal(value, out) || !std::isfinite(out) || out < 0.0)
-                error = std::string(name) + " needs " + what + (value.empty() ? "" : ", not '" + value + "'");
-        };
-        const std::string& word = args[i];
-        if (word == "--json") {
-            json = true;
-        } else if (word.rfind("--law", 0) == 0) {
-            if (!OptionValue(args, i, "--law", value) || !GrowthLawFromName(value))
-                error = "--law takes one of " + GrowthLawNames(false) + (value.empty() ? "" : ", not '" + value + "'");
-            else
-                law = GrowthLawFromName(value);
-        } else if (word.rfind("--u10", 0) == 0) {
-            number("--u10", in.u10Ms, "a wind speed in m/s");
-            windGiven = true;
-        } else if (word.rfind("--fetch-m", 0) == 0) {
-            number("--fetch-m", in.fetchM, "a fetch in metres");
-            fetchGiven = true;
-        } else if (word.rfind("--depth-m", 0) == 0) {
-            number("--depth-m", in.depthM, "a depth in metres");
-            depthGiven = true;
-        } else if (word.rfind("--duration-h", 0) == 0) {
-            double hours = 0.0;
-            number("--duration-h", hours, "a duration in hours");
-            if (error.empty() && !(hours > 0.0))
-                error = "--duration-h needs a positive number of hours";
-            in.durationS = hours * 3600.0;
-        } else {
-            error = "unknown argument " + word;
-        }
-        if (!error.empty())
-            return UsageError(kName, error);
+    const ParsedOptions parsed = ParseOptions(
+        args, {{"--json"}, {"--law", true}, {"--u10", true}, {"--fetch-m", true}, {"--depth-m", true},
+               {"--duration-h", true}});
+    std::string error = parsed.error;
+    if (error.empty() && !parsed.words.empty())
+        error = "unknown argument " + parsed.words.front();
+    // A number option given: its value read into out, or error says why not.
+    auto number = [&parsed, &error](std::string_view name, double& out, const char* what) {
+        const std::string* value = parsed.Value(name);
+        if (value != nullptr && error.empty() &&
+            !(ParseReal(*value, out) && std::isfinite(out) && out >= 0.0))
+            error = std::string(name) + " needs " + what + ", not '" + *value + "'";
+        return value != nullptr;
+    };
+    if (const std::string* name = parsed.Value("--law"); name != nullptr && error.empty()) {
+        law = GrowthLawFromName(*name);
+        if (!law)
+            error = "--law takes one of " + GrowthLawNames(false) + ", not '" + *name + "'";
     }
+    const bool windGiven = number("--u10", in.u10Ms, "a wind speed in m/s");
+    const bool fetchGiven = number("--fetch-m", in.fetchM, "a fetch in metres");
+    const bool depthGiven = number("--depth-m", in.depthM, "a depth in metres");
+    if (double hours = 0.0; number("--duration-h", hours, "a duration in hours")) {
+        if (error.empty() && !(hours > 0.0))
+            error = "--duration-h needs a positive number of hours";
+        in.durationS = hours * 3600.0;
+    }
+    if (!error.empty())
+        return UsageError(kName, error);
+    const bool json = parsed.Has("--json");
     if (!law || !windGiven || !fetchGiven)
         return UsageError(kName, "growth needs --law, --u10 and --fetch-m");
     if (GrowthLawUsesDepth(*law) && !(depthGiven && in.depthM > 0.0))

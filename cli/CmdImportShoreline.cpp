@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/TerminalText.h"
 #include "core/FileIO.h"
 #include "core/ProjectFile.h"
@@ -24,22 +25,20 @@ int RunImportShoreline(const Args& args)
 {
     std::vector<std::string> files;
     ShorelineOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        if (args[i].rfind("--layer", 0) == 0) {
-            if (!OptionValue(args, i, "--layer", value) || value.empty())
-                return UsageError(kName, "--layer needs a layer name");
-            options.layer = value;
-        } else if (args[i].rfind("--point", 0) == 0) {
-            XY point;
-            if (!OptionValue(args, i, "--point", value) || !ParsePoint(value, point))
-                return UsageError(kName, "--point needs X,Y in the source's coordinates (longitude,latitude for degrees)");
-            options.point = point;
-        } else if (args[i].rfind("--", 0) == 0) {
-            return UsageError(kName, "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
+    const ParsedOptions parsed = ParseOptions(args, {{"--layer", true}, {"--point", true}});
+    if (!parsed.error.empty())
+        return UsageError(kName, parsed.error);
+    files = parsed.words;
+    if (const std::string* layer = parsed.Value("--layer")) {
+        if (layer->empty())
+            return UsageError(kName, "--layer needs a layer name");
+        options.layer = *layer;
+    }
+    if (const std::string* text = parsed.Value("--point")) {
+        XY point;
+        if (!ParsePoint(*text, point))
+            return UsageError(kName, "--point needs X,Y in the source's coordinates (longitude,latitude for degrees)");
+        options.point = point;
     }
     if (files.size() != 2)
         return UsageError(kName, "import-shoreline needs a project file and a GIS file");

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/OffscreenGui.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -53,21 +54,14 @@ int RunPlot(const Args& args)
     int height = kDefaultHeight;
     bool report = false;
     bool numbers = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        if (args[i] == "--report") {
-            report = true;
-        } else if (args[i] == "--numbers") {
-            numbers = true;
-        } else if (args[i].rfind("--size", 0) == 0) {
-            if (!OptionValue(args, i, "--size", value) || !ParseSize(value, width, height))
-                return UsageError("plot", Format("--size needs WIDTHxHEIGHT, each 1 to %d pixels", kMaxRasterSide));
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return UsageError("plot", "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
+    const ParsedOptions parsed = ParseOptions(args, {{"--report"}, {"--numbers"}, {"--size", true}});
+    if (!parsed.error.empty())
+        return UsageError("plot", parsed.error);
+    files = parsed.words;
+    report = parsed.Has("--report");
+    numbers = parsed.Has("--numbers");
+    if (const std::string* size = parsed.Value("--size"); size && !ParseSize(*size, width, height))
+        return UsageError("plot", Format("--size needs WIDTHxHEIGHT, each 1 to %d pixels", kMaxRasterSide));
     if (report && numbers)
         return UsageError("plot", "the report picture never shows node numbers: use --report or --numbers");
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
 #include "core/ComputeWaves.h"
@@ -37,33 +38,23 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed)
 
 int RunReport(const Args& args)
 {
-    std::vector<std::string> files;
-    std::string seedText;
-    bool seeded = false;
-    bool summary = false;
+    const ParsedOptions options =
+        ParseOptions(args, {{"--summary"}, {"--seed", true}, kGrowthOption, kDurationOption});
     GrowthArgs growthArgs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string growthError;
-        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
-            if (!growthError.empty())
-                return UsageError("report", growthError);
-        } else if (args[i] == "--summary") {
-            summary = true;
-        } else if (args[i].rfind("--seed", 0) == 0) {
-            if (!OptionValue(args, i, "--seed", seedText))
-                return UsageError("report", "--seed needs a number");
-            seeded = true;
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return UsageError("report", "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
+    std::string error = options.error;
+    if (error.empty())
+        ReadGrowthOptions(options, growthArgs, error);
+    if (!error.empty())
+        return UsageError("report", error);
+    const Args& files = options.words;
+    const bool summary = options.Has("--summary");
     if (files.size() != 2)
         return UsageError("report", "report needs a project file and an output file");
+    const std::string* seedText = options.Value("--seed");
+    const bool seeded = seedText != nullptr;
     std::uint32_t seed = 0;
-    if (seeded && !ParseSeed(seedText, seed))
-        return UsageError("report", "--seed takes a whole number from 0 to 4294967295, not '" + seedText + "'");
+    if (seeded && !ParseSeed(*seedText, seed))
+        return UsageError("report", "--seed takes a whole number from 0 to 4294967295, not '" + *seedText + "'");
     const std::optional<ExportKind> kind = ExportKindOfFileName(files[1]);
     if (!kind)
         return UsageError("report", "the output file must end in .pdf or .rtf: " + files[1]);

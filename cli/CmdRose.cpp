@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
 #include "cli/JsonText.h"
@@ -88,27 +89,24 @@ int RunRose(const Args& args)
     std::string plot, stepText;
     bool json = false, csv = false, stepGiven = false;
     GrowthArgs growthArgs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string growthError;
-        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
-            if (!growthError.empty())
-                return UsageError("rose", growthError);
-        } else if (args[i] == "--json") {
-            json = true;
-        } else if (args[i] == "--csv") {
-            csv = true;
-        } else if (args[i].rfind("--step", 0) == 0) {
-            if (!OptionValue(args, i, "--step", stepText))
-                return UsageError("rose", "--step needs a number of degrees");
-            stepGiven = true;
-        } else if (args[i].rfind("--plot", 0) == 0) {
-            if (!OptionValue(args, i, "--plot", plot) || plot.empty())
-                return UsageError("rose", "--plot needs a PNG file name");
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return UsageError("rose", "unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
+    const ParsedOptions parsed = ParseOptions(
+        args, {{"--json"}, {"--csv"}, {"--step", true}, {"--plot", true}, kGrowthOption, kDurationOption});
+    std::string error = parsed.error;
+    if (error.empty())
+        ReadGrowthOptions(parsed, growthArgs, error);
+    if (!error.empty())
+        return UsageError("rose", error);
+    files = parsed.words;
+    json = parsed.Has("--json");
+    csv = parsed.Has("--csv");
+    if (const std::string* step = parsed.Value("--step")) {
+        stepText = *step;
+        stepGiven = true;
+    }
+    if (const std::string* name = parsed.Value("--plot")) {
+        if (name->empty())
+            return UsageError("rose", "--plot needs a PNG file name");
+        plot = *name;
     }
     if (json && csv)
         return UsageError("rose", "choose one of --json and --csv");

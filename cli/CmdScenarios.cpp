@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/TerminalText.h"
 #include "cli/JsonText.h"
@@ -69,20 +70,14 @@ int RunScenarios(const Args& args)
     Args files;
     bool asJson = false;
     GrowthArgs growthArgs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string growthError;
-        if (ReadGrowthOption(args, i, growthArgs, growthError)) {
-            if (!growthError.empty())
-                return UsageError("scenarios", growthError);
-        } else if (arg == "--json") {
-            asJson = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("scenarios", "unknown option " + arg);
-        } else {
-            files.push_back(arg);
-        }
-    }
+    const ParsedOptions parsed = ParseOptions(args, {{"--json"}, kGrowthOption, kDurationOption});
+    std::string error = parsed.error;
+    if (error.empty())
+        ReadGrowthOptions(parsed, growthArgs, error);
+    if (!error.empty())
+        return UsageError("scenarios", error);
+    files = parsed.words;
+    asJson = parsed.Has("--json");
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad("scenarios", files, 2, rec); code != kExitOk)
         return code;

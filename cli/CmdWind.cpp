@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/JsonText.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -80,48 +81,42 @@ bool ReadNumberOption(const std::string& text, double& value)
 int RunWind(const Args& args)
 {
     WindObservation obs;
-    bool json = false, speedGiven = false, unitGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string value;
-        auto number = [&](std::string_view name, double& out, const char* what) {
-            if (!OptionValue(args, i, name, value) || !ReadNumberOption(value, out))
-                return std::string(name) + " needs " + what + (value.empty() ? "" : ", not '" + value + "'");
-            return std::string();
-        };
-        std::string error;
-        const std::string& word = args[i];
-        if (word == "--json") {
-            json = true;
-        } else if (word.rfind("--speed", 0) == 0) {
-            error = number("--speed", obs.speed, "a speed");
-            speedGiven = true;
-        } else if (word.rfind("--unit", 0) == 0) {
-            if (!OptionValue(args, i, "--unit", value) || !SpeedUnitFromName(value))
-                error = "--unit takes m/s, km/h, mph, knots or ft/s" + (value.empty() ? "" : ", not '" + value + "'");
-            else
-                obs.unit = *SpeedUnitFromName(value);
-            unitGiven = true;
-        } else if (word.rfind("--height", 0) == 0) {
-            error = number("--height", obs.heightM, "a height in metres");
-        } else if (word.rfind("--averaging", 0) == 0) {
-            error = number("--averaging", obs.averagingS, "an averaging time in seconds");
-        } else if (word.rfind("--duration", 0) == 0) {
-            error = number("--duration", obs.durationS, "a duration in seconds");
-        } else if (word.rfind("--delta-t", 0) == 0) {
-            double dt = 0.0;
-            error = number("--delta-t", dt, "the air minus water temperature in degrees C");
-            obs.airMinusWaterC = dt;
-        } else if (word.rfind("--exposure", 0) == 0) {
-            if (!OptionValue(args, i, "--exposure", value) || !ExposureFromName(value))
-                error = "--exposure takes water, shore or land" + (value.empty() ? "" : ", not '" + value + "'");
-            else
-                obs.exposure = *ExposureFromName(value);
-        } else {
-            error = "unknown argument " + word;
-        }
-        if (!error.empty())
-            return UsageError(kName, error);
+    const ParsedOptions parsed =
+        ParseOptions(args, {{"--json"}, {"--speed", true}, {"--unit", true}, {"--height", true}, {"--averaging", true},
+                            {"--duration", true}, {"--delta-t", true}, {"--exposure", true}});
+    std::string error = parsed.error;
+    if (error.empty() && !parsed.words.empty())
+        error = "unknown argument " + parsed.words.front();
+    // A number option given: its value read into out, or error says why not.
+    auto number = [&parsed, &error](std::string_view name, double& out, const char* what) {
+        const std::string* value = parsed.Value(name);
+        if (value != nullptr && error.empty() && !ReadNumberOption(*value, out))
+            error = std::string(name) + " needs " + what + ", not '" + *value + "'";
+        return value != nullptr;
+    };
+    const bool speedGiven = number("--speed", obs.speed, "a speed");
+    number("--height", obs.heightM, "a height in metres");
+    number("--averaging", obs.averagingS, "an averaging time in seconds");
+    number("--duration", obs.durationS, "a duration in seconds");
+    if (double dt = 0.0; number("--delta-t", dt, "the air minus water temperature in degrees C"))
+        obs.airMinusWaterC = dt;
+    const std::string* unit = parsed.Value("--unit");
+    if (unit != nullptr && error.empty()) {
+        if (const auto u = SpeedUnitFromName(*unit))
+            obs.unit = *u;
+        else
+            error = "--unit takes m/s, km/h, mph, knots or ft/s, not '" + *unit + "'";
     }
+    if (const std::string* exposure = parsed.Value("--exposure"); exposure != nullptr && error.empty()) {
+        if (const auto e = ExposureFromName(*exposure))
+            obs.exposure = *e;
+        else
+            error = "--exposure takes water, shore or land, not '" + *exposure + "'";
+    }
+    if (!error.empty())
+        return UsageError(kName, error);
+    const bool json = parsed.Has("--json");
+    const bool unitGiven = unit != nullptr;
     if (!speedGiven || !unitGiven)
         return UsageError(kName, "wind needs --speed and --unit");
     if (!(obs.speed > 0.0) || !(obs.heightM > 0.0) || !(obs.averagingS > 0.0) || !(obs.durationS > 0.0))

@@ -8,16 +8,6 @@
 
 namespace orvane::cli {
 
-namespace {
-
-bool IsOption(const std::string& word, std::string_view name)
-{
-    return word == name || (word.size() > name.size() && word.compare(0, name.size(), name) == 0 &&
-                            word[name.size()] == '=');
-}
-
-}  // namespace
-
 std::string GrowthLawNames(bool withProject)
 {
     std::string names = withProject ? "project" : "";
@@ -26,34 +16,31 @@ std::string GrowthLawNames(bool withProject)
     return names;
 }
 
-bool ReadGrowthOption(const Args& args, std::size_t& i, GrowthArgs& growth, std::string& error)
+bool ReadGrowthOptions(const ParsedOptions& options, GrowthArgs& growth, std::string& error)
 {
-    std::string value;
-    if (IsOption(args[i], "--growth")) {
+    if (const std::string* value = options.Value(kGrowthOption.name)) {
         growth.lawGiven = true;
-        if (!OptionValue(args, i, "--growth", value)) {
-            error = "--growth needs a law (" + GrowthLawNames() + ")";
-        } else if (value != "project") {
-            growth.law = GrowthLawFromName(value);
-            if (!growth.law)
-                error = "--growth takes " + GrowthLawNames() + ", not '" + value + "'";
+        if (*value != "project") {
+            growth.law = GrowthLawFromName(*value);
+            if (!growth.law) {
+                error = "--growth takes " + GrowthLawNames() + ", not '" + *value + "'";
+                return false;
+            }
         }
-        return true;
     }
-    if (IsOption(args[i], "--duration-h")) {
+    if (const std::string* value = options.Value(kDurationOption.name)) {
         growth.durationGiven = true;
         double hours = 0.0;
-        if (!OptionValue(args, i, "--duration-h", value))
-            error = "--duration-h needs a number of hours";
-        else if (value == "none")
+        if (*value == "none") {
             growth.durationH.reset();
-        else if (ParseReal(value, hours) && std::isfinite(hours) && hours > 0.0)
+        } else if (ParseReal(*value, hours) && std::isfinite(hours) && hours > 0.0) {
             growth.durationH = hours;
-        else
-            error = "--duration-h takes a positive number of hours or none, not '" + value + "'";
-        return true;
+        } else {
+            error = "--duration-h takes a positive number of hours or none, not '" + *value + "'";
+            return false;
+        }
     }
-    return false;
+    return true;
 }
 
 GrowthOptions ResolveGrowth(const std::string& projectPath, const GrowthArgs& growth)

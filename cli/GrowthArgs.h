@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "core/GrowthLaws.h"
 
 namespace orvane::cli {
@@ -17,9 +18,13 @@ struct GrowthArgs {
     std::optional<double> durationH;  // empty with durationGiven: "none"
 };
 
-// True when args[i] is --growth or --duration-h (i then points at its last
-// word). A value that cannot be read leaves error saying why.
-bool ReadGrowthOption(const Args& args, std::size_t& i, GrowthArgs& growth, std::string& error);
+// The two options, for ParseOptions (cli/Options.h).
+inline constexpr OptionSpec kGrowthOption{"--growth", true};
+inline constexpr OptionSpec kDurationOption{"--duration-h", true};
+
+// The growth options among the parsed ones. A value that cannot be read
+// gives false, with error saying why.
+bool ReadGrowthOptions(const ParsedOptions& options, GrowthArgs& growth, std::string& error);
 
 // The run's options: the project's companion file (a damaged one is said on
 // stderr and ignored), with what the options give in its place.

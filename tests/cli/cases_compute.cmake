@@ -31,3 +31,20 @@ foreach(bad "compute" "compute|@B@|@B@" "compute|@B@|--colour" "compute|@B@|--se
   orvane_cli_script_test(engine_usage_${id} expect_exit.cmake -DEXPECT=2 "-DARGS=${args}")
 endforeach()
 orvane_cli_script_test(uniform_lake uniform_lake.cmake -DPATCH=$<TARGET_FILE:orvane_patch_project>)
+
+# One option rule for every command: a word starting with "-" is an option;
+# one written with a single dash, or one the command does not know, is a
+# usage error, the same in every command; "--" ends the options.
+orvane_cli_test(option_rule_single_dash_compute PASS "unknown option -x" ARGS compute -x ${ORVANE_SAMPLES}/Bay.WDT)
+orvane_cli_test(option_rule_single_dash_report PASS "unknown option -x"
+                ARGS report ${ORVANE_SAMPLES}/Bay.WDT -x ${CMAKE_CURRENT_BINARY_DIR}/never.pdf)
+foreach(bad "rose|@B@|-json" "scenarios|@B@|x.csv|--nope" "plot|@B@|p.png|-size"
+            "export-gis|@B@|o.geojson|--rays=1" "wind|--speed|10" "growth|--law|cem|extra")
+  string(REPLACE "@B@" "${ORVANE_SAMPLES}/Bay.WDT" args "${bad}")
+  string(REPLACE "@O@" "${CMAKE_CURRENT_BINARY_DIR}/never.pdf" args "${args}")
+  string(MAKE_C_IDENTIFIER "${bad}" id)
+  orvane_cli_script_test(option_rule_${id} expect_exit.cmake -DEXPECT=2 "-DARGS=${args}")
+endforeach()
+orvane_cli_test(option_rule_values_and_numbers
+  PASS "Hs = 1\\.15 m"
+  ARGS compute --seed=1 -- ${ORVANE_SAMPLES}/Bay.WDT)
