@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 
+#include "tests/ModalTestSupport.h"
 #include "core/ProjectRecord.h"
 #include "tests/gis/GisTestData.h"
 #include "ui/ExportGisF.h"
@@ -23,31 +24,10 @@
 
 namespace orvane {
 
+using test::OnNextModal;
+
 namespace {
 
-// Runs act on the next modal widget of type W once it is shown, from within
-// its event loop; a dialog act leaves open is rejected so no test waits
-// forever.
-template <class W = QWidget>
-void OnNextModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
-        QWidget* modal = dynamic_cast<W*>(QApplication::activeModalWidget());
-        if (modal || ++*tries > 250) {
-            timer->stop();
-            timer->deleteLater();
-            if (modal) {
-                act(modal);
-                if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
-                    dialog->reject();
-            }
-        }
-    });
-    timer->start();
-}
 
 // Accepts the report box and keeps its texts.
 void TakeReport(QString& text)

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "tests/ModalTestSupport.h"
 #include "../TestSupport.h"
 #include "tools/help/ApplicationHelpFile.h"
 #include "tools/units/GenUniConvesionF.h"
@@ -52,18 +53,7 @@ THtmlHelpViewer* FindViewer()
     return nullptr;
 }
 
-// Answers the next help-mode question with button once it is shown.
-void AnswerQuestion(QMessageBox::StandardButton button, QString* text)
-{
-    QTimer::singleShot(0, [button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-}
+using test::AnswerNextMessageBox;
 
 // A window with the main window's "?" buttons and a Help menu.
 struct HelpWindow {
@@ -262,7 +252,7 @@ void TestHelpSystem::askHelpModeChange()
     QFETCH(QString, question);
     SetHelpMode(current);
     QString shown;
-    AnswerQuestion(yes ? QMessageBox::Yes : QMessageBox::No, &shown);
+    AnswerNextMessageBox(yes ? QMessageBox::Yes : QMessageBox::No, &shown);
     QCOMPARE(AskHelpModeChange(requested), yes);
     QCOMPARE(shown, question);
     QCOMPARE(HelpMode(), yes ? requested : current);
@@ -274,7 +264,7 @@ void TestHelpSystem::confirmedChangeClosesTheWindow()
     WriteIniInteger(ini, "HELP", "ACTIVE", 1);
     HelpWindow w(ini);
     w.window.show();
-    AnswerQuestion(QMessageBox::No, nullptr);
+    AnswerNextMessageBox(QMessageBox::No, nullptr);
     w.commands->setWinHelpMenu->trigger();
     // Whatever the answer queued runs before a call queued after it.
     bool flushed = false;
@@ -282,7 +272,7 @@ void TestHelpSystem::confirmedChangeClosesTheWindow()
     QTRY_VERIFY(flushed);
     QVERIFY(w.window.isVisible());
     QCOMPARE(HelpMode(), 1);
-    AnswerQuestion(QMessageBox::Yes, nullptr);
+    AnswerNextMessageBox(QMessageBox::Yes, nullptr);
     w.commands->setWinHelpMenu->trigger();
     QTRY_VERIFY(!w.window.isVisible());
     QCOMPARE(HelpMode(), 0);  // what the window's shutdown stores

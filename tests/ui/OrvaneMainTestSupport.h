@@ -21,6 +21,7 @@
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
 #include "core/ProjectFile.h"
+#include "tests/ModalTestSupport.h"
 #include "tests/TestSupport.h"
 #include "tools/FontSubstitutes.h"
 #include "tools/ProgramFile.h"
@@ -113,27 +114,5 @@ inline QStringList EngineLines(const ProjectRecord& rec)
     return lines;
 }
 
-// Runs act on the next modal dialog, once it is shown (a file dialog, a
-// message box, the About window), from within its event loop.
-inline void OnNextModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal || ++*tries > 250) {
-            timer->stop();
-            timer->deleteLater();
-            if (modal) {
-                act(modal);
-                // A check that failed inside act must not leave the test waiting on the dialog.
-                if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
-                    dialog->reject();
-            }
-        }
-    });
-    timer->start();
-}
 
 }  // namespace orvane::test

@@ -18,6 +18,7 @@
 
 #include <functional>
 
+#include "tests/ModalTestSupport.h"
 #include "core/AppState.h"
 #include "reports/DocumentExport.h"
 #include "tests/TestSupport.h"
@@ -30,23 +31,7 @@ namespace orvane {
 
 namespace {
 
-// Runs handle on each modal window that comes up while the test waits in
-// exec(), until handle returns true for the last one it expects. A handler
-// that opens another modal window does so queued, so it never runs inside
-// itself.
-void OnModal(std::function<bool(QWidget*)> handle)
-{
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle, last = static_cast<QWidget*>(nullptr)]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last)
-            return;
-        last = modal;
-        if (handle(modal))
-            timer->deleteLater();
-    });
-    timer->start(20);
-}
+using test::OnEachModal;
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -129,7 +114,7 @@ void ReportCommandsTest::cancelComputesNothing()
     QString shownTitle;
     QString shownName;
     bool hasHelp = false;
-    OnModal([&](QWidget* modal) {
+    OnEachModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (!dialog || dialog->objectName() != QLatin1String("ExportDialog"))
             return false;
@@ -171,7 +156,7 @@ void ReportCommandsTest::exportWritesTheChosenFileAndAsksBeforeOverwriting()
     // the dialog open, and cancelling it writes nothing.
     test::WriteBytes(dir.File("Bay.rtf"), "old");
     bool asked = false;
-    OnModal([&](QWidget* modal) {
+    OnEachModal([&](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             asked = box->text().contains(QStringLiteral("Bay.rtf"));
             QMetaObject::invokeMethod(box->button(QMessageBox::No), "click", Qt::QueuedConnection);
@@ -235,10 +220,10 @@ void ReportCommandsTest::previewsShowTheirPagesWithoutAnOpenProject()
         dialog->reject();
         return true;
     };
-    OnModal(closePreview);
+    OnEachModal(closePreview);
     f.commands.PreviewSummary();
     QCOMPARE(f.computed, 0);
-    OnModal(closePreview);
+    OnEachModal(closePreview);
     f.commands.PreviewResults();
     QCOMPARE(f.computed, 1);
     QCOMPARE(pageCounts, (QList<int>{1, 2}));
@@ -275,7 +260,7 @@ void ReportCommandsTest::titleDialogKeepsWhatWasTypedWhenClosed()
     SetProjectDefaults(rec);
     QString titleText = QStringLiteral("Old title");
     QWidget owner;
-    OnModal([&](QWidget* modal) {
+    OnEachModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<TProjectTitle*>(modal);
         if (!dialog)
             return false;
