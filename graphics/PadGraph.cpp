@@ -85,6 +85,30 @@ void PadGraph::DeleteLine(std::int32_t j)
     line.Live = false;
 }
 
+bool PadGraph::DeletePoint(std::int32_t i)
+{
+    if (!PointUsable(i))
+        return false;
+    for (const std::int32_t j : LinesOfPoint(i))
+        DeleteLine(j);
+    RemovePoint(i);
+    return true;
+}
+
+void PadGraph::MovePoint(std::int32_t i, float x, float y)
+{
+    if (!ValidPoint(i))
+        return;
+    Points[static_cast<std::size_t>(i)].X = x;
+    Points[static_cast<std::size_t>(i)].Y = y;
+}
+
+void PadGraph::Restore(const PadDrawingState& state)
+{
+    Points = state.Points;
+    Lines = state.Lines;
+}
+
 std::vector<std::int32_t> PadGraph::LinesOfPoint(std::int32_t i) const
 {
     std::vector<std::int32_t> found;

@@ -48,6 +48,14 @@ struct PadXY {
     friend bool operator==(const PadXY&, const PadXY&) = default;
 };
 
+// The points and lines of a graph: what one undo step keeps before and after
+// an edit. The chains are left out; they are built from these when needed.
+struct PadDrawingState {
+    std::vector<PadPoint> Points;
+    std::vector<PadLine> Lines;
+    friend bool operator==(const PadDrawingState&, const PadDrawingState&) = default;
+};
+
 inline constexpr int kPadChainCount = 5;
 // LinesOfPoint lists at most this many records; a point has at most two live lines.
 inline constexpr int kMaxLinesOfPoint = 10;
@@ -81,6 +89,17 @@ public:
     // Records naming point i as start or end, removed ones included, in list
     // order; a line from i to itself is listed twice. At most kMaxLinesOfPoint.
     std::vector<std::int32_t> LinesOfPoint(std::int32_t i) const;
+
+    // Deletes every line of point i, then the point; the other points keep
+    // their numbers. False (and nothing changed) unless i is usable.
+    bool DeletePoint(std::int32_t i);
+    // Puts point i at world (x, y); its lines follow, as they join points by
+    // index. Ignored for an index outside the list.
+    void MovePoint(std::int32_t i, float x, float y);
+
+    PadDrawingState State() const { return {Points, Lines}; }
+    // Points and lines as state holds them; the chains are left alone.
+    void Restore(const PadDrawingState& state);
 
     // Drops removed records and renumbers indices to positions; line ends
     // follow their points. Numbers are kept.
