@@ -6,7 +6,6 @@
 #include <QUndoStack>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 #include "graphics/QtRaster.h"
@@ -15,15 +14,16 @@ namespace orvane {
 
 namespace {
 
-// Steps kept for undo; each holds two copies of the graph (a few hundred
-// kilobytes at most for five boundaries of 1000 nodes).
+// Steps kept for undo; each holds two copies of the points and lines (a few
+// hundred kilobytes at most for five boundaries of 1000 nodes).
 constexpr int kUndoSteps = 200;
 
-// One completed edit: the graph before and after. The edit is already done
+// One completed edit: the drawing before and after. The edit is already done
 // when the step is pushed, so the first redo does nothing.
 class PadEditStep final : public QUndoCommand {
 public:
-    PadEditStep(const QString& text, PadGraph before, PadGraph after, std::function<void(const PadGraph&)> apply)
+    PadEditStep(const QString& text, PadDrawingState before, PadDrawingState after,
+                std::function<void(const PadDrawingState&)> apply)
         : QUndoCommand(text), before_(std::move(before)), after_(std::move(after)), apply_(std::move(apply))
     {
     }
@@ -36,9 +36,9 @@ public:
     }
 
 private:
-    PadGraph before_;
-    PadGraph after_;
-    std::function<void(const PadGraph&)> apply_;
+    PadDrawingState before_;
+    PadDrawingState after_;
+    std::function<void(const PadDrawingState&)> apply_;
     bool pushed_ = true;
 };
 
@@ -46,7 +46,7 @@ std::size_t Slot(TEditMode mode) { return static_cast<std::size_t>(mode); }
 
 }  // namespace
 
-TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad04(parent)
+TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad03(parent)
 {
     UndoStack = new QUndoStack(this);
     UndoStack->setUndoLimit(kUndoSteps);
@@ -82,7 +82,7 @@ TDrawPad05::~TDrawPad05() = default;
 
 void TDrawPad05::ResetDefaults()
 {
-    TDrawPad04::ResetDefaults();
+    TDrawPad03::ResetDefaults();
     PanelMainCenterResize();
 }
 
@@ -91,16 +91,8 @@ void TDrawPad05::ResetDefaults()
 void TDrawPad05::ToggleSetPoints() { ToggleTool(TEditMode::SetPoints); }
 void TDrawPad05::ToggleMovePoints() { ToggleTool(TEditMode::MovePoints); }
 void TDrawPad05::ToggleDeletePoints() { ToggleTool(TEditMode::DeletePoints); }
+void TDrawPad05::ToggleSetLines() { ToggleTool(TEditMode::SetLines); }
 void TDrawPad05::ToggleDeleteLines() { ToggleTool(TEditMode::DeleteLines); }
-
-void TDrawPad05::ToggleSetLines()
-{
-    ToggleTool(TEditMode::SetLines);
-    if (EditMode == TEditMode::SetLines) {
-        AwaitingFirst = true;
-        BandStart = BandEnd = PadXY{};
-    }
-}
 
 void TDrawPad05::ToggleTool(TEditMode tool) { SetEditMode(EditMode == tool ? TEditMode::None : tool); }
 
@@ -114,33 +106,14 @@ void TDrawPad05::SetEditMode(TEditMode mode)
 {
     // A tool change never leaves a point hidden in mid-move or a stale band
     // on the surface.
-    if (Dragging)
-        CancelMove();
-    HideBand();
+    if (tool_)
+        tool_->Cancel();
+    tool_.reset();
     EditMode = mode;
-    ApplyCursor();
+    tool_ = MakePadTool(mode, *this);
+    DrawSurface->setCursor(tool_ ? tool_->Cursor() : Qt::ArrowCursor);
     SyncToolButtons();
     emit EditModeChanged(mode);
-}
-
-void TDrawPad05::ApplyCursor()
-{
-    switch (EditMode) {
-    case TEditMode::SetPoints:
-        DrawSurface->setCursor(Qt::CrossCursor);
-        break;
-    case TEditMode::MovePoints:
-        DrawSurface->setCursor(Qt::DragMoveCursor);
-        break;
-    case TEditMode::DeletePoints:
-    case TEditMode::DeleteLines:
-        DrawSurface->setCursor(Qt::PointingHandCursor);
-        break;
-    case TEditMode::None:
-    case TEditMode::SetLines:
-        DrawSurface->setCursor(Qt::ArrowCursor);
-        break;
-    }
 }
 
 void TDrawPad05::SetToolButton(TEditMode tool, QAbstractButton* button)
@@ -168,233 +141,82 @@ void TDrawPad05::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    TDrawPad04::keyPressEvent(event);
+    if (tool_ && tool_->Key(*event))
+        return;
+    TDrawPad03::keyPressEvent(event);
 }
 
 // --- mouse ------------------------------------------------------------------
 
 void TDrawPad05::DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseDown(button, X, Y);
+    TDrawPad03::DrawSurfaceMouseDown(button, X, Y);
     // A second button pressed during a move would pick again and leave the
     // moving point hidden; the move finishes first.
     if (Dragging)
         return;
     if (button == Qt::RightButton) {
-        if (EditMode != TEditMode::MovePoints)
+        if (tool_ && tool_->EndsOnRightButton())
             SetEditMode(TEditMode::None);
         Redraw();
     }
-
-    if (EditMode == TEditMode::None || EditMode == TEditMode::SetPoints) {
-        const PadXY w = Mapping.PixelToWorld(X, Y);
-        const PadPixel onLattice = Mapping.WorldToPixel(w.X, w.Y);
-        MoveCursorBy(onLattice.X - X, onLattice.Y - Y);
-    }
-
-    switch (EditMode) {
-    case TEditMode::None:
-        break;
-    case TEditMode::SetPoints: {
-        const PadGraph before = Graph;
-        const PadXY w = Mapping.PixelToWorld(X, Y);
-        const std::int32_t number = Graph.AddPoint(0, w.X, w.Y);
-        // Copy mode like the rest of the scene: a second point on the same
-        // spot must not erase the first one's marker.
-        Canvas().SetPenMode(PenMode::Copy);
-        DrawPadPoint(number, Mapping.WorldToPixel(w.X, w.Y));
-        Commit(tr("Set point"), before);
-        break;
-    }
-    case TEditMode::DeletePoints: {
-        Picked = PickPoint(X, Y);
-        if (Picked.Index < 0)
-            break;
-        const PadGraph before = Graph;
-        TouchingLines = Graph.LinesOfPoint(Picked.Index);
-        for (std::int32_t j : TouchingLines)
-            Graph.DeleteLine(j);
-        Graph.RemovePoint(Picked.Index);
-        Redraw();
-        Commit(tr("Delete point"), before);
-        break;
-    }
-    case TEditMode::MovePoints:
-        StartMove(button, X, Y);
-        break;
-    case TEditMode::SetLines: {
-        HideBand();
-        BandStart = BandEnd = PadXY{};
-        Picked = PickPoint(X, Y);
-        if (Picked.Index < 0)
-            break;
-        BandStart = BandEnd = PadXY{Picked.X, Picked.Y};
-        if (AwaitingFirst) {
-            FirstPoint = Picked.Index;
-            AwaitingFirst = false;
-        } else if (Picked.Index != FirstPoint) {
-            // A second click on the same point (a double click, say) would
-            // close it on itself as a one-node boundary; it joins nothing.
-            const PadGraph before = Graph;
-            if (ConnectPoints(FirstPoint, Picked.Index))
-                Commit(tr("Set line"), before);
-            FirstPoint = Picked.Index;  // also after a refusal: the next line starts here
-        }
-        break;
-    }
-    case TEditMode::DeleteLines: {
-        const std::int32_t j = NearestLine(X, Y);
-        if (j >= 0) {
-            const PadGraph before = Graph;
-            Graph.DeleteLine(j);
-            Commit(tr("Delete line"), before);
-        }
-        Redraw();
-        break;
-    }
-    }
+    if (tool_)
+        tool_->Press(button, X, Y);
+    else
+        SnapCursor(X, Y);
 }
 
 void TDrawPad05::DrawSurfaceMouseMove(int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseMove(X, Y);
-    if (Dragging) {
-        ToggleMoveFigure();  // erase at the old position
-        const PadXY w = SurfaceWorld(X, Y);
-        Picked.X = w.X;
-        Picked.Y = w.Y;
-        PadPoint& p = Graph.Points[static_cast<std::size_t>(Picked.Index)];
-        p.X = w.X;
-        p.Y = w.Y;
-        ToggleMoveFigure();
-    } else if (EditMode == TEditMode::SetLines && Picked.Index >= 0 && !AwaitingFirst) {
-        HideBand();
-        BandEnd = Mapping.PixelToWorld(X, Y);
-        ShowBand();
-    }
+    TDrawPad03::DrawSurfaceMouseMove(X, Y);
+    if (tool_)
+        tool_->Move(X, Y);
 }
 
 void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseUp(button, X, Y);
-    if (!Dragging || (button != moveButton_ && button != Qt::NoButton))
-        return;
-    Dragging = false;
-    moveFigureShown_ = false;
-    PointColour = SavedPointColour;
-    const PadXY w = SurfaceWorld(X, Y);
-    PadPoint& p = Graph.Points[static_cast<std::size_t>(Picked.Index)];
-    p.X = w.X;
-    p.Y = w.Y;
-    p.Visible = true;
-    for (std::int32_t j : TouchingLines)
-        Graph.Lines[static_cast<std::size_t>(j)].Visible = true;
-    Redraw();
-    Commit(tr("Move point"), beforeMove_);
+    TDrawPad03::DrawSurfaceMouseUp(button, X, Y);
+    if (tool_)
+        tool_->Release(button, X, Y);
 }
 
-// --- moving a point -----------------------------------------------------------
-
-void TDrawPad05::StartMove(Qt::MouseButton button, int X, int Y)
+void TDrawPad05::SnapCursor(int X, int Y)
 {
-    Picked = PickPoint(X, Y);
-    Dragging = Picked.Index >= 0;
-    if (!Dragging)
-        return;
-    beforeMove_ = Graph;
-    moveButton_ = button;
-    Graph.Points[static_cast<std::size_t>(Picked.Index)].Visible = false;
-    TouchingLines = Graph.LinesOfPoint(Picked.Index);
-    for (std::int32_t j : TouchingLines)
-        Graph.Lines[static_cast<std::size_t>(j)].Visible = false;
-    Redraw();  // the scene without the point and its lines
-    SavedPointColour = PointColour;
-    PointColour = colours::kRed;
-    moveFigureShown_ = false;
-    ToggleMoveFigure();
-}
-
-void TDrawPad05::CancelMove()
-{
-    Dragging = false;
-    moveFigureShown_ = false;
-    PointColour = SavedPointColour;
-    Graph.Points = beforeMove_.Points;
-    Graph.Lines = beforeMove_.Lines;
-    Redraw();
-}
-
-void TDrawPad05::ToggleMoveFigure()
-{
-    if (moveFigureShown_ && moveFigureClears_ != SurfaceClears()) {
-        moveFigureShown_ = false;  // already wiped by a clear
-        return;
-    }
-    const auto valid = [this](std::int32_t i) { return i >= 0 && i < static_cast<std::int32_t>(Graph.Points.size()); };
-    Canvas().SetPenMode(PenMode::Invert);
-    DrawPadPoint(0, Mapping.WorldToPixel(Picked.X, Picked.Y));
-    for (std::int32_t j : TouchingLines) {
-        const PadLine& line = Graph.Lines[static_cast<std::size_t>(j)];
-        if (!line.Live || !valid(line.From) || !valid(line.To))
-            continue;
-        const PadPoint& a = Graph.Points[static_cast<std::size_t>(line.From)];
-        const PadPoint& b = Graph.Points[static_cast<std::size_t>(line.To)];
-        DrawPadLine(true, a.X, a.Y, b.X, b.Y);
-    }
-    Canvas().SetPenMode(PenMode::Copy);
-    moveFigureShown_ = !moveFigureShown_;
-    moveFigureClears_ = SurfaceClears();
+    const PadXY w = Mapping.PixelToWorld(X, Y);
+    const PadPixel onLattice = Mapping.WorldToPixel(w.X, w.Y);
+    MoveCursorBy(onLattice.X - X, onLattice.Y - Y);
 }
 
 PadXY TDrawPad05::SurfaceWorld(int X, int Y) const
 {
-    // A point dropped outside the surface would land where the pad, which
-    // never scrolls, could not show it again.
     return Mapping.PixelToWorld(std::clamp(X, 0, std::max(0, Mapping.SurfaceWidth - 1)),
                                 std::clamp(Y, 0, std::max(0, Mapping.SurfaceBottom)));
 }
 
-// --- rubber band --------------------------------------------------------------
-
-void TDrawPad05::ShowBand()
-{
-    Canvas().SetPenMode(PenMode::Invert);
-    DrawPadLine(false, BandStart.X, BandStart.Y, BandEnd.X, BandEnd.Y);
-    Canvas().SetPenMode(PenMode::Copy);
-    bandShown_ = true;
-    bandClears_ = SurfaceClears();
-}
-
-void TDrawPad05::HideBand()
-{
-    if (bandShown_ && bandClears_ == SurfaceClears()) {
-        Canvas().SetPenMode(PenMode::Invert);
-        DrawPadLine(false, BandStart.X, BandStart.Y, BandEnd.X, BandEnd.Y);
-        Canvas().SetPenMode(PenMode::Copy);
-    }
-    bandShown_ = false;
-}
-
 // --- undo -----------------------------------------------------------------------
 
-void TDrawPad05::Commit(const QString& text, const PadGraph& before)
+void TDrawPad05::Edit(const QString& text, const std::function<void(PadGraph&)>& edit)
+{
+    const PadDrawingState before = Graph.State();
+    edit(Graph);
+    Commit(text, before);
+}
+
+void TDrawPad05::Commit(const QString& text, const PadDrawingState& before)
 {
     if (before.Points == Graph.Points && before.Lines == Graph.Lines)
         return;
-    UndoStack->push(
-        new PadEditStep(text, before, Graph, [this](const PadGraph& graph) { RestoreGraph(graph); }));
+    UndoStack->push(new PadEditStep(text, before, Graph.State(),
+                                    [this](const PadDrawingState& state) { RestoreGraph(state); }));
 }
 
-void TDrawPad05::RestoreGraph(const PadGraph& graph)
+void TDrawPad05::RestoreGraph(const PadDrawingState& state)
 {
-    Graph.Points = graph.Points;
-    Graph.Lines = graph.Lines;
+    Graph.Restore(state);
     // Picks and the polyline in progress may name points that are gone now.
     Picked = PadPoint{};
-    if (EditMode == TEditMode::SetLines) {
-        AwaitingFirst = true;
-        FirstPoint = -1;
-    }
+    if (tool_)
+        tool_->Cancel();
     Redraw();
 }
 
