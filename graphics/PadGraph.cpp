@@ -11,7 +11,7 @@ bool PadGraph::PointUsable(std::int32_t i) const
     return ValidPoint(i) && Points[static_cast<std::size_t>(i)].Live && Points[static_cast<std::size_t>(i)].Visible;
 }
 
-std::int32_t PadGraph::AddPoint(std::int32_t number, float x, float y)
+std::int32_t PadGraph::AddPoint(std::int32_t number, double x, double y)
 {
     auto fresh = [x, y](PadPoint& p) {
         p.X = x;
@@ -95,7 +95,7 @@ bool PadGraph::DeletePoint(std::int32_t i)
     return true;
 }
 
-void PadGraph::MovePoint(std::int32_t i, float x, float y)
+void PadGraph::MovePoint(std::int32_t i, double x, double y)
 {
     if (!ValidPoint(i))
         return;
@@ -258,7 +258,7 @@ void PadGraph::Clear()
         chain.clear();
 }
 
-std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
+std::int32_t PadGraph::NearestPoint(double x, double y, float gridSize) const
 {
     const double radius = 0.25 * gridSize;
     double best = radius * radius;
@@ -267,8 +267,8 @@ std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
         const PadPoint& p = Points[i];
         if (!p.Live || !p.Visible)
             continue;
-        const double dx = static_cast<double>(p.X) - x;
-        const double dy = static_cast<double>(p.Y) - y;
+        const double dx = p.X - x;
+        const double dy = p.Y - y;
         const double d = dx * dx + dy * dy;
         if (d < best) {
             best = d;
@@ -278,7 +278,7 @@ std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
     return found;
 }
 
-std::int32_t PadGraph::NearestLine(float x, float y, float gridSize) const
+std::int32_t PadGraph::NearestLine(double x, double y, float gridSize) const
 {
     const double radius = 0.25 * gridSize;
     double best = radius * radius;

@@ -24,8 +24,10 @@ struct PadPoint {
     std::int32_t Prev = -1;  // point whose line ends here, -1 for none
     std::int32_t Next = -1;  // point this point's line goes to, -1 for none
     std::int32_t Chain = -1;  // chain given by BuildChains, -1 for none
-    float X = 0;  // world units
-    float Y = 0;
+    // World units. Doubles, so that a node keeps every digit of its project
+    // coordinate (a UTM easting in metres is hundreds of kilometres here).
+    double X = 0;
+    double Y = 0;
     bool Visible = false;  // false while the point is being moved
     bool Live = false;  // false once removed: the slot is free
     friend bool operator==(const PadPoint&, const PadPoint&) = default;
@@ -43,8 +45,8 @@ struct PadLine {
 
 // One node of a boundary, world units.
 struct PadXY {
-    float X = 0;
-    float Y = 0;
+    double X = 0;
+    double Y = 0;
     friend bool operator==(const PadXY&, const PadXY&) = default;
 };
 
@@ -74,7 +76,7 @@ public:
     // Reuses the first removed record, else appends one. A number <= 0 keeps a
     // reused record's number, or gives an appended one point count + 1.
     // Returns the point's number.
-    std::int32_t AddPoint(std::int32_t number, float x, float y);
+    std::int32_t AddPoint(std::int32_t number, double x, double y);
     // Frees the slot; the point's lines are left alone (delete them first).
     void RemovePoint(std::int32_t i);
 
@@ -95,7 +97,7 @@ public:
     bool DeletePoint(std::int32_t i);
     // Puts point i at world (x, y); its lines follow, as they join points by
     // index. Ignored for an index outside the list.
-    void MovePoint(std::int32_t i, float x, float y);
+    void MovePoint(std::int32_t i, double x, double y);
 
     PadDrawingState State() const { return {Points, Lines}; }
     // Points and lines as state holds them; the chains are left alone.
@@ -123,11 +125,11 @@ public:
 
     // Live, visible point nearest to world (x, y) within a quarter grid, the
     // earliest in list order among equals; -1 for none.
-    std::int32_t NearestPoint(float x, float y, float gridSize) const;
+    std::int32_t NearestPoint(double x, double y, float gridSize) const;
     // Live, visible line whose bounding box (edges included) holds world
     // (x, y) and whose distance from it is below (gridSize / 4)^2 world units:
     // 6.25 on a grid of 10, 0.0625 on a grid of 1. -1 for none.
-    std::int32_t NearestLine(float x, float y, float gridSize) const;
+    std::int32_t NearestLine(double x, double y, float gridSize) const;
 
 private:
     bool ValidPoint(std::int32_t i) const { return i >= 0 && i < static_cast<std::int32_t>(Points.size()); }

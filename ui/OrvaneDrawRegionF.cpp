@@ -68,33 +68,31 @@ void SelectRow(QComboBox* combo, int row)
 
 // --- transfer between the record and the pad's chains -------------------------------
 
-float KmPerUnitOfRow(int unitsRow)
+double KmPerUnitOfRow(int unitsRow)
 {
     switch (unitsRow) {
     case 0:
-        return 0.001f;  // m
+        return 0.001;  // m
     case 1:
-        return 1.0f;  // Km
+        return 1.0;  // Km
     case 2:
-        return 0.0003048f;  // ft
+        return 0.0003048;  // ft
     case 3:
-        return 1.61f;  // Miles
+        return 1.61;  // Miles
     default:
-        return -1.0f;
+        return -1.0;
     }
 }
 
-PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit)
+PadChains ChainsFromProject(const ProjectRecord& project, double kmPerUnit)
 {
     PadChains chains;
-    // The products are rounded once to float32 and divided back the same way,
-    // so an unedited node returns within float32 rounding of where it was.
-    const double factor = kmPerUnit;
+    // Kept in double precision: divided back by the same factor, a node
+    // returns to the same float32 (UTM coordinates included).
     for (int b = 1; b <= UsedBoundaryCount(project); ++b) {
         auto& chain = chains[static_cast<std::size_t>(b - 1)];
         for (int k = 1; k <= UsedNodeCount(project, b); ++k)
-            chain.push_back({static_cast<float>(project.NodeX[b][k] * factor),
-                             static_cast<float>(project.NodeY[b][k] * factor)});
+            chain.push_back({project.NodeX[b][k] * kmPerUnit, project.NodeY[b][k] * kmPerUnit});
     }
     return chains;
 }
@@ -115,7 +113,7 @@ int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing)
     return closeRing && n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
 }
 
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings)
+void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUnit, bool closeRings)
 {
     ClearBoundaries(project);
     project.BoundaryCount = 0;
@@ -214,7 +212,7 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
     if (KmPerUnit <= 0)
         KmPerUnit = KmPerUnitOfRow(UnitsComboCode(project_.CoordUnits));
     if (KmPerUnit <= 0)
-        KmPerUnit = 1.0f;
+        KmPerUnit = 1.0;
     IniFileName = iniFileName;
 
     SetUnits(1);  // the pad always works in kilometres

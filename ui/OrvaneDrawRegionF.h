@@ -46,12 +46,15 @@ using PadChains = std::array<std::vector<PadXY>, kPadChainCount>;
 
 // Kilometres per project coordinate unit by row of the main window's units
 // list (m, Km, ft, Miles). The mile is 1.61 km, as projects have always been
-// drawn with it. -1 for a row outside the list.
-float KmPerUnitOfRow(int unitsRow);
+// drawn with it. Exact decimal factors in double precision, so a whole
+// kilometre on the pad is a whole 1000 m in the project and a coordinate
+// typed in the project's unit comes back as typed. -1 for a row outside the
+// list.
+double KmPerUnitOfRow(int unitsRow);
 
 // Boundaries 1 to BoundaryCount as chains in kilometres, positions 1 to
 // NodeCount each (gap positions included: they are nodes on the pad).
-PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit);
+PadChains ChainsFromProject(const ProjectRecord& project, double kmPerUnit);
 
 // The chains without the closing repeat of their first node at their end
 // (chains of at least three nodes whose last node lies on the first).
@@ -71,7 +74,7 @@ int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing = true);
 // boundary, numbered 1 upward in chain order, nodes numbered 1 upward
 // (StoredNodeCount positions each). Position 0 gets a copy of the last node,
 // as the grids give it.
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings = true);
+void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUnit, bool closeRings = true);
 
 // The same drawing: the live points at the same places, joined by the same
 // lines. Numbers, removed records and the chain marks do not count.
@@ -154,7 +157,7 @@ public:
     void DirectionSize3Click();
 
     QString IniFileName;  // settings file of the "DRAW" section
-    float KmPerUnit = 1.0f;  // kilometres per project coordinate unit
+    double KmPerUnit = 1.0;  // kilometres per project coordinate unit
 
     // --- controls (objectName = member name) ---
     QLabel* ScaleLabel = nullptr;

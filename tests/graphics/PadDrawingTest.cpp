@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/PadDrawing.h"
@@ -58,6 +60,33 @@ TEST(PadDrawing, GridStartsAtTheOrigin)
     m.ScaleRatio = PadScales[7].Ratio;
     DrawPadGrid(raster, m, colours::kGrey, 1);
     EXPECT_EQ(raster.primitives.size(), 101u + 50u);
+}
+
+TEST(PadDrawing, GridAndLabelsAtAnOrigin)
+{
+    // World (-7, 1003) km at the bottom-left pixel: the lines stay on the
+    // multiples of 10 km, labelled in metres.
+    RecordingRaster raster(300, 50);
+    PadMapping m = SmallSurface();
+    m.SurfaceWidth = 300;
+    m.OriginX = -7;
+    m.OriginY = 1003;
+    DrawPadGrid(raster, m, colours::kGrey, 1);
+    std::vector<std::vector<PixelPoint>> lines;
+    for (int column = 28; column <= 300; column += 40)
+        lines.push_back({{column, 0}, {column, 49}});
+    lines.push_back({{0, 21}, {300, 21}});
+    EXPECT_EQ(Shapes(raster.Lines(colours::kGrey)), lines);
+
+    raster.primitives.clear();
+    DrawPadGridLabels(raster, m, 1000);
+    std::vector<std::pair<std::string, PixelPoint>> labels;
+    for (const Primitive& p : raster.Of(PrimitiveKind::Text))
+        labels.emplace_back(p.text, p.points[0]);
+    // Every 20 km across (10 km is closer than the spacing); the one at 0 would
+    // sit in the left labels' strip.
+    EXPECT_EQ(labels, (std::vector<std::pair<std::string, PixelPoint>>{
+                          {"1010000", {3, 15}}, {"20000", {111, 37}}, {"40000", {191, 37}}, {"60000", {271, 37}}}));
 }
 
 TEST(PadDrawing, MarkersAndNumbers)

@@ -182,7 +182,7 @@ private slots:
             }
         const ProjectRecord before = project_;
         Open(unitsRow);
-        QCOMPARE(window_->Graph.Points[3].X, static_cast<float>(before.NodeX[1][4] * km));
+        QCOMPARE(window_->Graph.Points[3].X, before.NodeX[1][4] * km);
         QVERIFY(Close());
         window_->StoreToProject();
         QVERIFY(asked_.isEmpty());
