@@ -135,7 +135,7 @@ void TDrawPad05::SyncToolButtons()
 void TDrawPad05::keyPressEvent(QKeyEvent* event)
 {
     const QKeySequence pressed(event->keyCombination());
-    for (QAction* action : {UndoAction, RedoAction, EndToolAction}) {
+    for (QAction* action : actions()) {
         if (action->isEnabled() && action->shortcuts().contains(pressed)) {
             action->trigger();
             return;
@@ -152,8 +152,9 @@ void TDrawPad05::DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y)
 {
     TDrawPad03::DrawSurfaceMouseDown(button, X, Y);
     // A second button pressed during a move would pick again and leave the
-    // moving point hidden; the move finishes first.
-    if (Dragging)
+    // moving point hidden; the move finishes first. The middle button drags
+    // the picture, whatever the tool.
+    if (Dragging || button == Qt::MiddleButton)
         return;
     if (button == Qt::RightButton) {
         if (tool_ && tool_->EndsOnRightButton())
@@ -169,7 +170,7 @@ void TDrawPad05::DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y)
 void TDrawPad05::DrawSurfaceMouseMove(int X, int Y)
 {
     TDrawPad03::DrawSurfaceMouseMove(X, Y);
-    if (tool_)
+    if (tool_ && !Panning())
         tool_->Move(X, Y);
 }
 

@@ -46,6 +46,15 @@ const DrawSetting kDrawSettings[] = {
 };
 const char* const kArrowOnKey = "ARROWON";
 
+// The record's default scale row ("1cm:10Km"). A project still at it has no
+// scale of its own yet: the window opens at the row that fits its region.
+// Any other row was chosen in this window and is kept where the region fits
+// at it.
+constexpr std::int32_t kDefaultScaleRow = 2;
+
+// Names of the units list rows, as the readout and the coordinates dialog show them.
+const char* const kUnitNames[] = {"m", "Km", "ft", "Miles"};
+
 // "1204" -> "1,204".
 QString Grouped(int n)
 {
@@ -208,11 +217,13 @@ QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
 
 void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
 {
+    if (KmPerUnitOfRow(unitsRow) <= 0)
+        unitsRow = UnitsComboCode(project_.CoordUnits);
+    if (KmPerUnitOfRow(unitsRow) <= 0)
+        unitsRow = 1;
     KmPerUnit = KmPerUnitOfRow(unitsRow);
-    if (KmPerUnit <= 0)
-        KmPerUnit = KmPerUnitOfRow(UnitsComboCode(project_.CoordUnits));
-    if (KmPerUnit <= 0)
-        KmPerUnit = 1.0;
+    WorldPerDisplay = KmPerUnit;  // positions are shown and typed in the project's unit
+    DisplayLabel = QLatin1String(kUnitNames[unitsRow]);
     IniFileName = iniFileName;
 
     SetUnits(1);  // the pad always works in kilometres
@@ -239,6 +250,7 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
     UndoStack->clear();  // the loaded boundaries are the start, not an edit
     Ready = true;
     Redraw();
+    RequestFit(project_.RegionScaleIndex == kDefaultScaleRow ? -1 : ScaleIndex);
 }
 
 void TOrvaneDrawRegion::ReadDrawSettings()
@@ -345,11 +357,30 @@ void TOrvaneDrawRegion::SetSnap(std::int32_t row)
     SelectRow(SnapCombo, SnapIndex);
 }
 
+void TOrvaneDrawRegion::SetFreeScale(double ratio)
+{
+    TDrawPad05::SetFreeScale(ratio);
+    // The list offers only its rows; its placeholder names the free scale.
+    const QSignalBlocker quiet(ScaleCombo);
+    ScaleCombo->setCurrentIndex(-1);
+}
+
 void TOrvaneDrawRegion::ScaleComboChange()
 {
-    SetScale(ScaleCombo->currentIndex());
-    if (Ready)
-        Redraw();
+    const int row = ScaleCombo->currentIndex();
+    if (row < 0)
+        return;
+    KeepView();
+    // A view pinned at the world origin stays pinned, as the pad has always
+    // zoomed; a moved view keeps its centre.
+    const PadRect view = VisibleSurface();
+    const bool pinned = Mapping.OriginX == 0 && Mapping.OriginY == 0;
+    const PadBox shown = WorldBoxOf(Mapping, view);
+    SetScale(row);
+    if (!pinned && !view.Empty())
+        PlaceWorldAt(Mapping, (shown.Left + shown.Right) / 2, (shown.Bottom + shown.Top) / 2,
+                     view.Left + (view.Width - 1) / 2.0, view.Top + (view.Height - 1) / 2.0);
+    ViewChanged();
 }
 
 void TOrvaneDrawRegion::GridComboChange()

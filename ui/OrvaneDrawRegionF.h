@@ -118,6 +118,8 @@ public:
 
     // Each keeps its list in step with the row in effect; none redraws.
     void SetScale(std::int32_t row) override;
+    // The scale list shows "custom" until a row is chosen.
+    void SetFreeScale(double ratio) override;
     void SetGridSize(std::int32_t row) override;
     void SetSnap(std::int32_t row) override;
 
@@ -175,6 +177,7 @@ public:
 
     QMenu* File1 = nullptr;
     QMenu* Edit1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Parameters1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* squarePoint = nullptr;

@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -155,6 +158,63 @@ private slots:
             QCOMPARE(project_.NodeY[1][k], window_->Graph.Points[0].Y);
         }
         QVERIFY(std::fabs(project_.NodeX[1][1] - 1) < 0.2f && std::fabs(project_.NodeY[1][1] - 1) < 0.2f);
+    }
+
+    // A lake in UTM metres opens in view; pan and zoom move the view, never
+    // the rows the project stores; the readout is in metres.
+    void utmProjectOpensInViewAndKeepsItsRows()
+    {
+        SetBoundary(project_, 1, ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+        Open(0);
+        const PadRect view = window_->VisibleSurface();
+        const QRect shown(view.Left, view.Top, view.Width, view.Height);
+        auto pixelOf = [this](int i) {
+            const PadPoint& p = window_->Graph.Points[static_cast<std::size_t>(i)];
+            const PadPixel at = window_->Mapping.WorldToPixel(p.X, p.Y);
+            return QPoint(at.X, at.Y);
+        };
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(shown.contains(pixelOf(i)));
+        QTest::mouseMove(window_->DrawSurface, pixelOf(2));
+        const QStringList readout = window_->LabelCoord->text().split(QRegularExpression(QStringLiteral("[=,\\s]+")));
+        const double metresPerPixel = 1000 / window_->Mapping.PixelsPerUnitX();
+        QVERIFY2(std::fabs(readout[1].toDouble() - 545200) <= metresPerPixel, qPrintable(readout.join(' ')));
+        QVERIFY(std::fabs(readout[3].toDouble() - 4400350) <= metresPerPixel);
+        QCOMPARE(readout.last(), QStringLiteral("[m]"));
+        const int row = window_->ScaleIndex;
+
+        // Ctrl+wheel zooms about the cursor, freely.
+        const QPoint cursor = pixelOf(2);
+        const double ratio = window_->Mapping.ScaleRatio;
+        QWheelEvent wheel(cursor, window_->DrawSurface->mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window_->DrawSurface, &wheel);
+        QVERIFY((pixelOf(2) - cursor).manhattanLength() <= 1);
+        QCOMPARE(window_->Mapping.ScaleRatio, ratio / 1.5625);
+        QVERIFY(window_->FreeScale);
+        QCOMPARE(window_->ScaleCombo->currentIndex(), -1);
+        QCOMPARE(window_->ScaleCombo->placeholderText(), QStringLiteral("custom"));
+        // The middle button drags the picture; an arrow key moves it an eighth of the view.
+        const QPoint from = pixelOf(1);
+        QTest::mousePress(window_->DrawSurface, Qt::MiddleButton, {}, from);
+        QTest::mouseMove(window_->DrawSurface, from + QPoint(30, -20));
+        QTest::mouseRelease(window_->DrawSurface, Qt::MiddleButton, {}, from + QPoint(30, -20));
+        QCOMPARE(pixelOf(1), from + QPoint(30, -20));
+        QTest::keyClick(window_.get(), Qt::Key_Left);
+        QCOMPARE(pixelOf(1).x(), from.x() + 30 + view.Width / 8);
+        QVERIFY(window_->Graph.Points.size() == 4 && !window_->UndoStack->canUndo());  // no edit
+        QTest::keyClick(window_.get(), Qt::Key_Home);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(shown.contains(pixelOf(i)));
+        QCOMPARE(window_->ScaleCombo->currentIndex(), window_->FreeScale ? -1 : window_->ScaleIndex);
+
+        window_->ZoomAbout(3, 100, 100);
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QCOMPARE(project_.RegionScaleIndex, row);
+        QCOMPARE(project_.RegionGridIndex, 2);
+        QCOMPARE(project_.RegionSnapIndex, 0);
+        QCOMPARE(project_.NodeX[1][3], 545200.0f);  // unedited: as it was
     }
 
     void roundTripKeepsEveryNode_data()
