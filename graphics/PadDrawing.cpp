@@ -177,18 +177,23 @@ void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& 
 {
     raster.SetPenWidth(style.Width);
     raster.SetPenColour(style.Colour);
+    const PadPixel from = mapping.WorldToPixel(x1, y1);
     const PadPixel to = mapping.WorldToPixel(x2, y2);
-    raster.Line(ToPixelPoint(mapping.WorldToPixel(x1, y1)), ToPixelPoint(to));
+    raster.Line(ToPixelPoint(from), ToPixelPoint(to));
 
     const double dx = x2 - x1;
     const double dy = y2 - y1;
-    if (!withMark || !style.MarkOn || !(std::fabs(dx) + std::fabs(dy) > 0.0001))
+    // A line within one pixel shows no direction to mark.
+    if (!withMark || !style.MarkOn || !(std::fabs(dx) + std::fabs(dy) > 0.0001) || from == to)
         return;
     const auto row = static_cast<std::size_t>(std::clamp(style.MarkSize, 0, static_cast<std::int32_t>(DirectionMarkFactors.size()) - 1));
     const double mark = DirectionMarkFactors[row] * mapping.GridSize;
     if (!(mark > 0))
         return;  // a zero-length grey stroke would only blot the line's end
-    const double share = mark / std::sqrt(dx * dx + dy * dy);
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const double pixels = std::hypot(dx * mapping.PixelsPerUnitX(), dy * mapping.PixelsPerUnitY());
+    const double markPixels = std::clamp(mark / length * pixels, kPadMinMarkPixels, std::max(pixels, kPadMinMarkPixels));
+    const double share = markPixels / pixels;
     raster.SetPenColour(kPadMarkColour);
     raster.Line(ToPixelPoint(mapping.WorldToPixel(x2 - dx * share, y2 - dy * share)), ToPixelPoint(to));
 }

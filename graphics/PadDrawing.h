@@ -35,6 +35,7 @@ struct PadLineStyle {
 };
 
 inline constexpr Rgb kPadMarkColour = colours::kGrey;
+inline constexpr double kPadMinMarkPixels = 8;
 inline constexpr std::string_view kPadLabelFace = "arial";
 
 // Grid labels: 7 point text in dark grey, kept this far from the edges and
@@ -68,8 +69,11 @@ void DrawPadPoint(Raster& raster, const PadPointStyle& style, std::int32_t numbe
 void DrawPadPoints(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadPointStyle& style);
 
 // A line from world P1 to world P2; with withMark (and MarkOn) its last
-// DirectionMarkFactors[MarkSize] * GridSize world units are drawn grey. A mark
-// longer than the line starts before P1; a line whose ends coincide has none.
+// DirectionMarkFactors[MarkSize] * GridSize world units are drawn grey, but
+// never less than kPadMinMarkPixels (legible at any scale) nor more than the
+// line (which would draw a line that is not there), except that a line
+// shorter than kPadMinMarkPixels still gets a mark that long, starting before
+// P1. A line whose ends coincide or fall on one pixel has none.
 void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& style, bool withMark, double x1,
                  double y1, double x2, double y2);
 // Every live, visible line with its mark, in copy mode.

@@ -289,18 +289,14 @@ std::int32_t PadGraph::NearestLine(double x, double y, float gridSize) const
             continue;
         const PadPoint& a = Points[static_cast<std::size_t>(l.From)];
         const PadPoint& b = Points[static_cast<std::size_t>(l.To)];
-        const double x1 = a.X, y1 = a.Y, x2 = b.X, y2 = b.Y;
-        if ((x - x1) * (x - x2) > 0 || (y - y1) * (y - y2) > 0)
+        const double dx = b.X - a.X;
+        const double dy = b.Y - a.Y;
+        const double length2 = dx * dx + dy * dy;
+        // Where the cursor's foot falls along the line: 0 at its start, 1 at its end.
+        const double along = length2 > 0 ? ((x - a.X) * dx + (y - a.Y) * dy) / length2 : 0;
+        if (!(along >= 0 && along <= 1))
             continue;
-        const double dx = x2 - x1;
-        const double dy = y2 - y1;
-        double d = 0;
-        if (std::fabs(dx) <= 0.000001)
-            d = std::fabs(x - x1);
-        else if (std::fabs(dy) <= 0.000001)
-            d = std::fabs(y - y1);
-        else
-            d = std::fabs((y - (y1 + (x - x1) * dy / dx)) * dx / std::sqrt(dx * dx + dy * dy));
+        const double d = std::hypot(x - (a.X + along * dx), y - (a.Y + along * dy));
         if (d < best) {
             best = d;
             found = static_cast<std::int32_t>(j);

@@ -126,9 +126,11 @@ public:
     // Live, visible point nearest to world (x, y) within a quarter grid, the
     // earliest in list order among equals; -1 for none.
     std::int32_t NearestPoint(double x, double y, float gridSize) const;
-    // Live, visible line whose bounding box (edges included) holds world
-    // (x, y) and whose distance from it is below (gridSize / 4)^2 world units:
-    // 6.25 on a grid of 10, 0.0625 on a grid of 1. -1 for none.
+    // Live, visible line nearest to world (x, y), its distance below
+    // (gridSize / 4)^2 world units (6.25 on a grid of 10, 0.0625 on a grid of
+    // 1), measured square to the line from a foot between its ends: a cursor
+    // beyond either end is never near it. The earliest among equals; -1 for
+    // none.
     std::int32_t NearestLine(double x, double y, float gridSize) const;
 
 private:

@@ -29,6 +29,9 @@ const char* const kDrawSection = "DRAW";
 // or hand-edited file, or 0 from a file that cannot be read) would draw
 // nothing visible or overflow the pixel arithmetic; they give the default.
 // Inside the range a value is used as found, also when no menu item has it.
+// Without a stored value a point is 4 pixels ("Medium (2)": a 5 x 5 pixel
+// square, legible at 96 dpi), the direction mark row 1 (drawn at least 8
+// pixels long whatever the scale).
 struct DrawSetting {
     const char* Key;
     std::int32_t TOrvaneDrawRegion::*Field;
@@ -40,7 +43,7 @@ struct DrawSetting {
 const DrawSetting kDrawSettings[] = {
     {"LINEWIDTH", &TOrvaneDrawRegion::LineWidth, 2, 1, 20},
     {"POINTTYPE", &TOrvaneDrawRegion::PointType, kPadSquare, INT_MIN, INT_MAX},  // others draw a square
-    {"POINTSIZE", &TOrvaneDrawRegion::PointSize, 2, 2, 64},
+    {"POINTSIZE", &TOrvaneDrawRegion::PointSize, 4, 2, 64},
     {"POINTTEXTSIZE", &TOrvaneDrawRegion::LabelSize, 8, 4, 72},
     {"ARROWSIZE", &TOrvaneDrawRegion::MarkSize, 1, INT_MIN, INT_MAX},  // pinned to the mark table when drawn
 };

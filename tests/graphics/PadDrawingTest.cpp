@@ -131,19 +131,25 @@ TEST(PadDrawing, DirectionMark)
         const char* name;
         float x1, y1, x2, y2;
         bool markOn;
+        int markSize;
         std::vector<std::vector<PixelPoint>> grey;
     };
-    // Mark row 2 on a 10 km grid: the last 2 km (8 pixels) are grey.
+    // 4 pixels per km on a 10 km grid: mark row 1 is 1 km (4 pixels), row 2
+    // 2 km (8 pixels), row 3 4 km (16 pixels).
     const Case cases[] = {
-        {"last stretch grey", 0, 0, 10, 0, true, {{{32, 49}, {40, 49}}}},
-        {"mark longer than the line reaches back", 0, 5, 0, 6, true, {{{0, 33}, {0, 25}}}},
-        {"ends that coincide get no mark", 3, 3, 3, 3, true, {}},
-        {"marks off", 0, 0, 10, 0, false, {}},
+        {"last stretch grey", 0, 0, 10, 0, true, 2, {{{32, 49}, {40, 49}}}},
+        {"a short mark is drawn 8 pixels long", 0, 0, 10, 0, true, 1, {{{32, 49}, {40, 49}}}},
+        {"a long mark ends at the line's start", 0, 0, 3, 0, true, 3, {{{0, 49}, {12, 49}}}},
+        {"a line under 8 pixels: the mark reaches back", 0, 5, 0, 6, true, 2, {{{0, 33}, {0, 25}}}},
+        {"ends that coincide get no mark", 3, 3, 3, 3, true, 2, {}},
+        {"ends on one pixel get no mark", 3, 3, 3.1f, 3, true, 2, {}},
+        {"marks off", 0, 0, 10, 0, false, 2, {}},
     };
     for (const Case& c : cases) {
         RecordingRaster raster(100, 50);
         PadLineStyle style;
         style.MarkOn = c.markOn;
+        style.MarkSize = c.markSize;
         DrawPadLine(raster, SmallSurface(), style, true, c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(raster.Lines(colours::kBlack).size(), 1u) << c.name;
         EXPECT_EQ(Shapes(raster.Lines(kPadMarkColour)), c.grey) << c.name;

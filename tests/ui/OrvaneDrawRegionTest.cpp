@@ -348,7 +348,7 @@ private slots:
     void drawSettingsSharedThroughTheFile()
     {
         Open();  // no file: the defaults, each with its item checked
-        for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo1, window_->TextNo2,
+        for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo2, window_->TextNo2,
                               window_->DirectionON, window_->DirectionSize1})
             QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
         for (QAction* item : {window_->LineNo3, window_->trianglePoint, window_->PointNo3, window_->TextNo1,
@@ -367,7 +367,7 @@ private slots:
         Open();
         QCOMPARE(window_->LineWidth, 5);
         QVERIFY(!window_->LineNo1->isChecked() && !window_->LineNo2->isChecked() && !window_->LineNo3->isChecked());
-        QCOMPARE(window_->PointSize, 2);
+        QCOMPARE(window_->PointSize, 4);
         QCOMPARE(window_->PointType, 1);
         QCOMPARE(window_->LabelSize, 4);
         QCOMPARE(window_->MarkSize, 3);
