@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "graphics/QtRaster.h"
+#include "ui/pad/PointCoordinatesDialog.h"
 
 namespace orvane {
 
@@ -69,6 +70,17 @@ TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad03(parent)
     EndToolAction->setObjectName(QStringLiteral("EndToolAction"));
     EndToolAction->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(EndToolAction, &QAction::triggered, this, &TDrawPad05::EndTool);
+
+    PointCoordinatesAction = new QAction(tr("Point coordinates..."), this);
+    PointCoordinatesAction->setObjectName(QStringLiteral("PointCoordinatesAction"));
+    connect(PointCoordinatesAction, &QAction::triggered, this, [this] {
+        std::int32_t i = Graph.PointUsable(Picked.Index) ? Picked.Index : 0;
+        while (i < static_cast<std::int32_t>(Graph.Points.size()) && !Graph.PointUsable(i))
+            ++i;
+        if (Graph.PointUsable(i))
+            EditPointCoordinates(i);
+    });
+    connect(DrawSurface, &TPadSurface::MouseDoubleClick, this, &TDrawPad05::DrawSurfaceDoubleClick);
 
     // Window actions: the shortcuts work wherever the focus is in the window,
     // with or without a menu holding them.
@@ -179,6 +191,74 @@ void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
     TDrawPad03::DrawSurfaceMouseUp(button, X, Y);
     if (tool_)
         tool_->Release(button, X, Y);
+}
+
+void TDrawPad05::DrawSurfaceDoubleClick(Qt::MouseButton button, int X, int Y)
+{
+    const bool opens = EditMode == TEditMode::None || EditMode == TEditMode::SetPoints ||
+                       EditMode == TEditMode::MovePoints;
+    if (button == Qt::LeftButton && opens && !Dragging) {
+        const PadPoint hit = PickPoint(X, Y);
+        if (hit.Index >= 0) {
+            Picked = hit;
+            EditPointCoordinates(hit.Index);
+            return;
+        }
+    }
+    DrawSurfaceMouseDown(button, X, Y);
+}
+
+// --- typed coordinates ----------------------------------------------------------
+
+std::optional<std::pair<int, PadXY>> TDrawPad05::AskCoordinates(std::vector<std::int32_t> points, int selected,
+                                                                PadXY proposed)
+{
+    std::vector<TPointCoordinatesDialog::Choice> choices;
+    for (const std::int32_t i : points) {
+        const PadPoint& p = Graph.Points[static_cast<std::size_t>(i)];
+        choices.push_back({p.Number, {p.X / WorldPerDisplay, p.Y / WorldPerDisplay}});
+    }
+    const bool newPoint = points.empty();
+    if (newPoint)
+        choices.push_back({0, {proposed.X / WorldPerDisplay, proposed.Y / WorldPerDisplay}});
+    TPointCoordinatesDialog dialog(this, DisplayUnit(), std::move(choices), selected, newPoint);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Typed())
+        return std::nullopt;
+    // Typed values are kept as typed, converted once; snapped only on request.
+    PadXY world{dialog.Typed()->X * WorldPerDisplay, dialog.Typed()->Y * WorldPerDisplay};
+    if (dialog.SnapToGrid() && Mapping.Snapping())
+        world = {Mapping.SnapValue(world.X), Mapping.SnapValue(world.Y)};
+    return std::pair(dialog.Selected(), world);
+}
+
+void TDrawPad05::EditPointCoordinates(std::int32_t i)
+{
+    if (!Graph.PointUsable(i) || Dragging)
+        return;
+    std::vector<std::int32_t> points;
+    int selected = 0;
+    for (std::int32_t k = 0; k < static_cast<std::int32_t>(Graph.Points.size()); ++k) {
+        if (!Graph.PointUsable(k))
+            continue;
+        if (k == i)
+            selected = static_cast<int>(points.size());
+        points.push_back(k);
+    }
+    const auto typed = AskCoordinates(points, selected, {});
+    if (!typed)
+        return;
+    const std::int32_t chosen = points[static_cast<std::size_t>(typed->first)];
+    Edit(tr("Point coordinates"), [&](PadGraph& graph) { graph.MovePoint(chosen, typed->second.X, typed->second.Y); });
+    Redraw();
+}
+
+void TDrawPad05::TypeNewPoint(int X, int Y)
+{
+    const auto typed = AskCoordinates({}, 0, Mapping.PixelToWorld(X, Y));
+    if (!typed)
+        return;
+    Edit(tr("Set point"), [&](PadGraph& graph) { graph.AddPoint(0, typed->second.X, typed->second.Y); });
+    Redraw();
 }
 
 void TDrawPad05::SnapCursor(int X, int Y)

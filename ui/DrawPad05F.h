@@ -7,7 +7,10 @@
 //
 // The right button ends every tool except MovePoints (where it moves points
 // like the left one); Escape ends every tool and puts back a point being
-// moved. Every completed edit can be undone (Ctrl+Z) and redone (Ctrl+Shift+Z
+// moved. Coordinates can be typed: a double click on a point (with no tool,
+// Set points or Move Points), "Point coordinates..." (PointCoordinatesAction)
+// or Shift with a Set points click opens a small dialog with x and y in the
+// display unit. Every completed edit can be undone (Ctrl+Z) and redone (Ctrl+Shift+Z
 // or Ctrl+Y). The rubber band of SetLines and a point being dragged are drawn
 // in invert mode, so drawing them again erases them.
 //
@@ -19,6 +22,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/DrawPad03F.h"
@@ -55,6 +60,16 @@ public:
     // Ends a move started with that button (Qt::NoButton: with any).
     void DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y) override;
     using TDrawPad03::DrawSurfaceMouseUp;
+    // A left double click on a point opens its coordinates, with no tool or
+    // with Set points or Move Points; otherwise it is a second press.
+    void DrawSurfaceDoubleClick(Qt::MouseButton button, int X, int Y);
+
+    // The coordinates dialog on point i (a usable index), the other points
+    // to choose from; the values typed move the chosen point, one undo step.
+    void EditPointCoordinates(std::int32_t i);
+    // The coordinates dialog on a new point proposed at raster pixel (X, Y);
+    // the values typed place it, one undo step.
+    void TypeNewPoint(int X, int Y);
 
     // Makes button checkable and keeps it checked exactly while tool is
     // active. Clicks stay with the owner, which calls the toggle.
@@ -92,6 +107,7 @@ public:
     QAction* UndoAction = nullptr;  // Ctrl+Z
     QAction* RedoAction = nullptr;  // Ctrl+Shift+Z, Ctrl+Y
     QAction* EndToolAction = nullptr;  // Escape
+    QAction* PointCoordinatesAction = nullptr;  // the last picked point, else the first
 
 signals:
     void EditModeChanged(orvane::TEditMode mode);
@@ -107,6 +123,9 @@ private:
     void SetEditMode(TEditMode mode);
     void SyncToolButtons();
     void RestoreGraph(const PadDrawingState& state);
+    // The dialog's values in world units, snapped when it asks; nothing when cancelled.
+    std::optional<std::pair<int, PadXY>> AskCoordinates(std::vector<std::int32_t> points, int selected,
+                                                        PadXY proposed);
 
     std::unique_ptr<PadTool> tool_;  // null while EditMode is None
     std::array<QPointer<QAbstractButton>, 6> toolButtons_;

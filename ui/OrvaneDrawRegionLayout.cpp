@@ -252,6 +252,7 @@ void TOrvaneDrawRegion::BuildMenus()
     Edit1->addAction(UndoAction);
     Edit1->addAction(RedoAction);
     Edit1->addSeparator();
+    Edit1->addAction(PointCoordinatesAction);
     Edit1->addAction(EndToolAction);
 
     // The view; the arrow keys pan it too (window shortcuts, not in a menu).

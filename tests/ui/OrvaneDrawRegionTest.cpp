@@ -2,7 +2,10 @@
 // window: opened, driven with the mouse, the lists and the menus, closed
 // (answering its questions), and stored back into the record.
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QLabel>
@@ -16,12 +19,15 @@
 
 #include <cmath>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <memory>
 
 #include "core/ProjectRecord.h"
 #include "tests/TestSupport.h"
 #include "tools/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
+#include "ui/pad/PointCoordinatesDialog.h"
 
 namespace orvane {
 
@@ -38,6 +44,7 @@ private:
     std::unique_ptr<TOrvaneDrawRegion> window_;
     QStringList asked_;  // every question shown, in order
     std::deque<QMessageBox::StandardButton> answers_;  // Yes once these run out
+    std::function<void(TPointCoordinatesDialog&)> typing_;  // fills the next coordinates dialog
     QTimer answerer_;
 
     QString Ini() const { return dir_.filePath(QStringLiteral("Orvane.INI")); }
@@ -56,6 +63,23 @@ private:
         return !window_->isVisible();
     }
     // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
+    QPoint PixelOf(int i) const
+    {
+        const PadPoint& p = window_->Graph.Points[static_cast<std::size_t>(i)];
+        const PadPixel at = window_->Mapping.WorldToPixel(p.X, p.Y);
+        return {at.X, at.Y};
+    }
+    // The next coordinates dialog gets x and y (and row of its list, when 0 or more).
+    void TypeIn(const QString& x, const QString& y, bool snap, int row = -1)
+    {
+        typing_ = [=](TPointCoordinatesDialog& d) {
+            if (row >= 0)
+                d.PointCombo->setCurrentIndex(row);
+            d.XEdit->setText(x);
+            d.YEdit->setText(y);
+            d.SnapCheck->setChecked(snap);
+        };
+    }
     void AddRing(int n, float cx, float cy)
     {
         PadGraph& g = window_->Graph;
@@ -71,6 +95,11 @@ private slots:
     {
         answerer_.setInterval(10);
         connect(&answerer_, &QTimer::timeout, this, [this] {
+            if (auto* dialog = qobject_cast<TPointCoordinatesDialog*>(QApplication::activeModalWidget());
+                dialog != nullptr && typing_) {
+                std::exchange(typing_, nullptr)(*dialog);
+                dialog->Buttons->button(QDialogButtonBox::Ok)->click();
+            }
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 asked_ << box->text();
                 const auto answer = answers_.empty() ? QMessageBox::Yes : answers_.front();
@@ -215,6 +244,35 @@ private slots:
         QCOMPARE(project_.RegionGridIndex, 2);
         QCOMPARE(project_.RegionSnapIndex, 0);
         QCOMPARE(project_.NodeX[1][3], 545200.0f);  // unedited: as it was
+    }
+
+    // Coordinates typed in the project's unit (UTM metres) reach the record
+    // as typed, to float32, through the pad's kilometres.
+    void typedCoordinatesAreStoredExactly()
+    {
+        SetBoundary(project_, 1, ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+        Open(0);
+        TypeIn(QStringLiteral("551234.567"), QStringLiteral("4396543,21"), false);
+        QTest::mouseDClick(window_->DrawSurface, Qt::LeftButton, {}, PixelOf(1));
+        QCOMPARE(window_->Graph.Points[1].X, 551234.567 * 0.001);
+        // Edit, "Point coordinates...": node 3 chosen in its list, snapped to the 1 km lattice on request.
+        window_->SnapCombo->setCurrentIndex(4);
+        TypeIn(QStringLiteral("545678.9"), QStringLiteral("4400321"), true, 2);
+        window_->PointCoordinatesAction->trigger();
+        // Shift with Set points: a new point at the values typed, then undone.
+        window_->ToggleSetPoints();
+        TypeIn(QStringLiteral("548000.5"), QStringLiteral("4397000.25"), false);
+        QTest::mouseClick(window_->DrawSurface, Qt::LeftButton, Qt::ShiftModifier, PixelOf(0));
+        QCOMPARE(window_->Graph.Points.size(), std::size_t(5));
+        QCOMPARE(window_->Graph.Points[4].Y, 4397000.25 * 0.001);
+        window_->Undo();
+        QVERIFY(!typing_);
+
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QVERIFY(project_.NodeX[1][2] == 551234.567f && project_.NodeY[1][2] == 4396543.21f);
+        QVERIFY(project_.NodeX[1][3] == 546000.0f && project_.NodeY[1][3] == 4400000.0f);
+        QVERIFY(project_.NodeX[1][1] == 542100.0f && project_.NodeY[1][4] == 4398100.0f);  // the others as they were
     }
 
     void roundTripKeepsEveryNode_data()

@@ -1,7 +1,8 @@
 #pragma once
 // The five editing tools of the drawing pad, one class each:
 //
-//   SetPointsTool    a click adds a point at the snapped cursor position
+//   SetPointsTool    a click adds a point at the snapped cursor position;
+//                    with Shift, at the coordinates typed
 //   MovePointTool    press on a point, drag, release: its lines follow
 //   DeletePointTool  a click on a point deletes its lines, then the point
 //   SetLinesTool     successive clicks on points join them 1->2, 2->3, ...; a

@@ -7,6 +7,10 @@ namespace orvane {
 void SetPointsTool::Press(Qt::MouseButton, int X, int Y)
 {
     pad_.SnapCursor(X, Y);
+    if (pad_.DrawSurface->Modifiers() & Qt::ShiftModifier) {
+        pad_.TypeNewPoint(X, Y);
+        return;
+    }
     const PadXY w = pad_.Mapping.PixelToWorld(X, Y);
     std::int32_t number = 0;
     pad_.Edit(QStringLiteral("Set point"), [&](PadGraph& graph) { number = graph.AddPoint(0, w.X, w.Y); });
