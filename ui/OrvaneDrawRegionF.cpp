@@ -117,12 +117,15 @@ PadChains WithoutClosingRepeats(PadChains chains)
     return chains;
 }
 
+bool RepeatsFirstNode(const std::vector<PadXY>& chain, bool closeRing)
+{
+    return closeRing && chain.size() > 1 && !(chain.back() == chain.front());
+}
+
 int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing)
 {
     const auto n = static_cast<int>(chain.size());
-    if (n >= kMaxGridNode)
-        return kMaxGridNode;
-    return closeRing && n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
+    return RepeatsFirstNode(chain, closeRing) ? std::min(n, kMaxGridNode - 1) + 1 : std::min(n, kMaxGridNode);
 }
 
 void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUnit, bool closeRings)
@@ -135,11 +138,10 @@ void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUn
             continue;
         const int b = ++project.BoundaryCount;
         const int n = StoredNodeCount(chain, closeRings);
+        const bool repeat = RepeatsFirstNode(chain, closeRings);
         project.NodeCount[b] = n;
         for (int k = 1; k <= n; ++k) {
-            // Past the drawn nodes: the first again, closing the ring.
-            const auto at = static_cast<std::size_t>(k - 1);
-            const PadXY& node = at < chain.size() ? chain[at] : chain.front();
+            const PadXY& node = repeat && k == n ? chain.front() : chain[static_cast<std::size_t>(k - 1)];
             project.NodeNumber[b][k] = k;
             project.NodeX[b][k] = static_cast<float>(node.X / factor);
             project.NodeY[b][k] = static_cast<float>(node.Y / factor);
@@ -186,6 +188,19 @@ int UnbuiltChainCount(const PadGraph& graph)
     return walks > kPadChainCount ? walks - kPadChainCount : 0;
 }
 
+std::vector<std::int32_t> LonePointNumbers(const PadGraph& graph)
+{
+    std::vector<bool> joined(graph.Points.size(), false);
+    for (const auto& walk : graph.ChainWalks())
+        for (const std::int32_t i : walk)
+            joined[static_cast<std::size_t>(i)] = true;
+    std::vector<std::int32_t> numbers;
+    for (std::size_t i = 0; i < graph.Points.size(); ++i)
+        if (graph.Points[i].Live && !joined[i])
+            numbers.push_back(graph.Points[i].Number);
+    return numbers;
+}
+
 // --- the command --------------------------------------------------------------------
 
 void TOrvaneDrawRegion::EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName)
@@ -202,10 +217,29 @@ QString TOrvaneDrawRegion::NotClosedQuestion() { return QStringLiteral("Boundary
 
 QString TOrvaneDrawRegion::TooManyNodesQuestion(int boundary, int nodes)
 {
-    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3. Close anyway and keep the first %3?")
+    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3, its first point repeated at the "
+                          "end included. Close anyway and keep the first %4?")
         .arg(boundary)
         .arg(Grouped(nodes))
-        .arg(kMaxGridNode);
+        .arg(kMaxGridNode)
+        .arg(kMaxGridNode - 1);
+}
+
+QString TOrvaneDrawRegion::LonePointsQuestion(const std::vector<std::int32_t>& numbers)
+{
+    // At most ten numbers named; the rest counted.
+    constexpr std::size_t kNamed = 10;
+    QStringList named;
+    for (std::size_t k = 0; k < numbers.size() && k < kNamed; ++k)
+        named << QString::number(numbers[k]);
+    QString list = named.join(QStringLiteral(", "));
+    if (numbers.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(numbers.size() - kNamed);
+    else if (named.size() > 1)
+        list = QStringList(named.mid(0, named.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") + named.last();
+    return numbers.size() == 1
+               ? QStringLiteral("Point %1 is joined to no boundary and is dropped. Close anyway?").arg(list)
+               : QStringLiteral("Points %1 are joined to no boundary and are dropped. Close anyway?").arg(list);
 }
 
 QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
@@ -312,16 +346,27 @@ bool TOrvaneDrawRegion::FormCloseQuery()
             ToggleMovePoints();
     }
     Graph.Compact();
-    if (!Graph.BuildChains() && !Ask(NotClosedQuestion(), true))
+    const bool closed = Graph.BuildChains();
+    // Left as it opened, the drawing is stored as it came: nothing is lost.
+    if (SameDrawing(Graph, opened_))
+        return true;
+    if (!closed && !Ask(NotClosedQuestion(), true))
         return false;
+    int kept = 0;
     for (std::size_t c = 0; c < Graph.Chains.size(); ++c) {
         const auto& chain = Graph.Chains[c];
-        if (chain.size() > static_cast<std::size_t>(kMaxGridNode) &&
+        kept += chain.empty() ? 0 : 1;
+        const std::size_t positions = chain.size() + (RepeatsFirstNode(chain) ? 1 : 0);
+        if (positions > static_cast<std::size_t>(kMaxGridNode) &&
             !Ask(TooManyNodesQuestion(static_cast<int>(c) + 1, static_cast<int>(chain.size())), false))
             return false;
     }
     const int extra = UnbuiltChainCount(Graph);
-    return extra == 0 || Ask(TooManyRingsQuestion(extra), false);
+    if (extra > 0 && !Ask(TooManyRingsQuestion(extra), false))
+        return false;
+    // With no ring left the region is being cleared; points alone are no loss then.
+    const std::vector<std::int32_t> lone = LonePointNumbers(Graph);
+    return kept == 0 || lone.empty() || Ask(LonePointsQuestion(lone), false);
 }
 
 bool TOrvaneDrawRegion::Ask(const QString& question, bool defaultYes)

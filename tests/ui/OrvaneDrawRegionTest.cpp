@@ -326,10 +326,12 @@ private slots:
         const QString notClosed = TOrvaneDrawRegion::NotClosedQuestion();
         QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
         QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
-        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999. Close "
-                                               "anyway and keep the first 999?");
+        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
+                                               "point repeated at the end included. Close anyway and keep the first 998?");
         QTest::newRow("1,204 nodes") << 2 << QStringList(2, tooMany) << 1 << 999;
         QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 7;
+        const QString lone = QStringLiteral("Points 5 and 6 are joined to no boundary and are dropped. Close anyway?");
+        QTest::newRow("two points without lines") << 4 << QStringList(2, lone) << 1 << 5;
     }
     void closeQuestions()
     {
@@ -345,12 +347,14 @@ private slots:
                 g.DeleteLine(j);
         if (drawing == 1)
             g.DeleteLine(3);  // 4 -> 1
-        if (drawing >= 2)
+        if (drawing == 2 || drawing == 3)
             g.Clear();
         if (drawing == 2)
             AddRing(1204, 50, 50);
         for (int r = 0; drawing == 3 && r < 7; ++r)
             AddRing(6, 10 + 10.0f * r, 20);
+        for (int k = 0; drawing == 4 && k < 2; ++k)
+            g.AddPoint(0, 20 + 5.0f * k, 15);
         answers_ = {QMessageBox::No};
         const bool closedAtOnce = Close();
         QCOMPARE(closedAtOnce, questions.isEmpty());
@@ -361,9 +365,10 @@ private slots:
         QCOMPARE(project_.BoundaryCount, boundaries);
         QCOMPARE(project_.NodeCount[1], firstNodes);
         // Stored in line order; an edited ring closed by its first node again,
-        // a cut one ending at its 999th.
-        const float lastY = drawing == 2 ? window_->Graph.Chains[0][998].Y : project_.NodeY[1][1];
-        QCOMPARE(project_.NodeY[1][firstNodes], lastY);
+        // also one cut short after its 998th.
+        QCOMPARE(project_.NodeY[1][firstNodes], project_.NodeY[1][1]);
+        if (drawing == 2)
+            QCOMPARE(project_.NodeY[1][998], static_cast<float>(window_->Graph.Chains[0][997].Y));
     }
 
     void windowSizeAndRowsTravelWithTheProject()
