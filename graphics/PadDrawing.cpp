@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,67 @@ namespace orvane {
 namespace {
 
 PixelPoint ToPixelPoint(PadPixel p) { return {p.X, p.Y}; }
+
+// Whether pixel p lies on the surface or within reach pixels of it.
+bool Near(const PadMapping& m, PadPixel p, std::int32_t reach)
+{
+    return p.X >= -reach && p.X <= m.SurfaceWidth + reach && p.Y >= -reach && p.Y <= m.SurfaceBottom + reach;
+}
+
+// Where point numbers are written, so that a number that would overlap one
+// already written is left out: crowded nodes keep legible numbers, and a
+// dense coast does not spend its redraw on thousands of unreadable ones.
+// Occupied space is kept in cells of a few pixels over the surface.
+class LabelSpace {
+public:
+    LabelSpace(const PadMapping& m, const PadPointStyle& style)
+        : style_(style)
+        , columns_(std::max(1, m.SurfaceWidth / kCell + 1))
+        , rows_(std::max(1, m.SurfaceBottom / kCell + 1))
+        , taken_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), false)
+    {
+    }
+
+    // Text width estimate in pixels, from the label size in points at 96 dpi:
+    // digits are about 0.6 of the font's height wide.
+    std::int32_t LabelWidth(std::int32_t number) const
+    {
+        const int digits = static_cast<int>(std::to_string(number).size());
+        return static_cast<std::int32_t>(std::ceil(digits * 0.6 * Height()));
+    }
+
+    // True when the number of the point at p is to be written (and then its
+    // place is taken); numbers not shown take no place.
+    bool Take(PadPixel p, std::int32_t number)
+    {
+        if (!style_.ShowNumbers || number <= 0)
+            return false;
+        const int left = Cell(p.X + style_.Size, columns_);
+        const int top = Cell(p.Y - style_.Size, rows_);
+        const int right = Cell(p.X + style_.Size + LabelWidth(number) - 1, columns_);
+        const int bottom = Cell(p.Y - style_.Size + Height() - 1, rows_);
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c)
+                if (taken_[Index(c, r)])
+                    return false;
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c)
+                taken_[Index(c, r)] = true;
+        return true;
+    }
+
+private:
+    static constexpr int kCell = 4;
+
+    std::int32_t Height() const { return std::max(1, style_.LabelSize * 96 / 72); }
+    static int Cell(std::int32_t pixel, int count) { return std::clamp(pixel / kCell, 0, count - 1); }
+    std::size_t Index(int c, int r) const { return static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(c); }
+
+    PadPointStyle style_;
+    int columns_;
+    int rows_;
+    std::vector<bool> taken_;
+};
 
 // Grid lines closer than this many per pixel are laid column by column: a
 // column (or row) gets a line when a multiple of the grid size falls on it.
@@ -167,9 +229,24 @@ void DrawPadPoint(Raster& raster, const PadPointStyle& style, std::int32_t numbe
 void DrawPadPoints(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadPointStyle& style)
 {
     raster.SetPenMode(PenMode::Copy);
-    for (const PadPoint& p : graph.Points)
-        if (p.Live && p.Visible)
-            DrawPadPoint(raster, style, p.Number, mapping.WorldToPixel(p.X, p.Y));
+    LabelSpace labels(mapping, style);
+    const std::int32_t reach = std::max(style.Size, 0) + labels.LabelWidth(std::numeric_limits<std::int32_t>::max());
+    bool drawn = false;
+    PadPixel last;
+    for (const PadPoint& p : graph.Points) {
+        if (!p.Live || !p.Visible)
+            continue;
+        const PadPixel at = mapping.WorldToPixel(p.X, p.Y);
+        if (!Near(mapping, at, reach))
+            continue;
+        // The same marker again on the same pixel changes nothing; its number
+        // would only overwrite the last one.
+        if (drawn && at == last)
+            continue;
+        drawn = true;
+        last = at;
+        DrawPadPoint(raster, style, labels.Take(at, p.Number) ? p.Number : 0, at);
+    }
 }
 
 void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& style, bool withMark, double x1,
@@ -192,7 +269,7 @@ void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& 
         return;  // a zero-length grey stroke would only blot the line's end
     const double length = std::sqrt(dx * dx + dy * dy);
     const double pixels = std::hypot(dx * mapping.PixelsPerUnitX(), dy * mapping.PixelsPerUnitY());
-    const double markPixels = std::clamp(mark / length * pixels, kPadMinMarkPixels, std::max(pixels, kPadMinMarkPixels));
+    const double markPixels = std::clamp(mark / length * pixels, kPadMinMarkPixels, std::max(pixels / 2, kPadMinMarkPixels));
     const double share = markPixels / pixels;
     raster.SetPenColour(kPadMarkColour);
     raster.Line(ToPixelPoint(mapping.WorldToPixel(x2 - dx * share, y2 - dy * share)), ToPixelPoint(to));
@@ -202,11 +279,26 @@ void DrawPadLines(Raster& raster, const PadGraph& graph, const PadMapping& mappi
 {
     raster.SetPenMode(PenMode::Copy);
     const auto valid = [&](std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < graph.Points.size(); };
+    const std::int32_t reach = std::max(style.Width, 0) + static_cast<std::int32_t>(kPadMinMarkPixels);
+    bool drawn = false;
+    PadPixel lastEnd;
     for (const PadLine& l : graph.Lines) {
         if (!l.Live || !l.Visible || !valid(l.From) || !valid(l.To))
             continue;
         const PadPoint& a = graph.Points[static_cast<std::size_t>(l.From)];
         const PadPoint& b = graph.Points[static_cast<std::size_t>(l.To)];
+        const PadPixel from = mapping.WorldToPixel(a.X, a.Y);
+        const PadPixel to = mapping.WorldToPixel(b.X, b.Y);
+        // Wholly beyond one edge of the surface (its mark included): nothing to see.
+        if ((from.X < -reach && to.X < -reach) || (from.Y < -reach && to.Y < -reach) ||
+            (from.X > mapping.SurfaceWidth + reach && to.X > mapping.SurfaceWidth + reach) ||
+            (from.Y > mapping.SurfaceBottom + reach && to.Y > mapping.SurfaceBottom + reach))
+            continue;
+        // A line within the pixel where the last one ended is that line's round end again.
+        if (drawn && from == to && from == lastEnd)
+            continue;
+        drawn = true;
+        lastEnd = to;
         DrawPadLine(raster, mapping, style, true, a.X, a.Y, b.X, b.Y);
     }
 }

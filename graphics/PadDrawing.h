@@ -65,18 +65,23 @@ void DrawPadGridLabels(Raster& raster, const PadMapping& mapping, double display
 // Marker centred on pixel p, filled white; the number (when shown and above
 // 0) with its top-left corner at (p.x + Size, p.y - Size).
 void DrawPadPoint(Raster& raster, const PadPointStyle& style, std::int32_t number, PadPixel p);
-// Every live, visible point, in copy mode.
+// Every live, visible point on or near the surface, in copy mode. A number
+// that would overlap one written before is left out, and a point on the
+// pixel of the point drawn just before is not drawn again.
 void DrawPadPoints(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadPointStyle& style);
 
 // A line from world P1 to world P2; with withMark (and MarkOn) its last
 // DirectionMarkFactors[MarkSize] * GridSize world units are drawn grey, but
-// never less than kPadMinMarkPixels (legible at any scale) nor more than the
-// line (which would draw a line that is not there), except that a line
-// shorter than kPadMinMarkPixels still gets a mark that long, starting before
-// P1. A line whose ends coincide or fall on one pixel has none.
+// never less than kPadMinMarkPixels (legible at any scale) nor more than half
+// the line (zoomed in, a grid-sized mark would grey whole lines or reach back
+// past their start), except that a line shorter than 2 * kPadMinMarkPixels
+// still gets a mark that long, which on a line under kPadMinMarkPixels starts
+// before P1. A line whose ends coincide or fall on one pixel has none.
 void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& style, bool withMark, double x1,
                  double y1, double x2, double y2);
-// Every live, visible line with its mark, in copy mode.
+// Every live, visible line with its mark, in copy mode; not those wholly
+// beyond one edge of the surface, nor a line within the one pixel where the
+// line drawn before it ended (on a dense coast, most of them).
 void DrawPadLines(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadLineStyle& style);
 
 }  // namespace orvane

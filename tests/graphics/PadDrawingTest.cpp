@@ -139,7 +139,7 @@ TEST(PadDrawing, DirectionMark)
     const Case cases[] = {
         {"last stretch grey", 0, 0, 10, 0, true, 2, {{{32, 49}, {40, 49}}}},
         {"a short mark is drawn 8 pixels long", 0, 0, 10, 0, true, 1, {{{32, 49}, {40, 49}}}},
-        {"a long mark ends at the line's start", 0, 0, 3, 0, true, 3, {{{0, 49}, {12, 49}}}},
+        {"a long mark covers at most half its line", 0, 0, 5, 0, true, 3, {{{10, 49}, {20, 49}}}},
         {"a line under 8 pixels: the mark reaches back", 0, 5, 0, 6, true, 2, {{{0, 33}, {0, 25}}}},
         {"ends that coincide get no mark", 3, 3, 3, 3, true, 2, {}},
         {"ends on one pixel get no mark", 3, 3, 3.1f, 3, true, 2, {}},
