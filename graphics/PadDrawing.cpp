@@ -67,7 +67,10 @@ private:
 
     std::int32_t Height() const { return std::max(1, style_.LabelSize * 96 / 72); }
     static int Cell(std::int32_t pixel, int count) { return std::clamp(pixel / kCell, 0, count - 1); }
-    std::size_t Index(int c, int r) const { return static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(c); }
+    std::size_t Index(int c, int r) const
+    {
+        return static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(c);
+    }
 
     PadPointStyle style_;
     int columns_;
@@ -185,7 +188,8 @@ void DrawPadGridLabels(Raster& raster, const PadMapping& mapping, double display
         const std::int32_t row = mapping.WorldToPixel(mapping.OriginX, n * up).Y;
         if (row > bottom - kPadGridLabelBand || row < kPadGridLabelHalfHeight)
             continue;
-        raster.Text({kPadGridLabelInset, row - kPadGridLabelHalfHeight}, LabelText(n * up * displayPerWorld, upDecimals));
+        raster.Text({kPadGridLabelInset, row - kPadGridLabelHalfHeight},
+                    LabelText(n * up * displayPerWorld, upDecimals));
     }
     // Bottom edge: one label right of each labelled column, clear of the left labels.
     const double right = mapping.OriginX + (mapping.SurfaceWidth + 1) / mapping.PixelsPerUnitX();
@@ -269,7 +273,8 @@ void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& 
         return;  // a zero-length grey stroke would only blot the line's end
     const double length = std::sqrt(dx * dx + dy * dy);
     const double pixels = std::hypot(dx * mapping.PixelsPerUnitX(), dy * mapping.PixelsPerUnitY());
-    const double markPixels = std::clamp(mark / length * pixels, kPadMinMarkPixels, std::max(pixels / 2, kPadMinMarkPixels));
+    const double markPixels =
+        std::clamp(mark / length * pixels, kPadMinMarkPixels, std::max(pixels / 2, kPadMinMarkPixels));
     const double share = markPixels / pixels;
     raster.SetPenColour(kPadMarkColour);
     raster.Line(ToPixelPoint(mapping.WorldToPixel(x2 - dx * share, y2 - dy * share)), ToPixelPoint(to));

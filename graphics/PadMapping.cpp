@@ -25,7 +25,8 @@ double Float32(double value) { return static_cast<float>(value); }
 
 PadPixel PadMapping::WorldToPixel(double x, double y) const
 {
-    return {RoundToPixel(PixelsPerUnitX() * (x - OriginX)), SurfaceBottom - RoundToPixel(PixelsPerUnitY() * (y - OriginY))};
+    return {RoundToPixel(PixelsPerUnitX() * (x - OriginX)),
+            SurfaceBottom - RoundToPixel(PixelsPerUnitY() * (y - OriginY))};
 }
 
 PadXY PadMapping::PixelToWorld(std::int32_t X, std::int32_t Y) const

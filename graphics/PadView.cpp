@@ -20,8 +20,9 @@ PadBox WorldBoxOf(const PadMapping& mapping, const PadRect& area)
 {
     if (area.Empty())
         return {};
+    const double bottomRow = area.Top + area.Height - 1;
     const PadXY low{mapping.OriginX + area.Left / mapping.PixelsPerUnitX(),
-                    mapping.OriginY + (mapping.SurfaceBottom - (area.Top + area.Height - 1)) / mapping.PixelsPerUnitY()};
+                    mapping.OriginY + (mapping.SurfaceBottom - bottomRow) / mapping.PixelsPerUnitY()};
     const PadXY high{mapping.OriginX + (area.Left + area.Width - 1) / mapping.PixelsPerUnitX(),
                      mapping.OriginY + (mapping.SurfaceBottom - area.Top) / mapping.PixelsPerUnitY()};
     return {low.X, low.Y, high.X, high.Y, false};
@@ -50,8 +51,8 @@ PadFit FitView(const PadMapping& mapping, const PadBox& box, const PadRect& area
     const auto fits = [&](double ratio) { return mmX / ratio <= area.Width && mmY / ratio <= area.Height; };
     // The ratio at which the box fills the area the tighter way, less a pixel
     // of rounding on each side.
-    const double filling = std::clamp(std::max(mmX / std::max(1, area.Width - 2), mmY / std::max(1, area.Height - 2)), kPadMinScaleRatio,
-                                      kPadMaxScaleRatio);
+    const double needed = std::max(mmX / std::max(1, area.Width - 2), mmY / std::max(1, area.Height - 2));
+    const double filling = std::clamp(needed, kPadMinScaleRatio, kPadMaxScaleRatio);
 
     double finest = PadScales[0].Ratio;
     for (int row = 0; row < static_cast<int>(PadScales.size()); ++row) {

@@ -232,7 +232,8 @@ void TDrawPad00::ViewAreaResized() {}
 
 PadRect TDrawPad00::VisibleSurface() const
 {
-    const QRect area(0, 0, PanelMainCenter->width() - VertScrollBar->width(), PanelMainCenter->height() - kCoordBarHeight);
+    const QRect area(0, 0, PanelMainCenter->width() - VertScrollBar->width(),
+                     PanelMainCenter->height() - kCoordBarHeight);
     const QPoint at = DrawSurface->mapTo(PanelMainCenter, QPoint(0, 0));
     const QRect shown = area.translated(-at).intersected(DrawSurface->rect());
     return {shown.left(), shown.top(), shown.width(), shown.height()};

@@ -254,7 +254,9 @@ void TDrawPad01::UpdateScrollBars()
         // One view's size of room beyond the drawing and beyond the view itself.
         const double w = shown.Right - shown.Left;
         const double h = shown.Top - shown.Bottom;
-        const auto grown = [w, h](const PadBox& b) { return PadBox{b.Left - w, b.Bottom - h, b.Right + w, b.Top + h, false}; };
+        const auto grown = [w, h](const PadBox& b) {
+            return PadBox{b.Left - w, b.Bottom - h, b.Right + w, b.Top + h, false};
+        };
         const PadBox drawing = LivePointBox(Graph);
         scrollExtent_ = Usable(drawing) ? Union(grown(shown), grown(drawing)) : grown(shown);
     }

@@ -236,7 +236,8 @@ QString TOrvaneDrawRegion::LonePointsQuestion(const std::vector<std::int32_t>& n
     if (numbers.size() > kNamed)
         list += QStringLiteral(" and %1 more").arg(numbers.size() - kNamed);
     else if (named.size() > 1)
-        list = QStringList(named.mid(0, named.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") + named.last();
+        list = QStringList(named.mid(0, named.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+               named.last();
     return numbers.size() == 1
                ? QStringLiteral("Point %1 is joined to no boundary and is dropped. Close anyway?").arg(list)
                : QStringLiteral("Points %1 are joined to no boundary and are dropped. Close anyway?").arg(list);

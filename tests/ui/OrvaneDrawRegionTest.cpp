@@ -63,6 +63,12 @@ private:
         return !window_->isVisible();
     }
     // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
+    // A lake of four nodes in UTM metres as boundary 1.
+    void SetUtmLake()
+    {
+        SetBoundary(project_, 1,
+                    ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+    }
     QPoint PixelOf(int i) const
     {
         const PadPoint& p = window_->Graph.Points[static_cast<std::size_t>(i)];
@@ -193,18 +199,13 @@ private slots:
     // the rows the project stores; the readout is in metres.
     void utmProjectOpensInViewAndKeepsItsRows()
     {
-        SetBoundary(project_, 1, ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+        SetUtmLake();
         Open(0);
         const PadRect view = window_->VisibleSurface();
         const QRect shown(view.Left, view.Top, view.Width, view.Height);
-        auto pixelOf = [this](int i) {
-            const PadPoint& p = window_->Graph.Points[static_cast<std::size_t>(i)];
-            const PadPixel at = window_->Mapping.WorldToPixel(p.X, p.Y);
-            return QPoint(at.X, at.Y);
-        };
         for (int i = 0; i < 4; ++i)
-            QVERIFY(shown.contains(pixelOf(i)));
-        QTest::mouseMove(window_->DrawSurface, pixelOf(2));
+            QVERIFY(shown.contains(PixelOf(i)));
+        QTest::mouseMove(window_->DrawSurface, PixelOf(2));
         const QStringList readout = window_->LabelCoord->text().split(QRegularExpression(QStringLiteral("[=,\\s]+")));
         const double metresPerPixel = 1000 / window_->Mapping.PixelsPerUnitX();
         QVERIFY2(std::fabs(readout[1].toDouble() - 545200) <= metresPerPixel, qPrintable(readout.join(' ')));
@@ -213,28 +214,28 @@ private slots:
         const int row = window_->ScaleIndex;
 
         // Ctrl+wheel zooms about the cursor, freely.
-        const QPoint cursor = pixelOf(2);
+        const QPoint cursor = PixelOf(2);
         const double ratio = window_->Mapping.ScaleRatio;
         QWheelEvent wheel(cursor, window_->DrawSurface->mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(window_->DrawSurface, &wheel);
-        QVERIFY((pixelOf(2) - cursor).manhattanLength() <= 1);
+        QVERIFY((PixelOf(2) - cursor).manhattanLength() <= 1);
         QCOMPARE(window_->Mapping.ScaleRatio, ratio / 1.5625);
         QVERIFY(window_->FreeScale);
         QCOMPARE(window_->ScaleCombo->currentIndex(), -1);
         QCOMPARE(window_->ScaleCombo->placeholderText(), QStringLiteral("custom"));
         // The middle button drags the picture; an arrow key moves it an eighth of the view.
-        const QPoint from = pixelOf(1);
+        const QPoint from = PixelOf(1);
         QTest::mousePress(window_->DrawSurface, Qt::MiddleButton, {}, from);
         QTest::mouseMove(window_->DrawSurface, from + QPoint(30, -20));
         QTest::mouseRelease(window_->DrawSurface, Qt::MiddleButton, {}, from + QPoint(30, -20));
-        QCOMPARE(pixelOf(1), from + QPoint(30, -20));
+        QCOMPARE(PixelOf(1), from + QPoint(30, -20));
         QTest::keyClick(window_.get(), Qt::Key_Left);
-        QCOMPARE(pixelOf(1).x(), from.x() + 30 + view.Width / 8);
+        QCOMPARE(PixelOf(1).x(), from.x() + 30 + view.Width / 8);
         QVERIFY(window_->Graph.Points.size() == 4 && !window_->UndoStack->canUndo());  // no edit
         QTest::keyClick(window_.get(), Qt::Key_Home);
         for (int i = 0; i < 4; ++i)
-            QVERIFY(shown.contains(pixelOf(i)));
+            QVERIFY(shown.contains(PixelOf(i)));
         QCOMPARE(window_->ScaleCombo->currentIndex(), window_->FreeScale ? -1 : window_->ScaleIndex);
 
         window_->ZoomAbout(3, 100, 100);
@@ -250,7 +251,7 @@ private slots:
     // as typed, to float32, through the pad's kilometres.
     void typedCoordinatesAreStoredExactly()
     {
-        SetBoundary(project_, 1, ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+        SetUtmLake();
         Open(0);
         TypeIn(QStringLiteral("551234.567"), QStringLiteral("4396543,21"), false);
         QTest::mouseDClick(window_->DrawSurface, Qt::LeftButton, {}, PixelOf(1));
@@ -327,7 +328,8 @@ private slots:
         QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
         QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
         const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
-                                               "point repeated at the end included. Close anyway and keep the first 998?");
+                                               "point repeated at the end included. Close anyway and keep the first "
+                                               "998?");
         QTest::newRow("1,204 nodes") << 2 << QStringList(2, tooMany) << 1 << 999;
         QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 7;
         const QString lone = QStringLiteral("Points 5 and 6 are joined to no boundary and are dropped. Close anyway?");

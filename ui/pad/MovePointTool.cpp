@@ -69,7 +69,9 @@ void MovePointTool::ToggleFigure()
         return;
     }
     const PadGraph& graph = pad_.Graph;
-    const auto valid = [&graph](std::int32_t i) { return i >= 0 && i < static_cast<std::int32_t>(graph.Points.size()); };
+    const auto valid = [&graph](std::int32_t i) {
+        return i >= 0 && i < static_cast<std::int32_t>(graph.Points.size());
+    };
     pad_.Canvas().SetPenMode(PenMode::Invert);
     pad_.DrawPadPoint(0, pad_.Mapping.WorldToPixel(pad_.Picked.X, pad_.Picked.Y));
     for (const std::int32_t j : pad_.TouchingLines) {
