@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -232,6 +233,8 @@ private slots:
         QCOMPARE(PixelOf(1), from + QPoint(30, -20));
         QTest::keyClick(window_.get(), Qt::Key_Left);
         QCOMPARE(PixelOf(1).x(), from.x() + 30 + view.Width / 8);
+        window_->VertScrollBar->setValue(window_->VertScrollBar->value() + 25);  // 25 pixels further down
+        QCOMPARE(PixelOf(1).y(), from.y() - 20 - 25);
         QVERIFY(window_->Graph.Points.size() == 4 && !window_->UndoStack->canUndo());  // no edit
         QTest::keyClick(window_.get(), Qt::Key_Home);
         for (int i = 0; i < 4; ++i)
