@@ -66,6 +66,7 @@ void TPadSurface::mousePressEvent(QMouseEvent* event)
 {
     modifiers_ = event->modifiers();
     emit MouseDown(event->button(), Pixel(event).x(), Pixel(event).y());
+    modifiers_ = {};  // a press handed over by a direct call holds no keys
     update();
 }
 

@@ -48,7 +48,8 @@ public:
     // Shows raster (owned by the pad) and takes its size.
     void SetRaster(const QtRaster* raster);
 
-    // Keys held at the last mouse event (Shift with a click, say).
+    // Keys held at the mouse event being handled (Shift with a click, say);
+    // none after a press has been handled.
     Qt::KeyboardModifiers Modifiers() const { return modifiers_; }
 
 signals:

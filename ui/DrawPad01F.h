@@ -14,6 +14,10 @@
 // Positions are shown (readout, grid labels, typed coordinates) in display
 // units: WorldPerDisplay world units each, labelled DisplayLabel.
 //
+// Redraw paints white, then the grid: a background picture (a chart or an
+// aerial image placed in world coordinates) belongs between the two, drawn
+// through the same Mapping, so that it pans and zooms with the drawing.
+//
 // Adds two layer operations, SetGridSize and SetSnap, and the three mouse
 // handlers of the surface (raster pixels), which later layers override.
 
