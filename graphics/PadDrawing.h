@@ -35,26 +35,53 @@ struct PadLineStyle {
 };
 
 inline constexpr Rgb kPadMarkColour = colours::kGrey;
+inline constexpr double kPadMinMarkPixels = 8;
 inline constexpr std::string_view kPadLabelFace = "arial";
 
-// Grid lines every GridSize world units from the world origin, vertical ones
-// up to SurfaceWidth, horizontal ones up to the top row; the first line of
-// each family is always drawn. Lines that would fall on the pixel column (or
-// row) of the one before are skipped: they would paint the same pixels.
+// Grid labels: 7 point text in dark grey, kept this far from the edges and
+// from each other (pixels).
+inline constexpr Rgb kPadGridLabelColour{64, 64, 64};
+inline constexpr std::int32_t kPadGridLabelSize = 7;
+inline constexpr std::int32_t kPadGridLabelInset = 3;
+inline constexpr std::int32_t kPadGridLabelHalfHeight = 6;
+inline constexpr std::int32_t kPadGridLabelBand = 14;  // bottom strip holding the bottom edge's labels
+inline constexpr std::int32_t kPadGridLabelLeftBand = 48;  // left strip holding the left edge's labels
+inline constexpr double kPadGridLabelSpacingX = 72;
+inline constexpr double kPadGridLabelSpacingY = 24;
+
+// Grid lines at the multiples of GridSize (anchored at world 0, wherever the
+// view is), vertical ones on the columns 0 to SurfaceWidth, horizontal ones
+// on the rows SurfaceBottom up to 0. A column or row gets at most one line,
+// so a grid denser than the pixels paints every pixel once instead of many
+// lines each. A grid size that cannot advance draws the line through world 0
+// of each family only.
 void DrawPadGrid(Raster& raster, const PadMapping& mapping, Rgb colour, std::int32_t penWidth);
+// The world position of the grid lines along the left edge (beside the rows)
+// and the bottom edge (right of the columns), in display units
+// (displayPerWorld per world unit: 1000 shows kilometres as metres). Lines
+// closer than the label spacing are labelled every 2nd, 5th, 10th, ... one.
+void DrawPadGridLabels(Raster& raster, const PadMapping& mapping, double displayPerWorld);
 
 // Marker centred on pixel p, filled white; the number (when shown and above
 // 0) with its top-left corner at (p.x + Size, p.y - Size).
 void DrawPadPoint(Raster& raster, const PadPointStyle& style, std::int32_t number, PadPixel p);
-// Every live, visible point, in copy mode.
+// Every live, visible point on or near the surface, in copy mode. A number
+// that would overlap one written before is left out, and a point on the
+// pixel of the point drawn just before is not drawn again.
 void DrawPadPoints(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadPointStyle& style);
 
 // A line from world P1 to world P2; with withMark (and MarkOn) its last
-// DirectionMarkFactors[MarkSize] * GridSize world units are drawn grey. A mark
-// longer than the line starts before P1; a line whose ends coincide has none.
-void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& style, bool withMark, float x1,
-                 float y1, float x2, float y2);
-// Every live, visible line with its mark, in copy mode.
+// DirectionMarkFactors[MarkSize] * GridSize world units are drawn grey, but
+// never less than kPadMinMarkPixels (legible at any scale) nor more than half
+// the line (zoomed in, a grid-sized mark would grey whole lines or reach back
+// past their start), except that a line shorter than 2 * kPadMinMarkPixels
+// still gets a mark that long, which on a line under kPadMinMarkPixels starts
+// before P1. A line whose ends coincide or fall on one pixel has none.
+void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& style, bool withMark, double x1,
+                 double y1, double x2, double y2);
+// Every live, visible line with its mark, in copy mode; not those wholly
+// beyond one edge of the surface, nor a line within the one pixel where the
+// line drawn before it ended (on a dense coast, most of them).
 void DrawPadLines(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadLineStyle& style);
 
 }  // namespace orvane

@@ -11,7 +11,7 @@ bool PadGraph::PointUsable(std::int32_t i) const
     return ValidPoint(i) && Points[static_cast<std::size_t>(i)].Live && Points[static_cast<std::size_t>(i)].Visible;
 }
 
-std::int32_t PadGraph::AddPoint(std::int32_t number, float x, float y)
+std::int32_t PadGraph::AddPoint(std::int32_t number, double x, double y)
 {
     auto fresh = [x, y](PadPoint& p) {
         p.X = x;
@@ -83,6 +83,30 @@ void PadGraph::DeleteLine(std::int32_t j)
     if (ValidPoint(line.To))
         Points[static_cast<std::size_t>(line.To)].Prev = -1;
     line.Live = false;
+}
+
+bool PadGraph::DeletePoint(std::int32_t i)
+{
+    if (!PointUsable(i))
+        return false;
+    for (const std::int32_t j : LinesOfPoint(i))
+        DeleteLine(j);
+    RemovePoint(i);
+    return true;
+}
+
+void PadGraph::MovePoint(std::int32_t i, double x, double y)
+{
+    if (!ValidPoint(i))
+        return;
+    Points[static_cast<std::size_t>(i)].X = x;
+    Points[static_cast<std::size_t>(i)].Y = y;
+}
+
+void PadGraph::Restore(const PadDrawingState& state)
+{
+    Points = state.Points;
+    Lines = state.Lines;
 }
 
 std::vector<std::int32_t> PadGraph::LinesOfPoint(std::int32_t i) const
@@ -234,7 +258,7 @@ void PadGraph::Clear()
         chain.clear();
 }
 
-std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
+std::int32_t PadGraph::NearestPoint(double x, double y, float gridSize) const
 {
     const double radius = 0.25 * gridSize;
     double best = radius * radius;
@@ -243,8 +267,8 @@ std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
         const PadPoint& p = Points[i];
         if (!p.Live || !p.Visible)
             continue;
-        const double dx = static_cast<double>(p.X) - x;
-        const double dy = static_cast<double>(p.Y) - y;
+        const double dx = p.X - x;
+        const double dy = p.Y - y;
         const double d = dx * dx + dy * dy;
         if (d < best) {
             best = d;
@@ -254,7 +278,7 @@ std::int32_t PadGraph::NearestPoint(float x, float y, float gridSize) const
     return found;
 }
 
-std::int32_t PadGraph::NearestLine(float x, float y, float gridSize) const
+std::int32_t PadGraph::NearestLine(double x, double y, float gridSize) const
 {
     const double radius = 0.25 * gridSize;
     double best = radius * radius;
@@ -265,18 +289,14 @@ std::int32_t PadGraph::NearestLine(float x, float y, float gridSize) const
             continue;
         const PadPoint& a = Points[static_cast<std::size_t>(l.From)];
         const PadPoint& b = Points[static_cast<std::size_t>(l.To)];
-        const double x1 = a.X, y1 = a.Y, x2 = b.X, y2 = b.Y;
-        if ((x - x1) * (x - x2) > 0 || (y - y1) * (y - y2) > 0)
+        const double dx = b.X - a.X;
+        const double dy = b.Y - a.Y;
+        const double length2 = dx * dx + dy * dy;
+        // Where the cursor's foot falls along the line: 0 at its start, 1 at its end.
+        const double along = length2 > 0 ? ((x - a.X) * dx + (y - a.Y) * dy) / length2 : 0;
+        if (!(along >= 0 && along <= 1))
             continue;
-        const double dx = x2 - x1;
-        const double dy = y2 - y1;
-        double d = 0;
-        if (std::fabs(dx) <= 0.000001)
-            d = std::fabs(x - x1);
-        else if (std::fabs(dy) <= 0.000001)
-            d = std::fabs(y - y1);
-        else
-            d = std::fabs((y - (y1 + (x - x1) * dy / dx)) * dx / std::sqrt(dx * dx + dy * dy));
+        const double d = std::hypot(x - (a.X + along * dx), y - (a.Y + along * dy));
         if (d < best) {
             best = d;
             found = static_cast<std::int32_t>(j);

@@ -24,8 +24,10 @@ struct PadPoint {
     std::int32_t Prev = -1;  // point whose line ends here, -1 for none
     std::int32_t Next = -1;  // point this point's line goes to, -1 for none
     std::int32_t Chain = -1;  // chain given by BuildChains, -1 for none
-    float X = 0;  // world units
-    float Y = 0;
+    // World units. Doubles, so that a node keeps every digit of its project
+    // coordinate (a UTM easting in metres is hundreds of kilometres here).
+    double X = 0;
+    double Y = 0;
     bool Visible = false;  // false while the point is being moved
     bool Live = false;  // false once removed: the slot is free
     friend bool operator==(const PadPoint&, const PadPoint&) = default;
@@ -43,9 +45,17 @@ struct PadLine {
 
 // One node of a boundary, world units.
 struct PadXY {
-    float X = 0;
-    float Y = 0;
+    double X = 0;
+    double Y = 0;
     friend bool operator==(const PadXY&, const PadXY&) = default;
+};
+
+// The points and lines of a graph: what one undo step keeps before and after
+// an edit. The chains are left out; they are built from these when needed.
+struct PadDrawingState {
+    std::vector<PadPoint> Points;
+    std::vector<PadLine> Lines;
+    friend bool operator==(const PadDrawingState&, const PadDrawingState&) = default;
 };
 
 inline constexpr int kPadChainCount = 5;
@@ -66,7 +76,7 @@ public:
     // Reuses the first removed record, else appends one. A number <= 0 keeps a
     // reused record's number, or gives an appended one point count + 1.
     // Returns the point's number.
-    std::int32_t AddPoint(std::int32_t number, float x, float y);
+    std::int32_t AddPoint(std::int32_t number, double x, double y);
     // Frees the slot; the point's lines are left alone (delete them first).
     void RemovePoint(std::int32_t i);
 
@@ -81,6 +91,17 @@ public:
     // Records naming point i as start or end, removed ones included, in list
     // order; a line from i to itself is listed twice. At most kMaxLinesOfPoint.
     std::vector<std::int32_t> LinesOfPoint(std::int32_t i) const;
+
+    // Deletes every line of point i, then the point; the other points keep
+    // their numbers. False (and nothing changed) unless i is usable.
+    bool DeletePoint(std::int32_t i);
+    // Puts point i at world (x, y); its lines follow, as they join points by
+    // index. Ignored for an index outside the list.
+    void MovePoint(std::int32_t i, double x, double y);
+
+    PadDrawingState State() const { return {Points, Lines}; }
+    // Points and lines as state holds them; the chains are left alone.
+    void Restore(const PadDrawingState& state);
 
     // Drops removed records and renumbers indices to positions; line ends
     // follow their points. Numbers are kept.
@@ -104,11 +125,13 @@ public:
 
     // Live, visible point nearest to world (x, y) within a quarter grid, the
     // earliest in list order among equals; -1 for none.
-    std::int32_t NearestPoint(float x, float y, float gridSize) const;
-    // Live, visible line whose bounding box (edges included) holds world
-    // (x, y) and whose distance from it is below (gridSize / 4)^2 world units:
-    // 6.25 on a grid of 10, 0.0625 on a grid of 1. -1 for none.
-    std::int32_t NearestLine(float x, float y, float gridSize) const;
+    std::int32_t NearestPoint(double x, double y, float gridSize) const;
+    // Live, visible line nearest to world (x, y), its distance below
+    // (gridSize / 4)^2 world units (6.25 on a grid of 10, 0.0625 on a grid of
+    // 1), measured square to the line from a foot between its ends: a cursor
+    // beyond either end is never near it. The earliest among equals; -1 for
+    // none.
+    std::int32_t NearestLine(double x, double y, float gridSize) const;
 
 private:
     bool ValidPoint(std::int32_t i) const { return i >= 0 && i < static_cast<std::int32_t>(Points.size()); }

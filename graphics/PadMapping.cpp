@@ -19,15 +19,22 @@ std::int32_t RoundToPixel(double value)
 
 }  // namespace
 
+// Out of line on purpose: GCC 12 at -O2 vectorizes two neighbouring
+// (double)(float)x conversions and drops the rounding, which a call keeps.
+double Float32(double value) { return static_cast<float>(value); }
+
 PadPixel PadMapping::WorldToPixel(double x, double y) const
 {
-    return {RoundToPixel(PixelsPerUnitX() * x), SurfaceBottom - RoundToPixel(PixelsPerUnitY() * y)};
+    return {RoundToPixel(PixelsPerUnitX() * (x - OriginX)),
+            SurfaceBottom - RoundToPixel(PixelsPerUnitY() * (y - OriginY))};
 }
 
 PadXY PadMapping::PixelToWorld(std::int32_t X, std::int32_t Y) const
 {
-    PadXY w{static_cast<float>(X / PixelsPerUnitX()),
-            static_cast<float>((static_cast<double>(SurfaceBottom) - Y) / PixelsPerUnitY())};
+    // A pixel is far coarser than float32 at any view the pad shows, and the
+    // record holds float32: a position taken from the mouse is one.
+    PadXY w{Float32(OriginX + X / PixelsPerUnitX()),
+            Float32(OriginY + (static_cast<double>(SurfaceBottom) - Y) / PixelsPerUnitY())};
     if (Snapping()) {
         w.X = SnapValue(w.X);
         w.Y = SnapValue(w.Y);
@@ -35,13 +42,13 @@ PadXY PadMapping::PixelToWorld(std::int32_t X, std::int32_t Y) const
     return w;
 }
 
-float PadMapping::SnapValue(float v) const
+double PadMapping::SnapValue(double v) const
 {
-    const float distance = SnapDistance();
+    const double distance = SnapDistance();
     if (!(distance > 0))
         return v;
     // Adding 0 turns a -0 (from -0.4, say) into 0, which reads "0.000" rather than "-0.000".
-    return static_cast<float>(distance * std::nearbyint(static_cast<double>(v) / distance)) + 0.0f;
+    return Float32(distance * std::nearbyint(v / distance)) + 0.0;
 }
 
 }  // namespace orvane

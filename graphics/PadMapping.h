@@ -3,11 +3,14 @@
 // optional snapping of positions to a fraction of the grid, and the tables
 // behind the pad's unit, scale, grid and snap lists.
 //
-// The world origin is the bottom-left pixel of the surface, y grows upward:
-//   pixel x = round(PixelsPerUnitX * x)
-//   pixel y = SurfaceBottom - round(PixelsPerUnitY * y)
+// (OriginX, OriginY) is the world point at the bottom-left pixel of the
+// surface, y grows upward:
+//   pixel x = round(PixelsPerUnitX * (x - OriginX))
+//   pixel y = SurfaceBottom - round(PixelsPerUnitY * (y - OriginY))
 // Rounding is to the nearest integer with halves to even, so a position and
-// its pixel convert the same way everywhere.
+// its pixel convert the same way everywhere. The origin starts at world
+// (0, 0); panning moves it, so any coordinates (UTM metres, negative ones)
+// can be brought into view.
 
 #include <array>
 #include <cstdint>
@@ -98,6 +101,9 @@ inline constexpr double kMmPerInch = 25.4;
 // of two fit an int and far-off points are clipped rather than overflowing.
 inline constexpr std::int32_t kPadPixelLimit = 1 << 22;
 
+// value rounded to the nearest float32, as a double.
+double Float32(double value);
+
 struct PadMapping {
     double UnitsFactor = PadUnits[1].MmPerUnit;  // millimetres per world unit
     double ScaleRatio = PadScales[2].Ratio;  // world millimetres per screen millimetre
@@ -107,19 +113,24 @@ struct PadMapping {
     std::int32_t SurfaceBottom = 995;  // pixel row of world y = 0
     float GridSize = PadGridSizes[2].Size;  // world units
     float SnapFraction = 0;  // of GridSize
+    double OriginX = 0;  // world units at pixel column 0
+    double OriginY = 0;  // world units at pixel row SurfaceBottom
 
     double PixelsPerUnitX() const { return UnitsFactor * PixelsPerMmX / ScaleRatio; }
     double PixelsPerUnitY() const { return UnitsFactor * PixelsPerMmY / ScaleRatio; }
 
     PadPixel WorldToPixel(double x, double y) const;
-    // The world position of a pixel, on the snap lattice when snapping is on.
+    // The world position of a pixel, on the snap lattice when snapping is on;
+    // float32 values, as the record stores them.
     PadXY PixelToWorld(std::int32_t X, std::int32_t Y) const;
 
     // World units between neighbouring snap positions; 0.00001 or less is no snapping.
     float SnapDistance() const { return SnapFraction * GridSize; }
     bool Snapping() const { return SnapDistance() > 0.00001f; }
-    // The nearest multiple of the snap distance, halves to even, sign kept.
-    float SnapValue(float v) const;
+    // The nearest multiple of the snap distance, halves to even, sign kept,
+    // as a float32 value. The lattice is anchored at world 0, wherever the
+    // view is.
+    double SnapValue(double v) const;
 };
 
 }  // namespace orvane

@@ -8,7 +8,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "graphics/QtRaster.h"
@@ -61,19 +64,37 @@ void TPadSurface::paintEvent(QPaintEvent*)
 
 void TPadSurface::mousePressEvent(QMouseEvent* event)
 {
+    modifiers_ = event->modifiers();
     emit MouseDown(event->button(), Pixel(event).x(), Pixel(event).y());
+    modifiers_ = {};  // a press handed over by a direct call holds no keys
     update();
 }
 
 void TPadSurface::mouseMoveEvent(QMouseEvent* event)
 {
+    modifiers_ = event->modifiers();
     emit MouseMove(Pixel(event).x(), Pixel(event).y());
     update();
 }
 
 void TPadSurface::mouseReleaseEvent(QMouseEvent* event)
 {
+    modifiers_ = event->modifiers();
     emit MouseUp(event->button(), Pixel(event).x(), Pixel(event).y());
+    update();
+}
+
+void TPadSurface::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    modifiers_ = event->modifiers();
+    emit MouseDoubleClick(event->button(), Pixel(event).x(), Pixel(event).y());
+    update();
+}
+
+void TPadSurface::wheelEvent(QWheelEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    emit Wheel(at.x(), at.y(), event->angleDelta(), event->modifiers());
     update();
 }
 
@@ -130,6 +151,15 @@ TDrawPad00::TDrawPad00(QWidget* parent)
     LabelCoord->move(4, 4);
     LabelCoord->setFixedHeight(kCoordBarHeight - 4);
 
+    HorzScrollBar = new QScrollBar(Qt::Horizontal, PanelCoord);
+    HorzScrollBar->setObjectName(QStringLiteral("HorzScrollBar"));
+    VertScrollBar = new QScrollBar(Qt::Vertical, PanelMainCenter);
+    VertScrollBar->setObjectName(QStringLiteral("VertScrollBar"));
+    for (QScrollBar* bar : {HorzScrollBar, VertScrollBar}) {
+        bar->setRange(0, 0);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+
     setCentralWidget(central);
     PanelMainCenter->installEventFilter(this);
     ReadPixelDensity();
@@ -169,7 +199,16 @@ void TDrawPad00::SetScale(std::int32_t row)
     if (row < 0 || row >= static_cast<std::int32_t>(PadScales.size()))
         return;
     ScaleIndex = row;
+    FreeScale = false;
     Mapping.ScaleRatio = PadScales[static_cast<std::size_t>(row)].Ratio;
+}
+
+void TDrawPad00::SetFreeScale(double ratio)
+{
+    if (!std::isfinite(ratio) || ratio <= 0)
+        return;
+    FreeScale = true;
+    Mapping.ScaleRatio = std::clamp(ratio, kPadMinScaleRatio, kPadMaxScaleRatio);
 }
 
 void TDrawPad00::PanelMainCenterResize()
@@ -177,8 +216,28 @@ void TDrawPad00::PanelMainCenterResize()
     const int height = PanelMainCenter->height();
     PanelCoord->setGeometry(0, height - kCoordBarHeight, PanelMainCenter->width(), kCoordBarHeight);
     ImageScrollBox->move(PanelMainCenter->frameWidth(), height - kCoordBarHeight - ImageScrollBox->height());
+    const int bar = VertScrollBar->sizeHint().width();
+    const int width = PanelMainCenter->width();
+    VertScrollBar->setGeometry(width - bar, 0, bar, std::max(0, height - kCoordBarHeight));
+    VertScrollBar->raise();
+    // Right of the readout, which needs about a third of the bar for UTM metres.
+    const int left = std::clamp(width / 3, 160, 300);
+    const int barHeight = std::min(HorzScrollBar->sizeHint().height(), kCoordBarHeight - 2);
+    HorzScrollBar->setGeometry(left, (kCoordBarHeight - barHeight) / 2, std::max(0, width - bar - left), barHeight);
     Mapping.SurfaceWidth = raster_->Width();
     Mapping.SurfaceBottom = raster_->Height() - 1;
+    ViewAreaResized();
+}
+
+void TDrawPad00::ViewAreaResized() {}
+
+PadRect TDrawPad00::VisibleSurface() const
+{
+    const QRect area(0, 0, PanelMainCenter->width() - VertScrollBar->width(),
+                     PanelMainCenter->height() - kCoordBarHeight);
+    const QPoint at = DrawSurface->mapTo(PanelMainCenter, QPoint(0, 0));
+    const QRect shown = area.translated(-at).intersected(DrawSurface->rect());
+    return {shown.left(), shown.top(), shown.width(), shown.height()};
 }
 
 void TDrawPad00::ReadPixelDensity()

@@ -9,10 +9,12 @@
 // PanelMainLeft, PanelMainCenter and PanelMainRight side by side. Inside
 // PanelMainCenter the coordinate bar PanelCoord runs along the bottom and the
 // frame ImageScrollBox, holding the raster control DrawSurface, is pinned with
-// its bottom-left corner just above the bar. The world origin is the surface's
-// bottom-left pixel, so it stays in view and a larger window shows more of the
-// world upward and to the right; the rest is clipped. There is no scrolling:
-// only a scale change shows a different part of the world.
+// its bottom-left corner just above the bar, so a larger window shows more of
+// the surface upward and to the right; the rest is clipped. The mapping's
+// origin is the world point at the surface's bottom-left pixel: the view is
+// moved by moving it (TDrawPad01), not the surface. The scroll bars for that
+// lie over the frame's right edge (VertScrollBar) and in the coordinate bar
+// right of the readout (HorzScrollBar).
 //
 // The four layer operations (ResetDefaults, Redraw, SetUnits, SetScale) are
 // virtual; every override first calls the one it overrides. None of the
@@ -26,9 +28,11 @@
 
 #include "graphics/PadGraph.h"
 #include "graphics/PadMapping.h"
+#include "graphics/PadView.h"
 
 class QEventLoop;
 class QLabel;
+class QScrollBar;
 
 namespace orvane {
 
@@ -44,19 +48,30 @@ public:
     // Shows raster (owned by the pad) and takes its size.
     void SetRaster(const QtRaster* raster);
 
+    // Keys held at the mouse event being handled (Shift with a click, say);
+    // none after a press has been handled.
+    Qt::KeyboardModifiers Modifiers() const { return modifiers_; }
+
 signals:
     void MouseDown(Qt::MouseButton button, int X, int Y);
     void MouseMove(int X, int Y);
     void MouseUp(Qt::MouseButton button, int X, int Y);
+    // In place of the second press of a double click.
+    void MouseDoubleClick(Qt::MouseButton button, int X, int Y);
+    // angleDelta: eighths of a degree, 120 per notch of a common wheel.
+    void Wheel(int X, int Y, QPoint angleDelta, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     const QtRaster* raster_ = nullptr;
+    Qt::KeyboardModifiers modifiers_;
 };
 
 class TDrawPad00 : public QMainWindow {
@@ -77,8 +92,12 @@ public:
     virtual void Redraw();
     // Row of PadUnits; a row outside the table is ignored.
     virtual void SetUnits(std::int32_t row);
-    // Row of PadScales; a row outside the table is ignored.
+    // Row of PadScales; a row outside the table is ignored. Ends a free scale.
     virtual void SetScale(std::int32_t row);
+    // A scale between or beyond the rows (world mm per screen mm), from
+    // zooming or fitting; ScaleIndex keeps the row last chosen, which is
+    // what the owner stores.
+    virtual void SetFreeScale(double ratio);
 
     // Pins ImageScrollBox's bottom-left corner above the coordinate bar and
     // refreshes SurfaceWidth and SurfaceBottom; runs on every resize of
@@ -89,6 +108,10 @@ public:
     void ReadPixelDensity();
     // Shows the window application-modal and returns once it is closed.
     void ShowModal();
+    // The pixels of the surface the window shows now (clipped by the centre
+    // panel, less the coordinate bar and the vertical scroll bar); empty
+    // before the window is laid out.
+    PadRect VisibleSurface() const;
 
     // The raster of DrawSurface. Drawing on it shows at the next repaint of
     // DrawSurface (update() it after drawing outside Redraw).
@@ -102,6 +125,7 @@ public:
     PadMapping Mapping;  // world units, scale, pixel density, surface, grid, snap
     std::int32_t UnitsIndex = 1;  // row of PadUnits (kilometres)
     std::int32_t ScaleIndex = 2;  // row of PadScales ("1cm:10Km")
+    bool FreeScale = false;  // Mapping.ScaleRatio is no row's: zoomed freely
     bool Ready = false;  // set by the owner once the pad holds its data
 
     QFrame* PanelTop = nullptr;
@@ -114,8 +138,12 @@ public:
     QLabel* LabelCoord = nullptr;
     QFrame* ImageScrollBox = nullptr;
     TPadSurface* DrawSurface = nullptr;
+    QScrollBar* HorzScrollBar = nullptr;
+    QScrollBar* VertScrollBar = nullptr;
 
 protected:
+    // Runs after every layout of the centre panel (a resize of the window).
+    virtual void ViewAreaResized();
     // Moves the mouse cursor by (dx, dy) pixels; nothing where the platform
     // cannot move it.
     void MoveCursorBy(int dx, int dy);

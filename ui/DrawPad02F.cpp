@@ -40,7 +40,7 @@ void TDrawPad02::DrawAllPoints()
     DrawSurface->update();
 }
 
-PadPoint TDrawPad02::NearestPoint(float x, float y) const
+PadPoint TDrawPad02::NearestPoint(double x, double y) const
 {
     const std::int32_t i = Graph.NearestPoint(x, y, Mapping.GridSize);
     if (i < 0) {

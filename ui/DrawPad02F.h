@@ -25,7 +25,7 @@ public:
     // A copy of the live, visible point nearest to world (x, y) within a
     // quarter grid (the earliest among equals); Index and Number -1 and
     // X = Y = 0 when there is none.
-    PadPoint NearestPoint(float x, float y) const;
+    PadPoint NearestPoint(double x, double y) const;
     // NearestPoint of the snapped position of raster pixel (X, Y); a hit moves
     // the mouse cursor onto the point.
     PadPoint PickPoint(int X, int Y);

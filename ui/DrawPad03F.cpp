@@ -23,7 +23,7 @@ void TDrawPad03::Redraw()
 
 PadLineStyle TDrawPad03::LineStyle() const { return {LineColour, LineWidth, MarkOn, MarkSize}; }
 
-void TDrawPad03::DrawPadLine(bool withMark, float x1, float y1, float x2, float y2)
+void TDrawPad03::DrawPadLine(bool withMark, double x1, double y1, double x2, double y2)
 {
     orvane::DrawPadLine(Canvas(), Mapping, LineStyle(), withMark, x1, y1, x2, y2);
     DrawSurface->update();

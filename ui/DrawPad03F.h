@@ -19,7 +19,7 @@ public:
 
     // A line between world points in the raster's current pen mode; with
     // withMark and MarkOn its last stretch is grey.
-    void DrawPadLine(bool withMark, float x1, float y1, float x2, float y2);
+    void DrawPadLine(bool withMark, double x1, double y1, double x2, double y2);
     // Every live, visible line with its mark, in copy mode.
     void DrawAllLines();
     // Index of the line under raster pixel (X, Y) (snapped), -1 for none.

@@ -6,24 +6,25 @@
 #include <QUndoStack>
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 
 #include "graphics/QtRaster.h"
+#include "ui/pad/PointCoordinatesDialog.h"
 
 namespace orvane {
 
 namespace {
 
-// Steps kept for undo; each holds two copies of the graph (a few hundred
-// kilobytes at most for five boundaries of 1000 nodes).
+// Steps kept for undo; each holds two copies of the points and lines (a few
+// hundred kilobytes at most for five boundaries of 1000 nodes).
 constexpr int kUndoSteps = 200;
 
-// One completed edit: the graph before and after. The edit is already done
+// One completed edit: the drawing before and after. The edit is already done
 // when the step is pushed, so the first redo does nothing.
 class PadEditStep final : public QUndoCommand {
 public:
-    PadEditStep(const QString& text, PadGraph before, PadGraph after, std::function<void(const PadGraph&)> apply)
+    PadEditStep(const QString& text, PadDrawingState before, PadDrawingState after,
+                std::function<void(const PadDrawingState&)> apply)
         : QUndoCommand(text), before_(std::move(before)), after_(std::move(after)), apply_(std::move(apply))
     {
     }
@@ -36,9 +37,9 @@ public:
     }
 
 private:
-    PadGraph before_;
-    PadGraph after_;
-    std::function<void(const PadGraph&)> apply_;
+    PadDrawingState before_;
+    PadDrawingState after_;
+    std::function<void(const PadDrawingState&)> apply_;
     bool pushed_ = true;
 };
 
@@ -46,7 +47,7 @@ std::size_t Slot(TEditMode mode) { return static_cast<std::size_t>(mode); }
 
 }  // namespace
 
-TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad04(parent)
+TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad03(parent)
 {
     UndoStack = new QUndoStack(this);
     UndoStack->setUndoLimit(kUndoSteps);
@@ -70,6 +71,17 @@ TDrawPad05::TDrawPad05(QWidget* parent) : TDrawPad04(parent)
     EndToolAction->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(EndToolAction, &QAction::triggered, this, &TDrawPad05::EndTool);
 
+    PointCoordinatesAction = new QAction(tr("Point coordinates..."), this);
+    PointCoordinatesAction->setObjectName(QStringLiteral("PointCoordinatesAction"));
+    connect(PointCoordinatesAction, &QAction::triggered, this, [this] {
+        std::int32_t i = Graph.PointUsable(Picked.Index) ? Picked.Index : 0;
+        while (i < static_cast<std::int32_t>(Graph.Points.size()) && !Graph.PointUsable(i))
+            ++i;
+        if (Graph.PointUsable(i))
+            EditPointCoordinates(i);
+    });
+    connect(DrawSurface, &TPadSurface::MouseDoubleClick, this, &TDrawPad05::DrawSurfaceDoubleClick);
+
     // Window actions: the shortcuts work wherever the focus is in the window,
     // with or without a menu holding them.
     for (QAction* action : {UndoAction, RedoAction, EndToolAction}) {
@@ -82,7 +94,7 @@ TDrawPad05::~TDrawPad05() = default;
 
 void TDrawPad05::ResetDefaults()
 {
-    TDrawPad04::ResetDefaults();
+    TDrawPad03::ResetDefaults();
     PanelMainCenterResize();
 }
 
@@ -91,16 +103,8 @@ void TDrawPad05::ResetDefaults()
 void TDrawPad05::ToggleSetPoints() { ToggleTool(TEditMode::SetPoints); }
 void TDrawPad05::ToggleMovePoints() { ToggleTool(TEditMode::MovePoints); }
 void TDrawPad05::ToggleDeletePoints() { ToggleTool(TEditMode::DeletePoints); }
+void TDrawPad05::ToggleSetLines() { ToggleTool(TEditMode::SetLines); }
 void TDrawPad05::ToggleDeleteLines() { ToggleTool(TEditMode::DeleteLines); }
-
-void TDrawPad05::ToggleSetLines()
-{
-    ToggleTool(TEditMode::SetLines);
-    if (EditMode == TEditMode::SetLines) {
-        AwaitingFirst = true;
-        BandStart = BandEnd = PadXY{};
-    }
-}
 
 void TDrawPad05::ToggleTool(TEditMode tool) { SetEditMode(EditMode == tool ? TEditMode::None : tool); }
 
@@ -114,33 +118,14 @@ void TDrawPad05::SetEditMode(TEditMode mode)
 {
     // A tool change never leaves a point hidden in mid-move or a stale band
     // on the surface.
-    if (Dragging)
-        CancelMove();
-    HideBand();
+    if (tool_)
+        tool_->Cancel();
+    tool_.reset();
     EditMode = mode;
-    ApplyCursor();
+    tool_ = MakePadTool(mode, *this);
+    DrawSurface->setCursor(tool_ ? tool_->Cursor() : Qt::ArrowCursor);
     SyncToolButtons();
     emit EditModeChanged(mode);
-}
-
-void TDrawPad05::ApplyCursor()
-{
-    switch (EditMode) {
-    case TEditMode::SetPoints:
-        DrawSurface->setCursor(Qt::CrossCursor);
-        break;
-    case TEditMode::MovePoints:
-        DrawSurface->setCursor(Qt::DragMoveCursor);
-        break;
-    case TEditMode::DeletePoints:
-    case TEditMode::DeleteLines:
-        DrawSurface->setCursor(Qt::PointingHandCursor);
-        break;
-    case TEditMode::None:
-    case TEditMode::SetLines:
-        DrawSurface->setCursor(Qt::ArrowCursor);
-        break;
-    }
 }
 
 void TDrawPad05::SetToolButton(TEditMode tool, QAbstractButton* button)
@@ -162,239 +147,157 @@ void TDrawPad05::SyncToolButtons()
 void TDrawPad05::keyPressEvent(QKeyEvent* event)
 {
     const QKeySequence pressed(event->keyCombination());
-    for (QAction* action : {UndoAction, RedoAction, EndToolAction}) {
+    for (QAction* action : actions()) {
         if (action->isEnabled() && action->shortcuts().contains(pressed)) {
             action->trigger();
             return;
         }
     }
-    TDrawPad04::keyPressEvent(event);
+    if (tool_ && tool_->Key(*event))
+        return;
+    TDrawPad03::keyPressEvent(event);
 }
 
 // --- mouse ------------------------------------------------------------------
 
 void TDrawPad05::DrawSurfaceMouseDown(Qt::MouseButton button, int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseDown(button, X, Y);
+    TDrawPad03::DrawSurfaceMouseDown(button, X, Y);
     // A second button pressed during a move would pick again and leave the
-    // moving point hidden; the move finishes first.
-    if (Dragging)
+    // moving point hidden; the move finishes first. The middle button drags
+    // the picture, whatever the tool.
+    if (Dragging || button == Qt::MiddleButton)
         return;
     if (button == Qt::RightButton) {
-        if (EditMode != TEditMode::MovePoints)
+        if (tool_ && tool_->EndsOnRightButton())
             SetEditMode(TEditMode::None);
         Redraw();
     }
-
-    if (EditMode == TEditMode::None || EditMode == TEditMode::SetPoints) {
-        const PadXY w = Mapping.PixelToWorld(X, Y);
-        const PadPixel onLattice = Mapping.WorldToPixel(w.X, w.Y);
-        MoveCursorBy(onLattice.X - X, onLattice.Y - Y);
-    }
-
-    switch (EditMode) {
-    case TEditMode::None:
-        break;
-    case TEditMode::SetPoints: {
-        const PadGraph before = Graph;
-        const PadXY w = Mapping.PixelToWorld(X, Y);
-        const std::int32_t number = Graph.AddPoint(0, w.X, w.Y);
-        // Copy mode like the rest of the scene: a second point on the same
-        // spot must not erase the first one's marker.
-        Canvas().SetPenMode(PenMode::Copy);
-        DrawPadPoint(number, Mapping.WorldToPixel(w.X, w.Y));
-        Commit(tr("Set point"), before);
-        break;
-    }
-    case TEditMode::DeletePoints: {
-        Picked = PickPoint(X, Y);
-        if (Picked.Index < 0)
-            break;
-        const PadGraph before = Graph;
-        TouchingLines = Graph.LinesOfPoint(Picked.Index);
-        for (std::int32_t j : TouchingLines)
-            Graph.DeleteLine(j);
-        Graph.RemovePoint(Picked.Index);
-        Redraw();
-        Commit(tr("Delete point"), before);
-        break;
-    }
-    case TEditMode::MovePoints:
-        StartMove(button, X, Y);
-        break;
-    case TEditMode::SetLines: {
-        HideBand();
-        BandStart = BandEnd = PadXY{};
-        Picked = PickPoint(X, Y);
-        if (Picked.Index < 0)
-            break;
-        BandStart = BandEnd = PadXY{Picked.X, Picked.Y};
-        if (AwaitingFirst) {
-            FirstPoint = Picked.Index;
-            AwaitingFirst = false;
-        } else if (Picked.Index != FirstPoint) {
-            // A second click on the same point (a double click, say) would
-            // close it on itself as a one-node boundary; it joins nothing.
-            const PadGraph before = Graph;
-            if (ConnectPoints(FirstPoint, Picked.Index))
-                Commit(tr("Set line"), before);
-            FirstPoint = Picked.Index;  // also after a refusal: the next line starts here
-        }
-        break;
-    }
-    case TEditMode::DeleteLines: {
-        const std::int32_t j = NearestLine(X, Y);
-        if (j >= 0) {
-            const PadGraph before = Graph;
-            Graph.DeleteLine(j);
-            Commit(tr("Delete line"), before);
-        }
-        Redraw();
-        break;
-    }
-    }
+    if (tool_)
+        tool_->Press(button, X, Y);
+    else
+        SnapCursor(X, Y);
 }
 
 void TDrawPad05::DrawSurfaceMouseMove(int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseMove(X, Y);
-    if (Dragging) {
-        ToggleMoveFigure();  // erase at the old position
-        const PadXY w = SurfaceWorld(X, Y);
-        Picked.X = w.X;
-        Picked.Y = w.Y;
-        PadPoint& p = Graph.Points[static_cast<std::size_t>(Picked.Index)];
-        p.X = w.X;
-        p.Y = w.Y;
-        ToggleMoveFigure();
-    } else if (EditMode == TEditMode::SetLines && Picked.Index >= 0 && !AwaitingFirst) {
-        HideBand();
-        BandEnd = Mapping.PixelToWorld(X, Y);
-        ShowBand();
-    }
+    TDrawPad03::DrawSurfaceMouseMove(X, Y);
+    if (tool_ && !Panning())
+        tool_->Move(X, Y);
 }
 
 void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
 {
-    TDrawPad04::DrawSurfaceMouseUp(button, X, Y);
-    if (!Dragging || (button != moveButton_ && button != Qt::NoButton))
-        return;
-    Dragging = false;
-    moveFigureShown_ = false;
-    PointColour = SavedPointColour;
-    const PadXY w = SurfaceWorld(X, Y);
-    PadPoint& p = Graph.Points[static_cast<std::size_t>(Picked.Index)];
-    p.X = w.X;
-    p.Y = w.Y;
-    p.Visible = true;
-    for (std::int32_t j : TouchingLines)
-        Graph.Lines[static_cast<std::size_t>(j)].Visible = true;
-    Redraw();
-    Commit(tr("Move point"), beforeMove_);
+    TDrawPad03::DrawSurfaceMouseUp(button, X, Y);
+    if (tool_)
+        tool_->Release(button, X, Y);
 }
 
-// --- moving a point -----------------------------------------------------------
-
-void TDrawPad05::StartMove(Qt::MouseButton button, int X, int Y)
+void TDrawPad05::DrawSurfaceDoubleClick(Qt::MouseButton button, int X, int Y)
 {
-    Picked = PickPoint(X, Y);
-    Dragging = Picked.Index >= 0;
-    if (!Dragging)
-        return;
-    beforeMove_ = Graph;
-    moveButton_ = button;
-    Graph.Points[static_cast<std::size_t>(Picked.Index)].Visible = false;
-    TouchingLines = Graph.LinesOfPoint(Picked.Index);
-    for (std::int32_t j : TouchingLines)
-        Graph.Lines[static_cast<std::size_t>(j)].Visible = false;
-    Redraw();  // the scene without the point and its lines
-    SavedPointColour = PointColour;
-    PointColour = colours::kRed;
-    moveFigureShown_ = false;
-    ToggleMoveFigure();
-}
-
-void TDrawPad05::CancelMove()
-{
-    Dragging = false;
-    moveFigureShown_ = false;
-    PointColour = SavedPointColour;
-    Graph.Points = beforeMove_.Points;
-    Graph.Lines = beforeMove_.Lines;
-    Redraw();
-}
-
-void TDrawPad05::ToggleMoveFigure()
-{
-    if (moveFigureShown_ && moveFigureClears_ != SurfaceClears()) {
-        moveFigureShown_ = false;  // already wiped by a clear
-        return;
+    const bool opens = EditMode == TEditMode::None || EditMode == TEditMode::SetPoints ||
+                       EditMode == TEditMode::MovePoints;
+    if (button == Qt::LeftButton && opens && !Dragging) {
+        const PadPoint hit = PickPoint(X, Y);
+        if (hit.Index >= 0) {
+            Picked = hit;
+            EditPointCoordinates(hit.Index);
+            return;
+        }
     }
-    const auto valid = [this](std::int32_t i) { return i >= 0 && i < static_cast<std::int32_t>(Graph.Points.size()); };
-    Canvas().SetPenMode(PenMode::Invert);
-    DrawPadPoint(0, Mapping.WorldToPixel(Picked.X, Picked.Y));
-    for (std::int32_t j : TouchingLines) {
-        const PadLine& line = Graph.Lines[static_cast<std::size_t>(j)];
-        if (!line.Live || !valid(line.From) || !valid(line.To))
+    DrawSurfaceMouseDown(button, X, Y);
+}
+
+// --- typed coordinates ----------------------------------------------------------
+
+std::optional<std::pair<int, PadXY>> TDrawPad05::AskCoordinates(std::vector<std::int32_t> points, int selected,
+                                                                PadXY proposed)
+{
+    std::vector<TPointCoordinatesDialog::Choice> choices;
+    for (const std::int32_t i : points) {
+        const PadPoint& p = Graph.Points[static_cast<std::size_t>(i)];
+        choices.push_back({p.Number, {p.X / WorldPerDisplay, p.Y / WorldPerDisplay}});
+    }
+    const bool newPoint = points.empty();
+    if (newPoint)
+        choices.push_back({0, {proposed.X / WorldPerDisplay, proposed.Y / WorldPerDisplay}});
+    TPointCoordinatesDialog dialog(this, DisplayUnit(), std::move(choices), selected, newPoint);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Typed())
+        return std::nullopt;
+    // Typed values are kept as typed, converted once; snapped only on request.
+    PadXY world{dialog.Typed()->X * WorldPerDisplay, dialog.Typed()->Y * WorldPerDisplay};
+    if (dialog.SnapToGrid() && Mapping.Snapping())
+        world = {Mapping.SnapValue(world.X), Mapping.SnapValue(world.Y)};
+    return std::pair(dialog.Selected(), world);
+}
+
+void TDrawPad05::EditPointCoordinates(std::int32_t i)
+{
+    if (!Graph.PointUsable(i) || Dragging)
+        return;
+    std::vector<std::int32_t> points;
+    int selected = 0;
+    for (std::int32_t k = 0; k < static_cast<std::int32_t>(Graph.Points.size()); ++k) {
+        if (!Graph.PointUsable(k))
             continue;
-        const PadPoint& a = Graph.Points[static_cast<std::size_t>(line.From)];
-        const PadPoint& b = Graph.Points[static_cast<std::size_t>(line.To)];
-        DrawPadLine(true, a.X, a.Y, b.X, b.Y);
+        if (k == i)
+            selected = static_cast<int>(points.size());
+        points.push_back(k);
     }
-    Canvas().SetPenMode(PenMode::Copy);
-    moveFigureShown_ = !moveFigureShown_;
-    moveFigureClears_ = SurfaceClears();
+    const auto typed = AskCoordinates(points, selected, {});
+    if (!typed)
+        return;
+    const std::int32_t chosen = points[static_cast<std::size_t>(typed->first)];
+    Edit(tr("Point coordinates"), [&](PadGraph& graph) { graph.MovePoint(chosen, typed->second.X, typed->second.Y); });
+    Redraw();
+}
+
+void TDrawPad05::TypeNewPoint(int X, int Y)
+{
+    const auto typed = AskCoordinates({}, 0, Mapping.PixelToWorld(X, Y));
+    if (!typed)
+        return;
+    Edit(tr("Set point"), [&](PadGraph& graph) { graph.AddPoint(0, typed->second.X, typed->second.Y); });
+    Redraw();
+}
+
+void TDrawPad05::SnapCursor(int X, int Y)
+{
+    const PadXY w = Mapping.PixelToWorld(X, Y);
+    const PadPixel onLattice = Mapping.WorldToPixel(w.X, w.Y);
+    MoveCursorBy(onLattice.X - X, onLattice.Y - Y);
 }
 
 PadXY TDrawPad05::SurfaceWorld(int X, int Y) const
 {
-    // A point dropped outside the surface would land where the pad, which
-    // never scrolls, could not show it again.
     return Mapping.PixelToWorld(std::clamp(X, 0, std::max(0, Mapping.SurfaceWidth - 1)),
                                 std::clamp(Y, 0, std::max(0, Mapping.SurfaceBottom)));
 }
 
-// --- rubber band --------------------------------------------------------------
-
-void TDrawPad05::ShowBand()
-{
-    Canvas().SetPenMode(PenMode::Invert);
-    DrawPadLine(false, BandStart.X, BandStart.Y, BandEnd.X, BandEnd.Y);
-    Canvas().SetPenMode(PenMode::Copy);
-    bandShown_ = true;
-    bandClears_ = SurfaceClears();
-}
-
-void TDrawPad05::HideBand()
-{
-    if (bandShown_ && bandClears_ == SurfaceClears()) {
-        Canvas().SetPenMode(PenMode::Invert);
-        DrawPadLine(false, BandStart.X, BandStart.Y, BandEnd.X, BandEnd.Y);
-        Canvas().SetPenMode(PenMode::Copy);
-    }
-    bandShown_ = false;
-}
-
 // --- undo -----------------------------------------------------------------------
 
-void TDrawPad05::Commit(const QString& text, const PadGraph& before)
+void TDrawPad05::Edit(const QString& text, const std::function<void(PadGraph&)>& edit)
+{
+    const PadDrawingState before = Graph.State();
+    edit(Graph);
+    Commit(text, before);
+}
+
+void TDrawPad05::Commit(const QString& text, const PadDrawingState& before)
 {
     if (before.Points == Graph.Points && before.Lines == Graph.Lines)
         return;
-    UndoStack->push(
-        new PadEditStep(text, before, Graph, [this](const PadGraph& graph) { RestoreGraph(graph); }));
+    UndoStack->push(new PadEditStep(text, before, Graph.State(),
+                                    [this](const PadDrawingState& state) { RestoreGraph(state); }));
 }
 
-void TDrawPad05::RestoreGraph(const PadGraph& graph)
+void TDrawPad05::RestoreGraph(const PadDrawingState& state)
 {
-    Graph.Points = graph.Points;
-    Graph.Lines = graph.Lines;
+    Graph.Restore(state);
     // Picks and the polyline in progress may name points that are gone now.
     Picked = PadPoint{};
-    if (EditMode == TEditMode::SetLines) {
-        AwaitingFirst = true;
-        FirstPoint = -1;
-    }
+    if (tool_)
+        tool_->Cancel();
     Redraw();
 }
 

@@ -29,6 +29,9 @@ const char* const kDrawSection = "DRAW";
 // or hand-edited file, or 0 from a file that cannot be read) would draw
 // nothing visible or overflow the pixel arithmetic; they give the default.
 // Inside the range a value is used as found, also when no menu item has it.
+// Without a stored value a point is 4 pixels ("Medium (2)": a 5 x 5 pixel
+// square, legible at 96 dpi), the direction mark row 1 (drawn at least 8
+// pixels long whatever the scale).
 struct DrawSetting {
     const char* Key;
     std::int32_t TOrvaneDrawRegion::*Field;
@@ -40,11 +43,20 @@ struct DrawSetting {
 const DrawSetting kDrawSettings[] = {
     {"LINEWIDTH", &TOrvaneDrawRegion::LineWidth, 2, 1, 20},
     {"POINTTYPE", &TOrvaneDrawRegion::PointType, kPadSquare, INT_MIN, INT_MAX},  // others draw a square
-    {"POINTSIZE", &TOrvaneDrawRegion::PointSize, 2, 2, 64},
+    {"POINTSIZE", &TOrvaneDrawRegion::PointSize, 4, 2, 64},
     {"POINTTEXTSIZE", &TOrvaneDrawRegion::LabelSize, 8, 4, 72},
     {"ARROWSIZE", &TOrvaneDrawRegion::MarkSize, 1, INT_MIN, INT_MAX},  // pinned to the mark table when drawn
 };
 const char* const kArrowOnKey = "ARROWON";
+
+// The record's default scale row ("1cm:10Km"). A project still at it has no
+// scale of its own yet: the window opens at the row that fits its region.
+// Any other row was chosen in this window and is kept where the region fits
+// at it.
+constexpr std::int32_t kDefaultScaleRow = 2;
+
+// Names of the units list rows, as the readout and the coordinates dialog show them.
+const char* const kUnitNames[] = {"m", "Km", "ft", "Miles"};
 
 // "1204" -> "1,204".
 QString Grouped(int n)
@@ -68,33 +80,31 @@ void SelectRow(QComboBox* combo, int row)
 
 // --- transfer between the record and the pad's chains -------------------------------
 
-float KmPerUnitOfRow(int unitsRow)
+double KmPerUnitOfRow(int unitsRow)
 {
     switch (unitsRow) {
     case 0:
-        return 0.001f;  // m
+        return 0.001;  // m
     case 1:
-        return 1.0f;  // Km
+        return 1.0;  // Km
     case 2:
-        return 0.0003048f;  // ft
+        return 0.0003048;  // ft
     case 3:
-        return 1.61f;  // Miles
+        return 1.61;  // Miles
     default:
-        return -1.0f;
+        return -1.0;
     }
 }
 
-PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit)
+PadChains ChainsFromProject(const ProjectRecord& project, double kmPerUnit)
 {
     PadChains chains;
-    // The products are rounded once to float32 and divided back the same way,
-    // so an unedited node returns within float32 rounding of where it was.
-    const double factor = kmPerUnit;
+    // Kept in double precision: divided back by the same factor, a node
+    // returns to the same float32 (UTM coordinates included).
     for (int b = 1; b <= UsedBoundaryCount(project); ++b) {
         auto& chain = chains[static_cast<std::size_t>(b - 1)];
         for (int k = 1; k <= UsedNodeCount(project, b); ++k)
-            chain.push_back({static_cast<float>(project.NodeX[b][k] * factor),
-                             static_cast<float>(project.NodeY[b][k] * factor)});
+            chain.push_back({project.NodeX[b][k] * kmPerUnit, project.NodeY[b][k] * kmPerUnit});
     }
     return chains;
 }
@@ -107,15 +117,18 @@ PadChains WithoutClosingRepeats(PadChains chains)
     return chains;
 }
 
+bool RepeatsFirstNode(const std::vector<PadXY>& chain, bool closeRing)
+{
+    return closeRing && chain.size() > 1 && !(chain.back() == chain.front());
+}
+
 int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing)
 {
     const auto n = static_cast<int>(chain.size());
-    if (n >= kMaxGridNode)
-        return kMaxGridNode;
-    return closeRing && n > 1 && !(chain.back() == chain.front()) ? n + 1 : n;
+    return RepeatsFirstNode(chain, closeRing) ? std::min(n, kMaxGridNode - 1) + 1 : std::min(n, kMaxGridNode);
 }
 
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings)
+void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUnit, bool closeRings)
 {
     ClearBoundaries(project);
     project.BoundaryCount = 0;
@@ -125,11 +138,10 @@ void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUni
             continue;
         const int b = ++project.BoundaryCount;
         const int n = StoredNodeCount(chain, closeRings);
+        const bool repeat = RepeatsFirstNode(chain, closeRings);
         project.NodeCount[b] = n;
         for (int k = 1; k <= n; ++k) {
-            // Past the drawn nodes: the first again, closing the ring.
-            const auto at = static_cast<std::size_t>(k - 1);
-            const PadXY& node = at < chain.size() ? chain[at] : chain.front();
+            const PadXY& node = repeat && k == n ? chain.front() : chain[static_cast<std::size_t>(k - 1)];
             project.NodeNumber[b][k] = k;
             project.NodeX[b][k] = static_cast<float>(node.X / factor);
             project.NodeY[b][k] = static_cast<float>(node.Y / factor);
@@ -176,6 +188,19 @@ int UnbuiltChainCount(const PadGraph& graph)
     return walks > kPadChainCount ? walks - kPadChainCount : 0;
 }
 
+std::vector<std::int32_t> LonePointNumbers(const PadGraph& graph)
+{
+    std::vector<bool> joined(graph.Points.size(), false);
+    for (const auto& walk : graph.ChainWalks())
+        for (const std::int32_t i : walk)
+            joined[static_cast<std::size_t>(i)] = true;
+    std::vector<std::int32_t> numbers;
+    for (std::size_t i = 0; i < graph.Points.size(); ++i)
+        if (graph.Points[i].Live && !joined[i])
+            numbers.push_back(graph.Points[i].Number);
+    return numbers;
+}
+
 // --- the command --------------------------------------------------------------------
 
 void TOrvaneDrawRegion::EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName)
@@ -192,10 +217,30 @@ QString TOrvaneDrawRegion::NotClosedQuestion() { return QStringLiteral("Boundary
 
 QString TOrvaneDrawRegion::TooManyNodesQuestion(int boundary, int nodes)
 {
-    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3. Close anyway and keep the first %3?")
+    return QStringLiteral("Boundary %1 has %2 points; a boundary holds at most %3, its first point repeated at the "
+                          "end included. Close anyway and keep the first %4?")
         .arg(boundary)
         .arg(Grouped(nodes))
-        .arg(kMaxGridNode);
+        .arg(kMaxGridNode)
+        .arg(kMaxGridNode - 1);
+}
+
+QString TOrvaneDrawRegion::LonePointsQuestion(const std::vector<std::int32_t>& numbers)
+{
+    // At most ten numbers named; the rest counted.
+    constexpr std::size_t kNamed = 10;
+    QStringList named;
+    for (std::size_t k = 0; k < numbers.size() && k < kNamed; ++k)
+        named << QString::number(numbers[k]);
+    QString list = named.join(QStringLiteral(", "));
+    if (numbers.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(numbers.size() - kNamed);
+    else if (named.size() > 1)
+        list = QStringList(named.mid(0, named.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+               named.last();
+    return numbers.size() == 1
+               ? QStringLiteral("Point %1 is joined to no boundary and is dropped. Close anyway?").arg(list)
+               : QStringLiteral("Points %1 are joined to no boundary and are dropped. Close anyway?").arg(list);
 }
 
 QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
@@ -210,11 +255,13 @@ QString TOrvaneDrawRegion::TooManyRingsQuestion(int extraRings)
 
 void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
 {
+    if (KmPerUnitOfRow(unitsRow) <= 0)
+        unitsRow = UnitsComboCode(project_.CoordUnits);
+    if (KmPerUnitOfRow(unitsRow) <= 0)
+        unitsRow = 1;
     KmPerUnit = KmPerUnitOfRow(unitsRow);
-    if (KmPerUnit <= 0)
-        KmPerUnit = KmPerUnitOfRow(UnitsComboCode(project_.CoordUnits));
-    if (KmPerUnit <= 0)
-        KmPerUnit = 1.0f;
+    WorldPerDisplay = KmPerUnit;  // positions are shown and typed in the project's unit
+    DisplayLabel = QLatin1String(kUnitNames[unitsRow]);
     IniFileName = iniFileName;
 
     SetUnits(1);  // the pad always works in kilometres
@@ -241,6 +288,7 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
     UndoStack->clear();  // the loaded boundaries are the start, not an edit
     Ready = true;
     Redraw();
+    RequestFit(project_.RegionScaleIndex == kDefaultScaleRow ? -1 : ScaleIndex);
 }
 
 void TOrvaneDrawRegion::ReadDrawSettings()
@@ -299,16 +347,27 @@ bool TOrvaneDrawRegion::FormCloseQuery()
             ToggleMovePoints();
     }
     Graph.Compact();
-    if (!Graph.BuildChains() && !Ask(NotClosedQuestion(), true))
+    const bool closed = Graph.BuildChains();
+    // Left as it opened, the drawing is stored as it came: nothing is lost.
+    if (SameDrawing(Graph, opened_))
+        return true;
+    if (!closed && !Ask(NotClosedQuestion(), true))
         return false;
+    int kept = 0;
     for (std::size_t c = 0; c < Graph.Chains.size(); ++c) {
         const auto& chain = Graph.Chains[c];
-        if (chain.size() > static_cast<std::size_t>(kMaxGridNode) &&
+        kept += chain.empty() ? 0 : 1;
+        const std::size_t positions = chain.size() + (RepeatsFirstNode(chain) ? 1 : 0);
+        if (positions > static_cast<std::size_t>(kMaxGridNode) &&
             !Ask(TooManyNodesQuestion(static_cast<int>(c) + 1, static_cast<int>(chain.size())), false))
             return false;
     }
     const int extra = UnbuiltChainCount(Graph);
-    return extra == 0 || Ask(TooManyRingsQuestion(extra), false);
+    if (extra > 0 && !Ask(TooManyRingsQuestion(extra), false))
+        return false;
+    // With no ring left the region is being cleared; points alone are no loss then.
+    const std::vector<std::int32_t> lone = LonePointNumbers(Graph);
+    return kept == 0 || lone.empty() || Ask(LonePointsQuestion(lone), false);
 }
 
 bool TOrvaneDrawRegion::Ask(const QString& question, bool defaultYes)
@@ -347,11 +406,30 @@ void TOrvaneDrawRegion::SetSnap(std::int32_t row)
     SelectRow(SnapCombo, SnapIndex);
 }
 
+void TOrvaneDrawRegion::SetFreeScale(double ratio)
+{
+    TDrawPad05::SetFreeScale(ratio);
+    // The list offers only its rows; its placeholder names the free scale.
+    const QSignalBlocker quiet(ScaleCombo);
+    ScaleCombo->setCurrentIndex(-1);
+}
+
 void TOrvaneDrawRegion::ScaleComboChange()
 {
-    SetScale(ScaleCombo->currentIndex());
-    if (Ready)
-        Redraw();
+    const int row = ScaleCombo->currentIndex();
+    if (row < 0)
+        return;
+    KeepView();
+    // A view pinned at the world origin stays pinned, as the pad has always
+    // zoomed; a moved view keeps its centre.
+    const PadRect view = VisibleSurface();
+    const bool pinned = Mapping.OriginX == 0 && Mapping.OriginY == 0;
+    const PadBox shown = WorldBoxOf(Mapping, view);
+    SetScale(row);
+    if (!pinned && !view.Empty())
+        PlaceWorldAt(Mapping, (shown.Left + shown.Right) / 2, (shown.Bottom + shown.Top) / 2,
+                     view.Left + (view.Width - 1) / 2.0, view.Top + (view.Height - 1) / 2.0);
+    ViewChanged();
 }
 
 void TOrvaneDrawRegion::GridComboChange()

@@ -13,9 +13,11 @@
 //   window.StoreToProject();                    rings -> boundaries, settings
 // The record is written only by StoreToProject; there is no cancel.
 //
-// Closing asks first when a ring is open (it would be closed by the implied
-// segment back to its first node), when a ring has more nodes than a
-// boundary holds, and when more rings are drawn than the project holds.
+// Closing an edited drawing asks first when a ring is open (it would be
+// closed by the implied segment back to its first node), when a ring has more
+// nodes than a boundary holds, when more rings are drawn than the project
+// holds, and when points joined to no ring would be dropped (named by their
+// numbers; not when no ring is left at all, which clears the region).
 // Opening and closing without an edit gives the boundaries back as they were
 // (converted there and back); an edited drawing is stored ring by ring, each
 // closed by its first node again (StoredNodeCount).
@@ -46,32 +48,38 @@ using PadChains = std::array<std::vector<PadXY>, kPadChainCount>;
 
 // Kilometres per project coordinate unit by row of the main window's units
 // list (m, Km, ft, Miles). The mile is 1.61 km, as projects have always been
-// drawn with it. -1 for a row outside the list.
-float KmPerUnitOfRow(int unitsRow);
+// drawn with it. Exact decimal factors in double precision, so a whole
+// kilometre on the pad is a whole 1000 m in the project and a coordinate
+// typed in the project's unit comes back as typed. -1 for a row outside the
+// list.
+double KmPerUnitOfRow(int unitsRow);
 
 // Boundaries 1 to BoundaryCount as chains in kilometres, positions 1 to
 // NodeCount each (gap positions included: they are nodes on the pad).
-PadChains ChainsFromProject(const ProjectRecord& project, float kmPerUnit);
+PadChains ChainsFromProject(const ProjectRecord& project, double kmPerUnit);
 
 // The chains without the closing repeat of their first node at their end
 // (chains of at least three nodes whose last node lies on the first).
 PadChains WithoutClosingRepeats(PadChains chains);
 
-// Positions a chain takes as a boundary. A ring the user drew or changed is
-// stored closed: its nodes, then its first node again unless the last already
-// lies on it, because the fetch computation closes a boundary from its last
-// position but one back to the first and would otherwise lose the last node.
-// A drawing left as the window opened it (closeRing false) goes back as it
-// came. At most kMaxGridNode positions: a longer chain keeps its
-// first kMaxGridNode nodes, and one of kMaxGridNode nodes has no room for the
-// repeat.
+// Whether a chain stored as a boundary repeats its first node at its end: a
+// ring the user drew or changed (closeRing) is stored closed, because the
+// fetch computation closes a boundary from its last position but one back to
+// the first and would otherwise lose the last node; not when the last node
+// already lies on the first. A drawing left as the window opened it goes
+// back as it came.
+bool RepeatsFirstNode(const std::vector<PadXY>& chain, bool closeRing = true);
+// Positions a chain takes as a boundary, the repeat included. At most
+// kMaxGridNode: a longer closed ring keeps its first kMaxGridNode - 1 nodes
+// and the repeat, so the ring stored is a ring (cut short), not an open line;
+// a drawing as it came keeps its first kMaxGridNode positions.
 int StoredNodeCount(const std::vector<PadXY>& chain, bool closeRing = true);
 
 // Clears the boundaries and stores every non-empty chain as the next
 // boundary, numbered 1 upward in chain order, nodes numbered 1 upward
 // (StoredNodeCount positions each). Position 0 gets a copy of the last node,
 // as the grids give it.
-void StoreChains(ProjectRecord& project, const PadChains& chains, float kmPerUnit, bool closeRings = true);
+void StoreChains(ProjectRecord& project, const PadChains& chains, double kmPerUnit, bool closeRings = true);
 
 // The same drawing: the live points at the same places, joined by the same
 // lines. Numbers, removed records and the chain marks do not count.
@@ -80,6 +88,10 @@ bool SameDrawing(const PadGraph& a, const PadGraph& b);
 // After BuildChains: how many more chains the graph holds beyond the five
 // built (rings or open polylines whose points belong to no chain yet).
 int UnbuiltChainCount(const PadGraph& graph);
+
+// Numbers of the live points that belong to no chain the graph holds (not
+// joined by lines, or joined only to themselves): they are not stored.
+std::vector<std::int32_t> LonePointNumbers(const PadGraph& graph);
 
 class TOrvaneDrawRegion : public TDrawPad05 {
     Q_OBJECT
@@ -102,6 +114,7 @@ public:
     static QString NotClosedQuestion();
     static QString TooManyNodesQuestion(int boundary, int nodes);
     static QString TooManyRingsQuestion(int extraRings);
+    static QString LonePointsQuestion(const std::vector<std::int32_t>& numbers);
 
     // unitsRow: row of the main window's units list (kilometres when outside
     // it). iniFileName: the settings file holding the "DRAW" section.
@@ -115,6 +128,8 @@ public:
 
     // Each keeps its list in step with the row in effect; none redraws.
     void SetScale(std::int32_t row) override;
+    // The scale list shows "custom" until a row is chosen.
+    void SetFreeScale(double ratio) override;
     void SetGridSize(std::int32_t row) override;
     void SetSnap(std::int32_t row) override;
 
@@ -154,7 +169,7 @@ public:
     void DirectionSize3Click();
 
     QString IniFileName;  // settings file of the "DRAW" section
-    float KmPerUnit = 1.0f;  // kilometres per project coordinate unit
+    double KmPerUnit = 1.0;  // kilometres per project coordinate unit
 
     // --- controls (objectName = member name) ---
     QLabel* ScaleLabel = nullptr;
@@ -172,6 +187,7 @@ public:
 
     QMenu* File1 = nullptr;
     QMenu* Edit1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Parameters1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* squarePoint = nullptr;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -171,6 +172,7 @@ void TOrvaneDrawRegion::BuildLeftPanel()
             combo->addItem(QString::fromUtf8(row.Caption.data(), static_cast<int>(row.Caption.size())));
     };
     fill(ScaleCombo, PadScales);
+    ScaleCombo->setPlaceholderText(QStringLiteral("custom"));  // shown for a free scale
     fill(GridCombo, PadGridSizes);
     fill(SnapCombo, PadSnaps);
 
@@ -197,6 +199,9 @@ void TOrvaneDrawRegion::BuildLeftPanel()
     connect(ScaleCombo, &QComboBox::currentIndexChanged, this, &TOrvaneDrawRegion::ScaleComboChange);
     connect(GridCombo, &QComboBox::currentIndexChanged, this, &TOrvaneDrawRegion::GridComboChange);
     connect(SnapCombo, &QComboBox::currentIndexChanged, this, &TOrvaneDrawRegion::SnapComboChange);
+    // The arrow keys pan the pad (window shortcuts) except in the lists, which use them.
+    for (QComboBox* combo : {ScaleCombo, GridCombo, SnapCombo})
+        combo->installEventFilter(this);
 
     const struct {
         QPushButton* TOrvaneDrawRegion::*Member;
@@ -247,7 +252,13 @@ void TOrvaneDrawRegion::BuildMenus()
     Edit1->addAction(UndoAction);
     Edit1->addAction(RedoAction);
     Edit1->addSeparator();
+    Edit1->addAction(PointCoordinatesAction);
     Edit1->addAction(EndToolAction);
+
+    // The view; the arrow keys pan it too (window shortcuts, not in a menu).
+    View1 = menuBar()->addMenu(QStringLiteral("View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    View1->addAction(FitRegionAction);
 
     Parameters1 = menuBar()->addMenu(QStringLiteral("Parameters"));
     Parameters1->setObjectName(QStringLiteral("Parameters1"));
@@ -313,6 +324,13 @@ bool TOrvaneDrawRegion::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == PanelMainLeft && event->type() == QEvent::Resize)
         PlaceCloseButton();
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QComboBox*>(watched) != nullptr) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+            event->accept();
+            return true;
+        }
+    }
     return TDrawPad05::eventFilter(watched, event);
 }
 

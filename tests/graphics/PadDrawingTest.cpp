@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/PadDrawing.h"
@@ -60,6 +62,33 @@ TEST(PadDrawing, GridStartsAtTheOrigin)
     EXPECT_EQ(raster.primitives.size(), 101u + 50u);
 }
 
+TEST(PadDrawing, GridAndLabelsAtAnOrigin)
+{
+    // World (-7, 1003) km at the bottom-left pixel: the lines stay on the
+    // multiples of 10 km, labelled in metres.
+    RecordingRaster raster(300, 50);
+    PadMapping m = SmallSurface();
+    m.SurfaceWidth = 300;
+    m.OriginX = -7;
+    m.OriginY = 1003;
+    DrawPadGrid(raster, m, colours::kGrey, 1);
+    std::vector<std::vector<PixelPoint>> lines;
+    for (int column = 28; column <= 300; column += 40)
+        lines.push_back({{column, 0}, {column, 49}});
+    lines.push_back({{0, 21}, {300, 21}});
+    EXPECT_EQ(Shapes(raster.Lines(colours::kGrey)), lines);
+
+    raster.primitives.clear();
+    DrawPadGridLabels(raster, m, 1000);
+    std::vector<std::pair<std::string, PixelPoint>> labels;
+    for (const Primitive& p : raster.Of(PrimitiveKind::Text))
+        labels.emplace_back(p.text, p.points[0]);
+    // Every 20 km across (10 km is closer than the spacing); the one at 0 would
+    // sit in the left labels' strip.
+    EXPECT_EQ(labels, (std::vector<std::pair<std::string, PixelPoint>>{
+                          {"1010000", {3, 15}}, {"20000", {111, 37}}, {"40000", {191, 37}}, {"60000", {271, 37}}}));
+}
+
 TEST(PadDrawing, MarkersAndNumbers)
 {
     struct Case {
@@ -102,19 +131,25 @@ TEST(PadDrawing, DirectionMark)
         const char* name;
         float x1, y1, x2, y2;
         bool markOn;
+        int markSize;
         std::vector<std::vector<PixelPoint>> grey;
     };
-    // Mark row 2 on a 10 km grid: the last 2 km (8 pixels) are grey.
+    // 4 pixels per km on a 10 km grid: mark row 1 is 1 km (4 pixels), row 2
+    // 2 km (8 pixels), row 3 4 km (16 pixels).
     const Case cases[] = {
-        {"last stretch grey", 0, 0, 10, 0, true, {{{32, 49}, {40, 49}}}},
-        {"mark longer than the line reaches back", 0, 5, 0, 6, true, {{{0, 33}, {0, 25}}}},
-        {"ends that coincide get no mark", 3, 3, 3, 3, true, {}},
-        {"marks off", 0, 0, 10, 0, false, {}},
+        {"last stretch grey", 0, 0, 10, 0, true, 2, {{{32, 49}, {40, 49}}}},
+        {"a short mark is drawn 8 pixels long", 0, 0, 10, 0, true, 1, {{{32, 49}, {40, 49}}}},
+        {"a long mark covers at most half its line", 0, 0, 5, 0, true, 3, {{{10, 49}, {20, 49}}}},
+        {"a line under 8 pixels: the mark reaches back", 0, 5, 0, 6, true, 2, {{{0, 33}, {0, 25}}}},
+        {"ends that coincide get no mark", 3, 3, 3, 3, true, 2, {}},
+        {"ends on one pixel get no mark", 3, 3, 3.1f, 3, true, 2, {}},
+        {"marks off", 0, 0, 10, 0, false, 2, {}},
     };
     for (const Case& c : cases) {
         RecordingRaster raster(100, 50);
         PadLineStyle style;
         style.MarkOn = c.markOn;
+        style.MarkSize = c.markSize;
         DrawPadLine(raster, SmallSurface(), style, true, c.x1, c.y1, c.x2, c.y2);
         EXPECT_EQ(raster.Lines(colours::kBlack).size(), 1u) << c.name;
         EXPECT_EQ(Shapes(raster.Lines(kPadMarkColour)), c.grey) << c.name;

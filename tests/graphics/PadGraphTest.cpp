@@ -218,6 +218,9 @@ TEST(PadGraph, NearestLine)
     g.AddLine(0, 0, 1);  // horizontal
     g.AddLine(0, 1, 2);  // vertical
     g.AddLine(0, 2, 0);  // diagonal
+    g.AddPoint(0, 20, 0.1f);
+    g.AddPoint(0, 30, 0.2f);
+    g.AddLine(0, 3, 4);  // rising 0.1 in 10
     struct Case {
         const char* name;
         float x, y, grid;
@@ -225,12 +228,14 @@ TEST(PadGraph, NearestLine)
     };
     const Case cases[] = {
         {"on the horizontal line", 4, 0, 10, 0},
-        {"just below the horizontal line's y", 4, -0.001f, 10, -1},
+        {"just below the horizontal line", 4, -0.001f, 10, 0},
         {"beyond the horizontal line's end", -1, 0, 10, -1},
         {"on the vertical line", 10, 5, 10, 1},
-        {"just off the vertical line's x", 10.001f, 5, 10, -1},
+        {"just off the vertical line", 10.001f, 5, 10, 1},
         {"near the diagonal, grid of 10", 5, 6, 10, 2},
         {"near the diagonal, grid of 1", 5, 6, 1, -1},
+        // Off its flat bounding box, within 0.0625 of it.
+        {"2 pixels below a near-horizontal line, grid of 1", 21, 0.06f, 1, 3},
     };
     for (const Case& c : cases)
         EXPECT_EQ(g.NearestLine(c.x, c.y, c.grid), c.line) << c.name;

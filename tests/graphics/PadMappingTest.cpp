@@ -38,6 +38,29 @@ TEST(PadMapping, OriginIsTheBottomLeftPixel)
     EXPECT_DOUBLE_EQ(m.PixelsPerUnitX(), m.PixelsPerMmX);
 }
 
+TEST(PadMapping, OriginAnywhere)
+{
+    struct Case {
+        const char* name;
+        double originX, originY;
+    };
+    // Kilometres: a UTM project in metres, a region left of and below world 0.
+    for (const Case c : {Case{"UTM", 542.0, 4394.0}, {"negative", -123.25, -40.5}}) {
+        PadMapping m = FourPixelsPerKm();
+        m.OriginX = c.originX;
+        m.OriginY = c.originY;
+        EXPECT_EQ(m.WorldToPixel(c.originX, c.originY), (PadPixel{0, 995})) << c.name;
+        EXPECT_EQ(m.WorldToPixel(c.originX + 12.5, c.originY + 2.5), (PadPixel{50, 985})) << c.name;
+        const PadXY w = m.PixelToWorld(50, 985);
+        EXPECT_EQ(w, (PadXY{c.originX + 12.5, c.originY + 2.5})) << c.name;
+        // Positions from the mouse are float32, as the record stores them.
+        m.PixelsPerMmX = m.PixelsPerMmY = 3.78f;
+        const PadXY odd = m.PixelToWorld(7, 3);
+        EXPECT_EQ(odd.X, static_cast<float>(odd.X)) << c.name;
+        EXPECT_EQ(odd.Y, static_cast<float>(odd.Y)) << c.name;
+    }
+}
+
 TEST(PadMapping, WorldToPixelRoundsHalvesToEven)
 {
     PadMapping m = FourPixelsPerKm();

@@ -2,10 +2,17 @@
 // window: opened, driven with the mouse, the lists and the menus, closed
 // (answering its questions), and stored back into the record.
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -13,12 +20,15 @@
 
 #include <cmath>
 #include <deque>
+#include <functional>
+#include <utility>
 #include <memory>
 
 #include "core/ProjectRecord.h"
 #include "tests/TestSupport.h"
 #include "tools/settings/IniSettings.h"
 #include "ui/OrvaneDrawRegionF.h"
+#include "ui/pad/PointCoordinatesDialog.h"
 
 namespace orvane {
 
@@ -35,6 +45,7 @@ private:
     std::unique_ptr<TOrvaneDrawRegion> window_;
     QStringList asked_;  // every question shown, in order
     std::deque<QMessageBox::StandardButton> answers_;  // Yes once these run out
+    std::function<void(TPointCoordinatesDialog&)> typing_;  // fills the next coordinates dialog
     QTimer answerer_;
 
     QString Ini() const { return dir_.filePath(QStringLiteral("Orvane.INI")); }
@@ -53,6 +64,29 @@ private:
         return !window_->isVisible();
     }
     // A ring of n nodes on a circle round (cx, cy) km, straight into the graph.
+    // A lake of four nodes in UTM metres as boundary 1.
+    void SetUtmLake()
+    {
+        SetBoundary(project_, 1,
+                    ClosedRing({{542100, 4394200}, {551050, 4396400}, {545200, 4400350}, {541900, 4398100}}));
+    }
+    QPoint PixelOf(int i) const
+    {
+        const PadPoint& p = window_->Graph.Points[static_cast<std::size_t>(i)];
+        const PadPixel at = window_->Mapping.WorldToPixel(p.X, p.Y);
+        return {at.X, at.Y};
+    }
+    // The next coordinates dialog gets x and y (and row of its list, when 0 or more).
+    void TypeIn(const QString& x, const QString& y, bool snap, int row = -1)
+    {
+        typing_ = [=](TPointCoordinatesDialog& d) {
+            if (row >= 0)
+                d.PointCombo->setCurrentIndex(row);
+            d.XEdit->setText(x);
+            d.YEdit->setText(y);
+            d.SnapCheck->setChecked(snap);
+        };
+    }
     void AddRing(int n, float cx, float cy)
     {
         PadGraph& g = window_->Graph;
@@ -68,6 +102,11 @@ private slots:
     {
         answerer_.setInterval(10);
         connect(&answerer_, &QTimer::timeout, this, [this] {
+            if (auto* dialog = qobject_cast<TPointCoordinatesDialog*>(QApplication::activeModalWidget());
+                dialog != nullptr && typing_) {
+                std::exchange(typing_, nullptr)(*dialog);
+                dialog->Buttons->button(QDialogButtonBox::Ok)->click();
+            }
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 asked_ << box->text();
                 const auto answer = answers_.empty() ? QMessageBox::Yes : answers_.front();
@@ -157,6 +196,89 @@ private slots:
         QVERIFY(std::fabs(project_.NodeX[1][1] - 1) < 0.2f && std::fabs(project_.NodeY[1][1] - 1) < 0.2f);
     }
 
+    // A lake in UTM metres opens in view; pan and zoom move the view, never
+    // the rows the project stores; the readout is in metres.
+    void utmProjectOpensInViewAndKeepsItsRows()
+    {
+        SetUtmLake();
+        Open(0);
+        const PadRect view = window_->VisibleSurface();
+        const QRect shown(view.Left, view.Top, view.Width, view.Height);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(shown.contains(PixelOf(i)));
+        QTest::mouseMove(window_->DrawSurface, PixelOf(2));
+        const QStringList readout = window_->LabelCoord->text().split(QRegularExpression(QStringLiteral("[=,\\s]+")));
+        const double metresPerPixel = 1000 / window_->Mapping.PixelsPerUnitX();
+        QVERIFY2(std::fabs(readout[1].toDouble() - 545200) <= metresPerPixel, qPrintable(readout.join(' ')));
+        QVERIFY(std::fabs(readout[3].toDouble() - 4400350) <= metresPerPixel);
+        QCOMPARE(readout.last(), QStringLiteral("[m]"));
+        const int row = window_->ScaleIndex;
+
+        // Ctrl+wheel zooms about the cursor, freely.
+        const QPoint cursor = PixelOf(2);
+        const double ratio = window_->Mapping.ScaleRatio;
+        QWheelEvent wheel(cursor, window_->DrawSurface->mapToGlobal(cursor), {}, {0, 240}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window_->DrawSurface, &wheel);
+        QVERIFY((PixelOf(2) - cursor).manhattanLength() <= 1);
+        QCOMPARE(window_->Mapping.ScaleRatio, ratio / 1.5625);
+        QVERIFY(window_->FreeScale);
+        QCOMPARE(window_->ScaleCombo->currentIndex(), -1);
+        QCOMPARE(window_->ScaleCombo->placeholderText(), QStringLiteral("custom"));
+        // The middle button drags the picture; an arrow key moves it an eighth of the view.
+        const QPoint from = PixelOf(1);
+        QTest::mousePress(window_->DrawSurface, Qt::MiddleButton, {}, from);
+        QTest::mouseMove(window_->DrawSurface, from + QPoint(30, -20));
+        QTest::mouseRelease(window_->DrawSurface, Qt::MiddleButton, {}, from + QPoint(30, -20));
+        QCOMPARE(PixelOf(1), from + QPoint(30, -20));
+        QTest::keyClick(window_.get(), Qt::Key_Left);
+        QCOMPARE(PixelOf(1).x(), from.x() + 30 + view.Width / 8);
+        window_->VertScrollBar->setValue(window_->VertScrollBar->value() + 25);  // 25 pixels further down
+        QCOMPARE(PixelOf(1).y(), from.y() - 20 - 25);
+        QVERIFY(window_->Graph.Points.size() == 4 && !window_->UndoStack->canUndo());  // no edit
+        QTest::keyClick(window_.get(), Qt::Key_Home);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(shown.contains(PixelOf(i)));
+        QCOMPARE(window_->ScaleCombo->currentIndex(), window_->FreeScale ? -1 : window_->ScaleIndex);
+
+        window_->ZoomAbout(3, 100, 100);
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QCOMPARE(project_.RegionScaleIndex, row);
+        QCOMPARE(project_.RegionGridIndex, 2);
+        QCOMPARE(project_.RegionSnapIndex, 0);
+        QCOMPARE(project_.NodeX[1][3], 545200.0f);  // unedited: as it was
+    }
+
+    // Coordinates typed in the project's unit (UTM metres) reach the record
+    // as typed, to float32, through the pad's kilometres.
+    void typedCoordinatesAreStoredExactly()
+    {
+        SetUtmLake();
+        Open(0);
+        TypeIn(QStringLiteral("551234.567"), QStringLiteral("4396543,21"), false);
+        QTest::mouseDClick(window_->DrawSurface, Qt::LeftButton, {}, PixelOf(1));
+        QCOMPARE(window_->Graph.Points[1].X, 551234.567 * 0.001);
+        // Edit, "Point coordinates...": node 3 chosen in its list, snapped to the 1 km lattice on request.
+        window_->SnapCombo->setCurrentIndex(4);
+        TypeIn(QStringLiteral("545678.9"), QStringLiteral("4400321"), true, 2);
+        window_->PointCoordinatesAction->trigger();
+        // Shift with Set points: a new point at the values typed, then undone.
+        window_->ToggleSetPoints();
+        TypeIn(QStringLiteral("548000.5"), QStringLiteral("4397000.25"), false);
+        QTest::mouseClick(window_->DrawSurface, Qt::LeftButton, Qt::ShiftModifier, PixelOf(0));
+        QCOMPARE(window_->Graph.Points.size(), std::size_t(5));
+        QCOMPARE(window_->Graph.Points[4].Y, 4397000.25 * 0.001);
+        window_->Undo();
+        QVERIFY(!typing_);
+
+        QVERIFY(Close());
+        window_->StoreToProject();
+        QVERIFY(project_.NodeX[1][2] == 551234.567f && project_.NodeY[1][2] == 4396543.21f);
+        QVERIFY(project_.NodeX[1][3] == 546000.0f && project_.NodeY[1][3] == 4400000.0f);
+        QVERIFY(project_.NodeX[1][1] == 542100.0f && project_.NodeY[1][4] == 4398100.0f);  // the others as they were
+    }
+
     void roundTripKeepsEveryNode_data()
     {
         QTest::addColumn<int>("unitsRow");
@@ -182,7 +304,7 @@ private slots:
             }
         const ProjectRecord before = project_;
         Open(unitsRow);
-        QCOMPARE(window_->Graph.Points[3].X, static_cast<float>(before.NodeX[1][4] * km));
+        QCOMPARE(window_->Graph.Points[3].X, before.NodeX[1][4] * km);
         QVERIFY(Close());
         window_->StoreToProject();
         QVERIFY(asked_.isEmpty());
@@ -208,10 +330,13 @@ private slots:
         const QString notClosed = TOrvaneDrawRegion::NotClosedQuestion();
         QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
         QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
-        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999. Close "
-                                               "anyway and keep the first 999?");
+        const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
+                                               "point repeated at the end included. Close anyway and keep the first "
+                                               "998?");
         QTest::newRow("1,204 nodes") << 2 << QStringList(2, tooMany) << 1 << 999;
         QTest::newRow("seven rings") << 3 << QStringList(2, TOrvaneDrawRegion::TooManyRingsQuestion(2)) << 5 << 7;
+        const QString lone = QStringLiteral("Points 5 and 6 are joined to no boundary and are dropped. Close anyway?");
+        QTest::newRow("two points without lines") << 4 << QStringList(2, lone) << 1 << 5;
     }
     void closeQuestions()
     {
@@ -227,12 +352,14 @@ private slots:
                 g.DeleteLine(j);
         if (drawing == 1)
             g.DeleteLine(3);  // 4 -> 1
-        if (drawing >= 2)
+        if (drawing == 2 || drawing == 3)
             g.Clear();
         if (drawing == 2)
             AddRing(1204, 50, 50);
         for (int r = 0; drawing == 3 && r < 7; ++r)
             AddRing(6, 10 + 10.0f * r, 20);
+        for (int k = 0; drawing == 4 && k < 2; ++k)
+            g.AddPoint(0, 20 + 5.0f * k, 15);
         answers_ = {QMessageBox::No};
         const bool closedAtOnce = Close();
         QCOMPARE(closedAtOnce, questions.isEmpty());
@@ -243,9 +370,10 @@ private slots:
         QCOMPARE(project_.BoundaryCount, boundaries);
         QCOMPARE(project_.NodeCount[1], firstNodes);
         // Stored in line order; an edited ring closed by its first node again,
-        // a cut one ending at its 999th.
-        const float lastY = drawing == 2 ? window_->Graph.Chains[0][998].Y : project_.NodeY[1][1];
-        QCOMPARE(project_.NodeY[1][firstNodes], lastY);
+        // also one cut short after its 998th.
+        QCOMPARE(project_.NodeY[1][firstNodes], project_.NodeY[1][1]);
+        if (drawing == 2)
+            QCOMPARE(project_.NodeY[1][998], static_cast<float>(window_->Graph.Chains[0][997].Y));
     }
 
     void windowSizeAndRowsTravelWithTheProject()
@@ -288,7 +416,7 @@ private slots:
     void drawSettingsSharedThroughTheFile()
     {
         Open();  // no file: the defaults, each with its item checked
-        for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo1, window_->TextNo2,
+        for (QAction* item : {window_->LineNo2, window_->squarePoint, window_->PointNo2, window_->TextNo2,
                               window_->DirectionON, window_->DirectionSize1})
             QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
         for (QAction* item : {window_->LineNo3, window_->trianglePoint, window_->PointNo3, window_->TextNo1,
@@ -307,7 +435,7 @@ private slots:
         Open();
         QCOMPARE(window_->LineWidth, 5);
         QVERIFY(!window_->LineNo1->isChecked() && !window_->LineNo2->isChecked() && !window_->LineNo3->isChecked());
-        QCOMPARE(window_->PointSize, 2);
+        QCOMPARE(window_->PointSize, 4);
         QCOMPARE(window_->PointType, 1);
         QCOMPARE(window_->LabelSize, 4);
         QCOMPARE(window_->MarkSize, 3);

@@ -5,6 +5,10 @@
 //   orvane_pad_host --shot FILE [--scale ROW] [--snap ROW] [--grid ROW]
 //       draws a ring with the tools at those rows, saves the window as FILE
 //       and quits (works with QT_QPA_PLATFORM=offscreen)
+//   orvane_pad_host --shot FILE --project NAME.WDT
+//   orvane_pad_host --shot FILE --utm
+//       the region window opened on that project (or on a lake in UTM
+//       metres), as the main window opens it, saved as FILE
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,7 +16,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ProjectFile.h"
+#include "core/ProjectRecord.h"
+#include "core/Units.h"
 #include "ui/DrawPad05F.h"
+#include "ui/OrvaneDrawRegionF.h"
 
 using namespace orvane;
 
@@ -75,6 +83,36 @@ void DrawRing(TDrawPad05& pad)
     pad.DrawSurfaceMouseMove(cursor.X, cursor.Y);
 }
 
+// A lake of about 9 x 6 km in UTM metres (zone easting and northing).
+ProjectRecord UtmLake()
+{
+    ProjectRecord rec{};
+    SetProjectDefaults(rec);
+    rec.CoordUnits = 2;  // m
+    const float lake[][2] = {{542100, 4394200}, {547300, 4393800}, {551050, 4396400}, {549800, 4399700},
+                             {545200, 4400350}, {541900, 4398100}, {542100, 4394200}};
+    rec.BoundaryCount = 1;
+    rec.NodeCount[1] = 7;
+    for (int k = 1; k <= 7; ++k) {
+        rec.NodeNumber[1][k] = k;
+        rec.NodeX[1][k] = lake[k - 1][0];
+        rec.NodeY[1][k] = lake[k - 1][1];
+    }
+    return rec;
+}
+
+// The region window on rec, shown at 1100 x 760 and saved as file.
+int RegionShot(QApplication& app, ProjectRecord rec, const QString& file)
+{
+    rec.RegionWindowWidth = 1100;
+    rec.RegionWindowHeight = 760;
+    TOrvaneDrawRegion window(rec, nullptr);
+    window.OpenOnProject(UnitsComboCode(rec.CoordUnits), QStringLiteral("pad-host.ini"));
+    window.show();
+    app.processEvents();
+    return window.grab().save(file) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -84,8 +122,19 @@ int main(int argc, char** argv)
     options.addOptions({{"shot", "Save the window with a drawn ring as FILE and quit.", "FILE"},
                         {"scale", "Scale row.", "ROW", "2"},
                         {"grid", "Grid row.", "ROW", "2"},
-                        {"snap", "Snap row.", "ROW", "0"}});
+                        {"snap", "Snap row.", "ROW", "0"},
+                        {"project", "Open the region window on this project.", "FILE"},
+                        {"utm", "Open the region window on a lake in UTM metres."}});
     options.process(app);
+    if (options.isSet("shot") && (options.isSet("project") || options.isSet("utm"))) {
+        ProjectRecord rec{};
+        SetProjectDefaults(rec);
+        if (options.isSet("utm"))
+            rec = UtmLake();
+        else if (!LoadProject(rec, options.value("project").toStdString()))
+            return 1;
+        return RegionShot(app, rec, options.value("shot"));
+    }
 
     TDrawPad05 pad;
     AddButtons(pad);
