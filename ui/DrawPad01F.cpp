@@ -10,7 +10,7 @@
 #include "core/Format.h"
 #include "graphics/PadDrawing.h"
 #include "graphics/QtRaster.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 
 namespace orvane {
 
