@@ -5,6 +5,14 @@
 //   Saville: a wave per direction, energy-weighted mean height and period;
 //   Seymour: a spectrum per direction, summed with cos^2 spreading weights
 //            that add up to 1, from which height and peak period are taken.
+//
+// Sources: the effective fetch of Saville, T. (1962), "The effect of fetch
+// width on wave generation", U.S. Army Beach Erosion Board Tech. Memo. 70,
+// as used in the Shore Protection Manual (CERC, 1977), section 3.5;
+// Saville's energy-weighted height and period, Hs = sqrt(integral of
+// (H cos phi)^2 / integral of cos^2 phi) over the sector, from the same
+// memorandum; Seymour, R.J. (1977), "Estimating wave generation on restricted
+// fetches", J. Waterway, Port, Coastal and Ocean Div., ASCE 103(WW2), 251-263.
 
 #include <array>
 

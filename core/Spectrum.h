@@ -6,6 +6,14 @@
 // WaveResults::Freq/Density is one; SpectrumArray is a private one. Heights
 // are in whatever unit the caller passes (m for a metric project, ft
 // otherwise); periods in seconds.
+//
+// Sources: Pierson, W.J. and Moskowitz, L. (1964), "A proposed spectral form
+// for fully developed wind seas based on the similarity theory of S.A.
+// Kitaigorodskii", J. Geophys. Res. 69(24), 5181-5190; the JONSWAP peak
+// enhancement of Hasselmann, K. et al. (1973), "Measurements of wind-wave
+// growth and swell decay during the Joint North Sea Wave Project (JONSWAP)",
+// Deutsche Hydrographische Zeitschrift, Ergänzungsheft A8(12); the synthetic
+// record as a sum of cosines with random phases (the random-phase model).
 
 #include "core/ProjectRecord.h"
 #include "core/Random.h"

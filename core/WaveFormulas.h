@@ -11,6 +11,14 @@
 //   Wilson                      H' = 0.3 (1 - 1 / (1 + 0.004 X^0.5)^2)
 //                               T' = 8.6 (1 - 1 / (1 + 0.008 X^0.333)^5)
 // (Wilson's period exponent is 0.333 as published, not 1/3.)
+//
+// Sources: Bretschneider's deep-water relations and their finite-depth form
+// as given in the Shore Protection Manual (U.S. Army Coastal Engineering
+// Research Center, 1977), section 3.5, after Bretschneider, C.L. (1958),
+// "Revisions in wave forecasting: deep and shallow water", Proc. 6th Coastal
+// Engineering Conf., ASCE; Wilson, B.W. (1965), "Numerical prediction of
+// ocean waves in the North Atlantic for December, 1959", Deutsche
+// Hydrographische Zeitschrift 18(3), 114-130.
 
 namespace orvane {
 
