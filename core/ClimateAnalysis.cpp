@@ -15,14 +15,14 @@ namespace {
 constexpr double kHoursPerYear = 365.25 * 24.0;
 
 // The extremes of one sector (or of every direction when sector < 0).
-void AnalyseSector(const ClimateResult& r, SectorExtremes& out, std::uint64_t seed)
+void AnalyseSector(const ClimateResult& r, const std::vector<std::uint8_t>& sectorOf, SectorExtremes& out,
+                   std::uint64_t seed)
 {
     const std::vector<HindcastRow>& rows = r.hindcast.rows;
-    const int sectors = r.settings.sectors;
     std::vector<std::int64_t> times(rows.size());
     std::vector<float> hs(rows.size()), tp(rows.size()), hours(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool in = out.sector < 0 || SectorOf(r.bearingDeg[i], sectors) == out.sector;
+        const bool in = out.sector < 0 || sectorOf[i] == out.sector;
         times[i] = rows[i].timeS;
         hs[i] = in ? rows[i].hsM : 0.0f;
         tp[i] = in ? rows[i].tpS : 0.0f;
@@ -164,9 +164,12 @@ ClimateResult AnalyseClimate(Hindcast hindcast, const ClimateSettings& settings,
             e.toDeg = std::fmod(e.fromDeg + width, 360.0);
         }
     }
+    std::vector<std::uint8_t> sectorOf(n);
+    for (std::size_t i = 0; i < n; ++i)
+        sectorOf[i] = static_cast<std::uint8_t>(SectorOf(r.bearingDeg[i], r.settings.sectors));
     ShareAmongCores(count, 2, [&](std::size_t first, std::size_t stride) {
         for (std::size_t k = first; k < count; k += stride)
-            AnalyseSector(r, r.extremes[k], seed + 7919ull * k);
+            AnalyseSector(r, sectorOf, r.extremes[k], seed + 7919ull * k);
     });
     if (progress)
         progress(1.0);

@@ -43,7 +43,8 @@ const GodaCoefficients& CoefficientsOf(const GodaFit& fit)
 // Nelder-Mead minimisation of f over n parameters from start, with
 // initial steps `step`. Returns the best point.
 template <std::size_t N, class F>
-std::array<double, N> NelderMead(F f, std::array<double, N> start, std::array<double, N> step, int maxEvaluations)
+std::array<double, N> NelderMead(F f, std::array<double, N> start, std::array<double, N> step, int maxEvaluations,
+                                 double tolerance)
 {
     using Point = std::array<double, N>;
     std::array<Point, N + 1> p;
@@ -66,7 +67,7 @@ std::array<double, N> NelderMead(F f, std::array<double, N> start, std::array<do
         for (std::size_t i = 0; i <= N; ++i)
             for (std::size_t j = 0; j < N; ++j)
                 size = std::max(size, std::fabs(p[i][j] - p[best][j]));
-        if (std::fabs(v[worst] - v[best]) <= 1e-12 * (1.0 + std::fabs(v[best])) && size < 1e-9)
+        if (std::fabs(v[worst] - v[best]) <= tolerance * (1.0 + std::fabs(v[best])) && size < 1e3 * tolerance)
             break;
         Point centroid{};
         for (std::size_t i = 0; i <= N; ++i) {
@@ -140,7 +141,10 @@ double SampleStdDev(std::span<const double> x)
     return std::sqrt(s / static_cast<double>(x.size() - 1));
 }
 
-MlFit FitGevFrom(std::span<const double> sample, double mu0, double sigma0, double xi0)
+// passes: 2 for a fit from a rough start (the second restarts the simplex at
+// the first's answer, the usual guard against a simplex that collapsed
+// early), 1 for a refit that starts at a neighbouring sample's answer.
+MlFit FitGevFrom(std::span<const double> sample, double mu0, double sigma0, double xi0, int passes = 2)
 {
     MlFit fit;
     fit.distribution = Distribution::Gev;
@@ -150,11 +154,11 @@ MlFit FitGevFrom(std::span<const double> sample, double mu0, double sigma0, doub
     };
     std::array<double, 3> best{mu0, std::log(sigma0), xi0};
     double bestValue = nll(best);
-    // Two passes: the second restarts the simplex at the first's answer, the
-    // usual guard against a simplex that collapsed early.
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < passes; ++pass) {
         const std::array<double, 3> step{0.2 * sigma0, 0.2, 0.1};
-        const std::array<double, 3> q = NelderMead<3>(nll, best, step, 3000);
+        // A refit need not be as sharp: its answer only feeds a quantile.
+        const std::array<double, 3> q =
+            passes > 1 ? NelderMead<3>(nll, best, step, 3000, 1e-12) : NelderMead<3>(nll, best, step, 400, 1e-8);
         const double value = nll(q);
         if (value <= bestValue) {
             best = q;
@@ -436,7 +440,11 @@ MlFit FitGevMl(std::span<const double> sample)
     return best;
 }
 
-MlFit FitGpdMl(std::span<const double> excesses, double threshold)
+namespace {
+
+// The profile's maximum over s in [low, high]: a grid of `grid` intervals,
+// then the golden section around its best point.
+MlFit FitGpdOver(std::span<const double> excesses, double threshold, double kLow, double kHigh, int kGrid)
 {
     MlFit fit;
     fit.distribution = Distribution::GeneralisedPareto;
@@ -446,14 +454,10 @@ MlFit FitGpdMl(std::span<const double> excesses, double threshold)
     GpdProfile profile{excesses, *std::max_element(excesses.begin(), excesses.end()), Mean(excesses)};
     if (!(profile.ymax > 0.0) || !(profile.mean > 0.0))
         return fit;
-    // u = theta ymax = e^s - 1 runs over (-1, inf): a grid in s (holding
-    // s = 0, the exponential), then the golden section around its best point.
     auto at = [&](double s) {
         double xi = 0, sigma = 0;
         return profile(std::expm1(s), xi, sigma);
     };
-    constexpr int kGrid = 60;
-    constexpr double kLow = -9.0, kHigh = 6.0;
     const double step = (kHigh - kLow) / kGrid;
     int bestK = 0;
     double bestValue = -kInf;
@@ -468,7 +472,7 @@ MlFit FitGpdMl(std::span<const double> excesses, double threshold)
     const double phi = 0.5 * (std::sqrt(5.0) - 1.0);
     double c = b - phi * (b - a), d = a + phi * (b - a);
     double fc = at(c), fd = at(d);
-    for (int i = 0; i < 100 && b - a > 1e-12; ++i) {
+    for (int i = 0; i < 100 && b - a > 1e-9; ++i) {
         if (fc > fd) {
             b = d;
             d = c;
@@ -495,6 +499,30 @@ MlFit FitGpdMl(std::span<const double> excesses, double threshold)
     fit.xi = xi;
     fit.logLikelihood = GpdLogLikelihood(excesses, sigma, xi);
     return fit;
+}
+
+// The s = ln(1 + theta ymax) of a fit, for a sample with largest excess ymax.
+double ProfileVariable(const MlFit& fit, double ymax)
+{
+    return std::log1p(std::max(-0.999999, fit.xi / fit.sigma * ymax));
+}
+
+// A refit of a sample drawn from `near`: its answer lies close to near's.
+MlFit FitGpdNear(std::span<const double> excesses, const MlFit& near)
+{
+    const double ymax = *std::max_element(excesses.begin(), excesses.end());
+    const double s = ProfileVariable(near, ymax);
+    MlFit fit = FitGpdOver(excesses, near.mu, s - 1.5, s + 1.5, 12);
+    return fit;
+}
+
+}  // namespace
+
+MlFit FitGpdMl(std::span<const double> excesses, double threshold)
+{
+    // u = theta ymax = e^s - 1 runs over (-1, inf): s from -9 to 6 holds every
+    // shape of interest, and its grid holds s = 0, the exponential.
+    return FitGpdOver(excesses, threshold, -9.0, 6.0, 60);
 }
 
 std::optional<double> GevReturnValue(const MlFit& fit, double years)
@@ -549,7 +577,7 @@ std::vector<ReturnValue> MlReturnValues(const MlFit& fit, std::size_t sampleSize
                                                    : fit.sigma / fit.xi * (std::pow(u, -fit.xi) - 1.0);
             }
         }
-        const MlFit again = gev ? FitGevFrom(sample, fit.mu, fit.sigma, fit.xi) : FitGpdMl(sample, fit.mu);
+        const MlFit again = gev ? FitGevFrom(sample, fit.mu, fit.sigma, fit.xi, 1) : FitGpdNear(sample, fit);
         if (!again.ok)
             continue;
         for (std::size_t i = 0; i < out.size(); ++i) {
