@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/Format.h"
 #include "graphics/ChartPainter.h"
@@ -137,10 +138,6 @@ void PaintOccurrenceRose(QPainter& p, const QRectF& area, const ClimateResult& r
     for (int b = 0; b < 360; b += 45)
         p.drawLine(centre, At(centre, b, radius));
     p.setPen(Qt::black);
-    for (int q = 1; q <= rings; ++q) {
-        const QString label = QString::fromStdString(Format("%g %%", step * q));
-        p.drawText(At(centre, 22.5, radius * q / rings) + QPointF(3, 0), label);
-    }
     static const char* kPoints[] = {"N", "E", "S", "W"};
     for (int i = 0; i < 4; ++i) {
         const QPointF at = At(centre, 90.0 * i, radius + line * 0.8);
@@ -169,6 +166,18 @@ void PaintOccurrenceRose(QPainter& p, const QRectF& area, const ClimateResult& r
             }
             r0 = r1;
         }
+    }
+
+    // Ring labels over the wedges, on a white ground.
+    for (int q = 1; q <= rings; ++q) {
+        const QString label = QString::fromStdString(Format("%g %%", step * q));
+        const QPointF at = At(centre, 22.5, radius * q / rings);
+        const QRectF box(at.x() + 2, at.y() - line / 2, fm.horizontalAdvance(label) + 4, line);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 220));
+        p.drawRect(box);
+        p.setPen(Qt::black);
+        p.drawText(box, Qt::AlignCenter, label);
     }
 
     // Legend: a swatch per band, and the calm share.
@@ -252,12 +261,13 @@ ChartData ReturnPeriodChart(const SectorExtremes& e)
         AddFit(chart, e.gevReturns, rate, "GEV, annual maxima", colours::kRed, false);
 
     double xmin = GumbelVariateOfReturnPeriod(1.0, rate), xmax = GumbelVariateOfReturnPeriod(100.0, rate);
-    double ymax = 0.0;
+    double ymax = 0.0, ymin = std::numeric_limits<double>::infinity();
     for (const ChartSeries& s : chart.series) {
         for (const ChartPoint& p : s.points) {
             xmin = std::min(xmin, p.x);
             xmax = std::max(xmax, p.x);
             ymax = std::max(ymax, p.y);
+            ymin = std::min(ymin, p.y);
         }
     }
     if (!std::isfinite(xmin))
@@ -273,9 +283,11 @@ ChartData ReturnPeriodChart(const SectorExtremes& e)
             chart.bottom.tickLabels.push_back(Format("%g", years));
         }
     }
-    const double step = RingStep(ymax > 0 ? ymax * 1.05 : 1.0);
-    chart.left.min = 0.0;
-    chart.left.max = step * std::max(1.0, std::ceil(ymax * 1.05 / step));
+    // The heights from just below the lowest point: the fits' slopes are what matter.
+    const double low = std::isfinite(ymin) ? std::max(0.0, ymin - 0.05 * (ymax - ymin)) : 0.0;
+    const double step = RingStep(ymax > low ? (ymax - low) * 1.05 : 1.0);
+    chart.left.min = step * std::floor(low / step);
+    chart.left.max = chart.left.min + step * std::max(1.0, std::ceil((ymax * 1.02 - chart.left.min) / step));
     chart.left.increment = step;
     chart.left.labelFormat = "%." + std::to_string(DecimalsFor(step)) + "f";
     return chart;
