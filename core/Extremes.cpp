@@ -268,9 +268,13 @@ double ThresholdForRate(std::span<const StormPeak> peaks, double years, double p
         h.push_back(p.heightM);
     std::sort(h.begin(), h.end(), std::greater<>());
     const std::size_t n = std::max<std::size_t>(1, static_cast<std::size_t>(std::llround(perYear * years)));
-    if (n >= h.size())
+    // Peaks equal to the n-th stay together, above the threshold.
+    std::size_t below = n;
+    while (below < h.size() && h[below] == h[n - 1])
+        ++below;
+    if (below >= h.size())
         return 0.99 * h.back();
-    return 0.5 * (h[n - 1] + h[n]);
+    return 0.5 * (h[n - 1] + h[below]);
 }
 
 std::vector<AnnualMaximum> AnnualMaxima(std::span<const std::int64_t> timeS, std::span<const float> heightM,

@@ -66,8 +66,9 @@ std::vector<StormPeak> DeclusteredPeaks(std::span<const std::int64_t> timeS, std
                                         double separationH = 48.0);
 
 // The threshold that keeps about perYear peaks a year: halfway between the
-// n-th and (n+1)-th largest peak, n = round(perYear * years) (at least 1);
-// below the smallest peak when there are not that many.
+// n-th largest peak and the next smaller one, n = round(perYear * years) (at
+// least 1), so that peaks equal to the n-th are kept with it; below the
+// smallest peak when there are not that many.
 double ThresholdForRate(std::span<const StormPeak> peaks, double years, double perYear = 3.0);
 
 struct AnnualMaximum {

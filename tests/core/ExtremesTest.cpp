@@ -138,6 +138,9 @@ TEST(Extremes, StormPeaksAreDeclusteredAndThresholdedAtTheRate)
     EXPECT_EQ(peaks[1].heightM, 2.0);
     EXPECT_EQ(DeclusteredPeaks(t, h, 10.0).size(), 3u);  // the plateau counts once, at its first hour
     EXPECT_DOUBLE_EQ(ThresholdForRate(peaks, 1.0 / 3.0, 3.0), 2.5);
+    // Peaks tied with the n-th are kept together, not all dropped.
+    const std::vector<StormPeak> tied = {{0, 0, 2.0}, {1, 1, 1.5}, {2, 2, 1.5}, {3, 3, 1.0}};
+    EXPECT_DOUBLE_EQ(ThresholdForRate(tied, 1.0, 2.0), 1.25);
 }
 
 TEST(ClimateStatistics, TablesWeighTheRowsByTheirHours)
