@@ -90,10 +90,10 @@ TOrvaneRepClimate::TOrvaneRepClimate(const ProjectRecord& rec, const ClimateResu
             Settings(result);
     top.TextBox("InputsMemo", {78, 10, 110, 80}, text, kText);
 
-    Band& rose = QRep.AddBand(BandKind::Child, "RoseBand", 170);
+    Band& rose = QRep.AddBand(BandKind::Child, "RoseBand", 140);
     auto climate = result_;
     rose.Label("RoseHeading", "Occurrence of Hs by direction", kSubheading, 2, 1);
-    rose.Picture("Rose", {35, 8, 120, 130}, [climate](QPainter& painter, const QRectF& rect) {
+    rose.Picture("Rose", {40, 8, 110, 128}, [climate](QPainter& painter, const QRectF& rect) {
         PaintOccurrenceRose(painter, rect, *climate);
     });
 

@@ -92,7 +92,9 @@ void WaveClimateTest::readsComputesAndShows()
     QCOMPARE(window.Result(), before);
     if (qEnvironmentVariableIsSet("ORVANE_SCREENSHOTS")) {
         window.ResultTabs->setCurrentIndex(qEnvironmentVariableIntValue("ORVANE_SCREENSHOTS"));
-        window.grab().save(QString::fromLocal8Bit(qgetenv("ORVANE_SCREENSHOT_FILE")));
+        const QString file = QString::fromLocal8Bit(qgetenv("ORVANE_SCREENSHOT_FILE"));
+        window.grab().save(file);
+        QVERIFY(window.ReportTo(file + QStringLiteral(".pdf")).ok);
     }
 }
 
