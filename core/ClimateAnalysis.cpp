@@ -14,21 +14,28 @@ namespace {
 
 constexpr double kHoursPerYear = 365.25 * 24.0;
 
+// What every sector shares: the columns of the series, each row's sector,
+// and the calendar years with the rows they hold.
+struct Shared {
+    std::vector<std::int64_t> times;
+    std::vector<float> hs, tp, hours;
+    std::vector<std::uint8_t> sectorOf;
+    std::vector<AnnualMaximum> years;              // coverage of every year, heights unused
+    std::vector<std::size_t> yearBegin;            // first row of each year, then the row count
+};
+
 // The extremes of one sector (or of every direction when sector < 0).
-void AnalyseSector(const ClimateResult& r, const std::vector<std::uint8_t>& sectorOf, SectorExtremes& out,
-                   std::uint64_t seed)
+void AnalyseSector(const ClimateResult& r, const Shared& shared, SectorExtremes& out, std::uint64_t seed)
 {
-    const std::vector<HindcastRow>& rows = r.hindcast.rows;
-    std::vector<std::int64_t> times(rows.size());
-    std::vector<float> hs(rows.size()), tp(rows.size()), hours(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool in = out.sector < 0 || sectorOf[i] == out.sector;
-        times[i] = rows[i].timeS;
-        hs[i] = in ? rows[i].hsM : 0.0f;
-        tp[i] = in ? rows[i].tpS : 0.0f;
-        hours[i] = rows[i].hours;
+    const std::size_t n = shared.hs.size();
+    std::vector<float> hs(n), tp(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool in = out.sector < 0 || shared.sectorOf[i] == out.sector;
+        hs[i] = in ? shared.hs[i] : 0.0f;
+        tp[i] = in ? shared.tp[i] : 0.0f;
     }
     out.periodOfHeight = FitPeriodOfHeight(hs, tp);
+    const std::vector<std::int64_t>& times = shared.times;
     const std::vector<StormPeak> all = DeclusteredPeaks(times, hs, kPeakSeparationH);
     out.thresholdM = r.settings.thresholdM ? *r.settings.thresholdM : ThresholdForRate(all, r.years, kPeaksPerYear);
     for (const StormPeak& p : all)
@@ -64,9 +71,14 @@ void AnalyseSector(const ClimateResult& r, const std::vector<std::uint8_t>& sect
             out.gpdReturns = withTp(MlReturnValues(out.gpd, excesses.size(), out.peaksPerYear, seed));
     }
 
-    for (const AnnualMaximum& a : AnnualMaxima(times, hs, hours))
+    for (std::size_t y = 0; y < shared.years.size(); ++y) {
+        AnnualMaximum a = shared.years[y];
+        a.heightM = 0.0;
+        for (std::size_t i = shared.yearBegin[y]; i < shared.yearBegin[y + 1]; ++i)
+            a.heightM = std::max(a.heightM, static_cast<double>(hs[i]));
         if (a.coverage >= kMinYearCoverage && a.heightM > 0.0)
             out.annualMaxima.push_back(a);
+    }
     if (out.annualMaxima.size() >= kMinYearsForAnnualMaxima) {
         std::vector<double> maxima;
         for (const AnnualMaximum& a : out.annualMaxima)
@@ -122,8 +134,13 @@ ClimateResult AnalyseClimate(Hindcast hindcast, const ClimateSettings& settings,
     r.hindcast = std::move(hindcast);
     const std::vector<HindcastRow>& rows = r.hindcast.rows;
     const std::size_t n = rows.size();
-    std::vector<std::int64_t> times(n);
-    std::vector<float> hs(n), hours(n), tp(n);
+    Shared shared;
+    std::vector<std::int64_t>& times = shared.times;
+    std::vector<float>&hs = shared.hs, &hours = shared.hours, &tp = shared.tp;
+    times.resize(n);
+    hs.resize(n);
+    hours.resize(n);
+    tp.resize(n);
     r.bearingDeg.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         times[i] = rows[i].timeS;
@@ -132,6 +149,22 @@ ClimateResult AnalyseClimate(Hindcast hindcast, const ClimateSettings& settings,
         hours[i] = rows[i].hours;
         r.bearingDeg[i] = static_cast<float>(BearingOfWindDirection(rows[i].directionDeg, convergenceDeg));
     }
+    // The years and where each begins (the rows are in time order).
+    shared.years = AnnualMaxima(times, hs, hours);
+    std::int64_t lastDay = 0;
+    int lastYear = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::int64_t day = times[i] >= 0 ? times[i] / 86400 : -((-times[i] + 86399) / 86400);
+        if (i > 0 && day == lastDay)
+            continue;
+        lastDay = day;
+        const int year = CivilFromDays(day).year;
+        if (i == 0 || year != lastYear)
+            shared.yearBegin.push_back(i);
+        lastYear = year;
+    }
+    shared.yearBegin.resize(shared.years.size(), n);
+    shared.yearBegin.push_back(n);
     r.years = n > 0 ? (static_cast<double>(rows.back().timeS - rows.front().timeS) / 3600.0 + rows.back().hours) /
                           kHoursPerYear
                     : 0.0;
@@ -164,12 +197,12 @@ ClimateResult AnalyseClimate(Hindcast hindcast, const ClimateSettings& settings,
             e.toDeg = std::fmod(e.fromDeg + width, 360.0);
         }
     }
-    std::vector<std::uint8_t> sectorOf(n);
+    shared.sectorOf.resize(n);
     for (std::size_t i = 0; i < n; ++i)
-        sectorOf[i] = static_cast<std::uint8_t>(SectorOf(r.bearingDeg[i], r.settings.sectors));
+        shared.sectorOf[i] = static_cast<std::uint8_t>(SectorOf(r.bearingDeg[i], r.settings.sectors));
     ShareAmongCores(count, 2, [&](std::size_t first, std::size_t stride) {
         for (std::size_t k = first; k < count; k += stride)
-            AnalyseSector(r, sectorOf, r.extremes[k], seed + 7919ull * k);
+            AnalyseSector(r, shared, r.extremes[k], seed + 7919ull * k);
     });
     if (progress)
         progress(1.0);

@@ -158,7 +158,7 @@ MlFit FitGevFrom(std::span<const double> sample, double mu0, double sigma0, doub
         const std::array<double, 3> step{0.2 * sigma0, 0.2, 0.1};
         // A refit need not be as sharp: its answer only feeds a quantile.
         const std::array<double, 3> q =
-            passes > 1 ? NelderMead<3>(nll, best, step, 3000, 1e-12) : NelderMead<3>(nll, best, step, 400, 1e-8);
+            passes > 1 ? NelderMead<3>(nll, best, step, 3000, 1e-12) : NelderMead<3>(nll, best, step, 300, 1e-7);
         const double value = nll(q);
         if (value <= bestValue) {
             best = q;
@@ -240,8 +240,10 @@ std::vector<StormPeak> DeclusteredPeaks(std::span<const std::int64_t> timeS, std
         if (j == n || heightM[j] < h)
             candidates.push_back({i, timeS[i], h});
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const StormPeak& a, const StormPeak& b) { return a.heightM > b.heightM; });
+    // Largest first, the earlier of equals first.
+    std::sort(candidates.begin(), candidates.end(), [](const StormPeak& a, const StormPeak& b) {
+        return a.heightM > b.heightM || (a.heightM == b.heightM && a.index < b.index);
+    });
     const std::int64_t separationS = static_cast<std::int64_t>(std::llround(separationH * 3600.0));
     std::set<std::int64_t> kept;
     std::vector<StormPeak> out;
