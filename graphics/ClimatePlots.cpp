@@ -121,7 +121,7 @@ void PaintOccurrenceRose(QPainter& p, const QRectF& area, const ClimateResult& r
     p.setFont(bold);
     p.setPen(Qt::black);
     p.drawText(QRectF(area.left(), area.top() + 4, area.width(), line), Qt::AlignHCenter, title);
-    const int legendRows = 2;
+    const int legendRows = 3;  // the bands wrap to two lines on a narrow area, then the note
     const double legendTop = area.bottom() - legendRows * line - 8;
     const double discTop = area.top() + 2 * line + 8;
     const double radius = std::max(10.0, std::min(area.width() / 2 - 2 * line, (legendTop - discTop) / 2 - line));
