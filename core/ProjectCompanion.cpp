@@ -121,6 +121,31 @@ void WriteGrowth(JsonValue& s, const GrowthSettings& g)
     Put(s, "duration_h", g.durationH ? std::optional(JsonValue::Number(*g.durationH)) : std::nullopt);
 }
 
+// The "climate" section: the wave climate's settings.
+void ReadClimate(SectionReader in, ClimateSettings& c)
+{
+    c.law = in.Name<GrowthLaw>("law", GrowthLawFromName);
+    if (const std::optional<double> sectors = in.Number("sectors", 0.0, kLargest, true)) {
+        if (ValidSectorCount(static_cast<int>(*sectors)) && *sectors == std::floor(*sectors))
+            c.sectors = static_cast<int>(*sectors);
+    }
+    c.thresholdM = in.Number("threshold_m", 0.0, kLargest, true);
+    c.shiftDeg = in.Number("shift_deg", 0.0, 180.0, true).value_or(c.shiftDeg);
+    c.calmMs = in.Number("calm_ms", 0.0, kLargest, false).value_or(c.calmMs);
+    c.classWidthM = in.Number("class_m", 0.0, kLargest, true).value_or(c.classWidthM);
+}
+
+void WriteClimate(JsonValue& s, const ClimateSettings& c)
+{
+    const ClimateSettings d;
+    Put(s, "law", c.law ? std::optional(JsonValue::String(GrowthLawName(*c.law))) : std::nullopt);
+    Put(s, "sectors", NumberUnless(c.sectors, d.sectors));
+    Put(s, "threshold_m", c.thresholdM ? std::optional(JsonValue::Number(*c.thresholdM)) : std::nullopt);
+    Put(s, "shift_deg", NumberUnless(c.shiftDeg, d.shiftDeg));
+    Put(s, "calm_ms", NumberUnless(c.calmMs, d.calmMs));
+    Put(s, "class_m", NumberUnless(c.classWidthM, d.classWidthM));
+}
+
 // Writes a section into the object read (keeping its unknown keys) or a new
 // one; a section left empty is not written.
 template <class Settings>
@@ -152,6 +177,8 @@ std::string ProjectCompanion::ReadText(std::string_view text)
     std::vector<std::string> problems;
     ReadWind(SectionReader(root_.Find("wind"), "wind", problems), wind);
     ReadGrowth(SectionReader(root_.Find("growth"), "growth", problems), growth);
+    ReadClimate(SectionReader(root_.Find("climate"), "climate", problems), climate);
+    loadedClimate_ = climate;
     loadedWind_ = wind;
     loadedGrowth_ = growth;
     std::string out;
@@ -165,6 +192,7 @@ std::string ProjectCompanion::Text() const
     JsonValue root = root_;
     WriteSectionInto(root, "wind", WriteWind, wind);
     WriteSectionInto(root, "growth", WriteGrowth, growth);
+    WriteSectionInto(root, "climate", WriteClimate, climate);
     return WriteJson(root);
 }
 
@@ -173,6 +201,7 @@ bool ProjectCompanion::HoldsSomething() const
     JsonValue root = root_;
     WriteSectionInto(root, "wind", WriteWind, wind);
     WriteSectionInto(root, "growth", WriteGrowth, growth);
+    WriteSectionInto(root, "climate", WriteClimate, climate);
     return !root.Members().empty();
 }
 
@@ -205,7 +234,7 @@ ProjectCompanion::LoadState ProjectCompanion::Load(const std::string& projectPat
 Outcome ProjectCompanion::Save(const std::string& projectPath) const
 {
     const std::string path = PathFor(projectPath);
-    const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_);
+    const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_) || !(climate == loadedClimate_);
     if (damaged_ && !changed)
         return Outcome::Success();  // the user may still mend it by hand
     if (!HoldsSomething() && !FileExists(path))

@@ -12,6 +12,12 @@
 //             "delta_t_c"       air minus water temperature, degrees C (default: unknown)
 //   "growth": "law"             a GrowthLawName (default: the project's significant-wave method)
 //             "duration_h"      storm duration, hours (default: unlimited)
+//   "climate": "law"            growth law of the wave climate (default: the project's method)
+//             "sectors"         direction sectors: 8, 12, 16 or 36 (default 16)
+//             "threshold_m"     storm-peak threshold, m (default: about 3 peaks a year)
+//             "shift_deg"       a wind shift above this restarts the sea, degrees (default 45)
+//             "calm_ms"         U10 below this is a calm, m/s (default 1)
+//             "class_m"         Hs class width of the occurrence table, m (default 0.25)
 // Keys and sections this program does not know are kept, in their places,
 // when the file is written back. A file that is not such JSON is reported
 // once (through the message sink) and ignored; a known key with a value
@@ -24,6 +30,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ClimateHindcast.h"
 #include "core/GrowthLaws.h"
 #include "core/Json.h"
 #include "core/WindAdjust.h"
@@ -77,12 +84,14 @@ public:
 
     WindSettings wind;
     GrowthSettings growth;
+    ClimateSettings climate;
 
 private:
     JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
     bool damaged_ = false;
     WindSettings loadedWind_;
     GrowthSettings loadedGrowth_;
+    ClimateSettings loadedClimate_;
 };
 
 // Saves a project and its companion (the companion after the project, so a

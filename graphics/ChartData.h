@@ -36,6 +36,21 @@ struct ChartAxis {
     // printf format of the tick labels ("." as decimal separator); empty on a
     // self-fitting axis means as many decimals as its tick step needs.
     std::string labelFormat;
+    // Ticks at chosen values with their own labels, for a scale whose labels
+    // are not its values (return periods on Gumbel paper); the axis then runs
+    // from min to max and the increment is not used. Same length.
+    std::vector<double> tickValues;
+    std::vector<std::string> tickLabels;
+};
+
+// A further series drawn over the chart's own one: a line, or markers only.
+struct ChartSeries {
+    std::string name;  // UTF-8; a named series gets a legend entry
+    std::vector<ChartPoint> points;
+    Rgb colour = colours::kBlack;
+    double widthPt = 1.0;
+    bool dashed = false;
+    bool markers = false;  // small circles at the points, no line
 };
 
 struct ChartData {
@@ -51,6 +66,7 @@ struct ChartData {
     double marginTopPct = 4;
     double marginRightPct = 1;
     double marginBottomPct = 0;
+    std::vector<ChartSeries> series;  // drawn after the filled area and the line, in order
     // printf format of the point under the cursor of a view, its x then its y
     // ("f = %.3f Hz, S(f) = %.4g"); empty: the view shows no readout.
     std::string readoutFormat;

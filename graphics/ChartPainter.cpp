@@ -26,6 +26,21 @@ ChartTicks MakeTicks(const AxisRange& range, const std::string& format, const QF
     return labels;
 }
 
+// The ticks an axis names itself, those within its range.
+ChartTicks ChosenTicks(const ChartAxis& axis, const AxisRange& range, const QFontMetricsF& metrics)
+{
+    ChartTicks labels;
+    for (std::size_t i = 0; i < axis.tickValues.size() && i < axis.tickLabels.size(); ++i) {
+        const double v = axis.tickValues[i];
+        if (!(v >= std::min(range.from, range.to) && v <= std::max(range.from, range.to)))
+            continue;
+        labels.values.push_back(v);
+        labels.texts.push_back(QString::fromStdString(axis.tickLabels[i]));
+        labels.widest = std::max(labels.widest, metrics.horizontalAdvance(labels.texts.back()));
+    }
+    return labels;
+}
+
 // Position of value on an axis drawn from `start` (value range.from) to `end` (range.to).
 double Place(const AxisRange& range, double value, double start, double end)
 {
@@ -43,6 +58,13 @@ double LayOutBottomAxis(ChartLayout& layout, const ChartAxis& axis, const QFontM
     double right = layout.inner.right() - 2 * metrics.averageCharWidth();
     for (int pass = 0; pass < 2; ++pass) {
         std::string format = axis.labelFormat;
+        if (!axis.tickValues.empty()) {
+            layout.xRange = DrawnRange(axis);
+            layout.xTicks = ChosenTicks(axis, layout.xRange, metrics);
+            const double lastHalf =
+                layout.xTicks.texts.empty() ? 0 : metrics.horizontalAdvance(layout.xTicks.texts.back()) / 2;
+            return layout.inner.right() - lastHalf;
+        }
         if (axis.fitsItself) {
             const FittedAxis fitted =
                 FitAxis(axis.min, axis.max, right - layout.plot.left(), labelWidth, 2 * layout.gap, axis.labelFormat);
@@ -109,6 +131,74 @@ void PaintSeries(QPainter& painter, const ChartLayout& layout, const ChartData& 
     for (qsizetype first = 0; first + 1 < line.size(); first += kRun)
         painter.drawPolyline(line.constData() + first, static_cast<int>(std::min(kRun + 1, line.size() - first)));
     painter.restore();
+}
+
+QPen SeriesPen(const ChartSeries& s, double pt)
+{
+    QPen pen(ToQColor(s.colour));
+    pen.setWidthF(s.widthPt * pt);
+    pen.setStyle(s.dashed ? Qt::DashLine : Qt::SolidLine);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+// The further series, clipped to the plot.
+void PaintMoreSeries(QPainter& painter, const ChartLayout& layout, const ChartData& chart)
+{
+    painter.save();
+    painter.setClipRect(layout.plot, Qt::IntersectClip);
+    for (const ChartSeries& s : chart.series) {
+        painter.setPen(SeriesPen(s, layout.pt));
+        painter.setBrush(Qt::NoBrush);
+        if (s.markers) {
+            const double r = 2.0 * layout.pt;
+            for (const ChartPoint& p : s.points)
+                painter.drawEllipse(layout.ToPainter(p), r, r);
+            continue;
+        }
+        QPolygonF line;
+        for (const ChartPoint& p : s.points)
+            line << layout.ToPainter(p);
+        painter.drawPolyline(line);
+    }
+    painter.restore();
+}
+
+// One line per named series at the plot's top left: its mark and its name.
+void PaintLegend(QPainter& painter, const ChartLayout& layout, const ChartData& chart)
+{
+    std::vector<const ChartSeries*> named;
+    double widest = 0;
+    const QFontMetricsF metrics(layout.labelFont, painter.device());
+    for (const ChartSeries& s : chart.series) {
+        if (s.name.empty())
+            continue;
+        named.push_back(&s);
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(s.name)));
+    }
+    if (named.empty())
+        return;
+    const double swatch = 14 * layout.pt;
+    const QRectF box(layout.plot.left() + layout.gap, layout.plot.top() + layout.gap,
+                     swatch + 3 * layout.gap + widest, named.size() * layout.labelHeight + 2 * layout.gap);
+    painter.setPen(QPen(QColor(160, 160, 160), 0.5 * layout.pt));
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    painter.setFont(layout.labelFont);
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        const double y = box.top() + layout.gap + (static_cast<double>(i) + 0.5) * layout.labelHeight;
+        const double x = box.left() + layout.gap;
+        painter.setPen(SeriesPen(*named[i], layout.pt));
+        if (named[i]->markers)
+            painter.drawEllipse(QPointF(x + swatch / 2, y), 2.0 * layout.pt, 2.0 * layout.pt);
+        else
+            painter.drawLine(QPointF(x, y), QPointF(x + swatch, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x + swatch + layout.gap, y - layout.labelHeight / 2, widest + layout.gap,
+                                layout.labelHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(named[i]->name));
+    }
 }
 
 // The axis lines, their ticks and tick labels.
@@ -224,7 +314,9 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartData& chart, c
     painter.setRenderHint(QPainter::Antialiasing, true);
     PaintGrid(painter, layout);
     PaintSeries(painter, layout, chart);
+    PaintMoreSeries(painter, layout, chart);
     PaintAxes(painter, layout);
+    PaintLegend(painter, layout, chart);
     PaintTitles(painter, layout, chart);
     painter.restore();
 }

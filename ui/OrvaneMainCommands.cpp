@@ -95,6 +95,7 @@ void TOrvaneMain::BuildMenus()
     AddCommand(Actions1, Fetchandwaverose1, "Fetchandwaverose1", "Fetch and wave rose",
                &TOrvaneMain::Fetchandwaverose1Click);
     AddCommand(Actions1, WindGrowth1, "WindGrowth1", "Wind and growth...", &TOrvaneMain::WindGrowth1Click);
+    AddCommand(Actions1, WaveClimate1, "WaveClimate1", "Wave climate...", &TOrvaneMain::WaveClimate1Click);
     connect(Computation, &TComputationPascal::Computed, this, &TOrvaneMain::ShowGrowthLaw);
 
     Report1 = AddMenu(nullptr, "Report1", "Report");

@@ -207,6 +207,9 @@ public:
     // Its "Use this wind": the U10 (m/s) into Edit5 in the project's
     // velocity unit, then a full commit.
     void WindGrowthChosen(double u10Ms);
+    // "Wave climate..." (WaveClimateF.cpp): commits the controls and shows
+    // the wave climate window for the project; needs an open project file.
+    void WaveClimate1Click();
     // The significant-method group's caption names the growth law and
     // duration of the last run when they are not the method's own.
     void ShowGrowthLaw();
@@ -334,6 +337,7 @@ public:
     QAction* Refreshgraph1;
     QAction* Fetchandwaverose1;
     QAction* WindGrowth1;  // "Wind and growth..." 
+    QAction* WaveClimate1;  // "Wave climate..."
     QAction* Previewreport1;
     QAction* Printreport1;
     QAction* ExportreporttoPDF1;
