@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "cli/Cli.h"
+#include "cli/Options.h"
 #include "cli/TerminalText.h"
 #include "core/ClimateAnalysis.h"
 #include "core/CommitRules.h"
@@ -57,48 +58,49 @@ Outcome WritePng(const std::string& path, const QImage& image)
 
 int RunClimate(const Args& args)
 {
-    Args files;
-    std::string value, outDir = ".";
-    bool json = false;
+    const ParsedOptions parsed =
+        ParseOptions(args, {{"--json"}, {"--format", true}, {"--unit", true}, {"--sectors", true},
+                            {"--threshold", true}, {"--out", true}, {"--seed", true}});
+    if (!parsed.error.empty())
+        return UsageError(kName, parsed.error);
+    const Args& files = parsed.words;
+    const bool json = parsed.Has("--json");
     WindReadOptions read;
+    if (const std::string* value = parsed.Value("--format")) {
+        if (!WindFileFormatFromName(*value))
+            return UsageError(kName, "--format takes csv or isd-lite");
+        read.format = *WindFileFormatFromName(*value);
+    }
+    if (const std::string* value = parsed.Value("--unit")) {
+        if (!SpeedUnitFromName(*value))
+            return UsageError(kName, "--unit takes m/s, km/h, mph, knots or ft/s");
+        read.unit = SpeedUnitFromName(*value);
+    }
     std::optional<int> sectors;
+    if (const std::string* value = parsed.Value("--sectors")) {
+        std::int32_t n = 0;
+        if (!ParseInt(*value, n) || !ValidSectorCount(n))
+            return UsageError(kName, "--sectors takes 8, 12, 16 or 36");
+        sectors = n;
+    }
     std::optional<double> threshold;
+    if (const std::string* value = parsed.Value("--threshold")) {
+        double h = 0.0;
+        if (!ParseReal(*value, h) || !std::isfinite(h) || !(h > 0))
+            return UsageError(kName, "--threshold takes a positive height in metres");
+        threshold = h;
+    }
+    std::string outDir = ".";
+    if (const std::string* value = parsed.Value("--out")) {
+        if (value->empty())
+            return UsageError(kName, "--out needs a folder");
+        outDir = *value;
+    }
     std::uint64_t seed = 1;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        if (word == "--json") {
-            json = true;
-        } else if (word.rfind("--format", 0) == 0) {
-            if (!OptionValue(args, i, "--format", value) || !WindFileFormatFromName(value))
-                return UsageError(kName, "--format takes csv or isd-lite");
-            read.format = *WindFileFormatFromName(value);
-        } else if (word.rfind("--unit", 0) == 0) {
-            if (!OptionValue(args, i, "--unit", value) || !SpeedUnitFromName(value))
-                return UsageError(kName, "--unit takes m/s, km/h, mph, knots or ft/s");
-            read.unit = SpeedUnitFromName(value);
-        } else if (word.rfind("--sectors", 0) == 0) {
-            std::int32_t n = 0;
-            if (!OptionValue(args, i, "--sectors", value) || !ParseInt(value, n) || !ValidSectorCount(n))
-                return UsageError(kName, "--sectors takes 8, 12, 16 or 36");
-            sectors = n;
-        } else if (word.rfind("--threshold", 0) == 0) {
-            double h = 0.0;
-            if (!OptionValue(args, i, "--threshold", value) || !ParseReal(value, h) || !std::isfinite(h) || !(h > 0))
-                return UsageError(kName, "--threshold takes a positive height in metres");
-            threshold = h;
-        } else if (word.rfind("--out", 0) == 0) {
-            if (!OptionValue(args, i, "--out", outDir) || outDir.empty())
-                return UsageError(kName, "--out needs a folder");
-        } else if (word.rfind("--seed", 0) == 0) {
-            const bool given = OptionValue(args, i, "--seed", value);
-            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), seed);
-            if (!given || value.empty() || ec != std::errc() || end != value.data() + value.size())
-                return UsageError(kName, "--seed takes a whole number");
-        } else if (word.size() > 1 && word[0] == '-') {
-            return UsageError(kName, "unknown option " + word);
-        } else {
-            files.push_back(word);
-        }
+    if (const std::string* value = parsed.Value("--seed")) {
+        const auto [end, ec] = std::from_chars(value->data(), value->data() + value->size(), seed);
+        if (value->empty() || ec != std::errc() || end != value->data() + value->size())
+            return UsageError(kName, "--seed takes a whole number");
     }
     ProjectRecord rec{};
     if (const int code = CheckArgsAndLoad(kName, files, 2, rec); code != kExitOk)

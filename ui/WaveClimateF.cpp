@@ -35,10 +35,10 @@
 #include "graphics/ClimatePlots.h"
 #include "reports/DocumentExport.h"
 #include "reports/OrvaneRepClimateF.h"
-#include "tools/HelpSystem.h"
+#include "tools/help/HelpSystem.h"
 #include "ui/ChartView.h"
 #include "ui/OrvaneMainF.h"
-#include "ui/QtText.h"
+#include "tools/QtText.h"
 #include "ui/ReportCommands.h"
 
 namespace orvane {
