@@ -12,6 +12,8 @@
 //             "delta_t_c"       air minus water temperature, degrees C (default: unknown)
 //   "growth": "law"             a GrowthLawName (default: the project's significant-wave method)
 //             "duration_h"      storm duration, hours (default: unlimited)
+//   "crs":    the coordinate system of the project's coordinates, "EPSG:N" or
+//             WKT text (default: none; bearings are then grid bearings)
 // Keys and sections this program does not know are kept, in their places,
 // when the file is written back. A file that is not such JSON is reported
 // once (through the message sink) and ignored; a known key with a value
@@ -77,13 +79,22 @@ public:
 
     WindSettings wind;
     GrowthSettings growth;
+    std::string crs;  // "EPSG:N" or WKT; "" when the project has no coordinate system (CrsText)
 
 private:
     JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
     bool damaged_ = false;
     WindSettings loadedWind_;
     GrowthSettings loadedGrowth_;
+    std::string loadedCrs_;
 };
+
+// A coordinate system as the companion file keeps it: "EPSG:N" (any case,
+// blanks around it, N a whole number up to 8 digits) as "EPSG:N", or WKT
+// text (a WKT 1 or 2 keyword, then "[" or "(") as given, trimmed. Empty when
+// the text is neither. Whether the system is known and projected is for the
+// GIS module to say.
+std::string CrsText(std::string_view text);
 
 // Saves a project and its companion (the companion after the project, so a
 // project that could not be written leaves both files as they were). A
