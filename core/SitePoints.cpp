@@ -12,6 +12,7 @@
 #include "core/EngineMath.h"
 #include "core/FetchScanner.h"
 #include "core/Format.h"
+#include "core/NumberText.h"
 #include "core/Region.h"
 #include "core/ScenarioCsv.h"
 
@@ -58,6 +59,29 @@ void NoteChange(std::string& note, const char* name, float before, float after)
 }
 
 std::string Number(float v) { return std::isfinite(v) ? Format("%.6g", static_cast<double>(v)) : std::string(); }
+
+// A coordinate cell in double (longitudes and UTM coordinates need more
+// than a float32's digits), with CsvNumber's rules and messages.
+bool ReadPosition(const std::string& raw, char separator, const char* name, std::optional<double>& value,
+                  std::string& error)
+{
+    std::optional<float> checked;
+    if (!CsvNumber(raw, separator, name, checked, error))
+        return false;
+    value.reset();
+    if (!checked)
+        return true;
+    std::string text = CsvTrim(raw);
+    if (separator == ';')
+        std::replace(text.begin(), text.end(), ',', '.');
+    double v = 0.0;
+    if (!ParseReal(text, v) || !std::isfinite(v)) {
+        error = std::string(name) + " '" + CsvTrim(raw) + "' is not a number";
+        return false;
+    }
+    value = v;
+    return true;
+}
 
 enum Attribute { kBearing, kDirection, kSpeed, kSector, kDepth, kAttributes };
 constexpr std::array<std::string_view, kAttributes> kAttributeNames = {"bearing", "direction", "speed", "sector",
@@ -176,18 +200,17 @@ PointTable ParsePointsCsv(std::string_view text)
         if (extra) {
             point.error = "more cells than the header has columns";
         } else {
-            std::optional<float> x, y;
+            std::optional<double> x, y;
             const char* names[2] = {lonLat ? "lon" : "x", lonLat ? "lat" : "y"};
-            if (CsvNumber(CellOf(point, xColumn), table.separator, names[0], x, point.error) &&
-                CsvNumber(CellOf(point, yColumn), table.separator, names[1], y, point.error)) {
+            if (ReadPosition(CellOf(point, xColumn), table.separator, names[0], x, point.error) &&
+                ReadPosition(CellOf(point, yColumn), table.separator, names[1], y, point.error)) {
                 if (!x || !y)
                     point.error = "the position is empty";
-                else if (lonLat && (std::fabs(*x) > 180.0f || std::fabs(*y) > 90.0f))
+                else if (lonLat && (std::fabs(*x) > 180.0 || std::fabs(*y) > 90.0))
                     point.error = "lon/lat out of range";
                 else {
                     point.hasPosition = true;
                     point.lonLat = lonLat;
-                    // Degrees in double as written, coordinates as a project holds them.
                     point.x = *x;
                     point.y = *y;
                 }

@@ -32,12 +32,12 @@ namespace orvane {
 struct GisExportOptions {
     bool rays = false;
     int epsg = 0;  // coordinate system of the project's coordinates; 0 for none
-    // The same as the companion file keeps it ("EPSG:N" or WKT), used when
-    // epsg is 0: the project's own system; "" for none.
-    std::string crs;
     // Runs before rename k (from 0) of a Shapefile set's files; false makes
     // that rename fail. For tests of the recovery; empty otherwise.
     std::function<bool(std::size_t)> beforeEachMove;
+    // The same as the companion file keeps it ("EPSG:N" or WKT), used when
+    // epsg is 0: the project's own system; "" for none.
+    std::string crs;
 };
 
 // Not ok: nothing was written, and the message says why.
