@@ -58,7 +58,8 @@ void NoteChange(std::string& note, const char* name, float before, float after)
         AddNote(note, Format("%s %g -> %g", name, static_cast<double>(before), static_cast<double>(after)));
 }
 
-std::string Number(float v) { return std::isfinite(v) ? Format("%.6g", static_cast<double>(v)) : std::string(); }
+// Nine significant digits: the text reads back as the same float32.
+std::string Number(float v) { return std::isfinite(v) ? Format("%.9g", static_cast<double>(v)) : std::string(); }
 
 // A coordinate cell in double (longitudes and UTM coordinates need more
 // than a float32's digits), with CsvNumber's rules and messages.

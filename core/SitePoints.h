@@ -75,8 +75,8 @@ inline constexpr const char* kSiteResultColumns[] = {"in_water", "central_fetch"
                                                      "ts",       "limited",       "note"};
 
 // One row of results as text, in the order of kSiteResultColumns: "true" or
-// "false", numbers with six significant digits, empty cells for a point
-// without waves.
+// "false", numbers with nine significant digits (each reads back as the
+// float32 computed), empty cells for a point without waves.
 std::vector<std::string> SiteResultCells(const SiteResult& result);
 
 // The table with its results as CSV (the input's separator, "\n" line
