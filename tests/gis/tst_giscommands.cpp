@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 
+#include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
 #include "tests/gis/GisTestData.h"
 #include "ui/ExportGisF.h"
@@ -75,6 +76,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
 
         QString report;
         OnNextModal([&](QWidget* modal) {
@@ -85,12 +87,13 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        QVERIFY(commands.ImportShoreline(rec, dir));
+        QVERIFY(commands.ImportShoreline(rec, companion, dir));
         QCOMPARE(rec.BoundaryCount, 3);
         QCOMPARE(rec.CoordUnits, 2);
         QVERIFY2(report.contains(QStringLiteral("simplified from 3001 to 999 nodes")), qPrintable(report));
         QVERIFY2(report.contains(QStringLiteral("EPSG:32634")), qPrintable(report));
         QVERIFY2(!report.contains(QStringLiteral("point is not")), "the point was moved into the lake");
+        QCOMPARE(companion.crs, std::string("EPSG:32634"));  // the project keeps the system
 
         OnNextModal([&](QWidget* modal) {
             auto* dialog = dynamic_cast<TExportGis*>(modal);
@@ -100,7 +103,7 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        commands.ExportGis(rec, dir);
+        commands.ExportGis(rec, companion, dir);
         QVERIFY2(report.startsWith(QStringLiteral("Written:\n\u2022 ")), qPrintable(report));
         QVERIFY(QFileInfo::exists(dir + "/lake-out.kml"));
     }
@@ -116,6 +119,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
         const ProjectRecord before = rec;
 
         QString report;
@@ -131,7 +135,7 @@ private slots:
             });
             dialog->OkBtn->click();
         });
-        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY(!commands.ImportShoreline(rec, companion, dir));
         QVERIFY(sawProgress);
         QVERIFY2(report.startsWith(QStringLiteral("The import was cancelled.")), qPrintable(report));
         QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
@@ -146,6 +150,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
         const ProjectRecord before = rec;
 
         QString report;
@@ -156,7 +161,7 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY(!commands.ImportShoreline(rec, companion, dir));
         QVERIFY2(report.contains(QStringLiteral("no polygon")), qPrintable(report));
         QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
 
@@ -170,7 +175,7 @@ private slots:
             dialog->OkBtn->click();
             stayed = dialog->isVisible();
         });
-        commands.ExportGis(rec, dir);
+        commands.ExportGis(rec, companion, dir);
         QVERIFY(stayed);
         QVERIFY2(report.contains(QStringLiteral("KML is always longitude/latitude")), qPrintable(report));
         QVERIFY(!QFileInfo::exists(dir + "/out.kml"));
