@@ -49,10 +49,11 @@ BENCHMARK(BM_MapBay100m)->Apply(Configure);
 // The cell that gives the worst case 200 x 200 cells.
 MapOptions WorstCaseOptions()
 {
+    // The region is about square: a cell of a 200th of its width.
     MapOptions options;
     options.cell = 1.0;
     const MapGridResult unit = MapGridLayout(bench::WorstCase(), options);
-    options.cell = std::min(unit.grid.columns, unit.grid.totalRows) / 200.0;  // at least 200 each way
+    options.cell = std::min(unit.grid.columns, unit.grid.totalRows) / 200.0;
     return options;
 }
 

@@ -57,23 +57,6 @@ bool ParseTile(const std::string& text, int& index, int& count)
     return true;
 }
 
-// A round cell (1, 2 or 5 times a power of ten) giving about 200 cells
-// along the longer side of the region.
-double DefaultCell(const ProjectRecord& rec)
-{
-    MapOptions probe;
-    probe.cell = 1.0;
-    const MapGridResult unit = MapGridLayout(rec, probe);
-    const double span = unit.ok ? std::max(unit.grid.columns, unit.grid.totalRows) : 1.0;
-    const double raw = span / 200.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0}) {
-        if (m * power >= raw)
-            return m * power;
-    }
-    return 10.0 * power;
-}
-
 int RunMap(const Args& args)
 {
     Args files;
@@ -126,7 +109,7 @@ int RunMap(const Args& args)
     if (const int code = CheckArgsAndLoad(kName, files, 2, rec); code != kExitOk)
         return code;
     if (cellText.empty())
-        options.cell = DefaultCell(rec);
+        options.cell = MapRoundCell(rec, 200);  // 0 without a region: ComputeMap says why
     options.growth = ResolveGrowth(files[0], growthArgs);
     const std::string crs = ProjectCrs(files[0]);
 

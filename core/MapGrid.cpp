@@ -148,15 +148,13 @@ std::string MapQuantityUnit(MapQuantity quantity, const ProjectRecord& rec)
     return "?";
 }
 
-MapGridResult MapGridLayout(const ProjectRecord& rec, const MapOptions& options)
+namespace {
+
+// The outer boundary's bounding box as the engine sees the boundary
+// (positions 1..count-1); false when it has no area.
+bool OuterBox(const ProjectRecord& rec, double& minX, double& maxX, double& minY, double& maxY)
 {
-    MapGridResult out;
-    if (!(options.cell > 0.0) || !std::isfinite(options.cell)) {
-        out.error = "the cell size must be a positive number";
-        return out;
-    }
-    // The outer boundary as the engine sees it: positions 1..count-1.
-    double minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
+    minX = HUGE_VAL, maxX = -HUGE_VAL, minY = HUGE_VAL, maxY = -HUGE_VAL;
     const int count = UsedBoundaryCount(rec) >= 1 ? UsedNodeCount(rec, 1) : 0;
     for (int k = 1; k < count; ++k) {
         minX = std::min<double>(minX, rec.NodeX[1][k]);
@@ -164,7 +162,34 @@ MapGridResult MapGridLayout(const ProjectRecord& rec, const MapOptions& options)
         minY = std::min<double>(minY, rec.NodeY[1][k]);
         maxY = std::max<double>(maxY, rec.NodeY[1][k]);
     }
-    if (count < 4 || !std::isfinite(minX + maxX + minY + maxY) || !(maxX > minX) || !(maxY > minY)) {
+    return count >= 4 && std::isfinite(minX + maxX + minY + maxY) && maxX > minX && maxY > minY;
+}
+
+}  // namespace
+
+double MapRoundCell(const ProjectRecord& rec, int cells)
+{
+    double minX, maxX, minY, maxY;
+    if (!OuterBox(rec, minX, maxX, minY, maxY) || cells < 1)
+        return 0.0;
+    const double raw = std::max(maxX - minX, maxY - minY) / cells;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= raw * (1.0 - 1e-9))
+            return m * power;
+    }
+    return 10.0 * power;
+}
+
+MapGridResult MapGridLayout(const ProjectRecord& rec, const MapOptions& options)
+{
+    MapGridResult out;
+    if (!(options.cell > 0.0) || !std::isfinite(options.cell)) {
+        out.error = "the cell size must be a positive number";
+        return out;
+    }
+    double minX, maxX, minY, maxY;
+    if (!OuterBox(rec, minX, maxX, minY, maxY)) {
         out.error = "the project has no outer boundary with an area to map";
         return out;
     }

@@ -87,6 +87,11 @@ struct MapGridResult {
 // kMapMaxCells, or the tile is not 1 <= I <= N <= rows.
 MapGridResult MapGridLayout(const ProjectRecord& rec, const MapOptions& options);
 
+// A round cell size (1, 2 or 5 times a power of ten, coordinate units)
+// giving about `cells` cells along the longer side of the outer boundary's
+// bounding box; 0 when there is no outer boundary with an area.
+double MapRoundCell(const ProjectRecord& rec, int cells);
+
 // The map: MapGridLayout, then every cell whose centre (as a float32 point,
 // as the record stores it) is in the water computed with the project's
 // wind, sector, depth, methods and growth options. The region's scanner is

@@ -178,23 +178,11 @@ void TWaveMap::FillCellSizes()
 {
     const QString chosen = CellCombo->currentText();
     CellCombo->clear();
-    MapOptions probe;
-    probe.cell = 1.0;
-    const MapGridResult unit = MapGridLayout(state_.project, probe);
-    if (!unit.ok)
-        return;
-    const double span = std::max(unit.grid.columns, unit.grid.totalRows);
     const QString name = FromUtf8(CoordUnitName(state_.project.CoordUnits));
     for (int cells : {50, 100, 200, 400}) {
-        const double raw = span / cells;
-        const double power = std::pow(10.0, std::floor(std::log10(raw)));
-        double size = 10.0 * power;
-        for (double m : {1.0, 2.0, 5.0}) {
-            if (m * power >= raw) {
-                size = m * power;
-                break;
-            }
-        }
+        const double size = MapRoundCell(state_.project, cells);
+        if (!(size > 0.0))
+            return;
         const QString text = FromUtf8(Format("%g ", size)) + name;
         if (CellCombo->findText(text) < 0)
             CellCombo->addItem(text, size);

@@ -62,6 +62,19 @@ TEST(MapGrid, CellsLieOnMultiplesOfTheCellAndTilesShareThem)
     }
     EXPECT_EQ(next, 21);
 
+    // Round sizes for a number of cells along the longer side (20 km here),
+    // also where a cell of one unit would be far too many cells.
+    EXPECT_EQ(MapRoundCell(rec, 200), 0.1);
+    EXPECT_EQ(MapRoundCell(rec, 50), 0.5);
+    ProjectRecord metres = rec;
+    metres.CoordUnits = 2;
+    for (int k = 1; k <= metres.NodeCount[1]; ++k) {
+        metres.NodeX[1][k] *= 10000.0f;
+        metres.NodeY[1][k] *= 10000.0f;
+    }
+    EXPECT_EQ(MapRoundCell(metres, 200), 1000.0);
+    EXPECT_EQ(MapRoundCell(ProjectRecord{}, 200), 0.0);
+
     struct Bad {
         double cell;
         int index, count;
