@@ -1,6 +1,6 @@
 // orvane-cli export-gis FILE.WDT OUT [--rays] [--crs EPSG:NNNN]: the region,
 // the point and optionally the fetch rays as a GIS file, the format chosen by
-// OUT's extension.
+// OUT's extension, in the project's coordinate system unless --crs names one.
 
 #ifdef ORVANE_CLI_GIS
 
@@ -10,6 +10,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Options.h"
+#include "cli/ProjectCrs.h"
 #include "cli/TerminalText.h"
 #include "gis/GisExport.h"
 
@@ -38,6 +39,9 @@ int RunExportGis(const Args& args)
     int exitCode = kExitOk;
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;
+    // Without --crs, the project's own coordinate system (companion file).
+    if (options.epsg == 0)
+        options.crs = ProjectCrs(files[0]);
     const GisExportResult result = ExportGis(rec, files[1], options);
     if (!result.ok)
         return result.badArguments ? UsageError(kName, result.message) : ExitOnFailure(result);
@@ -51,7 +55,7 @@ int RunExportGis(const Args& args)
 const bool registered = RegisterCommand(
     {kName, "FILE.WDT OUT [--rays] [--crs EPSG:NNNN]",
      "Write the region, the point and (--rays) the fetch rays to a GIS file: .geojson, .gpkg, .kml or .shp; "
-     "--crs names the project's coordinate system.",
+     "--crs names the project's coordinate system (default: the one the project keeps).",
      33, RunExportGis});
 
 }  // namespace

@@ -1,6 +1,7 @@
 // orvane-cli import-shoreline FILE.WDT SOURCE [--layer NAME] [--point X,Y]:
 // the region's boundaries from a GIS file. The project is saved only when the
-// import succeeded, and then atomically.
+// import succeeded, and then atomically, with the coordinate system of the
+// new coordinates in its companion file.
 
 #ifdef ORVANE_CLI_GIS
 
@@ -12,6 +13,7 @@
 #include "cli/Options.h"
 #include "cli/TerminalText.h"
 #include "core/FileIO.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectFile.h"
 #include "gis/ShorelineImport.h"
 
@@ -62,8 +64,18 @@ int RunImportShoreline(const Args& args)
         std::printf("%s\n", TerminalText(note).c_str());
     for (const std::string& warning : result.warnings)
         std::fprintf(stderr, "orvane-cli: warning: %s\n", TerminalText(warning, true).c_str());
-    // SaveProject reports a failure through the message sink (stderr).
-    return SaveProject(rec, files[0]) ? kExitOk : kExitFailure;
+    // The project remembers the coordinate system of its new coordinates.
+    ProjectCompanion companion;
+    companion.Load(files[0]);
+    if (!result.crs.empty()) {
+        companion.crs = result.crs;
+        std::printf("the project's coordinate system is now %s\n",
+                    TerminalText(result.crs.size() > 60 ? "the file's (WKT)" : result.crs).c_str());
+    } else if (!companion.crs.empty()) {
+        std::printf("the file names no coordinate system: the project keeps %s\n",
+                    TerminalText(companion.crs.size() > 60 ? "its own (WKT)" : companion.crs).c_str());
+    }
+    return ExitOnFailure(WriteProjectAndCompanion(rec, companion, files[0]));
 }
 
 const bool registered = RegisterCommand(

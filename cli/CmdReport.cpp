@@ -15,6 +15,7 @@
 #include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
+#include "cli/ProjectCrs.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
 #include "core/Random.h"
@@ -92,6 +93,7 @@ int RunReport(const Args& args)
         const std::vector<std::string> growthLines = GrowthTextLines(SummariseGrowth(rec, MakeSector(rec), growth));
         if (growthLines.size() == 3)
             results1->ShowGrowth(growthLines[1], growthLines[2]);
+        results1->ShowBearings(CliBearings(files[0], rec));
         report = std::move(results1);
     }
     const PreparedReport pages = report->Prepare();

@@ -9,6 +9,7 @@
 #include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
+#include "cli/ProjectCrs.h"
 #include "cli/JsonText.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
@@ -127,7 +128,11 @@ int RunRose(const Args& args)
     // As compute: the method groups take a code above the last item as the last item.
     ClampMethodCodes(rec);
     const GrowthOptions growth = ResolveGrowth(files[0], growthArgs);
-    const WaveRoseResult rose = WaveRose(rec, step, growth);
+    WaveRoseResult rose = WaveRose(rec, step, growth);
+    // True bearings where the project knows its coordinate system.
+    const BearingReference bearings = CliBearings(files[0], rec);
+    for (RoseRow& row : rose.rows)
+        row.bearingDeg = BearingOfDirection(row.windDirectionDeg, bearings);
 
 #ifdef ORVANE_CLI_PICTURES
     if (!plot.empty()) {

@@ -9,6 +9,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Options.h"
+#include "cli/ProjectCrs.h"
 #include "cli/GrowthArgs.h"
 #include "cli/TerminalText.h"
 #include "cli/JsonText.h"
@@ -89,7 +90,7 @@ int RunScenarios(const Args& args)
     std::string text;
     if (const Outcome read = ReadInputText(casesPath, kMaxInputFileBytes, "cases file", text); !read)
         return ExitOnFailure(read);
-    const ScenarioCsv csv = ParseScenarioCsv(text);
+    const ScenarioCsv csv = ParseScenarioCsv(text, CliBearings(files[0], rec));
     if (!csv.error.empty()) {
         std::fprintf(stderr, "orvane-cli: %s: %s\n", TerminalText(casesPath, true).c_str(),
                      TerminalText(csv.error, true).c_str());

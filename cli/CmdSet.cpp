@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/ProjectCrs.h"
 #include "core/FileIO.h"
 #include "core/Messages.h"
 #include "core/ProjectCompanion.h"
@@ -47,7 +48,7 @@ int RunSet(const Args& args)
 
     ProjectCompanion companion;
     companion.Load(project);  // a damaged one is said on stderr and left alone unless a key changes it
-    const SettingsOutcome outcome = ApplySettings(rec, &companion, words);
+    const SettingsOutcome outcome = ApplySettings(rec, &companion, words, CliCrsService());
     if (!outcome.Ok()) {
         for (const std::string& error : outcome.errors)
             std::fprintf(stderr, "orvane-cli: %s\n", error.c_str());
@@ -68,7 +69,8 @@ const bool registered = RegisterCommand(
     {kName, "FILE.WDT KEY=VALUE...",
      "Set the title, point, wind, depth, units or methods (keys: title, point=X,Y, direction or bearing, sector, "
      "speed, speed_unit, depth, coord_unit, significant, spectrum, directional) as the window commits them, or "
-     "the companion file's wind.* and growth.* keys (growth.law, growth.duration_h, wind.height_m, ...), and save.",
+     "the companion file's wind.* and growth.* keys (growth.law, growth.duration_h, wind.height_m, ...) and crs "
+     "(then point_lonlat=LON,LAT), and save.",
      33, RunSet});
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/ProjectCompanion.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -146,6 +148,23 @@ void WriteClimate(JsonValue& s, const ClimateSettings& c)
     Put(s, "class_m", NumberUnless(c.classWidthM, d.classWidthM));
 }
 
+// --- "crs": one string at the top level -----------------------------------
+
+void ReadCrs(const JsonValue& root, std::string& crs, std::vector<std::string>& problems)
+{
+    const JsonValue* v = root.Find("crs");
+    if (!v || v->IsNull())
+        return;
+    crs = v->GetKind() == JsonValue::Kind::String ? CrsText(v->AsString()) : std::string();
+    if (crs.empty())
+        problems.push_back("crs: not EPSG:N or WKT text");
+}
+
+void WriteCrs(JsonValue& root, const std::string& crs)
+{
+    Put(root, "crs", crs.empty() ? std::nullopt : std::optional(JsonValue::String(crs)));
+}
+
 // Writes a section into the object read (keeping its unknown keys) or a new
 // one; a section left empty is not written.
 template <class Settings>
@@ -179,8 +198,10 @@ std::string ProjectCompanion::ReadText(std::string_view text)
     ReadGrowth(SectionReader(root_.Find("growth"), "growth", problems), growth);
     ReadClimate(SectionReader(root_.Find("climate"), "climate", problems), climate);
     loadedClimate_ = climate;
+    ReadCrs(root_, crs, problems);
     loadedWind_ = wind;
     loadedGrowth_ = growth;
+    loadedCrs_ = crs;
     std::string out;
     for (const std::string& p : problems)
         out += (out.empty() ? "" : "; ") + p;
@@ -193,6 +214,7 @@ std::string ProjectCompanion::Text() const
     WriteSectionInto(root, "wind", WriteWind, wind);
     WriteSectionInto(root, "growth", WriteGrowth, growth);
     WriteSectionInto(root, "climate", WriteClimate, climate);
+    WriteCrs(root, crs);
     return WriteJson(root);
 }
 
@@ -202,6 +224,7 @@ bool ProjectCompanion::HoldsSomething() const
     WriteSectionInto(root, "wind", WriteWind, wind);
     WriteSectionInto(root, "growth", WriteGrowth, growth);
     WriteSectionInto(root, "climate", WriteClimate, climate);
+    WriteCrs(root, crs);
     return !root.Members().empty();
 }
 
@@ -234,13 +257,42 @@ ProjectCompanion::LoadState ProjectCompanion::Load(const std::string& projectPat
 Outcome ProjectCompanion::Save(const std::string& projectPath) const
 {
     const std::string path = PathFor(projectPath);
-    const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_) || !(climate == loadedClimate_);
+    const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_) || !(climate == loadedClimate_) ||
+                         crs != loadedCrs_;
     if (damaged_ && !changed)
         return Outcome::Success();  // the user may still mend it by hand
     if (!HoldsSomething() && !FileExists(path))
         return Outcome::Success();  // a plain project stays one file
     const std::string text = Text();
     return WriteFileAtomically(path, text.data(), text.size());
+}
+
+std::string CrsText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    std::string upper;
+    for (char c : text.substr(0, std::min<std::size_t>(text.size(), 16)))
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper.rfind("EPSG:", 0) == 0) {
+        const std::string_view digits = text.substr(5);
+        if (digits.empty() || digits.size() > 8 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return {};
+        const long code = std::stol(std::string(digits));
+        return code > 0 ? "EPSG:" + std::to_string(code) : std::string();
+    }
+    // WKT 2 (ISO 19162) and WKT 1 keywords of a whole coordinate system.
+    static constexpr const char* kKeywords[] = {"PROJCRS", "PROJECTEDCRS", "PROJCS", "GEOGCRS", "GEOGRAPHICCRS",
+                                                "GEOGCS", "BOUNDCRS", "COMPOUNDCRS", "COMPD_CS"};
+    for (const char* keyword : kKeywords) {
+        const std::size_t n = std::strlen(keyword);
+        if (upper.size() > n && upper.compare(0, n, keyword) == 0 && (upper[n] == '[' || upper[n] == '('))
+            return std::string(text);
+    }
+    return {};
 }
 
 Outcome WriteProjectAndCompanion(const ProjectRecord& rec, const ProjectCompanion& companion,

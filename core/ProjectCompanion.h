@@ -18,6 +18,8 @@
 //             "shift_deg"       a wind shift above this restarts the sea, degrees (default 45)
 //             "calm_ms"         U10 below this is a calm, m/s (default 1)
 //             "class_m"         Hs class width of the occurrence table, m (default 0.25)
+//   "crs":    the coordinate system of the project's coordinates, "EPSG:N" or
+//             WKT text (default: none; bearings are then grid bearings)
 // Keys and sections this program does not know are kept, in their places,
 // when the file is written back. A file that is not such JSON is reported
 // once (through the message sink) and ignored; a known key with a value
@@ -85,6 +87,7 @@ public:
     WindSettings wind;
     GrowthSettings growth;
     ClimateSettings climate;
+    std::string crs;  // "EPSG:N" or WKT; "" when the project has no coordinate system (CrsText)
 
 private:
     JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
@@ -92,7 +95,15 @@ private:
     WindSettings loadedWind_;
     GrowthSettings loadedGrowth_;
     ClimateSettings loadedClimate_;
+    std::string loadedCrs_;
 };
+
+// A coordinate system as the companion file keeps it: "EPSG:N" (any case,
+// blanks around it, N a whole number up to 8 digits) as "EPSG:N", or WKT
+// text (a WKT 1 or 2 keyword, then "[" or "(") as given, trimmed. Empty when
+// the text is neither. Whether the system is known and projected is for the
+// GIS module to say.
+std::string CrsText(std::string_view text);
 
 // Saves a project and its companion (the companion after the project, so a
 // project that could not be written leaves both files as they were). A

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/BearingReference.h"
 #include "core/CommitRules.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -134,20 +135,70 @@ std::string SetPoint(SettingTarget& t, std::string_view value)
     return {};
 }
 
+constexpr const char* kNeedsCompanion = "a setting of the companion file, which this command does not write";
+
+// Grid bearings, or true ones where the project names a coordinate system.
+BearingReference BearingsOf(const SettingTarget& t)
+{
+    const std::string crs = t.companion ? t.companion->crs : std::string();
+    return ProjectBearings(crs, t.record.CoordUnits, t.record.PointX, t.record.PointY, t.crs);
+}
+
 std::string SetBearing(SettingTarget& t, std::string_view value)
 {
     float bearing = 0;
     if (!ReadNumber(value, bearing))
         return "not a number";
-    // 90 - b taken into [0, 360): the bearing and the stored direction turn
-    // into each other by the same rule.
-    t.record.WindDirection = static_cast<float>(CompassBearing(bearing));
+    // 90 - b taken into [0, 360) (after the convergence for a true bearing):
+    // the bearing and the stored direction turn into each other by one rule.
+    t.record.WindDirection = static_cast<float>(DirectionOfBearing(bearing, BearingsOf(t)));
+    return {};
+}
+
+std::string SetCrs(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    if (Lower(Trim(value)) == "none") {
+        t.companion->crs.clear();
+        return {};
+    }
+    std::string crs = CrsText(value);
+    if (crs.empty())
+        return "not EPSG:N or WKT text";
+    if (t.crs && t.crs->check) {
+        if (const std::string why = t.crs->check(crs); !why.empty())
+            return "not usable: " + why;
+    }
+    t.companion->crs = std::move(crs);
+    return {};
+}
+
+std::string SetPointLonLat(SettingTarget& t, std::string_view value)
+{
+    if (!t.companion)
+        return kNeedsCompanion;
+    const auto comma = value.find(',');
+    float lon = 0;
+    float lat = 0;
+    if (comma == std::string_view::npos || !ReadNumber(value.substr(0, comma), lon) ||
+        !ReadNumber(value.substr(comma + 1), lat) || std::fabs(lon) > 180.0f || std::fabs(lat) > 90.0f)
+        return "not LON,LAT in degrees";
+    if (t.companion->crs.empty())
+        return "of no use without the project's coordinate system (set crs=EPSG:N)";
+    if (!t.crs || !t.crs->fromLonLat)
+        return "of no use without the GIS module, which this program has not loaded";
+    double x = 0;
+    double y = 0;
+    if (const std::string why = t.crs->fromLonLat(t.companion->crs, t.record.CoordUnits, lon, lat, x, y);
+        !why.empty())
+        return "not transformable: " + why;
+    t.record.PointX = static_cast<float>(x);
+    t.record.PointY = static_cast<float>(y);
     return {};
 }
 
 // --- keys of the companion file -------------------------------------------
-
-constexpr const char* kNeedsCompanion = "a setting of the companion file, which this command does not write";
 
 // A number above low (or at least low), or one of the words that clear it.
 std::string ReadOptional(std::string_view value, double low, bool openLow, std::string_view clearWord,
@@ -247,15 +298,21 @@ const GrowthSettings& GrowthOf(const SettingTarget& t)
     return t.companion ? t.companion->growth : defaults;
 }
 
-const std::array<SettingKey, 20> kKeys{{
+const std::array<SettingKey, 22> kKeys{{
     {"title", "title", "any text (the first 80 characters are kept)", SetTitle,
      [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Cp1252ToUtf8(TitleBytes(r)); }},
     {"point", "point", "X,Y in the coordinate unit", SetPoint,
      [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.PointX) + "," + Shown(r.PointY); }},
     {"direction", "wind direction", "degrees counter-clockwise from +x", SetNumber<&ProjectRecord::WindDirection>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection) + ")"; }},
-    {"bearing", "wind direction", "compass bearing the wind comes from, degrees clockwise from north", SetBearing,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Format("%.7g", CompassBearing(r.WindDirection)); }},
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection, BearingsOf(t)) + ")"; }},
+    {"bearing", "wind direction",
+     "compass bearing the wind comes from, degrees clockwise from north (true north with crs, else grid north)",
+     SetBearing,
+     [](const SettingTarget& t) {
+         const BearingReference ref = BearingsOf(t);
+         const std::string shown = Format("%.7g", BearingOfDirection(t.record.WindDirection, ref));
+         return ref.trueNorth ? shown + " (true)" : shown;
+     }},
     {"sector", "sector", "degrees, 4 to 180", SetNumber<&ProjectRecord::SectorAngle>,
      [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.SectorAngle); }},
     {"speed", "speed", "wind velocity in the velocity unit, at least 5", SetNumber<&ProjectRecord::WindVelocity>,
@@ -301,6 +358,13 @@ const std::array<SettingKey, 20> kKeys{{
      }},
     {"growth.duration_h", "growth.duration_h", "storm duration in hours, or none", SetDuration,
      [](const SettingTarget& t) { return ShowOptional(GrowthOf(t).durationH, "none", " h"); }},
+    {"crs", "crs", "the coordinate system of the coordinates: EPSG:N (projected) or WKT text, or none", SetCrs,
+     [](const SettingTarget& t) {
+         return t.companion && !t.companion->crs.empty() ? t.companion->crs : std::string("none");
+     }},
+    {"point_lonlat", "point", "LON,LAT in degrees (WGS 84), moved into the project's coordinate system",
+     SetPointLonLat,
+     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.PointX) + "," + Shown(r.PointY); }},
 }};
 
 const SettingKey* FindKey(std::string_view name)
@@ -337,16 +401,25 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> w
     return ApplySettings(rec, nullptr, words);
 }
 
-SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words)
+SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words,
+                              const CrsService* crs)
 {
     SettingsOutcome out;
     ProjectRecord changed = rec;
     std::optional<ProjectCompanion> changedCompanion;
     if (companion)
         changedCompanion = *companion;
-    SettingTarget target{changed, changedCompanion ? &*changedCompanion : nullptr};
+    SettingTarget target{changed, changedCompanion ? &*changedCompanion : nullptr, crs};
+    // The place first: the coordinate system, then the point.
+    std::vector<std::string> ordered(words.begin(), words.end());
+    const auto rank = [](const std::string& word) {
+        const std::string key = Lower(word.substr(0, word.find('=')));
+        return key == "crs" ? 0 : key == "point" || key == "point_lonlat" ? 1 : 2;
+    };
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
     std::vector<const SettingKey*> applied;
-    for (const std::string& word : words) {
+    for (const std::string& word : ordered) {
         const auto equals = word.find('=');
         const SettingKey* key = equals == std::string::npos ? nullptr : FindKey(word.substr(0, equals));
         if (equals == std::string::npos) {
@@ -389,6 +462,10 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, s
     NoteClamps(beforeRules, changed, out.notes);
     for (const SettingKey* key : applied)
         out.shown.push_back(std::string(key->name) + " = " + key->show(target));
+    const bool windGiven = std::any_of(applied.begin(), applied.end(),
+                                       [](const SettingKey* k) { return k->field == "wind direction"; });
+    if (const BearingReference ref = BearingsOf(target); windGiven && !ref.gridReason.empty())
+        out.notes.push_back("bearings are grid bearings: " + ref.gridReason);
     rec = changed;
     if (companion)
         *companion = *changedCompanion;

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/CrsService.h"
 #include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
 
@@ -26,6 +27,10 @@ namespace orvane {
 struct SettingTarget {
     ProjectRecord& record;
     ProjectCompanion* companion = nullptr;  // keys with a "." need it
+    // Coordinate systems (the GIS module): crs checks its value with it,
+    // point_lonlat transforms with it, and bearing reads true bearings
+    // through it where the project names a coordinate system.
+    const CrsService* crs = nullptr;
 };
 
 struct SettingKey {
@@ -43,13 +48,16 @@ std::span<const SettingKey> SettingKeys();
 struct SettingsOutcome {
     std::vector<std::string> errors;  // one per bad word; the record is unchanged when any
     std::vector<std::string> notes;   // values the commit rules changed ("sector 200 -> 180"), a cut title
-    std::vector<std::string> shown;   // "key = stored value" for each word, in the words' order
+    std::vector<std::string> shown;   // "key = stored value" for each word, in the order applied
     bool Ok() const { return errors.empty(); }
 };
 
 // Applies "KEY=VALUE" words to rec and companion (see the top of this
-// file). Without a companion its keys are refused.
-SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words);
+// file). Without a companion its keys are refused. The words that fix the
+// place (crs, point, point_lonlat) are applied first, so a bearing given
+// with them is read at the new point in the new system.
+SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, std::span<const std::string> words,
+                              const CrsService* crs = nullptr);
 SettingsOutcome ApplySettings(ProjectRecord& rec, std::span<const std::string> words);
 
 }  // namespace orvane

@@ -164,26 +164,27 @@ std::string CompassPointName(double bearingDeg) {
 namespace {
 
 // Compass point and bearing text of a finite wind direction.
-std::pair<std::string, std::string> CompassParts(double windDirectionDeg) {
-    const double bearing = CompassBearing(windDirectionDeg);
+std::pair<std::string, std::string> CompassParts(double windDirectionDeg, const BearingReference& ref) {
+    const double bearing = BearingOfDirection(windDirectionDeg, ref);
     // A bearing just below 360 shows as "360.0"; it is north, shown as 0.0.
     std::string shown = Format("%.1f", bearing);
     if (shown == "360.0") shown = "0.0";
-    return {CompassPointName(bearing >= 359.95 ? 0.0 : bearing), shown + "\xC2\xB0"};
+    return {CompassPointName(bearing >= 359.95 ? 0.0 : bearing),
+            std::string(BearingWord(ref)) + " bearing " + shown + "\xC2\xB0"};
 }
 
 }  // namespace
 
-std::string WindFromText(double windDirectionDeg) {
+std::string WindFromText(double windDirectionDeg, const BearingReference& ref) {
     if (!std::isfinite(windDirectionDeg)) return "wind from ?";
-    const auto [point, bearing] = CompassParts(windDirectionDeg);
-    return "wind from " + point + " (bearing " + bearing + ")";
+    const auto [point, bearing] = CompassParts(windDirectionDeg, ref);
+    return "wind from " + point + " (" + bearing + ")";
 }
 
-std::string WindFromAsideText(double windDirectionDeg) {
+std::string WindFromAsideText(double windDirectionDeg, const BearingReference& ref) {
     if (!std::isfinite(windDirectionDeg)) return "from ?";
-    const auto [point, bearing] = CompassParts(windDirectionDeg);
-    return "from " + point + ", bearing " + bearing;
+    const auto [point, bearing] = CompassParts(windDirectionDeg, ref);
+    return "from " + point + ", " + bearing;
 }
 
 }  // namespace orvane

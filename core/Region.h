@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/BearingReference.h"
 #include "core/ProjectRecord.h"
 
 namespace orvane {
@@ -42,12 +43,14 @@ double CompassBearing(double windDirectionDeg);
 // covers 22.5 degrees centred on its bearing. "?" for a non-finite bearing.
 std::string CompassPointName(double bearingDeg);
 
-// "wind from NE (bearing 45.0°)" for WindDirection 45, in UTF-8; "wind from ?"
-// when the direction is not a number.
-std::string WindFromText(double windDirectionDeg);
+// "wind from NE (grid bearing 45.0°)" for WindDirection 45 without a
+// coordinate system; with one, the true bearing and "true" ("wind from NE
+// (true bearing 43.9°)"). UTF-8; "wind from ?" when the direction is not a
+// number. The compass point is that of the bearing shown.
+std::string WindFromText(double windDirectionDeg, const BearingReference& ref = {});
 
-// The same compass form as a short aside: "from NE, bearing 45.0°" for
+// The same compass form as a short aside: "from NE, grid bearing 45.0°" for
 // WindDirection 45, in UTF-8; "from ?" when the direction is not a number.
-std::string WindFromAsideText(double windDirectionDeg);
+std::string WindFromAsideText(double windDirectionDeg, const BearingReference& ref = {});
 
 }  // namespace orvane

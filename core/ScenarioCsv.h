@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BearingReference.h"
 #include "core/Scenario.h"
 
 namespace orvane {
@@ -35,7 +36,10 @@ struct ScenarioCsv {
     std::string error;
 };
 
-ScenarioCsv ParseScenarioCsv(std::string_view text);
+// A bearing is read in the north of bearings: grid north by default, true
+// north (with the grid convergence at the project's point) for a project
+// that knows its coordinate system.
+ScenarioCsv ParseScenarioCsv(std::string_view text, const BearingReference& bearings = {});
 
 // A field for a CSV line: quoted when it holds a comma or semicolon (either
 // separator, so that a file written back keeps its separator), a quote, a

@@ -1,16 +1,25 @@
 #include "gis/GdalSupport.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cpl_conv.h>
 #include <cpl_http.h>
+#include <cpl_string.h>
+#include <cpl_vsi.h>
 #include <cpl_vsi_virtual.h>
 #include <gdal.h>
 
+#include "core/FileIO.h"
 #include "core/Format.h"
 
 namespace orvane {
@@ -180,6 +189,76 @@ std::string SrsLabel(const OGRSpatialReference& srs)
     if (authority != nullptr && code != nullptr && std::string(authority) == "EPSG")
         return Format("EPSG:%s (%s)", code, label);
     return label;
+}
+
+bool SrsFromText(const std::string& crs, OGRSpatialReference& srs)
+{
+    if (crs.empty())
+        return false;
+    const bool epsg = crs.rfind("EPSG:", 0) == 0;
+    if (epsg) {
+        if (!SrsFromEpsg(std::atoi(crs.c_str() + 5), srs))
+            return false;
+    } else if (srs.importFromWkt(crs.c_str()) != OGRERR_NONE) {
+        return false;
+    }
+    srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    return true;
+}
+
+std::string CrsTextOf(const OGRSpatialReference& srs)
+{
+    OGRSpatialReference identified(srs);
+    if (identified.GetAuthorityCode(nullptr) == nullptr)
+        identified.AutoIdentifyEPSG();
+    const char* authority = identified.GetAuthorityName(nullptr);
+    const char* code = identified.GetAuthorityCode(nullptr);
+    if (authority != nullptr && code != nullptr && std::string(authority) == "EPSG")
+        return std::string("EPSG:") + code;
+    char* wkt = nullptr;
+    const char* options[] = {"FORMAT=WKT2_2018", nullptr};
+    std::string text;
+    if (srs.exportToWkt(&wkt, options) == OGRERR_NONE && wkt != nullptr)
+        text = wkt;
+    CPLFree(wkt);
+    return text;
+}
+
+std::string GisSourceProblem(const std::string& source)
+{
+    if (IsNetworkPath(source))
+        return "cannot read GIS file [" + source + "]: network sources are not read, only files on this computer";
+    struct stat st {};
+    if (source.rfind("/vsi", 0) != 0 && ::stat(source.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
+        !S_ISDIR(st.st_mode))
+        return "cannot read GIS file [" + source + "]: " +
+               InputProblemText(source, InputState::NotRegular, 0, "GIS file");
+    return {};
+}
+
+
+MemoryFolder::MemoryFolder()
+{
+    static std::atomic<int> counter{0};
+    path_ = Format("/vsimem/orvane-export-%d-%d", static_cast<long long>(::getpid()), static_cast<long long>(++counter));
+    VSIMkdir(path_.c_str(), 0755);
+}
+
+MemoryFolder::~MemoryFolder() { VSIRmdirRecursive(path_.c_str()); }
+
+std::vector<std::pair<std::string, std::string>> MemoryFolder::Files() const
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    const CPLStringList names(VSIReadDir(path_.c_str()));
+    for (int i = 0; i < names.size(); ++i) {
+        const std::string name = names[i];
+        vsi_l_offset length = 0;
+        const GByte* bytes = VSIGetMemFileBuffer((path_ + "/" + name).c_str(), &length, FALSE);
+        if (bytes != nullptr)
+            files.emplace_back(name, std::string(reinterpret_cast<const char*>(bytes), length));
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 }  // namespace orvane

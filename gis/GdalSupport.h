@@ -3,6 +3,8 @@
 // only, so GDAL's headers never reach the layers above.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <cpl_error.h>
 #include <ogr_spatialref.h>
@@ -63,5 +65,36 @@ bool SrsFromEpsg(int epsg, OGRSpatialReference& srs);
 // "EPSG:32633 (WGS 84 / UTM zone 33N)", or the name alone when the system
 // has no EPSG code.
 std::string SrsLabel(const OGRSpatialReference& srs);
+
+// A coordinate system from the text a project keeps ("EPSG:N" or WKT), with
+// longitude (easting) first; false when PROJ cannot read it.
+bool SrsFromText(const std::string& crs, OGRSpatialReference& srs);
+
+// The text a project keeps for a system: "EPSG:N" when it has (or is
+// identified with) an EPSG code, else its WKT 2.
+std::string CrsTextOf(const OGRSpatialReference& srs);
+
+// A folder in GDAL's memory file system: GDAL writes there, where no write
+// fails for want of space, and the finished files go to disk through the
+// program's own checked writes (WriteFileAtomically). Gone with this object.
+class MemoryFolder {
+public:
+    MemoryFolder();
+    ~MemoryFolder();
+    MemoryFolder(const MemoryFolder&) = delete;
+    MemoryFolder& operator=(const MemoryFolder&) = delete;
+    const std::string& Path() const { return path_; }
+
+    // The files in the folder, in name order, with their bytes.
+    std::vector<std::pair<std::string, std::string>> Files() const;
+
+private:
+    std::string path_;
+};
+
+// Why a source is not handed to GDAL at all: a network source (the module
+// reads files of this computer only), or a path that is no file or folder (a
+// FIFO would wait for a writer, a device never end). "" when it may be read.
+std::string GisSourceProblem(const std::string& source);
 
 }  // namespace orvane

@@ -119,43 +119,6 @@ bool WriteLayer(GDALDataset& dataset, const OutLayer& content, const OGRSpatialR
     return true;
 }
 
-// A folder in GDAL's memory file system: GDAL writes there, where no write
-// fails for want of space, and the finished files go to disk through the
-// program's own checked writes. Gone with this object.
-class MemoryFolder {
-public:
-    MemoryFolder()
-    {
-        static std::atomic<int> counter{0};
-        path_ = Format("/vsimem/orvane-export-%d-%d", static_cast<long long>(::getpid()),
-                       static_cast<long long>(++counter));
-        VSIMkdir(path_.c_str(), 0755);
-    }
-    ~MemoryFolder() { VSIRmdirRecursive(path_.c_str()); }
-    MemoryFolder(const MemoryFolder&) = delete;
-    MemoryFolder& operator=(const MemoryFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-    // The files in the folder, in name order, with their bytes.
-    std::vector<std::pair<std::string, std::string>> Files() const
-    {
-        std::vector<std::pair<std::string, std::string>> files;
-        const CPLStringList names(VSIReadDir(path_.c_str()));
-        for (int i = 0; i < names.size(); ++i) {
-            const std::string name = names[i];
-            vsi_l_offset length = 0;
-            const GByte* bytes = VSIGetMemFileBuffer((path_ + "/" + name).c_str(), &length, FALSE);
-            if (bytes != nullptr)
-                files.emplace_back(name, std::string(reinterpret_cast<const char*>(bytes), length));
-        }
-        std::sort(files.begin(), files.end());
-        return files;
-    }
-
-private:
-    std::string path_;
-};
-
 GisExportResult Bad(std::string message)
 {
     GisExportResult result;
@@ -175,11 +138,14 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
         return Bad("unknown GIS format [" + path + "]: the name must end in .geojson, .json, .gpkg, .kml or .shp");
     const bool kml = format == "KML";
     OGRSpatialReference projectSrs;
+    const bool hasSrs = options.epsg != 0 || !options.crs.empty();
     if (options.epsg != 0 && !SrsFromEpsg(options.epsg, projectSrs))
         return Bad(Format("unknown coordinate system EPSG:%d", options.epsg));
-    if (options.epsg != 0 && !projectSrs.IsProjected())
+    if (options.epsg == 0 && hasSrs && !SrsFromText(options.crs, projectSrs))
+        return Bad("unknown coordinate system " + options.crs);
+    if (hasSrs && !projectSrs.IsProjected())
         return Bad(SrsLabel(projectSrs) + " is not a projected coordinate system; the project's coordinates are lengths");
-    if (kml && options.epsg == 0)
+    if (kml && !hasSrs)
         return Bad("KML holds longitude/latitude: give the project's coordinate system as EPSG:NNNN");
     const double projectMetres = MetresPerCoordUnit(rec.CoordUnits);
     // What the project holds is no usage error: the command fails (exit 1).
@@ -193,7 +159,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     // Lengths in the file: the system's unit when one is given, else the project's.
     double scale = 1.0;
     std::string lengthUnit = CoordUnitName(rec.CoordUnits);
-    if (options.epsg != 0) {
+    if (hasSrs) {
         const char* unitName = nullptr;
         const double metresPerUnit = projectSrs.GetLinearUnits(&unitName);
         scale = projectMetres / metresPerUnit;
@@ -269,7 +235,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
 
     // KML: everything to WGS 84 longitude/latitude.
     OGRSpatialReference wgs84;
-    const OGRSpatialReference* fileSrs = options.epsg != 0 ? &projectSrs : nullptr;
+    const OGRSpatialReference* fileSrs = hasSrs ? &projectSrs : nullptr;
     if (kml) {
         SrsFromEpsg(4326, wgs84);
         const std::unique_ptr<OGRCoordinateTransformation> ct(OGRCreateCoordinateTransformation(&projectSrs, &wgs84));

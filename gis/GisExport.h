@@ -13,8 +13,8 @@
 // and KML in the layers "region", "point" and "rays", a Shapefile in three
 // files: OUT.shp, OUT_point.shp and OUT_rays.shp.
 //
-// The project has no coordinate system of its own. Given one (an EPSG code
-// of a projected system), the file carries it and the coordinates are
+// Given the project's coordinate system (an EPSG code or the companion
+// file's text, of a projected system), the file carries it and the coordinates are
 // converted from the project's unit to that system's; KML, always in
 // longitude/latitude, needs one. Without one, coordinates are written in the
 // project's unit and "units" names it, so an import gives them back unchanged.
@@ -35,6 +35,9 @@ struct GisExportOptions {
     // Runs before rename k (from 0) of a Shapefile set's files; false makes
     // that rename fail. For tests of the recovery; empty otherwise.
     std::function<bool(std::size_t)> beforeEachMove;
+    // The same as the companion file keeps it ("EPSG:N" or WKT), used when
+    // epsg is 0: the project's own system; "" for none.
+    std::string crs;
 };
 
 // Not ok: nothing was written, and the message says why.

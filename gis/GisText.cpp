@@ -1,5 +1,5 @@
 // The GIS commands' small texts: a point given as "x,y", an "EPSG:n"
-// option and the format of a file name. No GDAL here, so the commands can
+// option and the formats of file names. No GDAL here, so the commands can
 // check their arguments before the GIS module is loaded.
 
 #include <cctype>
@@ -8,6 +8,7 @@
 
 #include "core/NumberText.h"
 #include "gis/GisExport.h"
+#include "gis/PointLayer.h"
 #include "gis/ShorelineImport.h"
 
 namespace orvane {
@@ -70,6 +71,16 @@ std::string GisFormatOf(const std::string& path)
         return "KML";
     if (ext == ".shp")
         return "ESRI Shapefile";
+    return {};
+}
+
+std::string PointLayerFormatOf(const std::string& path)
+{
+    const std::string ext = Lower(std::filesystem::path(path).extension().string());
+    if (ext == ".geojson" || ext == ".json")
+        return "GeoJSON";
+    if (ext == ".gpkg")
+        return "GPKG";
     return {};
 }
 

@@ -206,21 +206,6 @@ std::string UnstorableMessage(double value, const std::string& source)
                   value, source);
 }
 
-// Why a source is not handed to GDAL at all: a network source (the module
-// reads files of this computer only), or a path that is no file or folder (a
-// FIFO would wait for a writer, a device never end).
-std::string SourceProblem(const std::string& source)
-{
-    if (IsNetworkPath(source))
-        return "cannot read GIS file [" + source + "]: network sources are not read, only files on this computer";
-    struct stat st {};
-    if (source.rfind("/vsi", 0) != 0 && ::stat(source.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
-        !S_ISDIR(st.st_mode))
-        return "cannot read GIS file [" + source + "]: " +
-               InputProblemText(source, InputState::NotRegular, 0, "GIS file");
-    return {};
-}
-
 struct Island {
     Ring ring;
     double area;
@@ -234,7 +219,7 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
     Shoreline sh;
     EnsureGdalRegistered();
     GdalErrorCapture capture;
-    if (std::string problem = SourceProblem(source); !problem.empty()) {
+    if (std::string problem = GisSourceProblem(source); !problem.empty()) {
         sh.Fail(std::move(problem));
         return sh;
     }
@@ -349,9 +334,11 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
         if (point)
             point = XY{px, py};
         sh.coordUnits = 2;
+        sh.crs = "EPSG:" + std::to_string(sh.epsg);
         sh.notes.push_back("coordinates: longitude/latitude in " + SrsLabel(*srs) + ", transformed to " +
                            SrsLabel(utm) + ", m");
     } else if (srs && (srs->IsProjected() || srs->IsLocal())) {
+        sh.crs = CrsTextOf(*srs);
         const char* unitName = nullptr;
         const double metresPerUnit = srs->GetLinearUnits(&unitName);
         sh.coordUnits = CoordUnitsOfLinearUnit(metresPerUnit);
@@ -373,8 +360,10 @@ Shoreline ReadShoreline(const std::string& source, const ProjectRecord& rec, con
                 identified.AutoIdentifyEPSG();
             const char* authority = identified.GetAuthorityName(nullptr);
             const char* code = identified.GetAuthorityCode(nullptr);
-            if (authority != nullptr && code != nullptr && std::string(authority) == "EPSG")
+            if (authority != nullptr && code != nullptr && std::string(authority) == "EPSG") {
                 sh.epsg = std::atoi(code);
+                sh.crs = "EPSG:" + std::to_string(sh.epsg);
+            }
             sh.notes.push_back("coordinates: kept in " + SrsLabel(identified) + ", " + UnitName(sh.coordUnits));
         }
     } else if (srs) {
@@ -528,7 +517,7 @@ std::vector<std::string> LayerNames(const std::string& source)
     EnsureGdalRegistered();
     GdalErrorCapture capture;
     std::vector<std::string> names;
-    if (!SourceProblem(source).empty())
+    if (!GisSourceProblem(source).empty())
         return names;
     const GDALDatasetUniquePtr dataset(GDALDataset::Open(source.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     if (dataset) {

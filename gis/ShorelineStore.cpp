@@ -61,6 +61,7 @@ ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& sou
     if (sh.ok)
         StoreShoreline(sh, rec);
     result.epsg = sh.epsg;
+    result.crs = sh.crs;
     result.notes = std::move(sh.notes);
     result.warnings = std::move(sh.warnings);
     return result;

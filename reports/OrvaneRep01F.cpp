@@ -217,6 +217,11 @@ void TOrvaneRep01::FillInputs()
     QRep.ItemNamed("WaterDepthValue").text = Format("%6.3f %s", rec_.Depth, IsMetric(rec_) ? "m" : "ft");
 }
 
+void TOrvaneRep01::ShowBearings(const BearingReference& ref)
+{
+    QRep.ItemNamed("WindFromValue").text = "(" + WindFromAsideText(rec_.WindDirection, ref) + ")";
+}
+
 void TOrvaneRep01::FillMethods()
 {
     static constexpr std::array<const char*, 2> kSpectra = {"P-M, Pierson-Moskowitz", "JONSWAP"};

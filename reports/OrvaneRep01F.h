@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "core/BearingReference.h"
 #include "core/ProjectRecord.h"
 #include "graphics/ChartData.h"
 #include "graphics/RegionPlot.h"
@@ -39,6 +40,10 @@ public:
     // of a run that did not use the significant-wave method alone, and what
     // limited its waves ("duration-limited: ..."). Empty texts remove them.
     void ShowGrowth(const std::string& lawText, const std::string& limitText);
+    // The compass aside under the wind direction in the north of ref: true
+    // bearings for a project that knows its coordinate system ("(from NE,
+    // true bearing 46.1°)"); grid bearings until this is called.
+    void ShowBearings(const BearingReference& ref);
 
     // The picture's raster in pixels (96 per inch as designed) and the plot
     // scale of its drawing.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ProjectCompanion.h"
 #include "gis/GisExport.h"
 #include "tools/FormFonts.h"
 #include "tools/help/HelpSystem.h"
@@ -32,7 +33,7 @@ TExportGis::TExportGis(QWidget* parent, const QString& folder, const QString& cr
     BrowseBtn->setObjectName(QStringLiteral("BrowseBtn"));
     CrsEdit = new QLineEdit(crs, this);
     CrsEdit->setObjectName(QStringLiteral("CrsEdit"));
-    CrsEdit->setPlaceholderText(QStringLiteral("EPSG:NNNN of the project's coordinates (none: written as they are)"));
+    CrsEdit->setPlaceholderText(QStringLiteral("EPSG:NNNN of the project's coordinates (none: written as they are); kept with the project"));
     RaysCheck = new QCheckBox(QStringLiteral("Fetch rays of the wind sector"), this);
     RaysCheck->setObjectName(QStringLiteral("RaysCheck"));
     RaysCheck->setChecked(true);
@@ -105,8 +106,8 @@ void TExportGis::accept()
         problem = QStringLiteral("Choose the file to write.");
     else if (format.empty())
         problem = QStringLiteral("The file name must end in .geojson, .json, .gpkg, .kml or .shp.");
-    else if (!Crs().isEmpty() && ParseEpsg(Crs().toStdString()) == 0)
-        problem = QStringLiteral("The coordinate system must be written EPSG:NNNN (for example EPSG:32633).");
+    else if (!Crs().isEmpty() && CrsText(Crs().toStdString()).empty())
+        problem = QStringLiteral("The coordinate system must be written EPSG:NNNN (for example EPSG:32633) or as WKT.");
     else if (format == "KML" && Crs().isEmpty())
         problem = QStringLiteral("KML is always longitude/latitude: give the coordinate system of the project's "
                                  "coordinates, EPSG:NNNN.");

@@ -19,7 +19,7 @@ public:
     TExportGis(QWidget* parent, const QString& folder, const QString& crs);
 
     QString Target() const;  // the file to write
-    QString Crs() const;     // "EPSG:NNNN" or ""
+    QString Crs() const;     // "EPSG:NNNN", WKT or ""
     bool Rays() const;
 
     static QString TargetFilter();

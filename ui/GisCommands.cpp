@@ -8,11 +8,19 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cmath>
 #include <memory>
 
+#include <QInputDialog>
+
+#include "core/BearingReference.h"
+#include "core/CrsService.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
+#include "tools/QtText.h"
 
 #ifdef ORVANE_UI_GIS
+#include "gis/CrsSupport.h"
 #include "gis/GisExport.h"
 #include "gis/ShorelineImport.h"
 #include "ui/ExportGisF.h"
@@ -108,9 +116,15 @@ ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, co
 
 bool GisCommands::Available() { return true; }
 
-bool GisCommands::ImportShoreline(ProjectRecord& rec, const QString& folder)
+const CrsService* GisCommands::Service()
 {
-    TImportShoreline dialog(parent_, folder);
+    static const CrsService service = GisCrsService();
+    return &service;
+}
+
+bool GisCommands::ImportShoreline(ProjectRecord& rec, ProjectCompanion& companion, const QString& folder)
+{
+    TImportShoreline dialog(parent_, folder, QString::fromStdString(companion.crs));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     ShorelineOptions options;
@@ -130,23 +144,30 @@ bool GisCommands::ImportShoreline(ProjectRecord& rec, const QString& folder)
                true);
         return false;
     }
-    lastCrs_ = result.epsg != 0 ? QStringLiteral("EPSG:%1").arg(result.epsg) : QString();
+    // The project's coordinate system: the file's, else the one typed.
+    std::vector<std::string> notes = result.notes;
+    const std::string typed = dialog.CrsText().toStdString();
+    if (!result.crs.empty() || !typed.empty()) {
+        companion.crs = !result.crs.empty() ? result.crs : typed;
+        notes.push_back("the project's coordinate system is now " +
+                        (companion.crs.size() > 60 ? std::string("the file's (WKT)") : companion.crs));
+    }
     if (result.warnings.empty())
-        Report(parent_, title, QStringLiteral("The shoreline was imported."), Lines(result.notes), false);
+        Report(parent_, title, QStringLiteral("The shoreline was imported."), Lines(notes), false);
     else
         Report(parent_, title, QStringLiteral("The shoreline was imported, with warnings:\n") + Lines(result.warnings),
-               Lines(result.notes), true);
+               Lines(notes), true);
     return true;
 }
 
-void GisCommands::ExportGis(const ProjectRecord& rec, const QString& folder)
+void GisCommands::ExportGis(const ProjectRecord& rec, ProjectCompanion& companion, const QString& folder)
 {
-    TExportGis dialog(parent_, folder, lastCrs_);
+    TExportGis dialog(parent_, folder, QString::fromStdString(companion.crs));
     if (dialog.exec() != QDialog::Accepted)
         return;
     GisExportOptions options;
     options.rays = dialog.Rays();
-    options.epsg = ParseEpsg(dialog.Crs().toStdString());
+    options.crs = CrsText(dialog.Crs().toStdString());
     GisExportResult result;
     {
         const BusyCursor busy;
@@ -158,26 +179,79 @@ void GisCommands::ExportGis(const ProjectRecord& rec, const QString& folder)
                QStringLiteral("The files that were there are as they were."), true);
         return;
     }
-    Report(parent_, title, QStringLiteral("Written:\n") + Lines(result.files), Lines(result.notes), false);
+    std::vector<std::string> notes = result.notes;
+    if (companion.crs.empty() && !options.crs.empty()) {
+        companion.crs = options.crs;
+        notes.push_back("the project's coordinate system is now " + options.crs);
+    }
+    Report(parent_, title, QStringLiteral("Written:\n") + Lines(result.files), Lines(notes), false);
+}
+
+bool GisCommands::PointFromLonLat(ProjectRecord& rec, const ProjectCompanion& companion)
+{
+    const QString title = QStringLiteral("Point from lon/lat");
+    if (companion.crs.empty()) {
+        Report(parent_, title, QStringLiteral("The project has no coordinate system."),
+               QStringLiteral("Import a shoreline, or give the system in File, \"Export to GIS...\" or with "
+                              "orvane-cli set crs=EPSG:N."),
+               true);
+        return false;
+    }
+    QInputDialog ask(parent_);
+    ask.setObjectName(QStringLiteral("PointLonLatDialog"));
+    ask.setWindowTitle(title);
+    ask.setLabelText(QStringLiteral("Longitude, latitude of the point (degrees, WGS 84):"));
+    ask.setTextValue(QString());
+    if (ask.exec() != QDialog::Accepted)
+        return false;
+    XY lonLat;
+    if (!ParsePoint(ask.textValue().toStdString(), lonLat) || std::fabs(lonLat.x) > 180 || std::fabs(lonLat.y) > 90) {
+        Report(parent_, title, QStringLiteral("Give the longitude and latitude as two numbers in degrees, for "
+                                              "example 23.712, 37.904."),
+               QString(), true);
+        return false;
+    }
+    const ProjectedPoint p = LonLatToProject(companion.crs, rec.CoordUnits, lonLat.x, lonLat.y);
+    if (!p.ok) {
+        Report(parent_, title, QString::fromStdString(p.message), QStringLiteral("The point was not moved."), true);
+        return false;
+    }
+    rec.PointX = static_cast<float>(p.x);
+    rec.PointY = static_cast<float>(p.y);
+    return true;
 }
 
 #else  // built without the GIS library: the menu items are hidden
 
 bool GisCommands::Available() { return false; }
 
-bool GisCommands::ImportShoreline(ProjectRecord&, const QString&)
+const CrsService* GisCommands::Service() { return nullptr; }
+
+bool GisCommands::PointFromLonLat(ProjectRecord&, const ProjectCompanion&)
+{
+    QMessageBox::warning(parent_, QStringLiteral("Point from lon/lat"),
+                         QStringLiteral("This program was built without GIS support."));
+    return false;
+}
+
+bool GisCommands::ImportShoreline(ProjectRecord&, ProjectCompanion&, const QString&)
 {
     QMessageBox::warning(parent_, QStringLiteral("Import shoreline"),
                          QStringLiteral("This program was built without GIS support."));
     return false;
 }
 
-void GisCommands::ExportGis(const ProjectRecord&, const QString&)
+void GisCommands::ExportGis(const ProjectRecord&, ProjectCompanion&, const QString&)
 {
     QMessageBox::warning(parent_, QStringLiteral("Export to GIS"),
                          QStringLiteral("This program was built without GIS support."));
 }
 
 #endif
+
+BearingReference GisCommands::Bearings(const ProjectRecord& rec, const ProjectCompanion& companion)
+{
+    return ProjectBearings(companion.crs, rec.CoordUnits, rec.PointX, rec.PointY, Service());
+}
 
 }  // namespace orvane

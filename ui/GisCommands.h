@@ -1,8 +1,10 @@
 #pragma once
-// The File menu's GIS commands, "Import shoreline..." and "Export to GIS...",
-// for the main window: it creates one GisCommands and calls it from the two
-// menu handlers. Between them it remembers the coordinate system of the last
-// import, which the export then offers.
+// The File menu's GIS commands, "Import shoreline...", "Export to GIS..." and
+// "Point from lon/lat...", for the main window: it creates one GisCommands
+// and calls it from the menu handlers. The project's coordinate system lives
+// in its companion settings: the import sets it (the file's, or the one
+// typed in the dialog), the export offers it and keeps one typed there, and
+// the bearings the window shows are true bearings where it is known.
 
 #include <QString>
 
@@ -11,6 +13,9 @@ class QWidget;
 namespace orvane {
 
 struct ProjectRecord;
+class ProjectCompanion;
+struct BearingReference;
+struct CrsService;
 
 class GisCommands {
 public:
@@ -24,17 +29,26 @@ public:
     // warnings in a message box. True when rec changed: the caller shows the
     // project and recomputes. A failed import shows why and changes nothing.
     // folder: where the file dialog starts.
-    bool ImportShoreline(ProjectRecord& rec, const QString& folder);
+    bool ImportShoreline(ProjectRecord& rec, ProjectCompanion& companion, const QString& folder);
 
     // Asks for the file, the coordinate system and the rays, writes the file
-    // and says what was written. rec should hold the committed controls.
-    void ExportGis(const ProjectRecord& rec, const QString& folder);
+    // and says what was written. rec should hold the committed controls. A
+    // system typed for a project without one becomes the project's.
+    void ExportGis(const ProjectRecord& rec, ProjectCompanion& companion, const QString& folder);
 
-    QString LastCrs() const { return lastCrs_; }  // "EPSG:NNNN" of the last import, or ""
+    // Asks for a longitude and latitude and moves rec's point there. True
+    // when it moved; says why not when the project has no coordinate system.
+    bool PointFromLonLat(ProjectRecord& rec, const ProjectCompanion& companion);
+
+    // The bearings at rec's point: true where the project's coordinate
+    // system is known and the GIS module is there, else grid (with why).
+    static BearingReference Bearings(const ProjectRecord& rec, const ProjectCompanion& companion);
+
+    // The GIS module's coordinate-system answers; null without GIS support.
+    static const CrsService* Service();
 
 private:
     QWidget* parent_;
-    QString lastCrs_;
 };
 
 }  // namespace orvane

@@ -15,13 +15,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ProjectCompanion.h"
 #include "gis/ShorelineImport.h"
 #include "tools/FormFonts.h"
 #include "tools/help/HelpSystem.h"
 
 namespace orvane {
 
-TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder) : QDialog(parent), folder_(folder)
+TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder, const QString& crs) : QDialog(parent), folder_(folder)
 {
     setObjectName(QStringLiteral("ImportShoreline"));
     setProperty(kHelpKeywordProperty, QStringLiteral("GisFiles"));  // the topic F1 opens here
@@ -39,6 +40,9 @@ TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder) : QDi
     PointEdit = new QLineEdit(this);
     PointEdit->setObjectName(QStringLiteral("PointEdit"));
     PointEdit->setPlaceholderText(QStringLiteral("x, y in the file's coordinates (longitude, latitude for degrees)"));
+    CrsEdit = new QLineEdit(crs, this);
+    CrsEdit->setObjectName(QStringLiteral("CrsEdit"));
+    CrsEdit->setPlaceholderText(QStringLiteral("EPSG:NNNN, used when the file names no coordinate system"));
     HintLabel = new QLabel(
         QStringLiteral("The outer boundary is the polygon around the point (the one given here, else the "
                        "project's), otherwise the largest; its holes and the polygons inside it become the "
@@ -60,6 +64,7 @@ TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder) : QDi
     form->addRow(QStringLiteral("GIS file:"), fileRow);
     form->addRow(QStringLiteral("Layer:"), LayerCombo);
     form->addRow(QStringLiteral("Point (optional):"), PointEdit);
+    form->addRow(QStringLiteral("Coordinate system:"), CrsEdit);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(OkBtn);
@@ -88,6 +93,11 @@ QString TImportShoreline::Source() const { return SourceEdit->text().trimmed(); 
 QString TImportShoreline::Layer() const { return LayerCombo->currentIndex() > 0 ? LayerCombo->currentText() : QString(); }
 
 QString TImportShoreline::PointText() const { return PointEdit->text().trimmed(); }
+
+QString TImportShoreline::CrsText() const
+{
+    return QString::fromStdString(orvane::CrsText(CrsEdit->text().toStdString()));
+}
 
 void TImportShoreline::BrowseBtnClick()
 {
@@ -130,6 +140,8 @@ void TImportShoreline::accept()
         problem = QStringLiteral("There is no file [%1].").arg(Source());
     else if (!PointText().isEmpty() && !ParsePoint(PointText().toStdString(), point))
         problem = QStringLiteral("The point must be two numbers, x, y (for example 23.712, 37.904).");
+    else if (!CrsEdit->text().trimmed().isEmpty() && CrsText().isEmpty())
+        problem = QStringLiteral("The coordinate system must be written EPSG:NNNN (for example EPSG:32633) or as WKT.");
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, windowTitle(), problem);
         return;

@@ -16,11 +16,15 @@ namespace orvane {
 class TImportShoreline : public QDialog {
 public:
     // folder: where the file dialog starts.
-    explicit TImportShoreline(QWidget* parent, const QString& folder);
+    // crs: the project's coordinate system, shown in CrsEdit.
+    explicit TImportShoreline(QWidget* parent, const QString& folder, const QString& crs = {});
 
     QString Source() const;     // the GIS file, as typed or chosen
     QString Layer() const;      // "" for every layer
     QString PointText() const;  // "" when the point stays
+    // The project's coordinate system when the file names none ("EPSG:N" or
+    // WKT, as CrsText keeps it); "" to keep the project's.
+    QString CrsText() const;
 
     // The file dialog's filter: the formats GDAL reads most often, then any file.
     static QString SourceFilter();
@@ -29,6 +33,7 @@ public:
     QPushButton* BrowseBtn;
     QComboBox* LayerCombo;  // "(all layers)" and the file's layers
     QLineEdit* PointEdit;
+    QLineEdit* CrsEdit;
     QLabel* HintLabel;
     QPushButton* OkBtn;
     QPushButton* CancelBtn;

@@ -36,6 +36,7 @@
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GisCommands.h"
+#include "ui/WaveMapF.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneDrawRegionF.h"
 #include "ui/OrvaneMainF.h"
@@ -76,8 +77,11 @@ void TOrvaneMain::BuildMenus()
                &TOrvaneMain::OutputCoordinatesClick);
     AddCommand(File1, ImportShoreline1, "ImportShoreline1", "Import shoreline...", &TOrvaneMain::ImportShoreline1Click);
     AddCommand(File1, ExportGis1, "ExportGis1", "Export to GIS...", &TOrvaneMain::ExportGis1Click);
+    AddCommand(File1, PointFromLonLat1, "PointFromLonLat1", "Point from lon/lat...",
+               &TOrvaneMain::PointFromLonLat1Click);
     ImportShoreline1->setVisible(GisCommands::Available());
     ExportGis1->setVisible(GisCommands::Available());
+    PointFromLonLat1->setVisible(GisCommands::Available());
     File1->addSeparator();
     AddCommand(File1, Printer1, "Printer1", "Printer", &TOrvaneMain::Printer1Click);
     File1->addSeparator();
@@ -96,6 +100,7 @@ void TOrvaneMain::BuildMenus()
                &TOrvaneMain::Fetchandwaverose1Click);
     AddCommand(Actions1, WindGrowth1, "WindGrowth1", "Wind and growth...", &TOrvaneMain::WindGrowth1Click);
     AddCommand(Actions1, WaveClimate1, "WaveClimate1", "Wave climate...", &TOrvaneMain::WaveClimate1Click);
+    AddCommand(Actions1, WaveMap1, "WaveMap1", "Wave map", &TOrvaneMain::WaveMap1Click);
     connect(Computation, &TComputationPascal::Computed, this, &TOrvaneMain::ShowGrowthLaw);
 
     Report1 = AddMenu(nullptr, "Report1", "Report");
@@ -239,7 +244,7 @@ void TOrvaneMain::UnitConversionClick() { ShowUnitConversion(this); }
 void TOrvaneMain::ImportShoreline1Click()
 {
     ReadProject();
-    if (!Gis->ImportShoreline(state_.project, ProjectsDir))
+    if (!Gis->ImportShoreline(state_.project, state_.companion, ProjectsDir))
         return;
     OfferPointInWater();
     ShowProject();
@@ -250,7 +255,35 @@ void TOrvaneMain::ExportGis1Click()
 {
     ReadProject();
     ShowProject();
-    Gis->ExportGis(state_.project, ProjectsDir);
+    Gis->ExportGis(state_.project, state_.companion, ProjectsDir);
+    ShowProject();  // a coordinate system given there turns the bearings true
+}
+
+void TOrvaneMain::PointFromLonLat1Click()
+{
+    ReadProject();
+    if (!Gis->PointFromLonLat(state_.project, state_.companion))
+        return;
+    OfferPointInWater();
+    ShowProject();
+    ComputeBtnClick();  // recomputes only with a file open
+}
+
+void TOrvaneMain::WaveMap1Click()
+{
+    if (!FileOpen) {
+        ShowMessage(MessageKind::Information, "A file must be opened first");
+        return;
+    }
+    // The map is the committed project's: commit what the controls hold first.
+    ComputeBtnClick();
+    if (!WaveMapWindow)
+        WaveMapWindow = new TWaveMap(state_, this);
+    WaveMapWindow->show();
+    WaveMapWindow->raise();
+    WaveMapWindow->activateWindow();
+    if (!WaveMapWindow->Computing() && WaveMapWindow->Map().values.empty())
+        WaveMapWindow->ComputeBtnClick();
 }
 
 void TOrvaneMain::setWinHelpMenuClick() { HelpCommands->setWinHelpMenuClick(); }

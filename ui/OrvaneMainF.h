@@ -75,6 +75,7 @@ class TSpecificWtype;
 class TSpectrumType;
 class TSpinButton;
 class TWaveRose;
+class TWaveMap;
 
 class TOrvaneMain : public QMainWindow {
     Q_OBJECT
@@ -201,6 +202,8 @@ public:
     // The rose window's "Use this direction": the direction into Edit3, then
     // a full commit, as Enter in the field would.
     void WaveRoseDirectionChosen(float windDirectionDeg);
+    void WaveMap1Click();         // Actions, "Wave map"
+    void PointFromLonLat1Click(); // File, "Point from lon/lat..."
     // "Wind and growth..." (OrvaneMainGrowth.cpp): commits the controls and
     // shows the dialog; OK recomputes with the law and duration it keeps.
     void WindGrowth1Click();
@@ -312,6 +315,7 @@ public:
     QToolButton* SpeedButton5;
     TComputationPascal* Computation;
     TWaveRose* WaveRose1 = nullptr;  // the rose window, from its first use on
+    TWaveMap* WaveMapWindow = nullptr;  // the wave map window, from its first use on
 
     QStatusBar* StatusBar;
     QLabel* StatusPanel0;  // product text and short version
@@ -354,6 +358,8 @@ public:
     QAction* UnitConversion;
     QAction* ImportShoreline1;  // "Import shoreline..." (GIS files)
     QAction* ExportGis1;        // "Export to GIS..."
+    QAction* PointFromLonLat1;  // "Point from lon/lat..."
+    QAction* WaveMap1;          // "Wave map"
     // The help items, the "?" buttons and the help start-up; the "Help mode"
     // submenu and its two items are HelpCommands' own, named here as well.
     THelpCommands* HelpCommands = nullptr;

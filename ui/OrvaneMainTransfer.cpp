@@ -27,6 +27,7 @@
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/FetchLabel.h"
+#include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
 #include "tools/QtText.h"
@@ -114,7 +115,12 @@ void TOrvaneMain::ShowValues()
         const ValueFieldRule& rule = kValueFieldRules[static_cast<std::size_t>(i)];
         ValueEdit(static_cast<ValueField>(i))->setText(FromUtf8(Format(rule.format, rec.*rule.member)));
     }
-    WindFromLabel->setText(FromUtf8(WindFromText(rec.WindDirection)));
+    // True bearings where the project knows its coordinate system; a grid
+    // bearing that should have been true says why in its tip.
+    const BearingReference bearings = GisCommands::Bearings(rec, state_.companion);
+    WindFromLabel->setText(FromUtf8(WindFromText(rec.WindDirection, bearings)));
+    WindFromLabel->setToolTip(bearings.gridReason.empty() ? QString()
+                                                          : QStringLiteral("Grid bearing: ") + FromUtf8(bearings.gridReason));
     {
         const QSignalBlocker block(VunitsCombo);
         VunitsCombo->setCurrentIndex(rec.VelocityUnits >= 0 && rec.VelocityUnits < kVelocityUnitCount

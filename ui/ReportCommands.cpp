@@ -28,6 +28,7 @@
 #include "tools/ProgramFile.h"
 #include "tools/ShellOpen.h"
 #include "tools/QtText.h"
+#include "ui/GisCommands.h"
 
 namespace orvane {
 
@@ -77,6 +78,7 @@ PreparedReport PrepareResultsReport(AppState& state, double pixelAspect)
     const std::vector<std::string> growth = GrowthTextLines(state.growth);
     if (growth.size() == 3)
         report.ShowGrowth(growth[1], growth[2]);
+    report.ShowBearings(GisCommands::Bearings(state.project, state.companion));
     return report.Prepare();
 }
 

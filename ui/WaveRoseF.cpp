@@ -24,6 +24,7 @@
 #include "core/Region.h"
 #include "core/Units.h"
 #include "tools/help/HelpSystem.h"
+#include "ui/GisCommands.h"
 #include "ui/RoseView.h"
 
 namespace orvane {
@@ -144,6 +145,10 @@ void TWaveRose::ComputeRose()
     // As the main window computes it: a code above the last item is the last item.
     ClampMethodCodes(rec);
     rose_ = WaveRose(rec, Step(), state_.companion.growth);
+    // True bearings where the project knows its coordinate system.
+    const BearingReference bearings = GisCommands::Bearings(rec, state_.companion);
+    for (RoseRow& row : rose_.rows)
+        row.bearingDeg = BearingOfDirection(row.windDirectionDeg, bearings);
     computed_ = true;
     ShowInfo();
     ShowTable();

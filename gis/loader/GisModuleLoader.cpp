@@ -108,4 +108,46 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     return module.api != nullptr ? module.api->exportGis(rec, path, options) : Failed<GisExportResult>(module);
 }
 
+CrsDescription DescribeCrs(const std::string& crs)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->describeCrs(crs) : Failed<CrsDescription>(module);
+}
+
+GridConvergence GridConvergenceAt(const std::string& crs, int coordUnits, double x, double y)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->gridConvergenceAt(crs, coordUnits, x, y)
+                                 : Failed<GridConvergence>(module);
+}
+
+ProjectedPoint LonLatToProject(const std::string& crs, int coordUnits, double lonDeg, double latDeg)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->lonLatToProject(crs, coordUnits, lonDeg, latDeg)
+                                 : Failed<ProjectedPoint>(module);
+}
+
+PointLayerRead ReadPointLayer(const std::string& source, const std::string& layer, const std::string& crs,
+                              int coordUnits)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->readPointLayer(source, layer, crs, coordUnits)
+                                 : Failed<PointLayerRead>(module);
+}
+
+Outcome WritePointLayer(const std::string& path, const PointTable& table, const std::vector<SiteResult>& results,
+                        const std::string& crs, int coordUnits)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->writePointLayer(path, table, results, crs, coordUnits)
+                                 : Failed<Outcome>(module);
+}
+
+Outcome WriteMapGeoTiff(const std::string& path, const MapGrid& grid, const MapRasterInfo& info)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->writeMapGeoTiff(path, grid, info) : Failed<Outcome>(module);
+}
+
 }  // namespace orvane

@@ -6,8 +6,10 @@
 extern "C" __attribute__((visibility("default"))) const orvane::GisModuleApi* OrvaneGisModuleApi()
 {
     static const orvane::GisModuleApi api{
-        orvane::kGisModuleApiVersion, &orvane::ReadShoreline, &orvane::StoreShoreline,
-        &orvane::ImportShoreline,     &orvane::LayerNames,    &orvane::ExportGis,
+        orvane::kGisModuleApiVersion, &orvane::ReadShoreline,     &orvane::StoreShoreline,
+        &orvane::ImportShoreline,     &orvane::LayerNames,        &orvane::ExportGis,
+        &orvane::DescribeCrs,         &orvane::GridConvergenceAt, &orvane::LonLatToProject,
+        &orvane::ReadPointLayer,      &orvane::WritePointLayer,   &orvane::WriteMapGeoTiff,
     };
     return &api;
 }

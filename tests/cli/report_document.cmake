@@ -79,7 +79,7 @@ endforeach()
 
 function(check_results_pages pdf)
   run(pdftotext -layout "${pdf}" -)
-  foreach(text "Wave Forecasting" "Water region" "Mean wind direction" "45.000°" "(from NE, bearing 45.0°)"
+  foreach(text "Wave Forecasting" "Water region" "Mean wind direction" "45.000°" "(from NE, grid bearing 45.0°)"
                "120.000°" "60.000 Km/hr"
                "25.000 m" "JONSWAP" "Wilson's method" "Seymour's method" "Predicted Waves" ${predicted}
                "Wavetime series" "Spectral values" "Orvane wave report")

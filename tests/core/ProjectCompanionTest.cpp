@@ -8,6 +8,7 @@
 
 #include "../TestSupport.h"
 #include "core/ProjectCompanion.h"
+#include "core/CrsService.h"
 #include "core/ProjectSettings.h"
 
 namespace orvane {
@@ -106,6 +107,59 @@ TEST_F(ProjectCompanionTest, SettingKeysAreAllOrNothingOverBothFiles)
     EXPECT_EQ(c.growth.law, GrowthLaw::Cem);  // unchanged
     // Without a companion its keys are refused.
     EXPECT_FALSE(ApplySettings(rec, std::vector<std::string>{"wind.height_m=6"}).Ok());
+}
+
+// The coordinate system: EPSG codes and WKT kept, anything else refused,
+// and the setting survives a write and a read; the place keys come first, so
+// a bearing given with them is read at the new point in the new system.
+TEST_F(ProjectCompanionTest, CoordinateSystemIsKeptAndSetsTrueBearings)
+{
+    struct Case {
+        const char* text;
+        const char* kept;
+    };
+    for (const Case& c : {Case{" epsg:32633 ", "EPSG:32633"}, Case{"EPSG:0", ""}, Case{"EPSG:12x", ""},
+                          Case{"PROJCRS[\"x\"]", "PROJCRS[\"x\"]"}, Case{"projcs(\"y\")", "projcs(\"y\")"},
+                          Case{"UTM 33", ""}, Case{"", ""}})
+        EXPECT_EQ(CrsText(c.text), c.kept) << c.text;
+
+    ProjectRecord rec{};
+    SetProjectDefaults(rec);
+    ProjectCompanion c;
+    CrsService service;
+    service.check = [](const std::string&) { return std::string(); };
+    service.fromLonLat = [](const std::string&, int, double lon, double lat, double& x, double& y) {
+        x = lon * 1000.0;
+        y = lat * 1000.0;
+        return std::string();
+    };
+    double askedX = 0.0;
+    service.bearings = [&](const std::string&, int, double x, double) {
+        askedX = x;
+        return TrueBearings(2.0);
+    };
+    const std::vector<std::string> words{"bearing=47", "point_lonlat=15.5,40", "crs=EPSG:32633"};
+    const SettingsOutcome out = ApplySettings(rec, &c, words, &service);
+    ASSERT_TRUE(out.Ok()) << out.errors.front();
+    EXPECT_EQ(c.crs, "EPSG:32633");
+    EXPECT_FLOAT_EQ(rec.PointX, 15500.0f);
+    EXPECT_EQ(askedX, 15500.0);         // at the new point
+    EXPECT_FLOAT_EQ(rec.WindDirection, 45.0f);  // grid bearing 47 - 2
+    EXPECT_EQ(out.shown.back(), "bearing = 47 (true)");
+    ASSERT_TRUE(c.Save(project));
+    ProjectCompanion back;
+    back.Load(project);
+    EXPECT_EQ(back.crs, "EPSG:32633");
+
+    // No lon/lat without a system, none without the module; grid bearings then say why.
+    ProjectCompanion none;
+    EXPECT_FALSE(ApplySettings(rec, &none, std::vector<std::string>{"point_lonlat=1,2"}, &service).Ok());
+    EXPECT_FALSE(ApplySettings(rec, &c, std::vector<std::string>{"point_lonlat=1,2"}).Ok());
+    const SettingsOutcome grid = ApplySettings(rec, &c, std::vector<std::string>{"bearing=47"});
+    ASSERT_TRUE(grid.Ok());
+    EXPECT_FLOAT_EQ(rec.WindDirection, 43.0f);
+    ASSERT_EQ(grid.notes.size(), 1u);
+    EXPECT_NE(grid.notes[0].find("grid bearings"), std::string::npos);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST(ProjectSettings, PointTitleAndWhatIsShownBack)
     EXPECT_FLOAT_EQ(rec.PointY, -20.0f);
     EXPECT_EQ(TitleBytes(rec), "Lake 5\xB0 east");  // stored in Windows-1252
     EXPECT_EQ(out.shown, (std::vector<std::string>{"point = 1500.25,-20", "title = Lake 5\u00B0 east",
-                                                   "direction = 45 (from NE, bearing 45.0\u00B0)"}));
+                                                   "direction = 45 (from NE, grid bearing 45.0\u00B0)"}));
 
     const std::vector<std::string> longTitle{"title=" + std::string(100, 'x')};
     const SettingsOutcome cut = ApplySettings(rec, longTitle);

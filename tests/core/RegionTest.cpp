@@ -100,15 +100,15 @@ TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes) {
 TEST(CompassText, BearingsAndNames) {
     struct Case { double direction; double bearing; const char* text; };
     const Case cases[] = {
-        {45, 45, "wind from NE (bearing 45.0\xC2\xB0)"},
-        {90, 0, "wind from N (bearing 0.0\xC2\xB0)"},
-        {0, 90, "wind from E (bearing 90.0\xC2\xB0)"},
-        {180, 270, "wind from W (bearing 270.0\xC2\xB0)"},
-        {-90, 180, "wind from S (bearing 180.0\xC2\xB0)"},
-        {450, 0, "wind from N (bearing 0.0\xC2\xB0)"},
-        {78.75, 11.25, "wind from NNE (bearing 11.2\xC2\xB0)"},
-        {90.01, 359.99, "wind from N (bearing 0.0\xC2\xB0)"},
-        {112.5, 337.5, "wind from NNW (bearing 337.5\xC2\xB0)"},
+        {45, 45, "wind from NE (grid bearing 45.0\xC2\xB0)"},
+        {90, 0, "wind from N (grid bearing 0.0\xC2\xB0)"},
+        {0, 90, "wind from E (grid bearing 90.0\xC2\xB0)"},
+        {180, 270, "wind from W (grid bearing 270.0\xC2\xB0)"},
+        {-90, 180, "wind from S (grid bearing 180.0\xC2\xB0)"},
+        {450, 0, "wind from N (grid bearing 0.0\xC2\xB0)"},
+        {78.75, 11.25, "wind from NNE (grid bearing 11.2\xC2\xB0)"},
+        {90.01, 359.99, "wind from N (grid bearing 0.0\xC2\xB0)"},
+        {112.5, 337.5, "wind from NNW (grid bearing 337.5\xC2\xB0)"},
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(CompassBearing(c.direction), c.bearing, 1e-9) << c.direction;
@@ -116,6 +116,20 @@ TEST(CompassText, BearingsAndNames) {
     }
     EXPECT_EQ(WindFromText(std::nan("")), "wind from ?");
     EXPECT_EQ(CompassPointName(std::nan("")), "?");
+}
+
+// True bearings add the grid convergence: a grid bearing of 45 degrees at a
+// point where true north lies 1.1 degrees west of grid north is 46.1 true,
+// and reading that bearing back gives the stored direction again.
+TEST(CompassText, TrueBearingsAddTheConvergence) {
+    const BearingReference ref = TrueBearings(1.1);
+    EXPECT_EQ(WindFromText(45, ref), "wind from NE (true bearing 46.1\xC2\xB0)");
+    EXPECT_EQ(WindFromAsideText(45, ref), "from NE, true bearing 46.1\xC2\xB0");
+    EXPECT_EQ(WindFromText(90, TrueBearings(-0.5)), "wind from N (true bearing 359.5\xC2\xB0)");
+    for (double d : {0.0, 45.0, 89.9, 271.3})
+        EXPECT_NEAR(DirectionOfBearing(BearingOfDirection(d, ref), ref), d, 1e-9) << d;
+    EXPECT_FALSE(TrueBearings(std::nan("")).trueNorth);
+    EXPECT_EQ(WindFromText(45, GridBearings("no module")), "wind from NE (grid bearing 45.0\xC2\xB0)");
 }
 
 }  // namespace

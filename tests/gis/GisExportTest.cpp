@@ -57,7 +57,7 @@ TEST(GisExport, ImportGivesTheRegionBack)
     for (const auto& c : cases) {
         const ProjectRecord original = Harbour(c.coordUnits);
         const std::string path = dir + "/" + c.name;
-        const GisExportResult out = ExportGis(original, path, {false, c.epsg, {}});
+        const GisExportResult out = ExportGis(original, path, {false, c.epsg, {}, {}});
         ASSERT_EQ(out.message, "") << c.name;
         ProjectRecord back = original;
         ClearBoundaries(back);
@@ -123,7 +123,7 @@ TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
     std::sort(expected.begin(), expected.end());
     for (const char* name : {"bay.geojson", "bay.gpkg", "bay.kml", "bay.shp"}) {
         const std::string path = dir + "/" + name;
-        ASSERT_EQ(ExportGis(bay, path, {true, 32633, {}}).message, "") << name;
+        ASSERT_EQ(ExportGis(bay, path, {true, 32633, {}, {}}).message, "") << name;
         if (std::string(name) == "bay.shp") {
             std::vector<std::string> all;
             for (const char* layer : {"/bay.shp", "/bay_point.shp", "/bay_rays.shp"}) {
@@ -139,7 +139,7 @@ TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
 
     // Each ray is as long as its fetch.
     const std::string path = dir + "/bay-km.geojson";
-    ASSERT_EQ(ExportGis(bay, path, {true, 0, {}}).message, "");
+    ASSERT_EQ(ExportGis(bay, path, {true, 0, {}, {}}).message, "");
     GDALDatasetUniquePtr dataset(GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     ASSERT_TRUE(dataset);
     OGRLayer* layer = dataset->GetLayer(0);
@@ -197,12 +197,12 @@ TEST(GisExport, AFailedWriteKeepsTheOldFiles)
         const std::string dir = test::WorkFolder("full");
         ProjectRecord earlier = rec;
         earlier.PointX += 10.0f;
-        ASSERT_EQ(ExportGis(earlier, dir + "/" + name, {true, 32633, {}}).message, "") << name;
+        ASSERT_EQ(ExportGis(earlier, dir + "/" + name, {true, 32633, {}, {}}).message, "") << name;
         const auto before = Snapshot(dir);
         GisExportResult out;
         {
             const SmallFileLimit full;
-            out = ExportGis(rec, dir + "/" + name, {true, 32633, {}});
+            out = ExportGis(rec, dir + "/" + name, {true, 32633, {}, {}});
         }
         EXPECT_NE(out.message.find("cannot write ["), std::string::npos) << name << ": " << out.message;
         EXPECT_NE(out.message.find("file too large"), std::string::npos) << name << ": " << out.message;
@@ -218,17 +218,17 @@ TEST(GisExport, AShapefileSetIsWholeAgainWhenARenameFails)
     ProjectRecord earlier = rec;
     earlier.PointX += 10.0f;
     // The old set has no rays: the new rays files must go again too.
-    ASSERT_EQ(ExportGis(earlier, dir + "/set.shp", {false, 32633, {}}).message, "");
+    ASSERT_EQ(ExportGis(earlier, dir + "/set.shp", {false, 32633, {}, {}}).message, "");
     const auto before = Snapshot(dir);
     const std::size_t files = 15;  // .shp .shx .dbf .prj .cpg of three layers
     for (std::size_t k = 0; k < files; ++k) {
-        GisExportOptions options{true, 32633, {}};
+        GisExportOptions options{true, 32633, {}, {}};
         options.beforeEachMove = [k](std::size_t move) { return move != k; };
         const GisExportResult out = ExportGis(rec, dir + "/set.shp", options);
         EXPECT_NE(out.message.find("cannot write ["), std::string::npos) << k;
         EXPECT_EQ(Snapshot(dir), before) << "failed at rename " << k;
     }
-    GisExportOptions options{true, 32633, {}};
+    GisExportOptions options{true, 32633, {}, {}};
     std::size_t moves = 0;
     options.beforeEachMove = [&moves](std::size_t) { return ++moves > 0; };
     ASSERT_EQ(ExportGis(rec, dir + "/set.shp", options).message, "");
@@ -251,11 +251,11 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
         const char* expect;
         bool usage;  // the arguments are wrong, not the project
     } cases[] = {
-        {"old.kml", &rec, {false, 0, {}}, "KML holds longitude/latitude", true},
-        {"old.gpkg", &rec, {false, 4326, {}}, "not a projected", true},
-        {"old.gpkg", &rec, {false, 999999, {}}, "unknown coordinate system", true},
-        {"old.txt", &rec, {false, 0, {}}, "unknown GIS format", true},
-        {"old.geojson", &noShore, {false, 0, {}}, "no outer boundary", false},
+        {"old.kml", &rec, {false, 0, {}, {}}, "KML holds longitude/latitude", true},
+        {"old.gpkg", &rec, {false, 4326, {}, {}}, "not a projected", true},
+        {"old.gpkg", &rec, {false, 999999, {}, {}}, "unknown coordinate system", true},
+        {"old.txt", &rec, {false, 0, {}, {}}, "unknown GIS format", true},
+        {"old.geojson", &noShore, {false, 0, {}, {}}, "no outer boundary", false},
     };
     for (const auto& c : cases) {
         const std::string path = dir + "/" + c.name;
@@ -271,7 +271,7 @@ TEST(GisExport, RefusalsLeaveOldFilesAlone)
     EXPECT_EQ(ParseEpsg("EPSG:"), 0);
     EXPECT_EQ(ParseEpsg("32633"), 0);
     // A successful export leaves no temporary folder behind.
-    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633, {}}).message, "");
+    ASSERT_EQ(ExportGis(rec, dir + "/new.shp", {true, 32633, {}, {}}).message, "");
     int entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         entries += entry.path().filename().string().rfind(".new", 0) == 0 ? 100 : 1;

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "tests/ModalTestSupport.h"
+#include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
 #include "tests/gis/GisTestData.h"
 #include "ui/ExportGisF.h"
@@ -55,6 +56,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
 
         QString report;
         OnNextModal([&](QWidget* modal) {
@@ -65,12 +67,13 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        QVERIFY(commands.ImportShoreline(rec, dir));
+        QVERIFY(commands.ImportShoreline(rec, companion, dir));
         QCOMPARE(rec.BoundaryCount, 3);
         QCOMPARE(rec.CoordUnits, 2);
         QVERIFY2(report.contains(QStringLiteral("simplified from 3001 to 999 nodes")), qPrintable(report));
         QVERIFY2(report.contains(QStringLiteral("EPSG:32634")), qPrintable(report));
         QVERIFY2(!report.contains(QStringLiteral("point is not")), "the point was moved into the lake");
+        QCOMPARE(companion.crs, std::string("EPSG:32634"));  // the project keeps the system
 
         OnNextModal([&](QWidget* modal) {
             auto* dialog = dynamic_cast<TExportGis*>(modal);
@@ -80,7 +83,7 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        commands.ExportGis(rec, dir);
+        commands.ExportGis(rec, companion, dir);
         QVERIFY2(report.startsWith(QStringLiteral("Written:\n\u2022 ")), qPrintable(report));
         QVERIFY(QFileInfo::exists(dir + "/lake-out.kml"));
     }
@@ -96,6 +99,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
         const ProjectRecord before = rec;
 
         QString report;
@@ -111,7 +115,7 @@ private slots:
             });
             dialog->OkBtn->click();
         });
-        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY(!commands.ImportShoreline(rec, companion, dir));
         QVERIFY(sawProgress);
         QVERIFY2(report.startsWith(QStringLiteral("The import was cancelled.")), qPrintable(report));
         QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
@@ -126,6 +130,7 @@ private slots:
         GisCommands commands(&window);
         ProjectRecord rec{};
         SetProjectDefaults(rec);
+        ProjectCompanion companion;
         const ProjectRecord before = rec;
 
         QString report;
@@ -136,7 +141,7 @@ private slots:
             TakeReport(report);
             dialog->OkBtn->click();
         });
-        QVERIFY(!commands.ImportShoreline(rec, dir));
+        QVERIFY(!commands.ImportShoreline(rec, companion, dir));
         QVERIFY2(report.contains(QStringLiteral("no polygon")), qPrintable(report));
         QVERIFY(std::memcmp(&rec, &before, sizeof rec) == 0);
 
@@ -150,7 +155,7 @@ private slots:
             dialog->OkBtn->click();
             stayed = dialog->isVisible();
         });
-        commands.ExportGis(rec, dir);
+        commands.ExportGis(rec, companion, dir);
         QVERIFY(stayed);
         QVERIFY2(report.contains(QStringLiteral("KML is always longitude/latitude")), qPrintable(report));
         QVERIFY(!QFileInfo::exists(dir + "/out.kml"));

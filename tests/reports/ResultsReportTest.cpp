@@ -84,7 +84,7 @@ TEST(ResultsReport, AnglesWithTheDegreeSignAndMethodNames)
     rec.DirectionalMethod = -1;
     const TOrvaneRep01 rep(rec, SampleResults());
     EXPECT_EQ(Text(rep, "WindDirectionValue"), " 5.000\u00B0");
-    EXPECT_EQ(Text(rep, "WindFromValue"), "(from E, bearing 85.0\u00B0)");
+    EXPECT_EQ(Text(rep, "WindFromValue"), "(from E, grid bearing 85.0\u00B0)");
     EXPECT_EQ(Text(rep, "WindSectorValue"), "120.000\u00B0");
     EXPECT_EQ(Text(rep, "SpectrumTypeValue"), "JONSWAP");
     EXPECT_EQ(Text(rep, "SignificantMethodValue"), "Bretschneider's method with water depth account");
@@ -187,7 +187,7 @@ TEST(ResultsReport, CompassAsideAndDryPointWarningFitBetweenTheDesignedItems)
     for (const float pointX : {50.0f, 150.0f}) {
         ProjectRecord rec = SquareProject();
         rec.PointX = pointX;
-        rec.WindDirection = 236.25f;  // the longest compass text: "(from WSW, bearing 213.8°)"
+        rec.WindDirection = 236.25f;  // the longest compass text: "(from WSW, grid bearing 213.8°)"
         const PreparedReport pages = TOrvaneRep01(rec, SampleResults()).Prepare();
         ASSERT_NE(pages.Find("WindFromValue"), nullptr);
         const RectMm aside = pages.Find("WindFromValue")->rect;

@@ -200,7 +200,7 @@ private slots:
         for (QAction* a : w_->File1->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "Projecttitle1", "-", "InputCoord01",
-                                    "OutputCoordinates", "ImportShoreline1", "ExportGis1", "-", "Printer1", "-",
+                                    "OutputCoordinates", "ImportShoreline1", "ExportGis1", "PointFromLonLat1", "-", "Printer1", "-",
                                     "Exit1", "-", "LastFile"}));
         const QList<QAction*> help = w_->Help1->actions();
         QVERIFY(help.size() > 2);

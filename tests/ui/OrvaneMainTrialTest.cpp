@@ -207,13 +207,13 @@ private slots:
         QCOMPARE(MemoLines(*w_), EngineLines(state_.project));  // computed all the same
         auto* compass = w_->findChild<QLabel*>(QStringLiteral("WindFromLabel"));
         QVERIFY(compass);
-        QCOMPARE(compass->text(), QString::fromUtf8("wind from NE (bearing 45.0\xC2\xB0)"));
+        QCOMPARE(compass->text(), QString::fromUtf8("wind from NE (grid bearing 45.0\xC2\xB0)"));
 
         Type(w_->Edit1, QStringLiteral("500"));
         Type(w_->Edit3, QStringLiteral("200"), true);
         QVERIFY(w_->Label10->text().endsWith(QStringLiteral(" m")));
         QCOMPARE(RedPixels(w_->Label10), 0);
-        QCOMPARE(compass->text(), QString::fromUtf8("wind from WSW (bearing 250.0\xC2\xB0)"));
+        QCOMPARE(compass->text(), QString::fromUtf8("wind from WSW (grid bearing 250.0\xC2\xB0)"));
     }
 
     void anImportRecomputes()
