@@ -12,6 +12,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Options.h"
+#include "cli/ProjectCrs.h"
 #include "cli/TerminalText.h"
 #include "core/ClimateAnalysis.h"
 #include "core/CommitRules.h"
@@ -114,6 +115,11 @@ int RunClimate(const Args& args)
     if (threshold)
         settings.thresholdM = threshold;
 
+    // Bearings in the file and in the outputs are true where the project
+    // knows its coordinate system (the convergence at its point), else grid.
+    const BearingReference bearings = CliBearings(files[0], rec);
+    const double convergenceDeg = bearings.trueNorth ? bearings.convergenceDeg : 0.0;
+    read.convergenceDeg = convergenceDeg;
     const WindRecord record = ReadWindRecord(files[1], read);
     if (!record.ok)
         return ExitOnFailure(record);
@@ -138,7 +144,7 @@ int RunClimate(const Args& args)
         }
         return true;
     };
-    const ClimateResult result = RunClimate(rec, companion.wind, settings, record.rows, 0.0, seed, progress);
+    const ClimateResult result = RunClimate(rec, companion.wind, settings, record.rows, convergenceDeg, seed, progress);
 
     std::error_code ec;
     std::filesystem::create_directories(outDir, ec);

@@ -1,5 +1,8 @@
 #include "ui/WaveClimateF.h"
 
+#include "core/BearingReference.h"
+#include "ui/GisCommands.h"
+
 #include <QBuffer>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -338,9 +341,17 @@ ClimateSettings TWaveClimate::Settings() const
     return s;
 }
 
+double TWaveClimate::ConvergenceDeg() const
+{
+    // True bearings where the project knows its coordinate system.
+    const BearingReference bearings = GisCommands::Bearings(state_.project, state_.companion);
+    return bearings.trueNorth ? bearings.convergenceDeg : 0.0;
+}
+
 bool TWaveClimate::ReadFile()
 {
     WindReadOptions options;
+    options.convergenceDeg = ConvergenceDeg();
     options.format = FormatCombo->currentIndex() == 1   ? WindFileFormat::Csv
                      : FormatCombo->currentIndex() == 2 ? WindFileFormat::IsdLite
                                                         : WindFileFormat::Auto;
@@ -386,11 +397,12 @@ void TWaveClimate::RunBtnClick()
     };
     const ProjectRecord rec = state_.project;
     const WindSettings station = state_.companion.wind;
+    const double convergenceDeg = ConvergenceDeg();
     const ClimateSettings settings = Settings();
     auto result = std::make_unique<ClimateResult>();
     QEventLoop loop;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        *result = RunClimate(rec, station, settings, record_->rows, 0.0, 1, progress);
+        *result = RunClimate(rec, station, settings, record_->rows, convergenceDeg, 1, progress);
     }));
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     QTimer tick;

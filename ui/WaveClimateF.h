@@ -44,6 +44,8 @@ public:
     // Reads the file FileEdit names with the chosen format and unit; shows
     // what was read. false (and the reason in ReadLabel) when nothing can be used.
     bool ReadFile();
+    // The grid convergence at the point: 0 (grid bearings) without a coordinate system.
+    double ConvergenceDeg() const;
     // The settings as the controls hold them.
     ClimateSettings Settings() const;
     // Reads the file when needed, then runs the climate on a worker thread
