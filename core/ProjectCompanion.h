@@ -12,6 +12,14 @@
 //             "delta_t_c"       air minus water temperature, degrees C (default: unknown)
 //   "growth": "law"             a GrowthLawName (default: the project's significant-wave method)
 //             "duration_h"      storm duration, hours (default: unlimited)
+//   "pad":    "background"      what the drawing pad shows under the drawing (default: nothing):
+//               "file"          the picture or GIS file, UTF-8; a relative name lies beside the project
+//               "kind"          "raster" (placed by its own georeferencing), "image" (placed by
+//                               "placement") or "layer" (a GIS vector layer) (default "raster")
+//               "placement"     kind "image": [column1, row1, x1, y1, column2, row2, x2, y2], two
+//                               picture positions (pixels from its top-left corner) and the world
+//                               points in the project's unit they lie on
+//               "opacity"       0 to 1 (default 0.5)
 // Keys and sections this program does not know are kept, in their places,
 // when the file is written back. A file that is not such JSON is reported
 // once (through the message sink) and ignored; a known key with a value
@@ -20,6 +28,7 @@
 // A section is a struct with Read and Write below and one line in each of
 // ProjectCompanion's reader and writer, so later settings join cheaply.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +54,24 @@ struct WindSettings {
 
 // law and duration_h of the "growth" section.
 using GrowthSettings = GrowthOptions;
+
+// The "pad" section: the drawing pad's background.
+enum class PadBackgroundKind { Raster, Image, Layer };
+const char* PadBackgroundKindName(PadBackgroundKind kind);
+std::optional<PadBackgroundKind> PadBackgroundKindFromName(const std::string& name);
+
+struct PadBackgroundSetting {
+    std::string file;
+    PadBackgroundKind kind = PadBackgroundKind::Raster;
+    std::array<double, 8> placement{};  // kind Image only
+    double opacity = 0.5;
+    bool operator==(const PadBackgroundSetting&) const = default;
+};
+
+struct PadSettings {
+    std::optional<PadBackgroundSetting> background;
+    bool operator==(const PadSettings&) const = default;
+};
 
 class ProjectCompanion {
 public:
@@ -77,12 +104,14 @@ public:
 
     WindSettings wind;
     GrowthSettings growth;
+    PadSettings pad;
 
 private:
     JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
     bool damaged_ = false;
     WindSettings loadedWind_;
     GrowthSettings loadedGrowth_;
+    PadSettings loadedPad_;
 };
 
 // Saves a project and its companion (the companion after the project, so a

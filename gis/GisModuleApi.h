@@ -1,7 +1,8 @@
 #pragma once
 // What the GIS module (the GDAL half of gis/, a shared object loaded on
 // first use) hands the programs that load it: one table of the functions of
-// ShorelineImport.h and GisExport.h that need GDAL. GDAL and the hundred
+// ShorelineImport.h, GisExport.h and GisBackground.h
+// that need GDAL. GDAL and the hundred
 // libraries it brings take longer to load than the rest of the program
 // together, so a program that never imports or exports GIS files never
 // loads them. Program and module are built from one tree by one compiler;
@@ -10,12 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "gis/GisBackground.h"
 #include "gis/GisExport.h"
 #include "gis/ShorelineImport.h"
 
 namespace orvane {
 
-inline constexpr int kGisModuleApiVersion = 3;
+inline constexpr int kGisModuleApiVersion = 4;
 
 // File name of the module, looked for beside the running program.
 inline constexpr const char* kGisModuleFileName = "liborvane-gis.so";
@@ -31,6 +33,9 @@ struct GisModuleApi {
     ShorelineImportResult (*importShoreline)(ProjectRecord&, const std::string&, const ShorelineOptions&);
     std::vector<std::string> (*layerNames)(const std::string&);
     GisExportResult (*exportGis)(const ProjectRecord&, const std::string&, const GisExportOptions&);
+    // The drawing pad's background picture and reference layer (GisBackground.h).
+    BackgroundRaster (*readBackgroundRaster)(const std::string&, const std::string&, long long);
+    BackgroundLayer (*readBackgroundLayer)(const std::string&, const std::string&);
 };
 
 }  // namespace orvane

@@ -108,4 +108,17 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     return module.api != nullptr ? module.api->exportGis(rec, path, options) : Failed<GisExportResult>(module);
 }
 
+BackgroundRaster ReadBackgroundRaster(const std::string& path, const std::string& targetCrs, long long maxPixels)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->readBackgroundRaster(path, targetCrs, maxPixels)
+                                 : Failed<BackgroundRaster>(module);
+}
+
+BackgroundLayer ReadBackgroundLayer(const std::string& path, const std::string& targetCrs)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->readBackgroundLayer(path, targetCrs) : Failed<BackgroundLayer>(module);
+}
+
 }  // namespace orvane

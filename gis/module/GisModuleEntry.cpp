@@ -8,6 +8,7 @@ extern "C" __attribute__((visibility("default"))) const orvane::GisModuleApi* Or
     static const orvane::GisModuleApi api{
         orvane::kGisModuleApiVersion, &orvane::ReadShoreline, &orvane::StoreShoreline,
         &orvane::ImportShoreline,     &orvane::LayerNames,    &orvane::ExportGis,
+        &orvane::ReadBackgroundRaster, &orvane::ReadBackgroundLayer,
     };
     return &api;
 }
