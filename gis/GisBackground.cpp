@@ -267,7 +267,9 @@ bool IsIdentity(const double gt[6])
 
 // Every line of a geometry: line strings, polygon rings, the parts of
 // collections; curves as their linear form. Points have no line.
-void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out, std::size_t& nodes)
+// A polygon's rings are closed (a file may leave the repeat of the first node out).
+void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out, std::size_t& nodes,
+                  bool ring = false)
 {
     if (geometry == nullptr || geometry->IsEmpty())
         return;
@@ -284,12 +286,14 @@ void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out
             std::vector<XY>& points = out.emplace_back();
             for (int i = 0; i < line->getNumPoints(); ++i)
                 points.push_back({line->getX(i), line->getY(i)});
+            if (ring && (points.front().x != points.back().x || points.front().y != points.back().y))
+                points.push_back(points.front());
             nodes += points.size();
         }
         break;
     case wkbPolygon:
-        for (const OGRLinearRing* ring : *geometry->toPolygon())
-            CollectLines(ring, out, nodes);
+        for (const OGRLinearRing* r : *geometry->toPolygon())
+            CollectLines(r, out, nodes, true);
         break;
     case wkbMultiLineString:
     case wkbMultiPolygon:
@@ -370,8 +374,11 @@ BackgroundRaster ReadBackgroundRaster(const std::string& path, const std::string
     const double w0 = read->GetRasterXSize();
     const double h0 = read->GetRasterYSize();
     const double f = std::min(1.0, std::sqrt(static_cast<double>(most) / (w0 * h0)));
-    r.width = std::max(1, static_cast<int>(std::floor(w0 * f)));
-    r.height = std::max(1, static_cast<int>(std::floor(h0 * f)));
+    // A hair over the exact share, so that a ninth of 300 is 100 and not 99.
+    r.width = std::clamp(static_cast<int>(std::floor(w0 * f + 1e-6)), 1, static_cast<int>(w0));
+    r.height = std::clamp(static_cast<int>(std::floor(h0 * f + 1e-6)), 1, static_cast<int>(h0));
+    while (static_cast<long long>(r.width) * r.height > most && (r.width > 1 || r.height > 1))
+        (r.width >= r.height ? r.width : r.height) -= 1;
     if (!ToRgba(*read, r.width, r.height, r.rgba)) {
         r.Fail("cannot read picture [" + path + "]" + capture.Reason());
         r.rgba.clear();
