@@ -127,7 +127,8 @@ constexpr double kDefaultPadOpacity = 0.5;
 
 void ReadPad(const JsonValue* section, std::vector<std::string>& problems, PadSettings& pad)
 {
-    const SectionReader top(section, "pad", problems);
+    // A "pad" that is no object is no settings of this program's: it is kept as
+    // found (WritePadInto), so it is not named either.
     const JsonValue* found = section && section->IsObject() ? section->Find("background") : nullptr;
     if (!found || found->IsNull())
         return;
