@@ -156,6 +156,8 @@ private slots:
                 edits[i]->setText(QLatin1String(values[i]));
             d->OkBtn->click();
             refused = d->isVisible() && !d->ProblemLabel->text().isEmpty();
+            if (const QString shots = qEnvironmentVariable("ORVANE_PAD_SHOTS"); !shots.isEmpty())
+                d->grab().save(shots + "/placement-dialog.png");
             d->X2Edit->setText(QStringLiteral("1400,0"));
             d->OkBtn->click();
         });
