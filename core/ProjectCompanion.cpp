@@ -165,6 +165,71 @@ void WriteCrs(JsonValue& root, const std::string& crs)
     Put(root, "crs", crs.empty() ? std::nullopt : std::optional(JsonValue::String(crs)));
 }
 
+// --- "pad" ---
+
+constexpr double kDefaultPadOpacity = 0.5;
+
+void ReadPad(const JsonValue* section, std::vector<std::string>& problems, PadSettings& pad)
+{
+    // A "pad" that is no object is no settings of this program's: it is kept as
+    // found (WritePadInto), so it is not named either.
+    const JsonValue* found = section && section->IsObject() ? section->Find("background") : nullptr;
+    if (!found || found->IsNull())
+        return;
+    SectionReader in(found, "pad.background", problems);
+    if (!found->IsObject())
+        return;
+    PadBackgroundSetting b;
+    const auto file = in.Name<std::string>("file", [](const std::string& s) {
+        return s.empty() ? std::nullopt : std::optional<std::string>(s);
+    });
+    b.kind = in.Name<PadBackgroundKind>("kind", PadBackgroundKindFromName).value_or(b.kind);
+    b.opacity = in.Number("opacity", 0.0, 1.0, false).value_or(b.opacity);
+    if (!file) {
+        problems.push_back("pad.background.file: no file named");
+        return;
+    }
+    b.file = *file;
+    if (b.kind == PadBackgroundKind::Image) {
+        const JsonValue* placement = found->Find("placement");
+        bool good = placement && placement->GetKind() == JsonValue::Kind::Array &&
+                    placement->Elements().size() == b.placement.size();
+        for (std::size_t i = 0; good && i < b.placement.size(); ++i) {
+            const JsonValue& v = placement->Elements()[i];
+            good = v.GetKind() == JsonValue::Kind::Number && std::isfinite(v.AsNumber());
+            b.placement[i] = v.AsNumber();
+        }
+        if (!good) {
+            problems.push_back("pad.background.placement: not eight numbers");
+            return;
+        }
+    }
+    pad.background = b;
+}
+
+void WritePad(JsonValue& s, const PadSettings& pad)
+{
+    if (!pad.background) {
+        s.Remove("background");
+        return;
+    }
+    const PadBackgroundSetting& b = *pad.background;
+    const JsonValue* present = s.Find("background");
+    JsonValue out = present && present->IsObject() ? *present : JsonValue::Object();
+    out.Set("file", JsonValue::String(b.file));
+    out.Set("kind", JsonValue::String(PadBackgroundKindName(b.kind)));
+    if (b.kind == PadBackgroundKind::Image) {
+        JsonValue placement = JsonValue::Array();
+        for (const double v : b.placement)
+            placement.Elements().push_back(JsonValue::Number(v));
+        out.Set("placement", std::move(placement));
+    } else {
+        out.Remove("placement");
+    }
+    Put(out, "opacity", NumberUnless(b.opacity, kDefaultPadOpacity));
+    s.Set("background", std::move(out));
+}
+
 // Writes a section into the object read (keeping its unknown keys) or a new
 // one; a section left empty is not written.
 template <class Settings>
@@ -178,6 +243,37 @@ void WriteSectionInto(JsonValue& root, std::string_view name, void (*write)(Json
         root.Remove(name);
     else
         root.Set(name, std::move(section));
+}
+
+}  // namespace
+
+const char* PadBackgroundKindName(PadBackgroundKind kind)
+{
+    switch (kind) {
+    case PadBackgroundKind::Image: return "image";
+    case PadBackgroundKind::Layer: return "layer";
+    case PadBackgroundKind::Raster: break;
+    }
+    return "raster";
+}
+
+std::optional<PadBackgroundKind> PadBackgroundKindFromName(const std::string& name)
+{
+    for (const PadBackgroundKind kind : {PadBackgroundKind::Raster, PadBackgroundKind::Image, PadBackgroundKind::Layer})
+        if (name == PadBackgroundKindName(kind))
+            return kind;
+    return std::nullopt;
+}
+
+namespace {
+
+// A "pad" that is not an object is left as found unless a background replaces it.
+void WritePadInto(JsonValue& root, const PadSettings& pad)
+{
+    const JsonValue* present = root.Find("pad");
+    if (present && !present->IsObject() && !pad.background)
+        return;
+    WriteSectionInto(root, "pad", WritePad, pad);
 }
 
 }  // namespace
@@ -202,6 +298,8 @@ std::string ProjectCompanion::ReadText(std::string_view text)
     loadedWind_ = wind;
     loadedGrowth_ = growth;
     loadedCrs_ = crs;
+    ReadPad(root_.Find("pad"), problems, pad);
+    loadedPad_ = pad;
     std::string out;
     for (const std::string& p : problems)
         out += (out.empty() ? "" : "; ") + p;
@@ -215,6 +313,7 @@ std::string ProjectCompanion::Text() const
     WriteSectionInto(root, "growth", WriteGrowth, growth);
     WriteSectionInto(root, "climate", WriteClimate, climate);
     WriteCrs(root, crs);
+    WritePadInto(root, pad);
     return WriteJson(root);
 }
 
@@ -225,6 +324,7 @@ bool ProjectCompanion::HoldsSomething() const
     WriteSectionInto(root, "growth", WriteGrowth, growth);
     WriteSectionInto(root, "climate", WriteClimate, climate);
     WriteCrs(root, crs);
+    WritePadInto(root, pad);
     return !root.Members().empty();
 }
 
@@ -258,7 +358,7 @@ Outcome ProjectCompanion::Save(const std::string& projectPath) const
 {
     const std::string path = PathFor(projectPath);
     const bool changed = !(wind == loadedWind_) || !(growth == loadedGrowth_) || !(climate == loadedClimate_) ||
-                         crs != loadedCrs_;
+                         crs != loadedCrs_ || !(pad == loadedPad_);
     if (damaged_ && !changed)
         return Outcome::Success();  // the user may still mend it by hand
     if (!HoldsSomething() && !FileExists(path))

@@ -20,6 +20,14 @@
 //             "class_m"         Hs class width of the occurrence table, m (default 0.25)
 //   "crs":    the coordinate system of the project's coordinates, "EPSG:N" or
 //             WKT text (default: none; bearings are then grid bearings)
+//   "pad":    "background"      what the drawing pad shows under the drawing (default: nothing):
+//               "file"          the picture or GIS file, UTF-8; a relative name lies beside the project
+//               "kind"          "raster" (placed by its own georeferencing), "image" (placed by
+//                               "placement") or "layer" (a GIS vector layer) (default "raster")
+//               "placement"     kind "image": [column1, row1, x1, y1, column2, row2, x2, y2], two
+//                               picture positions (pixels from its top-left corner) and the world
+//                               points in the project's unit they lie on
+//               "opacity"       0 to 1 (default 0.5)
 // Keys and sections this program does not know are kept, in their places,
 // when the file is written back. A file that is not such JSON is reported
 // once (through the message sink) and ignored; a known key with a value
@@ -28,6 +36,7 @@
 // A section is a struct with Read and Write below and one line in each of
 // ProjectCompanion's reader and writer, so later settings join cheaply.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +63,24 @@ struct WindSettings {
 
 // law and duration_h of the "growth" section.
 using GrowthSettings = GrowthOptions;
+
+// The "pad" section: the drawing pad's background.
+enum class PadBackgroundKind { Raster, Image, Layer };
+const char* PadBackgroundKindName(PadBackgroundKind kind);
+std::optional<PadBackgroundKind> PadBackgroundKindFromName(const std::string& name);
+
+struct PadBackgroundSetting {
+    std::string file;
+    PadBackgroundKind kind = PadBackgroundKind::Raster;
+    std::array<double, 8> placement{};  // kind Image only
+    double opacity = 0.5;
+    bool operator==(const PadBackgroundSetting&) const = default;
+};
+
+struct PadSettings {
+    std::optional<PadBackgroundSetting> background;
+    bool operator==(const PadSettings&) const = default;
+};
 
 class ProjectCompanion {
 public:
@@ -88,6 +115,7 @@ public:
     GrowthSettings growth;
     ClimateSettings climate;
     std::string crs;  // "EPSG:N" or WKT; "" when the project has no coordinate system (CrsText)
+    PadSettings pad;
 
 private:
     JsonValue root_ = JsonValue::Object();  // as read: unknown keys live here
@@ -96,6 +124,7 @@ private:
     GrowthSettings loadedGrowth_;
     ClimateSettings loadedClimate_;
     std::string loadedCrs_;
+    PadSettings loadedPad_;
 };
 
 // A coordinate system as the companion file keeps it: "EPSG:N" (any case,

@@ -1,8 +1,8 @@
 #pragma once
 // What the GIS module (the GDAL half of gis/, a shared object loaded on
 // first use) hands the programs that load it: one table of the functions of
-// ShorelineImport.h, GisExport.h, CrsSupport.h, PointLayer.h and
-// MapRaster.h that need GDAL. GDAL and the hundred
+// ShorelineImport.h, GisExport.h, CrsSupport.h, PointLayer.h, MapRaster.h
+// and GisBackground.h that need GDAL. GDAL and the hundred
 // libraries it brings take longer to load than the rest of the program
 // together, so a program that never imports or exports GIS files never
 // loads them. Program and module are built from one tree by one compiler;
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gis/CrsSupport.h"
+#include "gis/GisBackground.h"
 #include "gis/GisExport.h"
 #include "gis/MapRaster.h"
 #include "gis/PointLayer.h"
@@ -19,7 +20,7 @@
 
 namespace orvane {
 
-inline constexpr int kGisModuleApiVersion = 4;
+inline constexpr int kGisModuleApiVersion = 5;
 
 // File name of the module, looked for beside the running program.
 inline constexpr const char* kGisModuleFileName = "liborvane-gis.so";
@@ -42,6 +43,9 @@ struct GisModuleApi {
     Outcome (*writePointLayer)(const std::string&, const PointTable&, const std::vector<SiteResult>&,
                                const std::string&, int);
     Outcome (*writeMapGeoTiff)(const std::string&, const MapGrid&, const MapRasterInfo&);
+    // The drawing pad's background picture and reference layer (GisBackground.h).
+    BackgroundRaster (*readBackgroundRaster)(const std::string&, const std::string&, long long);
+    BackgroundLayer (*readBackgroundLayer)(const std::string&, const std::string&);
 };
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <limits>
 #include <string>
 #include <vector>
@@ -306,6 +307,118 @@ void DrawPadLines(Raster& raster, const PadGraph& graph, const PadMapping& mappi
         lastEnd = to;
         DrawPadLine(raster, mapping, style, true, a.X, a.Y, b.X, b.Y);
     }
+}
+
+// --- background -------------------------------------------------------------------
+
+namespace {
+
+PadXY PictureWorld(const std::array<double, 6>& g, double column, double row)
+{
+    return {g[0] + column * g[1] + row * g[2], g[3] + column * g[4] + row * g[5]};
+}
+
+bool Overlap(const PadBox& a, const PadBox& b)
+{
+    return !a.Empty && !b.Empty && a.Left <= b.Right && b.Left <= a.Right && a.Bottom <= b.Top && b.Bottom <= a.Top;
+}
+
+// Both ends beyond the same edge of the surface.
+bool Beyond(const PadMapping& m, PadPixel a, PadPixel b)
+{
+    return (a.X < 0 && b.X < 0) || (a.Y < 0 && b.Y < 0) || (a.X > m.SurfaceWidth && b.X > m.SurfaceWidth) ||
+           (a.Y > m.SurfaceBottom && b.Y > m.SurfaceBottom);
+}
+
+PadBox PictureBox(const PadBackground& background)
+{
+    PadBox box;
+    if (!background.Picture || background.Picture->Empty())
+        return box;
+    const double w = background.Picture->Width;
+    const double h = background.Picture->Height;
+    for (const auto& [column, row] : {std::pair{0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
+        const PadXY p = PictureWorld(background.PictureToWorld, column, row);
+        box = Union(box, PadBox{p.X, p.Y, p.X, p.Y, false});
+    }
+    return box;
+}
+
+}  // namespace
+
+PadBox PadBackgroundBox(const PadBackground& background)
+{
+    PadBox box = PictureBox(background);
+    for (const auto& line : background.Lines)
+        for (const PadXY& p : line)
+            if (std::isfinite(p.X) && std::isfinite(p.Y))
+                box = Union(box, PadBox{p.X, p.Y, p.X, p.Y, false});
+    return box;
+}
+
+void DrawPadBackground(Raster& raster, const PadMapping& m, const PadBackground& background)
+{
+    const double opacity = std::min(background.Opacity, 1.0);
+    if (!(opacity > 0))
+        return;
+    raster.SetPenMode(PenMode::Copy);
+    const PadBox view = WorldBoxOf(m, PadRect{0, 0, m.SurfaceWidth + 1, m.SurfaceBottom + 1});
+    if (Overlap(PictureBox(background), view)) {
+        const auto& g = background.PictureToWorld;
+        const double px = m.PixelsPerUnitX();
+        const double py = m.PixelsPerUnitY();
+        // Pixel X is centred on world OriginX + X / px (WorldToPixel rounds), so
+        // its continuous left edge lies half a pixel before.
+        const ImageTransform toSurface{px * g[1],
+                                       -py * g[4],
+                                       px * g[2],
+                                       -py * g[5],
+                                       px * (g[0] - m.OriginX) + 0.5,
+                                       m.SurfaceBottom + 0.5 - py * (g[3] - m.OriginY)};
+        raster.DrawImage(*background.Picture, toSurface, opacity);
+    }
+    if (background.Lines.empty())
+        return;
+    const auto fade = [opacity](std::uint8_t c) {
+        return static_cast<std::uint8_t>(std::lround(255 - (255 - c) * opacity));
+    };
+    raster.SetPenColour({fade(kPadLayerColour.r), fade(kPadLayerColour.g), fade(kPadLayerColour.b)});
+    raster.SetPenWidth(1);
+    for (const auto& line : background.Lines) {
+        if (line.size() < 2)
+            continue;
+        PadPixel from = m.WorldToPixel(line[0].X, line[0].Y);
+        for (std::size_t k = 1; k < line.size(); ++k) {
+            const PadPixel to = m.WorldToPixel(line[k].X, line[k].Y);
+            // Nodes within one pixel are one node at this scale.
+            if (to == from)
+                continue;
+            if (!Beyond(m, from, to))
+                raster.Line(ToPixelPoint(from), ToPixelPoint(to));
+            from = to;
+        }
+    }
+}
+
+std::optional<std::array<double, 6>> PictureToWorldFromControlPoints(const std::array<double, 8>& points)
+{
+    for (const double v : points)
+        if (!std::isfinite(v))
+            return std::nullopt;
+    // As complex numbers, with the picture's rows turned upward: world = a * picture + b.
+    const std::complex<double> p1(points[0], -points[1]);
+    const std::complex<double> w1(points[2], points[3]);
+    const std::complex<double> p2(points[4], -points[5]);
+    const std::complex<double> w2(points[6], points[7]);
+    if (p1 == p2 || w1 == w2)
+        return std::nullopt;
+    const std::complex<double> a = (w2 - w1) / (p2 - p1);
+    const std::complex<double> b = w1 - a * p1;
+    const std::array<double, 6> g{b.real(), a.real(), a.imag(), b.imag(), a.imag(), -a.real()};
+    for (const double v : g)
+        if (!std::isfinite(v))
+            return std::nullopt;
+    return g;
 }
 
 }  // namespace orvane

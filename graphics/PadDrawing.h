@@ -8,10 +8,15 @@
 // (invert, where a second drawing restores the raster). DrawPadPoints and
 // DrawPadLines paint the scene and set copy mode themselves.
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "graphics/PadGraph.h"
 #include "graphics/PadMapping.h"
+#include "graphics/PadView.h"
 #include "graphics/Raster.h"
 
 namespace orvane {
@@ -83,5 +88,39 @@ void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& 
 // beyond one edge of the surface, nor a line within the one pixel where the
 // line drawn before it ended (on a dense coast, most of them).
 void DrawPadLines(Raster& raster, const PadGraph& graph, const PadMapping& mapping, const PadLineStyle& style);
+
+// --- the background: a picture or a GIS layer traced over ---------------------------
+
+// What the user traces over, in world units. It is no part of the drawing:
+// nothing of it is ever stored as a boundary.
+struct PadBackground {
+    std::shared_ptr<const RgbaImage> Picture;  // null: no picture
+    // World position of picture position (column, row), counted from the
+    // picture's top-left corner:
+    //   x = [0] + column * [1] + row * [2],  y = [3] + column * [4] + row * [5].
+    std::array<double, 6> PictureToWorld{0, 1, 0, 0, 0, 1};
+    std::vector<std::vector<PadXY>> Lines;  // a reference layer
+    double Opacity = 0.5;  // 0 (invisible) to 1
+    bool Empty() const { return !Picture && Lines.empty(); }
+};
+
+// Lines of a reference layer at full opacity; fainter ones are faded toward white.
+inline constexpr Rgb kPadLayerColour{0, 90, 160};
+
+// The world box the background covers; Empty when there is none.
+PadBox PadBackgroundBox(const PadBackground& background);
+
+// The picture through the mapping, then the layer's lines (1 pixel wide,
+// faded by the opacity), in copy mode; what lies wholly off the surface is
+// skipped. Drawn after the clear and before the grid and the drawing.
+void DrawPadBackground(Raster& raster, const PadMapping& mapping, const PadBackground& background);
+
+// Two control points, picture position (column, row) to world (x, y):
+//   {column1, row1, x1, y1, column2, row2, x2, y2}.
+// The picture-to-world map through both by a shift, a rotation and one
+// scale (picture rows run down, world y up), as PadBackground holds it.
+// Nothing when the picture positions or the world positions coincide, or a
+// value is not a finite number.
+std::optional<std::array<double, 6>> PictureToWorldFromControlPoints(const std::array<double, 8>& points);
 
 }  // namespace orvane

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QString>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -184,6 +185,28 @@ void QtRaster::Text(PixelPoint topLeft, std::string_view text1252)
     p->setBrush(Qt::NoBrush);
     const QString text = QString::fromStdString(Cp1252ToUtf8(text1252));
     p->drawText(QPoint(topLeft.x, topLeft.y + p->fontMetrics().ascent()), text);
+}
+
+void QtRaster::DrawImage(const RgbaImage& picture, const ImageTransform& toSurface, double opacity)
+{
+    QPainter* p = Painter();
+    if (p == nullptr || picture.Empty() || !(opacity > 0))
+        return;
+    const QTransform transform(toSurface.M11, toSurface.M12, toSurface.M21, toSurface.M22, toSurface.Dx, toSurface.Dy);
+    if (!transform.isInvertible())
+        return;
+    // Wraps the pixels without copying them: the picture outlives this call's painting.
+    const QImage image(picture.Pixels.data(), picture.Width, picture.Height, picture.Width * 4,
+                       QImage::Format_RGBA8888);
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->setOpacity(std::min(opacity, 1.0));
+    // Reduced pictures are smoothed; magnified ones keep sharp pixels, so that
+    // a traced edge is where the picture has it.
+    p->setRenderHint(QPainter::SmoothPixmapTransform, std::fabs(transform.determinant()) < 1);
+    p->setTransform(transform);
+    p->drawImage(QPointF(0, 0), image);
+    p->restore();
 }
 
 }  // namespace orvane

@@ -37,6 +37,7 @@ public:
     void Line(PixelPoint from, PixelPoint to) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void Text(PixelPoint topLeft, std::string_view text1252) override;
+    void DrawImage(const RgbaImage& picture, const ImageTransform& toSurface, double opacity) override;
 
     // A new white surface of the new size; the drawing state is kept.
     void Resize(int width, int height);

@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -39,6 +40,31 @@ struct PixelPoint {
     int x = 0;
     int y = 0;
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+// A picture as plain pixels: Width x Height, rows from the top, four bytes
+// a pixel (red, green, blue, alpha; alpha 0 is transparent).
+struct RgbaImage {
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint8_t> Pixels;
+    bool Empty() const
+    {
+        return Width <= 0 || Height <= 0 || Pixels.size() != static_cast<std::size_t>(Width) * Height * 4;
+    }
+};
+
+// Where a picture lands: picture position (column, row) to surface position
+//   X = M11 * column + M21 * row + Dx,  Y = M12 * column + M22 * row + Dy,
+// both continuous, pixel (i, j) covering [i, i + 1) x [j, j + 1) on either.
+struct ImageTransform {
+    double M11 = 1;
+    double M12 = 0;
+    double M21 = 0;
+    double M22 = 1;
+    double Dx = 0;
+    double Dy = 0;
+    friend bool operator==(const ImageTransform&, const ImageTransform&) = default;
 };
 
 // Copy paints the pen and fill colours. Invert combines them with what is
@@ -85,6 +111,16 @@ public:
     // in the current font. The text is Windows-1252 bytes (the degree sign is
     // 0xB0), as the rest of the program stores it.
     virtual void Text(PixelPoint topLeft, std::string_view text1252) = 0;
+    // The picture placed by toSurface, over what is there, opacity 0
+    // (invisible) to 1 (opaque) times its own alpha; smoothed where it is
+    // reduced, sharp where magnified; never in invert mode. Surfaces that never show a picture (report pages, the
+    // measuring of a layout) leave this as it is: it draws nothing.
+    virtual void DrawImage(const RgbaImage& picture, const ImageTransform& toSurface, double opacity)
+    {
+        (void)picture;
+        (void)toSurface;
+        (void)opacity;
+    }
 
     void SetPenColour(Rgb colour) { state_.penColour = colour; }
     void SetPenWidth(int pixels) { state_.penWidth = pixels; }

@@ -79,6 +79,7 @@ void TDrawPad01::ResetDefaults()
 void TDrawPad01::Redraw()
 {
     TDrawPad00::Redraw();
+    DrawPadBackground(Canvas(), Mapping, Background);
     DrawGrid();
 }
 
@@ -186,7 +187,8 @@ void TDrawPad01::ZoomAbout(double factor, int X, int Y)
 bool TDrawPad01::FitRegion(std::int32_t keepRow)
 {
     const PadRect visible = VisibleSurface();
-    const PadBox box = LivePointBox(Graph);
+    const PadBox drawing = LivePointBox(Graph);
+    const PadBox box = Usable(drawing) ? drawing : PadBackgroundBox(Background);
     if (visible.Empty() || !Usable(box))
         return false;
     // Clear of the grid labels along the left and bottom edges.
@@ -257,7 +259,7 @@ void TDrawPad01::UpdateScrollBars()
         const auto grown = [w, h](const PadBox& b) {
             return PadBox{b.Left - w, b.Bottom - h, b.Right + w, b.Top + h, false};
         };
-        const PadBox drawing = LivePointBox(Graph);
+        const PadBox drawing = Union(LivePointBox(Graph), PadBackgroundBox(Background));
         scrollExtent_ = Usable(drawing) ? Union(grown(shown), grown(drawing)) : grown(shown);
     }
     const PadBox& e = scrollExtent_;

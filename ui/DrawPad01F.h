@@ -14,15 +14,16 @@
 // Positions are shown (readout, grid labels, typed coordinates) in display
 // units: WorldPerDisplay world units each, labelled DisplayLabel.
 //
-// Redraw paints white, then the grid: a background picture (a chart or an
-// aerial image placed in world coordinates) belongs between the two, drawn
-// through the same Mapping, so that it pans and zooms with the drawing.
+// Redraw paints white, then the Background (a chart or an aerial image placed
+// in world coordinates, a GIS layer's lines), then the grid, all through the
+// same Mapping, so that the background pans and zooms with the drawing.
 //
 // Adds two layer operations, SetGridSize and SetSnap, and the three mouse
 // handlers of the surface (raster pixels), which later layers override.
 
 #include <QString>
 
+#include "graphics/PadDrawing.h"
 #include "graphics/Raster.h"
 #include "ui/DrawPad00F.h"
 
@@ -38,7 +39,7 @@ public:
 
     // Then grid row 2 ("10km"), a grey grid pen of width 1, no snapping.
     void ResetDefaults() override;
-    // Then the grid with its labels.
+    // Then the background, the grid and its labels.
     void Redraw() override;
     // Row of PadGridSizes; a row outside the table is ignored.
     virtual void SetGridSize(std::int32_t row);
@@ -70,7 +71,8 @@ public:
     // Shows the whole drawing, centred, at the largest map scale row at which
     // it fits (free when none fits, or when the finest row leaves it small;
     // FitView). keepRow, a row chosen before, stays when the drawing fits at
-    // it. False when there is nothing to fit or the window is not laid out.
+    // it. Without a drawing the background is shown whole. False when there
+    // is nothing to fit or the window is not laid out.
     bool FitRegion(std::int32_t keepRow = -1);
     // FitRegion once the window is shown and laid out, again at each layout
     // until the user moves the view or presses on the surface.
@@ -87,6 +89,7 @@ public:
     std::int32_t GridPenWidth = 1;  // pixels; the grid pen is always solid
     double WorldPerDisplay = 1.0;  // world units per display unit
     QString DisplayLabel;  // empty: the pad's own units
+    PadBackground Background;  // traced over; never part of the drawing
 
     QAction* FitRegionAction = nullptr;  // Home
     QAction* PanLeftAction = nullptr;  // the arrow keys

@@ -203,9 +203,12 @@ std::vector<std::int32_t> LonePointNumbers(const PadGraph& graph)
 
 // --- the command --------------------------------------------------------------------
 
-void TOrvaneDrawRegion::EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName)
+void TOrvaneDrawRegion::EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName,
+                                   PadSettings* padSettings, const QString& projectFile, const std::string& crs)
 {
     TOrvaneDrawRegion window(project, owner);
+    window.BackgroundCrs = crs;
+    window.SetPadSettings(padSettings, projectFile);
     window.OpenOnProject(unitsRow, iniFileName);
     window.ShowModal();
     window.StoreToProject();
@@ -286,6 +289,7 @@ void TOrvaneDrawRegion::OpenOnProject(int unitsRow, const QString& iniFileName)
     Graph.LoadChains();
     opened_ = Graph;
     UndoStack->clear();  // the loaded boundaries are the start, not an edit
+    OpenStoredBackground();
     Ready = true;
     Redraw();
     RequestFit(project_.RegionScaleIndex == kDefaultScaleRow ? -1 : ScaleIndex);

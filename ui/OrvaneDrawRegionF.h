@@ -23,10 +23,19 @@
 // closed by its first node again (StoredNodeCount).
 // Escape ends the active tool; it never closes the window.
 //
+// A background can be traced over: File, "Background image..." (a GeoTIFF or
+// any raster GDAL reads, placed by its georeferencing, or a PNG/JPEG placed
+// by two control points), "Background layer..." (a GIS vector layer's lines)
+// and "No background"; OpacitySlider fades it. The background is no part of
+// the project's boundaries; its file and placement are kept in the project's
+// pad settings (the companion file), and a file gone missing is said once
+// (per file and run) while the window opens without it.
+//
 // The code is split by job:
 //   OrvaneDrawRegionF.cpp         record <-> chains, the command, opening, storing, close checks, lists
 //   OrvaneDrawRegionLayout.cpp    construction: size, left panel, menus
 //   OrvaneDrawRegionCommands.cpp  tool buttons, Exit and the Parameters items
+//   OrvaneDrawRegionBackground.cpp the background: reading, placing, keeping
 
 #include <QString>
 #include <array>
@@ -39,10 +48,13 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSlider;
 
 namespace orvane {
 
 struct ProjectRecord;
+struct PadSettings;
+struct PadBackgroundSetting;
 
 using PadChains = std::array<std::vector<PadXY>, kPadChainCount>;
 
@@ -107,7 +119,11 @@ public:
     // creates the window, opens it on project, shows it modally, stores the
     // drawing into project and destroys the window. The owner then shows
     // and redraws the project.
-    static void EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName);
+    // padSettings and projectFile: see SetPadSettings; crs: the project's
+    // coordinate system, which backgrounds are reprojected to (BackgroundCrs).
+    static void EditRegion(ProjectRecord& project, QWidget* owner, int unitsRow, const QString& iniFileName,
+                           PadSettings* padSettings = nullptr, const QString& projectFile = QString(),
+                           const std::string& crs = {});
 
     // Message texts.
     static QString NoFileMessage();  // the command without an open project
@@ -115,6 +131,7 @@ public:
     static QString TooManyNodesQuestion(int boundary, int nodes);
     static QString TooManyRingsQuestion(int extraRings);
     static QString LonePointsQuestion(const std::vector<std::int32_t>& numbers);
+    static QString MissingBackgroundMessage(const QString& file);
 
     // unitsRow: row of the main window's units list (kilometres when outside
     // it). iniFileName: the settings file holding the "DRAW" section.
@@ -125,6 +142,28 @@ public:
     // Builds the chains and asks what closing would lose; true when the
     // window may close.
     bool FormCloseQuery();
+
+    // --- the background (OrvaneDrawRegionBackground.cpp) ---
+    // Where the background is kept: the project's pad settings (saved with
+    // the project by the owner) and the project's file name (a relative
+    // background file name lies beside it). Before OpenOnProject, which
+    // shows the background kept there. Without them a background lasts as
+    // long as the window.
+    void SetPadSettings(PadSettings* settings, const QString& projectFile);
+    // Reads a picture and shows it under the drawing, placed by its
+    // georeferencing or else by two control points (TBackgroundPlacement).
+    // False, the background as it was, when it cannot be read (a message
+    // says why) or the placement is cancelled.
+    bool LoadBackgroundImage(const QString& fileName);
+    // Reads a GIS vector layer and shows its lines under the drawing.
+    bool LoadBackgroundLayer(const QString& fileName);
+    void RemoveBackground();
+    void BackgroundImage1Click();
+    void BackgroundLayer1Click();
+    void OpacitySliderChange();
+    // The project's coordinate system (an EPSG code or WKT) backgrounds are
+    // reprojected to; empty: their own coordinates are taken as the project's.
+    std::string BackgroundCrs;
 
     // Each keeps its list in step with the row in effect; none redraws.
     void SetScale(std::int32_t row) override;
@@ -190,6 +229,11 @@ public:
     QMenu* View1 = nullptr;
     QMenu* Parameters1 = nullptr;
     QAction* Exit1 = nullptr;
+    QAction* BackgroundImage1 = nullptr;
+    QAction* BackgroundLayer1 = nullptr;
+    QAction* NoBackground1 = nullptr;
+    QLabel* OpacityLabel = nullptr;
+    QSlider* OpacitySlider = nullptr;  // 0 to 100 per cent
     QAction* squarePoint = nullptr;
     QAction* trianglePoint = nullptr;
     QAction* DotPoint = nullptr;
@@ -223,6 +267,17 @@ private:
     // Checks the items of one group whose value equals value, then redraws.
     void CheckGroup(const std::vector<std::pair<QAction*, int>>& group, int value);
     bool Ask(const QString& question, bool defaultYes);
+    void BuildBackgroundControls();
+    // Shows the background kept in the pad settings; a file that is missing
+    // or cannot be read is said once and left out.
+    void OpenStoredBackground();
+    // Reads and places what setting names (asking for control points when
+    // askPlacement and the picture has no georeferencing, which makes it an
+    // image); false with the reason in why, empty when cancelled.
+    bool ShowBackground(PadBackgroundSetting& setting, bool askPlacement, std::string& why);
+    std::string BackgroundPath(const std::string& file) const;
+    // Keeps setting as the project's background.
+    void KeepBackground(const PadBackgroundSetting* setting);
 
     ProjectRecord& project_;
     std::vector<std::pair<QAction*, int>> pointTypeItems_;
@@ -233,6 +288,8 @@ private:
     std::vector<std::pair<QAction*, int>> markSizeItems_;
     PadGraph opened_;  // the drawing as OpenOnProject loaded it
     PadChains openedChains_;  // the boundaries it came from, closing repeats included
+    PadSettings* padSettings_ = nullptr;
+    QString projectFile_;
 };
 
 }  // namespace orvane

@@ -31,7 +31,7 @@ constexpr int kMinWidth = 700;
 constexpr int kMinHeight = 500;
 constexpr int kLeftPanelWidth = 165;
 constexpr int kCloseBtnBottomMargin = 16;
-constexpr int kLowestCloseBtnTop = 330;  // below the last tool button (284 + 25) with a gap
+constexpr int kLowestCloseBtnTop = 376;  // below the background's opacity slider (342 + 20) with a gap
 
 // Pictures of the five tools, 16 x 16: the pad's blue point marker and
 // black line, with what the tool does to them.
@@ -118,6 +118,7 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
     PanelMainRight->setFixedWidth(0);
     BuildLeftPanel();
     BuildMenus();
+    BuildBackgroundControls();
     PanelMainLeft->installEventFilter(this);
 
     QSize size = owner != nullptr ? owner->size() : QSize(1024, 720);

@@ -193,7 +193,8 @@ void TOrvaneMain::PlotDblClick()
     }
     ReadProject();
     ShowProject();
-    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName);
+    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName,
+                                  &state_.companion.pad, CurrentFile, state_.companion.crs);
     // The drawing replaced every boundary: grids past the new count would
     // otherwise bring deleted boundaries back when the count is raised.
     for (int b = std::max(state_.project.BoundaryCount, 1) + 1; b <= kMaxBoundaries; ++b)

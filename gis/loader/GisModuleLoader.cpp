@@ -150,4 +150,17 @@ Outcome WriteMapGeoTiff(const std::string& path, const MapGrid& grid, const MapR
     return module.api != nullptr ? module.api->writeMapGeoTiff(path, grid, info) : Failed<Outcome>(module);
 }
 
+BackgroundRaster ReadBackgroundRaster(const std::string& path, const std::string& targetCrs, long long maxPixels)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->readBackgroundRaster(path, targetCrs, maxPixels)
+                                 : Failed<BackgroundRaster>(module);
+}
+
+BackgroundLayer ReadBackgroundLayer(const std::string& path, const std::string& targetCrs)
+{
+    const LoadedModule& module = Module();
+    return module.api != nullptr ? module.api->readBackgroundLayer(path, targetCrs) : Failed<BackgroundLayer>(module);
+}
+
 }  // namespace orvane

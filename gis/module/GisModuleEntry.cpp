@@ -10,6 +10,7 @@ extern "C" __attribute__((visibility("default"))) const orvane::GisModuleApi* Or
         &orvane::ImportShoreline,     &orvane::LayerNames,        &orvane::ExportGis,
         &orvane::DescribeCrs,         &orvane::GridConvergenceAt, &orvane::LonLatToProject,
         &orvane::ReadPointLayer,      &orvane::WritePointLayer,   &orvane::WriteMapGeoTiff,
+        &orvane::ReadBackgroundRaster, &orvane::ReadBackgroundLayer,
     };
     return &api;
 }

@@ -162,5 +162,70 @@ TEST_F(ProjectCompanionTest, CoordinateSystemIsKeptAndSetsTrueBearings)
     EXPECT_NE(grid.notes[0].find("grid bearings"), std::string::npos);
 }
 
+// --- the drawing pad's background ---
+
+TEST_F(ProjectCompanionTest, PadBackgroundRoundTripKeepsUnknownKeys)
+{
+    test::WriteBytes(companionPath, "{\"pad\": {\"grid\": 3, \"background\": {\"note\": \"chart\", \"file\": "
+                                    "\"chart.png\", \"kind\": \"image\", \"placement\": [0, 400, 100.5, 200, 600, 400, "
+                                    "700.5, 200], \"opacity\": 0.25}}}");
+    ProjectCompanion c;
+    ASSERT_EQ(c.Load(project), ProjectCompanion::LoadState::Loaded);
+    ASSERT_TRUE(c.pad.background);
+    EXPECT_EQ(c.pad.background->file, "chart.png");
+    EXPECT_EQ(c.pad.background->kind, PadBackgroundKind::Image);
+    EXPECT_EQ(c.pad.background->placement, (std::array<double, 8>{0, 400, 100.5, 200, 600, 400, 700.5, 200}));
+    EXPECT_EQ(c.pad.background->opacity, 0.25);
+
+    // A georeferenced raster needs no placement, and the default opacity is not written.
+    c.pad.background->kind = PadBackgroundKind::Raster;
+    c.pad.background->placement = {};
+    c.pad.background->opacity = 0.5;
+    ASSERT_EQ(c.Save(project).message, "");
+    EXPECT_EQ(test::ReadBytes(companionPath),
+              "{\n  \"pad\": {\n    \"grid\": 3,\n    \"background\": {\n      \"note\": \"chart\",\n      \"file\": "
+              "\"chart.png\",\n      \"kind\": \"raster\"\n    }\n  }\n}\n");
+    ProjectCompanion again;
+    again.Load(project);
+    EXPECT_EQ(again.pad, c.pad);
+
+    again.pad.background.reset();
+    ASSERT_EQ(again.Save(project).message, "");
+    EXPECT_EQ(test::ReadBytes(companionPath), "{\n  \"pad\": {\n    \"grid\": 3\n  }\n}\n");
+}
+
+TEST_F(ProjectCompanionTest, PadBackgroundThatMakesNoSenseIsNamedAndLeftOut)
+{
+    const struct {
+        const char* json;
+        const char* named;
+    } cases[] = {
+        {R"({"pad": {"background": {"kind": "layer"}}})", "pad.background.file"},
+        {R"({"pad": {"background": {"file": "a.png", "kind": "image", "placement": [1, 2, 3]}}})",
+         "pad.background.placement"},
+        {R"({"pad": {"background": {"file": "a.png", "kind": "image", "placement": [1, 2, 3, 4, 5, 6, 7, "8"]}}})",
+         "pad.background.placement"},
+        {R"({"pad": {"background": {"file": "a.tif", "kind": "photo"}}})", "pad.background.kind"},
+        {R"({"pad": {"background": {"file": "a.tif", "opacity": 2}}})", "pad.background.opacity"},
+        {R"({"pad": {"background": "a.tif"}})", "pad.background: not an object"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.json);
+        test::WriteBytes(companionPath, c.json);
+        test::MessageRecorder messages;
+        ProjectCompanion companion;
+        EXPECT_EQ(companion.Load(project), ProjectCompanion::LoadState::Loaded);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].text.find(c.named), std::string::npos) << messages.messages[0].text;
+    }
+    // An opacity out of its range is defaulted; the background stays.
+    test::WriteBytes(companionPath, R"({"pad": {"background": {"file": "a.tif", "opacity": 2}}})");
+    test::MessageRecorder messages;
+    ProjectCompanion companion;
+    companion.Load(project);
+    ASSERT_TRUE(companion.pad.background);
+    EXPECT_EQ(companion.pad.background->opacity, 0.5);
+}
+
 }  // namespace
 }  // namespace orvane

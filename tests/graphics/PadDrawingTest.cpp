@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -154,6 +157,69 @@ TEST(PadDrawing, DirectionMark)
         EXPECT_EQ(raster.Lines(colours::kBlack).size(), 1u) << c.name;
         EXPECT_EQ(Shapes(raster.Lines(kPadMarkColour)), c.grey) << c.name;
     }
+}
+
+// --- the background ---
+
+TEST(PadDrawing, ControlPointsPlaceAPicture)
+{
+    using Placement = std::array<double, 8>;
+    const struct {
+        const char* name;
+        Placement points;
+        double column, row;  // a third picture position
+        double x, y;         // where it lands
+    } cases[] = {
+        // Bottom corners of a 200 x 100 picture, 2 world units a pixel: rows run down, y up.
+        {"north up", {0, 100, 1000, 2000, 200, 100, 1400, 2000}, 0, 0, 1000, 2200},
+        {"flipped across", {0, 100, 1400, 2000, 200, 100, 1000, 2000}, 0, 0, 1400, 1800},
+        // Columns run north: the top row lies west.
+        {"turned a quarter", {0, 0, 0, 0, 10, 0, 0, 10}, 0, 10, 10, 0},
+        {"fractional pixels", {0.5, 0.5, 10, 10, 1.5, 0.5, 11, 10}, 1, 1, 10.5, 9.5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto g = PictureToWorldFromControlPoints(c.points);
+        ASSERT_TRUE(g);
+        EXPECT_NEAR((*g)[0] + c.column * (*g)[1] + c.row * (*g)[2], c.x, 1e-9);
+        EXPECT_NEAR((*g)[3] + c.column * (*g)[4] + c.row * (*g)[5], c.y, 1e-9);
+    }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const Placement& bad : {Placement{5, 5, 0, 0, 5, 5, 10, 10}, Placement{0, 0, 3, 3, 10, 10, 3, 3},
+                                 Placement{0, 0, 0, 0, 10, 10, nan, 10}})
+        EXPECT_FALSE(PictureToWorldFromControlPoints(bad));
+}
+
+TEST(PadDrawing, BackgroundThroughTheMapping)
+{
+    PadMapping m = SmallSurface();  // 4 pixels per km, row 49 at y = 0
+    PadBackground background;
+    // 10 x 5 pixels of 1 km, top-left corner at world (0, 5).
+    background.Picture = std::make_shared<RgbaImage>(RgbaImage{10, 5, std::vector<std::uint8_t>(200, 255)});
+    background.PictureToWorld = {0, 1, 0, 5, 0, -1};
+    background.Lines = {{{0, 0}, {0.1, 0}, {5, 0}, {5, 0.05}, {5, 5}}, {{-9, -9}, {-8, -9}}};
+    background.Opacity = 0.5;
+    RecordingRaster raster(100, 50);
+    DrawPadBackground(raster, m, background);
+    const auto pictures = raster.Of(PrimitiveKind::Image);
+    ASSERT_EQ(pictures.size(), 1u);
+    // Pixel centres sit on the world positions, so a picture pixel's edge lies half a pixel before.
+    EXPECT_EQ(pictures[0].transform, (ImageTransform{4, 0, 0, 4, 0.5, 29.5}));
+    EXPECT_EQ(pictures[0].opacity, 0.5);
+    // The layer, faded half way to white; nodes within one pixel are one, a line off the surface is left out.
+    EXPECT_EQ(Shapes(raster.Lines({128, 173, 208})),
+              (std::vector<std::vector<PixelPoint>>{{{0, 49}, {20, 49}}, {{20, 49}, {20, 29}}}));
+    EXPECT_EQ(PadBackgroundBox(background), (PadBox{-9, -9, 10, 5, false}));
+
+    // Panned far away, or invisible: nothing.
+    m.OriginX = 1000;
+    RecordingRaster away(100, 50);
+    DrawPadBackground(away, m, background);
+    EXPECT_TRUE(away.Of(PrimitiveKind::Image).empty());
+    background.Opacity = 0;
+    RecordingRaster none(100, 50);
+    DrawPadBackground(none, SmallSurface(), background);
+    EXPECT_TRUE(none.primitives.empty());
 }
 
 }  // namespace

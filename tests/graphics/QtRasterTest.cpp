@@ -212,5 +212,30 @@ TEST(QtRaster, RegionPlotColours)
     EXPECT_GT(CountPixels(image, colours::kBlue), 50);
 }
 
+TEST(QtRaster, PicturesLandOnTheirPixelsWithTheirOpacity)
+{
+    // Two pixels, red then blue, ten times larger, starting at surface pixel (10, 5).
+    RgbaImage picture{2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
+    QtRaster raster(40, 20);
+    raster.DrawImage(picture, {10, 0, 0, 10, 10, 5}, 1.0);
+    EXPECT_EQ(PixelAt(raster, 9, 10), colours::kWhite);
+    EXPECT_EQ(PixelAt(raster, 12, 6), colours::kRed);
+    EXPECT_EQ(PixelAt(raster, 27, 14), colours::kBlue);
+    EXPECT_EQ(PixelAt(raster, 31, 10), colours::kWhite);
+    EXPECT_EQ(PixelAt(raster, 20, 16), colours::kWhite);
+
+    QtRaster faint(40, 20);
+    faint.DrawImage(picture, {10, 0, 0, 10, 10, 5}, 0.5);
+    const Rgb half = PixelAt(faint, 12, 10);
+    EXPECT_EQ(half.r, 255);
+    EXPECT_NEAR(half.g, 128, 1);
+    // A transparent pixel and a picture that cannot be placed leave the surface alone.
+    picture.Pixels[3] = 0;
+    QtRaster clear(40, 20);
+    clear.DrawImage(picture, {10, 0, 0, 10, 10, 5}, 1.0);
+    clear.DrawImage(picture, {0, 0, 0, 0, 10, 5}, 1.0);
+    EXPECT_EQ(CountPixels(clear.Image(), colours::kWhite), 40 * 20 - 100);
+}
+
 }  // namespace
 }  // namespace orvane

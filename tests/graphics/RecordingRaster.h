@@ -12,13 +12,16 @@
 
 namespace orvane::test {
 
-enum class PrimitiveKind { Clear, Polygon, Line, Ellipse, Text };
+enum class PrimitiveKind { Clear, Polygon, Line, Ellipse, Text, Image };
 
 struct Primitive {
     PrimitiveKind kind = PrimitiveKind::Clear;
     // Polygon: its vertices; Line: from, to; Ellipse: (left, top), (right, bottom); Text: top-left.
     std::vector<PixelPoint> points;
     std::string text;  // Windows-1252 bytes, Text only
+    ImageTransform transform;  // Image only, with its opacity and the picture's size
+    double opacity = 0;
+    PixelPoint imageSize;
     // The part of the drawing state the primitive uses: pen, fill and mode for
     // shapes, font and mode for text; the rest is left at its defaults so that
     // comparisons see only what can change the picture.
@@ -29,7 +32,7 @@ struct Primitive {
 // Readable failure messages instead of byte dumps.
 inline void PrintTo(const Primitive& p, std::ostream* os)
 {
-    static const char* const names[] = {"Clear", "Polygon", "Line", "Ellipse", "Text"};
+    static const char* const names[] = {"Clear", "Polygon", "Line", "Ellipse", "Text", "Image"};
     *os << names[static_cast<int>(p.kind)];
     for (const PixelPoint& q : p.points)
         *os << " (" << q.x << "," << q.y << ")";
@@ -62,6 +65,14 @@ public:
     {
         Add(PrimitiveKind::Text, {topLeft});
         primitives.back().text = std::string(text1252);
+    }
+
+    void DrawImage(const RgbaImage& picture, const ImageTransform& toSurface, double opacity) override
+    {
+        Add(PrimitiveKind::Image, {});
+        primitives.back().transform = toSurface;
+        primitives.back().opacity = opacity;
+        primitives.back().imageSize = {picture.Width, picture.Height};
     }
 
     std::vector<Primitive> Of(PrimitiveKind kind) const
@@ -98,7 +109,11 @@ private:
             used.fillColour = state_.fillColour;
             used.fillSolid = state_.fillSolid;
         }
-        primitives.push_back({kind, std::move(points), {}, used});
+        Primitive p;
+        p.kind = kind;
+        p.points = std::move(points);
+        p.state = used;
+        primitives.push_back(std::move(p));
     }
 
     int width_;

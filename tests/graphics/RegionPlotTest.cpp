@@ -350,6 +350,9 @@ std::vector<std::string> Outline(const std::vector<Primitive>& primitives)
         case PrimitiveKind::Ellipse:
             entry = "marker";
             break;
+        case PrimitiveKind::Image:
+            entry = "picture";
+            break;
         case PrimitiveKind::Text:
             if (p.text.rfind("grid ", 0) != 0)
                 continue;
