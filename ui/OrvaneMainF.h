@@ -41,6 +41,7 @@
 
 class QAction;
 class QBoxLayout;
+class QVBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -381,6 +382,7 @@ private:
     void BuildControls();
     void BuildRegionColumn();
     void BuildInputColumn();
+    void BuildGraphPanel(QVBoxLayout* middle);
     void BuildMethodColumn();
     void BuildStatusBar();
     void SetTabOrders();

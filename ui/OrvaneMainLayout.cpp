@@ -250,8 +250,13 @@ void TOrvaneMain::BuildInputColumn()
     secondRow->addStretch(1);
     middle->addLayout(secondRow);
 
-    // The rest: the region picture on its white panel, with the fetch label,
-    // the node-number check box and the drawing command over it.
+    BuildGraphPanel(middle);
+}
+
+// The rest of the input column: the region picture on its white panel, with
+// the fetch label, the node-number check box and the drawing command over it.
+void TOrvaneMain::BuildGraphPanel(QVBoxLayout* middle)
+{
     GraphPanel = new QWidget(Panel2);
     GraphPanel->setObjectName(QStringLiteral("GraphPanel"));
     auto* graphLayout = new QVBoxLayout(GraphPanel);

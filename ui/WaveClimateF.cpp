@@ -140,7 +140,17 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     setWindowTitle(QStringLiteral("Wave climate"));
     setProperty(kHelpKeywordProperty, QStringLiteral("WaveClimate"));
     auto* layout = new QVBoxLayout(this);
+    BuildFileBox(layout);
+    BuildSettingsBox(layout);
+    BuildRunRow(layout);
+    BuildResultTabs(layout);
+    BuildButtons(layout);
+    resize(900, 760);
+}
 
+// The wind record: its file, format and unit, and what was read of it.
+void TWaveClimate::BuildFileBox(QVBoxLayout* layout)
+{
     auto* fileBox = new QGroupBox(QStringLiteral("Wind record"), this);
     auto* fileLayout = new QVBoxLayout(fileBox);
     auto* fileRow = new QHBoxLayout;
@@ -167,6 +177,24 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     fileLayout->addWidget(ReadLabel);
     layout->addWidget(fileBox);
 
+    connect(FileBtn, &QPushButton::clicked, this, [this] {
+        const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Wind record"),
+                                                          QFileInfo(projectFile_).absolutePath(),
+                                                          QStringLiteral("Wind records (*.csv *.txt *);;All files (*)"));
+        if (!name.isEmpty()) {
+            FileEdit->setText(name);
+            ReadFile();
+        }
+    });
+    connect(FileEdit, &QLineEdit::editingFinished, this, [this] {
+        if (!FileEdit->text().isEmpty())
+            ReadFile();
+    });
+}
+
+// The hindcast's settings, as the companion file holds them.
+void TWaveClimate::BuildSettingsBox(QVBoxLayout* layout)
+{
     const ClimateSettings& saved = state_.companion.climate;
     auto* settingsBox = new QGroupBox(QStringLiteral("Settings"), this);
     auto* form = new QHBoxLayout(settingsBox);
@@ -209,6 +237,10 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     form->addLayout(right);
     layout->addWidget(settingsBox);
 
+}
+
+void TWaveClimate::BuildRunRow(QVBoxLayout* layout)
+{
     auto* runRow = new QHBoxLayout;
     RunBtn = new QPushButton(QStringLiteral("Compute"), this);
     RunBtn->setObjectName(QStringLiteral("RunBtn"));
@@ -224,6 +256,13 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     runRow->addWidget(CancelBtn);
     layout->addLayout(runRow);
 
+    connect(RunBtn, &QPushButton::clicked, this, &TWaveClimate::RunBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TWaveClimate::CancelBtnClick);
+}
+
+// Tables and pictures of the results, one tab each.
+void TWaveClimate::BuildResultTabs(QVBoxLayout* layout)
+{
     ResultTabs = new QTabWidget(this);
     ResultTabs->setObjectName(QStringLiteral("ResultTabs"));
     ReturnTable = MakeTable(ResultTabs, "ReturnTable");
@@ -246,6 +285,11 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     ResultTabs->addTab(MonthsTable, QStringLiteral("Months and persistence"));
     layout->addWidget(ResultTabs, 1);
 
+    connect(SectorCombo, &QComboBox::currentIndexChanged, this, &TWaveClimate::ShowSectorChart);
+}
+
+void TWaveClimate::BuildButtons(QVBoxLayout* layout)
+{
     auto* buttons = new QHBoxLayout;
     ExportBtn = new QPushButton(QStringLiteral("Export..."), this);
     ExportBtn->setObjectName(QStringLiteral("ExportBtn"));
@@ -263,24 +307,6 @@ TWaveClimate::TWaveClimate(AppState& state, const QString& projectFile, QWidget*
     buttons->addWidget(helpBtn);
     buttons->addWidget(CloseBtn);
     layout->addLayout(buttons);
-    resize(900, 760);
-
-    connect(FileBtn, &QPushButton::clicked, this, [this] {
-        const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Wind record"),
-                                                          QFileInfo(projectFile_).absolutePath(),
-                                                          QStringLiteral("Wind records (*.csv *.txt *);;All files (*)"));
-        if (!name.isEmpty()) {
-            FileEdit->setText(name);
-            ReadFile();
-        }
-    });
-    connect(FileEdit, &QLineEdit::editingFinished, this, [this] {
-        if (!FileEdit->text().isEmpty())
-            ReadFile();
-    });
-    connect(RunBtn, &QPushButton::clicked, this, &TWaveClimate::RunBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TWaveClimate::CancelBtnClick);
-    connect(SectorCombo, &QComboBox::currentIndexChanged, this, &TWaveClimate::ShowSectorChart);
     connect(helpBtn, &QPushButton::clicked, this, [] { ShowHelpTopic("WaveClimate"); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ExportBtn, &QPushButton::clicked, this, [this] {

@@ -29,6 +29,8 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
+class QVBoxLayout;
+
 namespace orvane {
 
 struct AppState;
@@ -89,6 +91,12 @@ protected:
     void done(int result) override;
 
 private:
+    // The parts of the window, top to bottom, each with its commands.
+    void BuildFileBox(QVBoxLayout* layout);
+    void BuildSettingsBox(QVBoxLayout* layout);
+    void BuildRunRow(QVBoxLayout* layout);
+    void BuildResultTabs(QVBoxLayout* layout);
+    void BuildButtons(QVBoxLayout* layout);
     void ShowResults();
     void ShowSectorChart(int index);
 

@@ -173,7 +173,23 @@ TWindGrowth::TWindGrowth(AppState& state, QWidget* parent) : QDialog(parent), st
     layout->addWidget(WavesTable);
     layout->addWidget(buttons);
 
-    // The settings the project keeps.
+    ShowSettings();
+
+    for (QLineEdit* edit : {SpeedEdit, HeightEdit, AveragingEdit, DeltaTEdit, DurationEdit})
+        connect(edit, &QLineEdit::textChanged, this, &TWindGrowth::Recompute);
+    for (QComboBox* combo : {SpeedUnitCombo, ExposureCombo, LawCombo})
+        connect(combo, &QComboBox::currentIndexChanged, this, &TWindGrowth::Recompute);
+    connect(DeltaTCheck, &QCheckBox::toggled, this, &TWindGrowth::Recompute);
+    connect(UseWindBtn, &QPushButton::clicked, this, &TWindGrowth::UseWindBtnClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TWindGrowth::OkBtnClick);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { ShowHelpTopic("WindAndGrowth"); });
+    Recompute();
+}
+
+// The settings the project keeps, into the fields.
+void TWindGrowth::ShowSettings()
+{
     const WindSettings& w = state_.companion.wind;
     if (w.observedSpeed)
         SpeedEdit->setText(Shown(*w.observedSpeed));
@@ -190,17 +206,6 @@ TWindGrowth::TWindGrowth(AppState& state, QWidget* parent) : QDialog(parent), st
     LawCombo->setCurrentIndex(g.law ? LawCombo->findData(static_cast<int>(*g.law)) : 0);
     if (g.durationH)
         DurationEdit->setText(Shown(*g.durationH));
-
-    for (QLineEdit* edit : {SpeedEdit, HeightEdit, AveragingEdit, DeltaTEdit, DurationEdit})
-        connect(edit, &QLineEdit::textChanged, this, &TWindGrowth::Recompute);
-    for (QComboBox* combo : {SpeedUnitCombo, ExposureCombo, LawCombo})
-        connect(combo, &QComboBox::currentIndexChanged, this, &TWindGrowth::Recompute);
-    connect(DeltaTCheck, &QCheckBox::toggled, this, &TWindGrowth::Recompute);
-    connect(UseWindBtn, &QPushButton::clicked, this, &TWindGrowth::UseWindBtnClick);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TWindGrowth::OkBtnClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { ShowHelpTopic("WindAndGrowth"); });
-    Recompute();
 }
 
 WindSettings TWindGrowth::Wind() const

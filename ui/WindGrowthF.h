@@ -68,6 +68,7 @@ signals:
     void WindChosen(double u10Ms);
 
 private:
+    void ShowSettings();
     AppState& state_;
     WindChain chain_;
 };

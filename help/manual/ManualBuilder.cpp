@@ -205,6 +205,87 @@ QString ContentsHtml(const std::vector<Chapter>& chapters)
     return html + QStringLiteral("</table>");
 }
 
+// The title page: the name, the kind of document, what the program does and
+// the version.
+void DrawTitlePage(PdfPages& pdf, const QString& version)
+{
+    pdf.NewPage();
+    QPainter& p = pdf.Painter();
+    const QRectF whole = pdf.PageRect();
+    QFont big(QStringLiteral("Liberation Sans"));
+    big.setPointSize(40);
+    big.setBold(true);
+    p.setFont(big);
+    p.setPen(QColor(0, 40, 110));
+    p.drawText(QRectF(0, whole.height() * 0.28, whole.width(), whole.height() * 0.08), Qt::AlignCenter,
+               QStringLiteral("Orvane"));
+    QFont sub(QStringLiteral("Liberation Sans"));
+    sub.setPointSize(20);
+    p.setFont(sub);
+    p.drawText(QRectF(0, whole.height() * 0.37, whole.width(), whole.height() * 0.05), Qt::AlignCenter,
+               QStringLiteral("User's Manual"));
+    sub.setPointSize(13);
+    p.setFont(sub);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(0, whole.height() * 0.45, whole.width(), whole.height() * 0.08),
+               Qt::AlignCenter | Qt::TextWordWrap,
+               QStringLiteral("Wind-wave hindcasting at a point in a bounded water region:\nfetch, "
+                              "significant waves, directional spectra and a synthetic wave record"));
+    sub.setPointSize(11);
+    p.setFont(sub);
+    p.drawText(QRectF(0, whole.height() * 0.80, whole.width(), whole.height() * 0.04), Qt::AlignCenter, version);
+}
+
+// The first page of every chapter and section, and the contents laid out
+// with them (which tells how many pages the contents themselves take).
+// height: the text area's height in the documents' units.
+void NumberPages(std::vector<Chapter>& chapters, QTextDocument& contents, double height)
+{
+    std::vector<std::vector<int>> sectionOffsets;
+    for (Chapter& chapter : chapters) {
+        std::vector<int> offsets;
+        for (QTextBlock b = chapter.document->begin(); b.isValid(); b = b.next()) {
+            if (b.blockFormat().headingLevel() != 2)
+                continue;
+            const QRectF box = chapter.document->documentLayout()->blockBoundingRect(b);
+            chapter.sections.push_back({b.text().simplified(), 0});
+            offsets.push_back(static_cast<int>(box.top() / height));
+        }
+        sectionOffsets.push_back(std::move(offsets));
+    }
+    contents.setHtml(ContentsHtml(chapters));
+    int page = 1 + contents.pageCount() + 1;  // title page, contents pages, first chapter
+    for (std::size_t c = 0; c < chapters.size(); ++c) {
+        chapters[c].firstPage = page;
+        for (std::size_t s = 0; s < chapters[c].sections.size(); ++s)
+            chapters[c].sections[s].page = page + sectionOffsets[c][s];
+        page += chapters[c].document->pageCount();
+    }
+    contents.setHtml(ContentsHtml(chapters));
+}
+
+// The same chapters as RTF, from documents laid out without pages; false
+// when the file cannot be written.
+bool WriteRtfManual(const std::vector<Chapter>& chapters, const QString& folder, const QString& css,
+                    const QString& version, const QString& docPath)
+{
+    orvane::RtfWriter rtf(QStringLiteral("Orvane User's Manual"), QStringLiteral("Orvane"));
+    rtf.AddTitlePage(QStringLiteral("Orvane"), QStringLiteral("User's Manual"), version);
+    QStringList titles;
+    for (const Chapter& chapter : chapters)
+        titles << chapter.title;
+    rtf.AddContentsList(titles);
+    for (const Chapter& chapter : chapters) {
+        QTextDocument document;
+        document.setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
+        document.setDefaultStyleSheet(css);
+        document.setHtml(FitPictures(ReadText(folder + QLatin1Char('/') + chapter.file), folder));
+        rtf.AddChapter(document);
+    }
+    QSaveFile doc(docPath);
+    return doc.open(QIODevice::WriteOnly) && doc.write(rtf.Finish()) >= 0 && doc.commit();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -248,60 +329,12 @@ int main(int argc, char* argv[])
             pdf.Prepare(document);
             document.setHtml(FitPictures(ReadText(folder + QLatin1Char('/') + chapter.file), folder));
         }
-        // Sections and page counts first, then the contents laid out with
-        // them to learn how many pages the contents take, then the numbers.
-        const double height = pdf.TextSize().height();
-        std::vector<std::vector<int>> sectionOffsets;
-        for (Chapter& chapter : chapters) {
-            std::vector<int> offsets;
-            for (QTextBlock b = chapter.document->begin(); b.isValid(); b = b.next()) {
-                if (b.blockFormat().headingLevel() != 2)
-                    continue;
-                const QRectF box = chapter.document->documentLayout()->blockBoundingRect(b);
-                chapter.sections.push_back({b.text().simplified(), 0});
-                offsets.push_back(static_cast<int>(box.top() / height));
-            }
-            sectionOffsets.push_back(std::move(offsets));
-        }
         QTextDocument contents;
         contents.setDefaultStyleSheet(css);
         pdf.Prepare(contents);
-        contents.setHtml(ContentsHtml(chapters));
-        int page = 1 + contents.pageCount() + 1;  // title page, contents pages, first chapter
-        for (std::size_t c = 0; c < chapters.size(); ++c) {
-            chapters[c].firstPage = page;
-            for (std::size_t s = 0; s < chapters[c].sections.size(); ++s)
-                chapters[c].sections[s].page = page + sectionOffsets[c][s];
-            page += chapters[c].document->pageCount();
-        }
-        contents.setHtml(ContentsHtml(chapters));
+        NumberPages(chapters, contents, pdf.TextSize().height());
 
-        // Title page.
-        pdf.NewPage();
-        QPainter& p = pdf.Painter();
-        const QRectF whole = pdf.PageRect();
-        QFont big(QStringLiteral("Liberation Sans"));
-        big.setPointSize(40);
-        big.setBold(true);
-        p.setFont(big);
-        p.setPen(QColor(0, 40, 110));
-        p.drawText(QRectF(0, whole.height() * 0.28, whole.width(), whole.height() * 0.08), Qt::AlignCenter,
-                   QStringLiteral("Orvane"));
-        QFont sub(QStringLiteral("Liberation Sans"));
-        sub.setPointSize(20);
-        p.setFont(sub);
-        p.drawText(QRectF(0, whole.height() * 0.37, whole.width(), whole.height() * 0.05), Qt::AlignCenter,
-                   QStringLiteral("User's Manual"));
-        sub.setPointSize(13);
-        p.setFont(sub);
-        p.setPen(Qt::black);
-        p.drawText(QRectF(0, whole.height() * 0.45, whole.width(), whole.height() * 0.08),
-                   Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Wind-wave hindcasting at a point in a bounded water region:\nfetch, "
-                                  "significant waves, directional spectra and a synthetic wave record"));
-        sub.setPointSize(11);
-        p.setFont(sub);
-        p.drawText(QRectF(0, whole.height() * 0.80, whole.width(), whole.height() * 0.04), Qt::AlignCenter, version);
+        DrawTitlePage(pdf, version);
 
         for (int i = 0; i < contents.pageCount(); ++i) {
             pdf.NewPage();
@@ -327,22 +360,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // The same chapters as RTF, from documents laid out without pages.
-    orvane::RtfWriter rtf(QStringLiteral("Orvane User's Manual"), QStringLiteral("Orvane"));
-    rtf.AddTitlePage(QStringLiteral("Orvane"), QStringLiteral("User's Manual"), version);
-    QStringList titles;
-    for (const Chapter& chapter : chapters)
-        titles << chapter.title;
-    rtf.AddContentsList(titles);
-    for (const Chapter& chapter : chapters) {
-        QTextDocument document;
-        document.setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
-        document.setDefaultStyleSheet(css);
-        document.setHtml(FitPictures(ReadText(folder + QLatin1Char('/') + chapter.file), folder));
-        rtf.AddChapter(document);
-    }
-    QSaveFile doc(docPath);
-    if (!doc.open(QIODevice::WriteOnly) || doc.write(rtf.Finish()) < 0 || !doc.commit()) {
+    if (!WriteRtfManual(chapters, folder, css, version, docPath)) {
         std::fprintf(stderr, "orvane-manual: cannot write %s\n", qPrintable(docPath));
         return 1;
     }
