@@ -14,9 +14,7 @@ void InstallMessageBoxSink()
         const QString text = QString::fromUtf8(utf8Text.c_str(), static_cast<int>(utf8Text.size()));
         QWidget* parent = QApplication::activeWindow();
         switch (kind) {
-        case MessageKind::Error:
-            QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok);
-            break;
+        case MessageKind::Error: QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok); break;
         case MessageKind::Warning:
             QMessageBox::warning(parent, QStringLiteral("Warning"), text, QMessageBox::Ok);
             break;

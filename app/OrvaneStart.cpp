@@ -1,31 +1,29 @@
 #include "app/OrvaneStart.h"
 
-#include <cstdio>
-#include <memory>
-
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
+#include <memory>
 
 #include "app/MessageBoxSink.h"
 #include "core/AppState.h"
 #include "tools/FontSubstitutes.h"
+#include "tools/ProgramFile.h"
+#include "tools/help/HelpSystem.h"
 #include "tools/settings/FormatDefaults.h"
 #include "tools/units/GenUniConvesionF.h"
-#include "tools/help/HelpSystem.h"
-#include "tools/ProgramFile.h"
 #include "ui/OrvaneMainF.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: Orvane [FILE.WDT]\n"
-    "Starts Orvane; with a project file, opens that project.\n"
-    "  --help     this text\n"
-    "  --version  the program version\n";
+constexpr const char* kUsage = "Usage: Orvane [FILE.WDT]\n"
+                               "Starts Orvane; with a project file, opens that project.\n"
+                               "  --help     this text\n"
+                               "  --version  the program version\n";
 
 // Runs whenShown after the window's first paint has been delivered, once.
 class FirstPaintWatch final : public QObject {
@@ -80,17 +78,10 @@ int RunOrvane(int argc, char* argv[], const std::function<void()>& whenShown)
     const StartRequest request =
         ParseStartArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0)));
     switch (request.kind) {
-    case StartRequest::Kind::Help:
-        std::fputs(kUsage, stdout);
-        return 0;
-    case StartRequest::Kind::Version:
-        std::printf("Orvane %s\n", ORVANE_VERSION_TEXT);
-        return 0;
-    case StartRequest::Kind::Usage:
-        std::fprintf(stderr, "Orvane: %s\n%s", request.problem.c_str(), kUsage);
-        return 2;
-    case StartRequest::Kind::Run:
-        break;
+    case StartRequest::Kind::Help: std::fputs(kUsage, stdout); return 0;
+    case StartRequest::Kind::Version: std::printf("Orvane %s\n", ORVANE_VERSION_TEXT); return 0;
+    case StartRequest::Kind::Usage: std::fprintf(stderr, "Orvane: %s\n%s", request.problem.c_str(), kUsage); return 2;
+    case StartRequest::Kind::Run: break;
     }
 
     // Only the program's own name reaches the toolkit: its options are not

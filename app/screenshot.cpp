@@ -7,9 +7,6 @@
 //
 // The projects are opened and saved like in the program, so pass copies.
 
-#include <cstdio>
-#include <string>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -18,6 +15,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <string>
 
 #include "core/AppState.h"
 #include "core/Messages.h"
@@ -78,9 +77,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     orvane::SetFormatDefaults();
     orvane::SetFontSubstitutes();
-    orvane::SetMessageSink([](orvane::MessageKind, const std::string& text) {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    });
+    orvane::SetMessageSink(
+        [](orvane::MessageKind, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     const QString out = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     const QString bay = QString::fromLocal8Bit(argv[2]);
     const QString harbour = QString::fromLocal8Bit(argv[3]);

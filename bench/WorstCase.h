@@ -33,7 +33,7 @@ inline void SetRing(ProjectRecord& rec, int b, double cx, double cy, double radi
 inline const ProjectRecord& WorstCase()
 {
     static const ProjectRecord rec = [] {
-        ProjectRecord r{};
+        ProjectRecord r {};
         SetProjectDefaults(r);
         r.CoordUnits = 3;  // Km
         r.BoundaryCount = 5;
@@ -50,7 +50,7 @@ inline const ProjectRecord& WorstCase()
         r.VelocityUnits = 1;
         r.Depth = 10.0f;
         r.DirectionalMethod = 2;  // Seymour
-        r.SpectrumType = 1;  // JONSWAP
+        r.SpectrumType = 1;       // JONSWAP
         r.SignificantMethod = 0;
         return r;
     }();

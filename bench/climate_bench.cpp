@@ -6,16 +6,15 @@
 // 200 ms, the statistics and fits under 300 ms; memory under 100 MB
 // (PeakMB: the process's peak resident size so far).
 
-#include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "WorstCase.h"
 #include "core/ClimateAnalysis.h"
@@ -31,7 +30,7 @@ constexpr int kRows = 438'000;
 
 double PeakMegabytes()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }

@@ -4,9 +4,9 @@
 // reference the tests hold the engine to, bit for bit), so the gain of every
 // shortcut can be read off directly. Medians of repeated runs are reported.
 
-#include <benchmark/benchmark.h>
-
 #include <cmath>
+
+#include <benchmark/benchmark.h>
 
 #include "WorstCase.h"
 #include "core/ComputeWaves.h"
@@ -28,7 +28,7 @@ void Configure(benchmark::internal::Benchmark* b)
 
 void BM_ComputeWaves(benchmark::State& state)
 {
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(1u);
     for (auto _ : state) {
         ComputeWaves(bench::WorstCase(), results, random);
@@ -39,7 +39,7 @@ BENCHMARK(BM_ComputeWaves)->Apply(Configure);
 
 void BM_ComputeWavesPlain(benchmark::State& state)
 {
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(1u);
     for (auto _ : state) {
         reference::PlainComputeWaves(bench::WorstCase(), results, random);
@@ -95,7 +95,7 @@ BENCHMARK(BM_FetchScannerRay)->Apply(Configure);
 void BM_Seymour(benchmark::State& state)
 {
     const Sector sector = MakeSector(bench::WorstCase());
-    WaveResults results{};
+    WaveResults results {};
     for (auto _ : state) {
         SeymourWave(sector, 64, 1, 0, true, results);
         benchmark::DoNotOptimize(results);
@@ -106,7 +106,7 @@ BENCHMARK(BM_Seymour)->Apply(Configure);
 void BM_SeymourPlain(benchmark::State& state)
 {
     const Sector sector = MakeSector(bench::WorstCase());
-    WaveResults results{};
+    WaveResults results {};
     for (auto _ : state) {
         reference::PlainSeymour(sector, 64, 1, 0, true, results);
         benchmark::DoNotOptimize(results);
@@ -117,7 +117,7 @@ BENCHMARK(BM_SeymourPlain)->Apply(Configure);
 // 62 components x 1000 samples of the worst case's spectrum.
 void BM_TimeSeries(benchmark::State& state)
 {
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(1u);
     ComputeWaves(bench::WorstCase(), results, random);
     for (auto _ : state) {

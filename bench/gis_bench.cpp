@@ -11,11 +11,10 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-
 #include <benchmark/benchmark.h>
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
+#include <sys/resource.h>
 
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
@@ -76,7 +75,7 @@ std::string WriteShore(const Ring& ring, const std::string& name)
 
 double PeakMegabytes()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
@@ -84,7 +83,7 @@ double PeakMegabytes()
 void BM_ImportMillionNodeShore(benchmark::State& state)
 {
     static const std::string path = WriteShore(Shore(1'000'000, 1), "orvane-bench-shore-1m.gpkg");
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     for (auto _ : state) {
         const Shoreline sh = ReadShoreline(path, rec, {});

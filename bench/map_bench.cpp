@@ -31,7 +31,7 @@ void Configure(benchmark::internal::Benchmark* b)
 
 void BM_MapBay100m(benchmark::State& state)
 {
-    ProjectRecord bay{};
+    ProjectRecord bay {};
     if (!LoadProject(bay, std::string(ORVANE_SAMPLES_DIR) + "/Bay.WDT")) {
         state.SkipWithError("cannot read Bay.WDT");
         return;
@@ -98,8 +98,7 @@ const Rays& SampleRays()
     return rays;
 }
 
-template <class Fetch>
-double Seconds(Fetch fetch)
+template <class Fetch> double Seconds(Fetch fetch)
 {
     const Rays& r = SampleRays();
     const auto start = std::chrono::steady_clock::now();

@@ -6,11 +6,10 @@
 // window opens it. Target for the pan: under 16 ms, a frame at 60 Hz.
 
 #include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <numbers>
+
+#include <benchmark/benchmark.h>
 
 #include "WorstCase.h"
 #include "graphics/PadDrawing.h"
@@ -64,8 +63,8 @@ void BM_FullRedraw(benchmark::State& state)
     for (auto _ : state) {
         raster.Clear();
         DrawPadGrid(raster, m, colours::kGrey, 1);
-        DrawPadPoints(raster, g, m, PadPointStyle{});
-        DrawPadLines(raster, g, m, PadLineStyle{});
+        DrawPadPoints(raster, g, m, PadPointStyle {});
+        DrawPadLines(raster, g, m, PadLineStyle {});
         benchmark::DoNotOptimize(raster.Image().constBits());
     }
 }
@@ -84,7 +83,7 @@ void BM_RedrawAfterPan(benchmark::State& state)
             g.Chains[static_cast<std::size_t>(b - 1)].push_back({rec.NodeX[b][k], rec.NodeY[b][k]});
     g.LoadChains();
     PadMapping m = Mapping(2, 2);
-    const PadRect view{0, 296, 1000, 700};
+    const PadRect view {0, 296, 1000, 700};
     const PadFit fit = FitView(m, LivePointBox(g), view);
     m.ScaleRatio = fit.Ratio;
     m.OriginX = fit.OriginX;

@@ -3,10 +3,9 @@
 // recording-free cost of the geometry alone.
 
 #include <QGuiApplication>
+#include <memory>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 #include "core/ProjectFile.h"
 #include "graphics/QtRaster.h"

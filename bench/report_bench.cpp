@@ -4,12 +4,11 @@
 // process start included.
 
 #include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <memory>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "core/ComputeWaves.h"
 #include "core/ProjectFile.h"
@@ -33,14 +32,14 @@ struct Bay {
         random.Seed(1);
         ComputeWaves(rec, results, random);
     }
-    ProjectRecord rec{};
-    WaveResults results{};
+    ProjectRecord rec {};
+    WaveResults results {};
 };
 
 void BM_BayReportToPdf(benchmark::State& state)
 {
     auto bay = std::make_unique<Bay>();
-    const DocumentProperties properties{"Bay", "PDF report", DocumentCreator()};
+    const DocumentProperties properties {"Bay", "PDF report", DocumentCreator()};
     for (auto _ : state) {
         const PreparedReport pages = TOrvaneRep01(bay->rec, bay->results).Prepare();
         const QByteArray pdf = PdfDocument(pages, properties);
@@ -52,7 +51,7 @@ BENCHMARK(BM_BayReportToPdf)->Unit(benchmark::kMillisecond);
 void BM_BayReportToRtf(benchmark::State& state)
 {
     auto bay = std::make_unique<Bay>();
-    const DocumentProperties properties{"Bay", "RTF report", DocumentCreator()};
+    const DocumentProperties properties {"Bay", "RTF report", DocumentCreator()};
     for (auto _ : state) {
         const PreparedReport pages = TOrvaneRep01(bay->rec, bay->results).Prepare();
         const std::string rtf = RtfDocument(pages, properties);
@@ -64,7 +63,7 @@ BENCHMARK(BM_BayReportToRtf)->Unit(benchmark::kMillisecond);
 void BM_SummaryToPdf(benchmark::State& state)
 {
     auto bay = std::make_unique<Bay>();
-    const DocumentProperties properties{"Bay", "PDF report", DocumentCreator()};
+    const DocumentProperties properties {"Bay", "PDF report", DocumentCreator()};
     for (auto _ : state) {
         const QByteArray pdf = PdfDocument(TOrvaneRep02(bay->rec).Prepare(), properties);
         benchmark::DoNotOptimize(pdf.constData());

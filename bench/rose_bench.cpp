@@ -71,7 +71,7 @@ BENCHMARK(BM_WaveRoseFetchOnly)->Arg(2)->Arg(10)->Apply(Configure);
 // third case with a 90-degree sector and every fourth with a depth of 12.
 void BM_ScenariosBay10000(benchmark::State& state)
 {
-    ProjectRecord bay{};
+    ProjectRecord bay {};
     if (!LoadProject(bay, std::string(ORVANE_SAMPLES_DIR) + "/Bay.WDT")) {
         state.SkipWithError("cannot read Bay.WDT");
         return;
@@ -89,7 +89,11 @@ void BM_ScenariosBay10000(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(ScenarioRun(bay, cases));
 }
-BENCHMARK(BM_ScenariosBay10000)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true)->UseRealTime();
+BENCHMARK(BM_ScenariosBay10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime();
 
 }  // namespace
 

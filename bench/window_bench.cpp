@@ -13,15 +13,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <benchmark/benchmark.h>
-
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include <benchmark/benchmark.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,8 +48,7 @@ void Configure(benchmark::internal::Benchmark* b)
 // Notes which of the region picture and the two chart views have painted.
 class PaintWatch final : public QObject {
 public:
-    explicit PaintWatch(TOrvaneMain& w)
-        : targets_{w.Plot, w.Computation->PlotSpec, w.Computation->PlotTime}
+    explicit PaintWatch(TOrvaneMain& w) : targets_ {w.Plot, w.Computation->PlotSpec, w.Computation->PlotTime}
     {
         for (QObject* target : targets_)
             target->installEventFilter(this);
@@ -71,7 +68,7 @@ protected:
 
 private:
     std::array<QObject*, 3> targets_;
-    std::array<bool, 3> painted_{};
+    std::array<bool, 3> painted_ {};
 };
 
 // Runs the event loop until the picture and both charts have painted since

@@ -68,8 +68,7 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
                      "project takes the defaults\n",
                      TerminalText(path).c_str(), read.bytesRead, kProjectFileSize);
         break;
-    case ProjectFileState::Complete:
-        break;
+    case ProjectFileState::Complete: break;
     }
     exitCode = kExitOk;
     return true;
@@ -78,8 +77,8 @@ bool LoadExistingProject(const std::string& path, ProjectRecord& rec, int& exitC
 int CheckArgsAndLoad(std::string_view command, const Args& words, std::size_t count, ProjectRecord& rec)
 {
     if (words.size() != count) {
-        return UsageError(command, Format("%s takes %d file name%s, not %d", command, count, count == 1 ? "" : "s",
-                                          words.size()));
+        return UsageError(
+            command, Format("%s takes %d file name%s, not %d", command, count, count == 1 ? "" : "s", words.size()));
     }
     int exitCode = kExitOk;
     LoadExistingProject(words[0], rec, exitCode);
@@ -97,6 +96,5 @@ bool LockProjectForChange(const std::string& path, std::optional<FileLock>& lock
                  TerminalText(path).c_str());
     return false;
 }
-
 
 }  // namespace orvane::cli

@@ -19,8 +19,7 @@ using Clock = std::chrono::steady_clock;
 
 // Runs job repeatedly for about `budget` (at least 5 times) and returns the
 // median duration of one run in microseconds.
-template <class Job>
-double MedianMicroseconds(Clock::duration budget, Job job)
+template <class Job> double MedianMicroseconds(Clock::duration budget, Job job)
 {
     std::vector<double> samples;
     const Clock::time_point stop = Clock::now() + budget;
@@ -36,13 +35,13 @@ double MedianMicroseconds(Clock::duration budget, Job job)
 
 int RunBench(const Args& args)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("bench", args, 1, rec); code != kExitOk)
         return code;
     ClampMethodCodes(rec);
 
     RandomGenerator random(1u);
-    WaveResults results{};
+    WaveResults results {};
     volatile float sink = 0.0f;  // keeps the work from being optimised away
     const double compute = MedianMicroseconds(std::chrono::seconds(1), [&] {
         ComputeWaves(rec, results, random);
@@ -56,11 +55,11 @@ int RunBench(const Args& args)
     return kExitOk;
 }
 
-const bool registered = RegisterCommand(
-    {"bench", "FILE.WDT",
-     "Time the computation run on the file for about a second: median microseconds of one run and of "
-     "one sector fetch scan.",
-     50, RunBench});
+const bool registered =
+    RegisterCommand({"bench", "FILE.WDT",
+                     "Time the computation run on the file for about a second: median microseconds of one run and of "
+                     "one sector fetch scan.",
+                     50, RunBench});
 
 }  // namespace
 }  // namespace orvane::cli

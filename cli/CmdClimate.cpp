@@ -59,9 +59,13 @@ Outcome WritePng(const std::string& path, const QImage& image)
 
 int RunClimate(const Args& args)
 {
-    const ParsedOptions parsed =
-        ParseOptions(args, {{"--json"}, {"--format", true}, {"--unit", true}, {"--sectors", true},
-                            {"--threshold", true}, {"--out", true}, {"--seed", true}});
+    const ParsedOptions parsed = ParseOptions(args, {{"--json"},
+                                                     {"--format", true},
+                                                     {"--unit", true},
+                                                     {"--sectors", true},
+                                                     {"--threshold", true},
+                                                     {"--out", true},
+                                                     {"--seed", true}});
     if (!parsed.error.empty())
         return UsageError(kName, parsed.error);
     const Args& files = parsed.words;
@@ -103,7 +107,7 @@ int RunClimate(const Args& args)
         if (value->empty() || ec != std::errc() || end != value->data() + value->size())
             return UsageError(kName, "--seed takes a whole number");
     }
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad(kName, files, 2, rec); code != kExitOk)
         return code;
     ClampMethodCodes(rec);
@@ -124,11 +128,11 @@ int RunClimate(const Args& args)
     if (!record.ok)
         return ExitOnFailure(record);
     FILE* info = json ? stderr : stdout;
-    std::fprintf(info, "%s\n", TerminalText(Format("wind record [%s]: %zu rows (%s), %s to %s", files[1],
-                                                 record.rows.size(), WindFileFormatName(record.format),
-                                                 TimestampText(record.rows.front().timeS),
-                                                 TimestampText(record.rows.back().timeS)))
-                                 .c_str());
+    std::fprintf(info, "%s\n",
+                 TerminalText(Format("wind record [%s]: %zu rows (%s), %s to %s", files[1], record.rows.size(),
+                                     WindFileFormatName(record.format), TimestampText(record.rows.front().timeS),
+                                     TimestampText(record.rows.back().timeS)))
+                     .c_str());
     for (const std::string& note : record.notes)
         std::fprintf(info, "%s\n", TerminalText(note).c_str());
     if (record.Skipped() > 0)
@@ -152,7 +156,7 @@ int RunClimate(const Args& args)
         return ExitOnFailure(Outcome::Failure("cannot create the folder [" + outDir + "]: " + ec.message()));
     const std::string dir = outDir + "/";
     const std::string extremes = ExtremesJson(result);
-    for (const auto& [name, text] : {std::pair<std::string, std::string>{"series.csv", SeriesCsv(result)},
+    for (const auto& [name, text] : {std::pair<std::string, std::string> {"series.csv", SeriesCsv(result)},
                                      {"occurrence.csv", OccurrenceCsv(result)},
                                      {"extremes.json", extremes}}) {
         if (const int code = ExitOnFailure(WriteText(dir + name, text)); code != kExitOk)

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
+#include "cli/Options.h"
 #include "cli/UndefinedFields.h"
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
@@ -65,9 +65,10 @@ std::string GrowthJson(const GrowthSummary& g)
     std::string out = "{\"Law\": " + JsonString(g.options.law ? GrowthLawName(*g.options.law) : "project") +
                       ", \"LawInEffect\": " + JsonString(GrowthLawName(g.law)) + ", \"DurationH\": " +
                       (g.options.durationH ? JsonNumber(static_cast<float>(*g.options.durationH)) : "null");
-    out += ", \"GoverningFetch\": " + JsonNumber(g.governingFetch) + ", \"Limited\": " +
-           JsonString(GrowthLimitName(r.limited)) + ", \"MinimumDurationH\": " +
-           JsonNumber(static_cast<float>(r.minimumDurationS / 3600.0)) + ", \"EquivalentFetchM\": " +
+    out += ", \"GoverningFetch\": " + JsonNumber(g.governingFetch) +
+           ", \"Limited\": " + JsonString(GrowthLimitName(r.limited)) +
+           ", \"MinimumDurationH\": " + JsonNumber(static_cast<float>(r.minimumDurationS / 3600.0)) +
+           ", \"EquivalentFetchM\": " +
            (r.equivalentFetchM ? JsonNumber(static_cast<float>(*r.equivalentFetchM)) : "null") +
            ", \"Text\": " + JsonString(GrowthLimitText(g)) + "}";
     return out;
@@ -90,8 +91,8 @@ std::string ResultsJson(const ProjectRecord& rec, const WaveResults& results, co
     out += "  \"Elevation\": " + JsonArray(results.Elevation, 1, kElevationSamples) + ",\n";
     out += "  \"EffectiveFetch\": " + JsonNumber(EffectiveFetch(sector)) + ",\n";
     const SpectralMoments m = ComputeSpectralMoments(results.Freq, results.Density, results.FreqCount);
-    out += "  \"Moments\": {\"m0\": " + JsonNumber(m.m0) + ", \"m1\": " + JsonNumber(m.m1) + ", \"m2\": " +
-           JsonNumber(m.m2) + ", \"Hm0\": " + JsonNumber(m.Hm0) + ", \"Tm01\": " + JsonNumber(m.Tm01) +
+    out += "  \"Moments\": {\"m0\": " + JsonNumber(m.m0) + ", \"m1\": " + JsonNumber(m.m1) +
+           ", \"m2\": " + JsonNumber(m.m2) + ", \"Hm0\": " + JsonNumber(m.Hm0) + ", \"Tm01\": " + JsonNumber(m.Tm01) +
            ", \"Tm02\": " + JsonNumber(m.Tm02) + ", \"Tp\": " + JsonNumber(m.Tp) + "},\n";
     out += "  \"Growth\": " + GrowthJson(SummariseGrowth(rec, sector, growth)) + ",\n";
     out += "  \"Directions\": [";
@@ -120,8 +121,7 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed)
 
 int RunCompute(const Args& args)
 {
-    const ParsedOptions options =
-        ParseOptions(args, {{"--json"}, {"--seed", true}, kGrowthOption, kDurationOption});
+    const ParsedOptions options = ParseOptions(args, {{"--json"}, {"--seed", true}, kGrowthOption, kDurationOption});
     GrowthArgs growthArgs;
     std::string error = options.error;
     if (error.empty())
@@ -136,7 +136,7 @@ int RunCompute(const Args& args)
     if (seeded && !ParseSeed(*seedText, seed))
         return UsageError("compute", "--seed takes a whole number from 0 to 4294967295, not '" + *seedText + "'");
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("compute", files, 1, rec); code != kExitOk)
         return code;
     // Compute what the main window shows for this file: its method groups
@@ -154,13 +154,13 @@ int RunCompute(const Args& args)
         random.Seed(seed);
     else
         random.SeedFromClock();
-    WaveResults results{};
+    WaveResults results {};
     ComputeWaves(rec, growth, results, random);
     // The waves are computed all the same, as the program does; the warning
     // keeps a point on an island or outside the shore from passing unnoticed.
     if (!PointInWater(rec))
-        std::fputs(Format("orvane-cli: warning: point is not in the water region (x = %.3f, y = %.3f %s)\n",
-                          rec.PointX, rec.PointY, CoordUnitName(rec.CoordUnits))
+        std::fputs(Format("orvane-cli: warning: point is not in the water region (x = %.3f, y = %.3f %s)\n", rec.PointX,
+                          rec.PointY, CoordUnitName(rec.CoordUnits))
                        .c_str(),
                    stderr);
 

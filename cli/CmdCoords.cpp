@@ -14,7 +14,7 @@ namespace {
 
 int RunExport(const Args& args)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("export-coords", args, 2, rec); code != kExitOk)
         return code;
     return ExitOnFailure(ExportCoordinates(rec, args[1]));
@@ -27,7 +27,7 @@ int RunImport(const Args& args)
     std::optional<FileLock> lock;
     if (!args.empty() && !LockProjectForChange(args[0], lock))
         return kExitFailure;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("import-coords", args, 2, rec); code != kExitOk)
         return code;
     if (!FileExists(args[1])) {
@@ -48,11 +48,11 @@ int RunImport(const Args& args)
 
 const bool registeredExport = RegisterCommand(
     {"export-coords", "FILE.WDT OUT.txt", "Write the boundaries to a coordinates text file.", 30, RunExport});
-const bool registeredImport = RegisterCommand(
-    {"import-coords", "FILE.WDT IN.txt",
-     "Replace the boundaries from a coordinates text file (blank, tab, comma or semicolon separated; "
-     "header lines skipped) and save the project.",
-     31, RunImport});
+const bool registeredImport =
+    RegisterCommand({"import-coords", "FILE.WDT IN.txt",
+                     "Replace the boundaries from a coordinates text file (blank, tab, comma or semicolon separated; "
+                     "header lines skipped) and save the project.",
+                     31, RunImport});
 
 }  // namespace
 }  // namespace orvane::cli

@@ -35,7 +35,7 @@ int RunExportGis(const Args& args)
         return UsageError(kName, "export-gis needs a project file and an output file");
     if (GisFormatOf(files[1]).empty())
         return UsageError(kName, "the output file must end in .geojson, .json, .gpkg, .kml or .shp");
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     int exitCode = kExitOk;
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;

@@ -15,7 +15,7 @@ namespace {
 
 int RunFetch(const Args& args)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("fetch", args, 1, rec); code != kExitOk)
         return code;
     const Sector sector = MakeSector(rec);
@@ -29,8 +29,7 @@ int RunFetch(const Args& args)
 }
 
 const bool registered = RegisterCommand(
-    {"fetch", "FILE.WDT",
-     "Print the fetch of every sector direction: degrees, coordinate units, feet.", 21, RunFetch});
+    {"fetch", "FILE.WDT", "Print the fetch of every sector direction: degrees, coordinate units, feet.", 21, RunFetch});
 
 }  // namespace
 }  // namespace orvane::cli

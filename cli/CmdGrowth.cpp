@@ -7,9 +7,9 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/JsonText.h"
+#include "cli/Options.h"
 #include "core/Format.h"
 #include "core/GrowthLaws.h"
 #include "core/NumberText.h"
@@ -48,17 +48,19 @@ int RunGrowth(const Args& args)
 {
     std::optional<GrowthLaw> law;
     GrowthInput in;
-    const ParsedOptions parsed = ParseOptions(
-        args, {{"--json"}, {"--law", true}, {"--u10", true}, {"--fetch-m", true}, {"--depth-m", true},
-               {"--duration-h", true}});
+    const ParsedOptions parsed = ParseOptions(args, {{"--json"},
+                                                     {"--law", true},
+                                                     {"--u10", true},
+                                                     {"--fetch-m", true},
+                                                     {"--depth-m", true},
+                                                     {"--duration-h", true}});
     std::string error = parsed.error;
     if (error.empty() && !parsed.words.empty())
         error = "unknown argument " + parsed.words.front();
     // A number option given: its value read into out, or error says why not.
     auto number = [&parsed, &error](std::string_view name, double& out, const char* what) {
         const std::string* value = parsed.Value(name);
-        if (value != nullptr && error.empty() &&
-            !(ParseReal(*value, out) && std::isfinite(out) && out >= 0.0))
+        if (value != nullptr && error.empty() && !(ParseReal(*value, out) && std::isfinite(out) && out >= 0.0))
             error = std::string(name) + " needs " + what + ", not '" + *value + "'";
         return value != nullptr;
     };

@@ -53,7 +53,7 @@ int RunImportShoreline(const Args& args)
     std::optional<FileLock> lock;
     if (!LockProjectForChange(files[0], lock))
         return kExitFailure;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     int exitCode = kExitOk;
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;

@@ -26,7 +26,7 @@ std::string MethodText(int code, int lastItem, std::string (*name)(int))
 
 int RunInfo(const Args& args)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("info", args, 1, rec); code != kExitOk)
         return code;
 
@@ -52,8 +52,8 @@ int RunInfo(const Args& args)
         out += "\n";
     }
     out += Format("Point:        x = %.3f %s, y = %.3f %s\n", rec.PointX, unit, rec.PointY, unit);
-    out += Format("Wind:         direction %.2f deg (counter-clockwise from +x), sector %.2f deg\n",
-                  rec.WindDirection, rec.SectorAngle);
+    out += Format("Wind:         direction %.2f deg (counter-clockwise from +x), sector %.2f deg\n", rec.WindDirection,
+                  rec.SectorAngle);
     out += Format("              velocity %.2f %s\n", rec.WindVelocity, VelocityUnitItem(rec.VelocityUnits));
     out += Format("Depth:        %.3f %s\n", rec.Depth, DepthUnitName(rec.CoordUnits));
     out += "Methods:      significant wave: " + MethodText(rec.SignificantMethod, 2, SignificantMethodName) + "\n";

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
+#include "cli/Options.h"
 #include "cli/ProjectCrs.h"
 #include "cli/TerminalText.h"
 #include "core/Format.h"
@@ -60,8 +60,12 @@ bool ParseTile(const std::string& text, int& index, int& count)
 
 int RunMap(const Args& args)
 {
-    const ParsedOptions parsed = ParseOptions(args, {{"--all-directions"}, {"--cell", true}, {"--quantity", true},
-                                                     {"--tile", true}, kGrowthOption, kDurationOption});
+    const ParsedOptions parsed = ParseOptions(args, {{"--all-directions"},
+                                                     {"--cell", true},
+                                                     {"--quantity", true},
+                                                     {"--tile", true},
+                                                     kGrowthOption,
+                                                     kDurationOption});
     GrowthArgs growthArgs;
     std::string error = parsed.error;
     if (error.empty())
@@ -73,8 +77,8 @@ int RunMap(const Args& args)
     options.allDirections = parsed.Has("--all-directions");
     if (const std::string* cellText = parsed.Value("--cell")) {
         if (!ParseReal(*cellText, options.cell) || !(options.cell > 0.0) || !std::isfinite(options.cell))
-            return UsageError(kName, "--cell needs a positive size in the project's coordinate unit, not '" +
-                                         *cellText + "'");
+            return UsageError(kName,
+                              "--cell needs a positive size in the project's coordinate unit, not '" + *cellText + "'");
     }
     if (const std::string* value = parsed.Value("--quantity")) {
         const std::optional<MapQuantity> q = MapQuantityFromName(*value);
@@ -82,7 +86,8 @@ int RunMap(const Args& args)
             return UsageError(kName, "--quantity takes hs, ts, fetch or effective-fetch");
         options.quantity = *q;
     }
-    if (const std::string* value = parsed.Value("--tile"); value && !ParseTile(*value, options.tileIndex, options.tileCount))
+    if (const std::string* value = parsed.Value("--tile");
+        value && !ParseTile(*value, options.tileIndex, options.tileCount))
         return UsageError(kName, "--tile needs I/N, the band I of N (1 <= I <= N)");
     const std::string ext = files.size() == 2 ? Extension(files[1]) : std::string();
     const bool tiff = ext == ".tif" || ext == ".tiff";
@@ -96,7 +101,7 @@ int RunMap(const Args& args)
     if (!tiff && files.size() == 2)
         return UsageError(kName, "this orvane-cli was built without pictures: write a .tif");
 #endif
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad(kName, files, 2, rec); code != kExitOk)
         return code;
     if (!parsed.Has("--cell"))
@@ -114,24 +119,24 @@ int RunMap(const Args& args)
     if (tiff) {
 #ifdef ORVANE_CLI_GIS
         written = WriteMapGeoTiff(files[1], grid,
-                                  MapRasterInfo{crs, rec.CoordUnits, MapQuantityName(options.quantity), unit});
+                                  MapRasterInfo {crs, rec.CoordUnits, MapQuantityName(options.quantity), unit});
 #endif
     } else {
 #ifdef ORVANE_CLI_PICTURES
         const OffscreenGui gui;  // fonts need the toolkit
         WaveMapLegend legend;
-        legend.quantity = QString::fromStdString(options.quantity == MapQuantity::Hs    ? "Hs"
-                                                 : options.quantity == MapQuantity::Ts  ? "Ts"
+        legend.quantity = QString::fromStdString(options.quantity == MapQuantity::Hs      ? "Hs"
+                                                 : options.quantity == MapQuantity::Ts    ? "Ts"
                                                  : options.quantity == MapQuantity::Fetch ? "Fetch"
                                                                                           : "Effective fetch");
         legend.unit = QString::fromStdString(unit);
         legend.bearings = CliBearings(files[0], rec);
-        legend.title = QString::fromStdString(
-            options.allDirections
-                ? Format("largest over every wind direction, %g %s", rec.WindVelocity, VelocityUnitItem(rec.VelocityUnits))
-                : WindFromText(rec.WindDirection, legend.bearings) +
-                      Format(", %g %s, sector %g\xC2\xB0", rec.WindVelocity, VelocityUnitItem(rec.VelocityUnits),
-                             rec.SectorAngle));
+        legend.title = QString::fromStdString(options.allDirections
+                                                  ? Format("largest over every wind direction, %g %s", rec.WindVelocity,
+                                                           VelocityUnitItem(rec.VelocityUnits))
+                                                  : WindFromText(rec.WindDirection, legend.bearings) +
+                                                        Format(", %g %s, sector %g\xC2\xB0", rec.WindVelocity,
+                                                               VelocityUnitItem(rec.VelocityUnits), rec.SectorAngle));
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
@@ -145,14 +150,15 @@ int RunMap(const Args& args)
     if (!written)
         return ExitOnFailure(written);
     const MapRange range = MapValueRange(grid);
-    std::printf("%s", TerminalText(Format("wrote %s: %d x %d cells of %g %s (rows %d to %d of %d), %s%s from %s to %s %s\n",
-                                          files[1], grid.columns, grid.rows, grid.cell, CoordUnitName(rec.CoordUnits),
-                                          grid.firstRow + 1, grid.firstRow + grid.rows, grid.totalRows,
-                                          MapQuantityName(options.quantity),
-                                          options.allDirections ? " (largest over every wind direction)" : "",
-                                          Format("%.4g", range.low), Format("%.4g", range.high), unit),
-                                   true)
-                          .c_str());
+    std::printf(
+        "%s",
+        TerminalText(Format("wrote %s: %d x %d cells of %g %s (rows %d to %d of %d), %s%s from %s to %s %s\n", files[1],
+                            grid.columns, grid.rows, grid.cell, CoordUnitName(rec.CoordUnits), grid.firstRow + 1,
+                            grid.firstRow + grid.rows, grid.totalRows, MapQuantityName(options.quantity),
+                            options.allDirections ? " (largest over every wind direction)" : "",
+                            Format("%.4g", range.low), Format("%.4g", range.high), unit),
+                     true)
+            .c_str());
     return kExitOk;
 }
 

@@ -7,14 +7,13 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageWriter>
-
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/OffscreenGui.h"
+#include "cli/Options.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -65,7 +64,7 @@ int RunPlot(const Args& args)
     if (report && numbers)
         return UsageError("plot", "the report picture never shows node numbers: use --report or --numbers");
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("plot", files, 2, rec); code != kExitOk)
         return code;
 
@@ -90,16 +89,15 @@ int RunPlot(const Args& args)
     // The extents are what the program would store in the project; the file
     // itself is not changed.
     const std::string unit = CoordUnitName(rec.CoordUnits);
-    std::printf("%s",
-                Format("%s: %d x %d pixels, %s\n"
-                       "region x %.3f to %.3f %s, y %.3f to %.3f %s, span %.3f %s\n"
-                       "grid %.0f %s\n",
-                       files[1], width, height, report ? "report picture" : "region plot", scale.MinX, scale.MaxX,
-                       unit, scale.MinY, scale.MaxY, unit, scale.SpanX, unit,
-                       GridStep(static_cast<double>(scale.MaxX) - scale.MinX,
-                                static_cast<double>(scale.MaxY) - scale.MinY),
-                       unit)
-                    .c_str());
+    std::printf("%s", Format("%s: %d x %d pixels, %s\n"
+                             "region x %.3f to %.3f %s, y %.3f to %.3f %s, span %.3f %s\n"
+                             "grid %.0f %s\n",
+                             files[1], width, height, report ? "report picture" : "region plot", scale.MinX, scale.MaxX,
+                             unit, scale.MinY, scale.MaxY, unit, scale.SpanX, unit,
+                             GridStep(static_cast<double>(scale.MaxX) - scale.MinX,
+                                      static_cast<double>(scale.MaxY) - scale.MinY),
+                             unit)
+                          .c_str());
     return kExitOk;
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
+#include "cli/Options.h"
 #include "cli/ProjectCrs.h"
 #include "cli/TerminalText.h"
 #include "core/FileIO.h"
@@ -38,8 +38,7 @@ bool IsCsv(const std::string& path)
 
 int RunPoints(const Args& args)
 {
-    const ParsedOptions parsed =
-        ParseOptions(args, {{"--fields"}, {"--layer", true}, kGrowthOption, kDurationOption});
+    const ParsedOptions parsed = ParseOptions(args, {{"--fields"}, {"--layer", true}, kGrowthOption, kDurationOption});
     GrowthArgs growthArgs;
     std::string error = parsed.error;
     if (error.empty())
@@ -60,7 +59,7 @@ int RunPoints(const Args& args)
 #endif
             return UsageError(kName, "the output file must end in .csv, .geojson, .json or .gpkg");
     }
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad(kName, files, 3, rec); code != kExitOk)
         return code;
     if (!FileExists(files[1])) {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
 #include "cli/OffscreenGui.h"
+#include "cli/Options.h"
 #include "cli/ProjectCrs.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
@@ -39,8 +39,7 @@ bool ParseSeed(const std::string& text, std::uint32_t& seed)
 
 int RunReport(const Args& args)
 {
-    const ParsedOptions options =
-        ParseOptions(args, {{"--summary"}, {"--seed", true}, kGrowthOption, kDurationOption});
+    const ParsedOptions options = ParseOptions(args, {{"--summary"}, {"--seed", true}, kGrowthOption, kDurationOption});
     GrowthArgs growthArgs;
     std::string error = options.error;
     if (error.empty())
@@ -60,7 +59,7 @@ int RunReport(const Args& args)
     if (!kind)
         return UsageError("report", "the output file must end in .pdf or .rtf: " + files[1]);
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     int exitCode = kExitOk;
     if (!LoadExistingProject(files[0], rec, exitCode))
         return exitCode;
@@ -81,7 +80,7 @@ int RunReport(const Args& args)
         else
             random.SeedFromClock();
         const GrowthOptions growth = ResolveGrowth(files[0], growthArgs);
-        WaveResults results{};
+        WaveResults results {};
         ComputeWaves(rec, growth, results, random);
         // The report says so under its picture; a batch run should not need
         // the document opened to notice.
@@ -100,11 +99,10 @@ int RunReport(const Args& args)
     const std::string title = Cp1252ToUtf8(TitleBytes(rec));
     if (const Outcome written = WriteReportDocument(pages, *kind, files[1], title); !written)
         return ExitOnFailure(written);
-    std::printf("%s",
-                Format("%s: %s, %d page%s, %s\n", files[1], summary ? "theoretical summary" : "results report",
-                       static_cast<int>(pages.pages.size()), pages.pages.size() == 1 ? "" : "s",
-                       *kind == ExportKind::Pdf ? "PDF" : "RTF")
-                    .c_str());
+    std::printf("%s", Format("%s: %s, %d page%s, %s\n", files[1], summary ? "theoretical summary" : "results report",
+                             static_cast<int>(pages.pages.size()), pages.pages.size() == 1 ? "" : "s",
+                             *kind == ExportKind::Pdf ? "PDF" : "RTF")
+                          .c_str());
     return kExitOk;
 }
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/GrowthArgs.h"
-#include "cli/OffscreenGui.h"
-#include "cli/ProjectCrs.h"
 #include "cli/JsonText.h"
+#include "cli/OffscreenGui.h"
+#include "cli/Options.h"
+#include "cli/ProjectCrs.h"
 #include "core/ComputeWaves.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
@@ -39,10 +39,10 @@ std::string RoseJson(const WaveRoseResult& rose)
         const RoseRow& row = rose.rows[i];
         out += i > 0 ? ",\n    " : "\n    ";
         out += Format("{\"WindDirection\": %d, \"Bearing\": ", row.windDirectionDeg) + json::Number(row.bearingDeg) +
-            ", \"CentralFetch\": " + json::Number(row.centralFetch) +
-            ", \"EffectiveFetch\": " + json::Number(row.effectiveFetch) +
-            ", \"HeightM\": " + json::Number(row.heightM) + ", \"HeightFt\": " + json::Number(row.heightFt) +
-            ", \"Period\": " + json::Number(row.period) + "}";
+               ", \"CentralFetch\": " + json::Number(row.centralFetch) +
+               ", \"EffectiveFetch\": " + json::Number(row.effectiveFetch) +
+               ", \"HeightM\": " + json::Number(row.heightM) + ", \"HeightFt\": " + json::Number(row.heightFt) +
+               ", \"Period\": " + json::Number(row.period) + "}";
     }
     out += rose.rows.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return out;
@@ -52,14 +52,14 @@ std::string RoseText(const WaveRoseResult& rose, const ProjectRecord& rec, const
 {
     const std::string unit = CoordUnitName(rec.CoordUnits);
     std::string out = Format("# wind sector %.2f deg, %s, %s, %s; every %d deg\n", rec.SectorAngle,
-        DirectionalMethodName(rec.DirectionalMethod), SignificantMethodName(rec.SignificantMethod),
-        SpectrumTypeName(rec.SpectrumType), rose.stepDeg);
+                             DirectionalMethodName(rec.DirectionalMethod), SignificantMethodName(rec.SignificantMethod),
+                             SpectrumTypeName(rec.SpectrumType), rose.stepDeg);
     if (!growth.IsDefault())
         out += "# growth law " + GrowthOptionsText(growth) + "\n";
     out += Format("# direction_deg bearing_deg central_fetch_%s effective_fetch_%s hs_m hs_ft ts_s\n", unit, unit);
     for (const RoseRow& row : rose.rows)
         out += Format("%6d %8.1f %12.4f %12.4f %8.3f %8.3f %7.3f\n", row.windDirectionDeg, row.bearingDeg,
-            row.centralFetch, row.effectiveFetch, row.heightM, row.heightFt, row.period);
+                      row.centralFetch, row.effectiveFetch, row.heightM, row.heightFt, row.period);
     return out;
 }
 
@@ -90,8 +90,8 @@ int RunRose(const Args& args)
     std::string plot, stepText;
     bool json = false, csv = false, stepGiven = false;
     GrowthArgs growthArgs;
-    const ParsedOptions parsed = ParseOptions(
-        args, {{"--json"}, {"--csv"}, {"--step", true}, {"--plot", true}, kGrowthOption, kDurationOption});
+    const ParsedOptions parsed =
+        ParseOptions(args, {{"--json"}, {"--csv"}, {"--step", true}, {"--plot", true}, kGrowthOption, kDurationOption});
     std::string error = parsed.error;
     if (error.empty())
         ReadGrowthOptions(parsed, growthArgs, error);
@@ -113,16 +113,15 @@ int RunRose(const Args& args)
         return UsageError("rose", "choose one of --json and --csv");
     std::int32_t step = kDefaultStep;
     if (stepGiven && (!ParseInt(stepText, step) || !ValidRoseStep(step)))
-        return UsageError("rose",
-            "--step takes whole degrees from 1 to 90 that divide 360 (1, 2, 3, 4, 5, 6, 8, 9, "
-            "10, 12, 15, 18, 20, 24, 30, 36, 40, 45, 60, 72, 90), not '" +
-                stepText + "'");
+        return UsageError("rose", "--step takes whole degrees from 1 to 90 that divide 360 (1, 2, 3, 4, 5, 6, 8, 9, "
+                                  "10, 12, 15, 18, 20, 24, 30, 36, 40, 45, 60, 72, 90), not '" +
+                                      stepText + "'");
 #ifndef ORVANE_CLI_PICTURES
     if (!plot.empty())
         return UsageError("rose", "this orvane-cli was built without pictures: --plot is not available");
 #endif
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("rose", files, 1, rec); code != kExitOk)
         return code;
     // As compute: the method groups take a code above the last item as the last item.
@@ -145,11 +144,11 @@ int RunRose(const Args& args)
     return kExitOk;
 }
 
-const bool registered = RegisterCommand({"rose",
-    "FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png] [--growth LAW] [--duration-h H]",
-    "Fetch and waves for every wind direction, every DEG degrees (default 10): central and effective fetch, "
-    "Hs and Ts (--plot: a polar rose picture; --growth, --duration-h: a growth law and storm duration).",
-    22, RunRose});
+const bool registered = RegisterCommand(
+    {"rose", "FILE.WDT [--step DEG] [--json|--csv] [--plot OUT.png] [--growth LAW] [--duration-h H]",
+     "Fetch and waves for every wind direction, every DEG degrees (default 10): central and effective fetch, "
+     "Hs and Ts (--plot: a polar rose picture; --growth, --duration-h: a growth law and storm duration).",
+     22, RunRose});
 
 }  // namespace
 }  // namespace orvane::cli

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/GrowthArgs.h"
+#include "cli/JsonText.h"
 #include "cli/Options.h"
 #include "cli/ProjectCrs.h"
-#include "cli/GrowthArgs.h"
 #include "cli/TerminalText.h"
-#include "cli/JsonText.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/Scenario.h"
@@ -22,17 +22,14 @@ namespace orvane::cli {
 
 namespace {
 
-constexpr const char* kResultColumns[] = {
-    "central_fetch", "effective_fetch", "hs_m", "hs_ft", "ts_s", "point_in_water", "note"};
+constexpr const char* kResultColumns[] = {"central_fetch", "effective_fetch", "hs_m", "hs_ft",
+                                          "ts_s",          "point_in_water",  "note"};
 
-std::string CsvNumber(float v)
-{
-    return std::isfinite(v) ? Format("%.6g", static_cast<double>(v)) : std::string();
-}
+std::string CsvNumber(float v) { return std::isfinite(v) ? Format("%.6g", static_cast<double>(v)) : std::string(); }
 
 // The input cells as written, then the results (empty for a bad row).
 std::string CsvLine(const std::vector<std::string>& cells, std::size_t columns, const ScenarioResult* result,
-    const std::string& note, char sep)
+                    const std::string& note, char sep)
 {
     std::string out;
     for (std::size_t i = 0; i < columns; ++i) {
@@ -41,7 +38,7 @@ std::string CsvLine(const std::vector<std::string>& cells, std::size_t columns, 
     }
     if (result) {
         for (float v :
-            {result->centralFetch, result->effectiveFetch, result->heightM, result->heightFt, result->period})
+             {result->centralFetch, result->effectiveFetch, result->heightM, result->heightFt, result->period})
             out += CsvNumber(v) + sep;
         out += result->pointInWater ? "true" : "false";
     } else {
@@ -55,13 +52,14 @@ std::string JsonCase(int row, const ScenarioResult* r, const std::string& note)
     std::string out = Format("{\"Row\": %d", row);
     if (r) {
         out += ", \"WindDirection\": " + json::Number(r->windDirection) +
-            ", \"WindVelocity\": " + json::Number(r->windVelocity) +
-            ", \"SectorAngle\": " + json::Number(r->sectorAngle) + ", \"Depth\": " + json::Number(r->depth) +
-            ", \"PointX\": " + json::Number(r->pointX) + ", \"PointY\": " + json::Number(r->pointY) +
-            ", \"CentralFetch\": " + json::Number(r->centralFetch) +
-            ", \"EffectiveFetch\": " + json::Number(r->effectiveFetch) + ", \"HeightM\": " + json::Number(r->heightM) +
-            ", \"HeightFt\": " + json::Number(r->heightFt) + ", \"Period\": " + json::Number(r->period) +
-            ", \"PointInWater\": " + (r->pointInWater ? "true" : "false");
+               ", \"WindVelocity\": " + json::Number(r->windVelocity) +
+               ", \"SectorAngle\": " + json::Number(r->sectorAngle) + ", \"Depth\": " + json::Number(r->depth) +
+               ", \"PointX\": " + json::Number(r->pointX) + ", \"PointY\": " + json::Number(r->pointY) +
+               ", \"CentralFetch\": " + json::Number(r->centralFetch) +
+               ", \"EffectiveFetch\": " + json::Number(r->effectiveFetch) +
+               ", \"HeightM\": " + json::Number(r->heightM) + ", \"HeightFt\": " + json::Number(r->heightFt) +
+               ", \"Period\": " + json::Number(r->period) +
+               ", \"PointInWater\": " + (r->pointInWater ? "true" : "false");
     }
     return out + ", \"Note\": " + json::String(note) + "}";
 }
@@ -79,7 +77,7 @@ int RunScenarios(const Args& args)
         return UsageError("scenarios", error);
     files = parsed.words;
     asJson = parsed.Has("--json");
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     if (const int code = CheckArgsAndLoad("scenarios", files, 2, rec); code != kExitOk)
         return code;
     const std::string& casesPath = files[1];
@@ -136,10 +134,11 @@ int RunScenarios(const Args& args)
     return anyBad ? kExitFailure : kExitOk;
 }
 
-const bool registered = RegisterCommand({"scenarios", "FILE.WDT CASES.csv [--json] [--growth LAW] [--duration-h H]",
-    "Run wind cases (CSV columns direction or bearing, speed; optional sector, depth, x, y) on the project: fetch, "
-    "Hs and Ts per case.",
-    23, RunScenarios});
+const bool registered = RegisterCommand(
+    {"scenarios", "FILE.WDT CASES.csv [--json] [--growth LAW] [--duration-h H]",
+     "Run wind cases (CSV columns direction or bearing, speed; optional sector, depth, x, y) on the project: fetch, "
+     "Hs and Ts per case.",
+     23, RunScenarios});
 
 }  // namespace
 }  // namespace orvane::cli

@@ -41,7 +41,7 @@ int RunSet(const Args& args)
     std::optional<FileLock> lock;
     if (!LockProjectForChange(project, lock))
         return kExitFailure;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     int exitCode = kExitOk;
     if (!LoadExistingProject(project, rec, exitCode))
         return exitCode;

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/Options.h"
 #include "cli/JsonText.h"
+#include "cli/Options.h"
 #include "core/Format.h"
 #include "core/NumberText.h"
 #include "core/WindAdjust.h"
@@ -60,7 +60,8 @@ std::string ChainText(const WindObservation& obs, const WindChain& c)
                 Format("%g %s at %g m, %g s mean, over %s", obs.speed, SpeedUnitName(obs.unit), obs.heightM,
                        obs.averagingS, ExposureName(obs.exposure)));
     out += line("at 10 m", ms(c.atTenMetresMs), Format("x %.4f, 1/7 power law", c.heightRatio));
-    out += line("one-hour mean", ms(c.oneHourMs), Format("/ %.4f, gust factor of %g s", c.observedGust, obs.averagingS));
+    out +=
+        line("one-hour mean", ms(c.oneHourMs), Format("/ %.4f, gust factor of %g s", c.observedGust, obs.averagingS));
     out += line("over water R_L", Format("%.4f", c.RL), "");
     out += line("stability R_T", Format("%.4f", c.RT),
                 obs.airMinusWaterC ? Format("air - water %g C", *obs.airMinusWaterC)
@@ -73,17 +74,19 @@ std::string ChainText(const WindObservation& obs, const WindChain& c)
     return out;
 }
 
-bool ReadNumberOption(const std::string& text, double& value)
-{
-    return ParseReal(text, value) && std::isfinite(value);
-}
+bool ReadNumberOption(const std::string& text, double& value) { return ParseReal(text, value) && std::isfinite(value); }
 
 int RunWind(const Args& args)
 {
     WindObservation obs;
-    const ParsedOptions parsed =
-        ParseOptions(args, {{"--json"}, {"--speed", true}, {"--unit", true}, {"--height", true}, {"--averaging", true},
-                            {"--duration", true}, {"--delta-t", true}, {"--exposure", true}});
+    const ParsedOptions parsed = ParseOptions(args, {{"--json"},
+                                                     {"--speed", true},
+                                                     {"--unit", true},
+                                                     {"--height", true},
+                                                     {"--averaging", true},
+                                                     {"--duration", true},
+                                                     {"--delta-t", true},
+                                                     {"--exposure", true}});
     std::string error = parsed.error;
     if (error.empty() && !parsed.words.empty())
         error = "unknown argument " + parsed.words.front();

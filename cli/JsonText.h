@@ -10,10 +10,7 @@ namespace orvane::cli::json {
 
 // Nine significant digits read back to the same float32; JSON has no NaN or
 // infinity, so those are null.
-inline std::string Number(double v)
-{
-    return std::isfinite(v) ? Format("%.9g", v) : std::string("null");
-}
+inline std::string Number(double v) { return std::isfinite(v) ? Format("%.9g", v) : std::string("null"); }
 
 inline std::string String(const std::string& text)
 {

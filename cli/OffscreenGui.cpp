@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QtGlobal>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -26,7 +26,7 @@ struct OptionSpec {
 };
 
 struct ParsedOptions {
-    Args words;  // every word that is no option, in order
+    Args words;                                                   // every word that is no option, in order
     std::vector<std::pair<std::string_view, std::string>> given;  // option names and values, in order
     std::string error;  // why the words are no valid use of the command; empty when they are
 

@@ -11,17 +11,15 @@ namespace {
 
 void PrintHelp(std::FILE* out)
 {
-    std::fprintf(out,
-                 "Usage: orvane-cli COMMAND ARGUMENTS...\n"
-                 "Works on Orvane project files (.WDT) without the desktop program.\n"
-                 "A project file must exist: the tool never creates one.\n\nCommands:\n");
+    std::fprintf(out, "Usage: orvane-cli COMMAND ARGUMENTS...\n"
+                      "Works on Orvane project files (.WDT) without the desktop program.\n"
+                      "A project file must exist: the tool never creates one.\n\nCommands:\n");
     for (const orvane::cli::Command& c : orvane::cli::Commands())
         std::fprintf(out, "  %.*s %.*s\n      %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
                      static_cast<int>(c.usage.size()), c.usage.data(), static_cast<int>(c.summary.size()),
                      c.summary.data());
-    std::fprintf(out,
-                 "\nExit status: 0 success, 1 the command failed (for example a file could not be\n"
-                 "written), 2 bad usage or a missing input file.\n");
+    std::fprintf(out, "\nExit status: 0 success, 1 the command failed (for example a file could not be\n"
+                      "written), 2 bad usage or a missing input file.\n");
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ struct AppState {
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
-    ProjectRecord project{};
-    WaveResults results{};
+    ProjectRecord project {};
+    WaveResults results {};
     RandomGenerator random;
     // The project's companion file as loaded (and to be saved) with it, and
     // what limited the waves of the last run (its growth law and duration).

@@ -33,8 +33,7 @@ double DirectionOfBearing(double bearingDeg, const BearingReference& ref)
     return CompassBearing(bearingDeg - (ref.trueNorth ? ref.convergenceDeg : 0.0));
 }
 
-BearingReference ProjectBearings(const std::string& crs, int coordUnits, double x, double y,
-                                 const CrsService* service)
+BearingReference ProjectBearings(const std::string& crs, int coordUnits, double x, double y, const CrsService* service)
 {
     if (crs.empty())
         return GridBearings();

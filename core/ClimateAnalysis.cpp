@@ -20,8 +20,8 @@ struct Shared {
     std::vector<std::int64_t> times;
     std::vector<float> hs, tp, hours;
     std::vector<std::uint8_t> sectorOf;
-    std::vector<AnnualMaximum> years;              // coverage of every year, heights unused
-    std::vector<std::size_t> yearBegin;            // first row of each year, then the row count
+    std::vector<AnnualMaximum> years;    // coverage of every year, heights unused
+    std::vector<std::size_t> yearBegin;  // first row of each year, then the row count
 };
 
 // The extremes of one sector (or of every direction when sector < 0).
@@ -364,8 +364,8 @@ std::string ReturnValueTable(const ClimateResult& r)
                 out += Format(" %19s", "-");
                 continue;
             }
-            out += Format(" %19s", Format("%.2f[%.2f-%.2f]%4.1f%s", *v.hsM, v.lowM.value_or(NAN),
-                                          v.highM.value_or(NAN), e.periodOfHeight(*v.hsM), v.extrapolated ? "*" : ""));
+            out += Format(" %19s", Format("%.2f[%.2f-%.2f]%4.1f%s", *v.hsM, v.lowM.value_or(NAN), v.highM.value_or(NAN),
+                                          e.periodOfHeight(*v.hsM), v.extrapolated ? "*" : ""));
         }
         out += "\n";
     }

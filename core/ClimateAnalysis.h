@@ -21,14 +21,14 @@ inline constexpr double kPeakSeparationH = 48.0;
 inline constexpr double kPeaksPerYear = 3.0;
 
 struct SectorExtremes {
-    int sector = -1;        // -1: every direction
-    std::string name;       // "all", "N", "NNE", ..., "030"
-    double fromDeg = 0;     // bearings covered, clockwise from fromDeg to toDeg
+    int sector = -1;     // -1: every direction
+    std::string name;    // "all", "N", "NNE", ..., "030"
+    double fromDeg = 0;  // bearings covered, clockwise from fromDeg to toDeg
     double toDeg = 360;
     double thresholdM = 0;
     std::vector<StormPeak> peaks;  // above the threshold, in time order
     double peaksPerYear = 0;
-    std::vector<GodaFit> goda;     // the five candidates (none when too few peaks)
+    std::vector<GodaFit> goda;  // the five candidates (none when too few peaks)
     std::size_t bestGoda = 0;
     std::vector<std::vector<ReturnValue>> godaReturns;  // per candidate
     MlFit gpd;
@@ -36,7 +36,7 @@ struct SectorExtremes {
     std::vector<AnnualMaximum> annualMaxima;  // the years used
     MlFit gev;
     std::vector<ReturnValue> gevReturns;
-    PowerLaw periodOfHeight;  // Tp = a Hs^b of the sector's rows
+    PowerLaw periodOfHeight;          // Tp = a Hs^b of the sector's rows
     std::vector<ReturnValue> design;  // the best least-squares fit's
     std::vector<std::string> warnings;
 };

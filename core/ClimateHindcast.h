@@ -48,12 +48,12 @@ inline constexpr double kMaxRowHours = 6.0;
 
 // The climate settings of the companion file's "climate" section.
 struct ClimateSettings {
-    std::optional<GrowthLaw> law;   // the project's significant-wave method when empty
-    int sectors = 16;               // direction sectors of the tables: 8, 12, 16 or 36
+    std::optional<GrowthLaw> law;      // the project's significant-wave method when empty
+    int sectors = 16;                  // direction sectors of the tables: 8, 12, 16 or 36
     std::optional<double> thresholdM;  // storm-peak threshold, m; about 3 peaks a year when empty
-    double shiftDeg = 45.0;         // a larger wind shift starts the sea again, degrees
-    double calmMs = 1.0;            // U10 below this is a calm, m/s
-    double classWidthM = 0.25;      // Hs classes of the occurrence table, m
+    double shiftDeg = 45.0;            // a larger wind shift starts the sea again, degrees
+    double calmMs = 1.0;               // U10 below this is a calm, m/s
+    double classWidthM = 0.25;         // Hs classes of the occurrence table, m
 
     bool operator==(const ClimateSettings&) const = default;
 };
@@ -128,7 +128,7 @@ private:
     double Metres(double x) const { return x * v_ * v_ / g_; }
     GrowthLaw law_;
     double g_ = 9.81;
-    double v_ = 0.0;  // the law's speed scale: u*, U_A or U10 (in m/s)
+    double v_ = 0.0;            // the law's speed scale: u*, U_A or U10 (in m/s)
     double a_ = 1.0, b_ = 1.0;  // depth factors of the finite-depth laws
 };
 

@@ -69,8 +69,7 @@ std::string SectorName(int k, int sectors)
 
 double OccurrenceTable::PerMille(int c, int s) const
 {
-    return totalHours > 0 ? 1000.0 * hours[static_cast<std::size_t>(c)][static_cast<std::size_t>(s)] / totalHours
-                          : 0.0;
+    return totalHours > 0 ? 1000.0 * hours[static_cast<std::size_t>(c)][static_cast<std::size_t>(s)] / totalHours : 0.0;
 }
 
 double OccurrenceTable::CalmPerMille() const { return totalHours > 0 ? 1000.0 * calmHours / totalHours : 0.0; }

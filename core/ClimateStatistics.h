@@ -51,10 +51,10 @@ struct ExceedancePoint {
 std::vector<ExceedancePoint> Exceedance(std::span<const float> hs, std::span<const float> hours, double stepM);
 
 struct PeriodStat {
-    int key = 0;        // month 1..12 or the year
-    double meanM = 0;   // time-weighted mean Hs, calms included
+    int key = 0;       // month 1..12 or the year
+    double meanM = 0;  // time-weighted mean Hs, calms included
     double maxM = 0;
-    double hours = 0;   // time of the record in it
+    double hours = 0;  // time of the record in it
 };
 // Calendar months (all years together) and years, from UTC times.
 std::vector<PeriodStat> MonthlyStats(std::span<const std::int64_t> timeS, std::span<const float> hs,
@@ -64,8 +64,8 @@ std::vector<PeriodStat> AnnualStats(std::span<const std::int64_t> timeS, std::sp
 
 struct Persistence {
     double levelM = 0;
-    std::size_t spells = 0;   // unbroken runs of Hs above the level
-    double meanHours = 0;     // their mean length
+    std::size_t spells = 0;  // unbroken runs of Hs above the level
+    double meanHours = 0;    // their mean length
     double longestHours = 0;
     double totalHours = 0;
 };

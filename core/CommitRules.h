@@ -15,10 +15,10 @@
 namespace orvane {
 
 // Limits of the typed values, applied at every commit (never while typing).
-inline constexpr float kMinSectorAngle = 4.0f;   // degrees
+inline constexpr float kMinSectorAngle = 4.0f;    // degrees
 inline constexpr float kMaxSectorAngle = 180.0f;  // degrees
-inline constexpr float kMinWindVelocity = 5.0f;  // in VelocityUnits
-inline constexpr float kMinDepth = 5.0f;         // m or ft, as the project's depth
+inline constexpr float kMinWindVelocity = 5.0f;   // in VelocityUnits
+inline constexpr float kMinDepth = 5.0f;          // m or ft, as the project's depth
 
 // SectorAngle to 4..180, WindVelocity and Depth to at least 5. A value that
 // is no number (only a damaged file holds one) counts as below its lower
@@ -43,16 +43,16 @@ inline constexpr int kValueFieldCount = 6;
 // stepped from 6 down to 4 becomes 5 there.
 struct ValueFieldRule {
     float ProjectRecord::*member;
-    const char* format;  // printf format of the field's text
-    double step;         // spin step in the field's unit, or the share of spanMember
+    const char* format;                // printf format of the field's text
+    double step;                       // spin step in the field's unit, or the share of spanMember
     float ProjectRecord::*spanMember;  // the point steps by a share of the last drawing's span
-    float downAbove;     // a down step only while the value is above this
-    float upBelow;       // an up step only while the value is below this
+    float downAbove;                   // a down step only while the value is above this
+    float upBelow;                     // an up step only while the value is below this
 };
 
 inline constexpr float kNoLimit = std::numeric_limits<float>::infinity();
 
-inline constexpr std::array<ValueFieldRule, kValueFieldCount> kValueFieldRules{{
+inline constexpr std::array<ValueFieldRule, kValueFieldCount> kValueFieldRules {{
     {&ProjectRecord::PointX, "%8.3f", 0.01, &ProjectRecord::PlotSpanX, -kNoLimit, kNoLimit},
     {&ProjectRecord::PointY, "%8.3f", 0.01, &ProjectRecord::PlotSpanY, -kNoLimit, kNoLimit},
     {&ProjectRecord::WindDirection, "%6.2f", 1.0, nullptr, -180.0f, 360.0f},

@@ -14,7 +14,7 @@ namespace orvane {
 
 void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, WaveResults& results)
 {
-    ComputeSectorWaves(rec, sector, GrowthOptions{}, results);
+    ComputeSectorWaves(rec, sector, GrowthOptions {}, results);
 }
 
 void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, const GrowthOptions& growth,
@@ -24,15 +24,9 @@ void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, const Gr
     const int n = kSpectrumPoints;
     const WaveLaw law = MakeWaveLaw(rec.SignificantMethod, growth);
     switch (rec.DirectionalMethod) {
-    case 0:
-        RunEffectiveFetch(sector, n, rec.SpectrumType, law, metric, results);
-        break;
-    case 1:
-        RunSaville(sector, n, rec.SpectrumType, law, metric, results);
-        break;
-    case 2:
-        SeymourWave(sector, n, rec.SpectrumType, law, metric, results);
-        break;
+    case 0: RunEffectiveFetch(sector, n, rec.SpectrumType, law, metric, results); break;
+    case 1: RunSaville(sector, n, rec.SpectrumType, law, metric, results); break;
+    case 2: SeymourWave(sector, n, rec.SpectrumType, law, metric, results); break;
     default: {
         const float nan = std::numeric_limits<float>::quiet_NaN();
         results.HeightM = results.HeightFt = results.Period = nan;
@@ -44,18 +38,17 @@ void ComputeSectorWaves(const ProjectRecord& rec, const Sector& sector, const Gr
 
 void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random)
 {
-    ComputeWaves(rec, GrowthOptions{}, results, random);
+    ComputeWaves(rec, GrowthOptions {}, results, random);
 }
 
-void ComputeWaves(const ProjectRecord& rec, const GrowthOptions& growth, WaveResults& results,
-                  RandomGenerator& random)
+void ComputeWaves(const ProjectRecord& rec, const GrowthOptions& growth, WaveResults& results, RandomGenerator& random)
 {
     results.FreqCount = kSpectrumPoints;
     results.SampleCount = kElevationSamples;
     results.TimeStep = kTimeStepS;
     // An unknown method measures no fetch.
     const bool known = rec.DirectionalMethod >= 0 && rec.DirectionalMethod <= 2;
-    ComputeSectorWaves(rec, known ? MakeSector(rec) : Sector{}, growth, results);
+    ComputeSectorWaves(rec, known ? MakeSector(rec) : Sector {}, growth, results);
     WaveTimeSeries(results.Freq, results.Density, results.FreqCount, results.SampleCount, results.TimeStep,
                    results.Elevation, random);
 }
@@ -69,7 +62,8 @@ GrowthSummary SummariseGrowth(const ProjectRecord& rec, const Sector& sector, co
         summary.governingFetch = EffectiveFetch(sector);
     } else {
         for (int i = 0; i < sector.count; ++i)
-            summary.governingFetch = std::max(summary.governingFetch, sector.directions[static_cast<std::size_t>(i)].fetch);
+            summary.governingFetch =
+                std::max(summary.governingFetch, sector.directions[static_cast<std::size_t>(i)].fetch);
     }
     GrowthInput in;
     in.u10Ms = sector.speedFtS / kFeetPerMetre;

@@ -25,8 +25,7 @@ inline constexpr float kTimeStepS = 0.25f;
 void ComputeWaves(const ProjectRecord& rec, WaveResults& results, RandomGenerator& random);
 // The same with the waves of a growth law and storm duration (MakeWaveLaw);
 // default options give exactly the run above.
-void ComputeWaves(const ProjectRecord& rec, const GrowthOptions& growth, WaveResults& results,
-                  RandomGenerator& random);
+void ComputeWaves(const ProjectRecord& rec, const GrowthOptions& growth, WaveResults& results, RandomGenerator& random);
 
 // The part of ComputeWaves before the surface record: heights, period and
 // the 64-point spectrum of an already measured sector of rec, by its

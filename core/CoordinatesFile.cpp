@@ -133,8 +133,8 @@ struct CoordinatesReader::State {
     std::string line;
     bool afterCr = false;  // the last character ended a line with CR
     Encoding encoding = Encoding::Sniffing;
-    std::string head;       // the first bytes, until the byte-order mark is known
-    int pendingByte = -1;   // the first byte of a UTF-16 code unit
+    std::string head;      // the first bytes, until the byte-order mark is known
+    int pendingByte = -1;  // the first byte of a UTF-16 code unit
 
     void Byte(unsigned char c);
     void Char(char c);
@@ -211,8 +211,9 @@ void CoordinatesReader::State::Byte(unsigned char c)
         pendingByte = c;
         return;
     }
-    const unsigned unit = encoding == Encoding::Utf16LE ? (static_cast<unsigned>(c) << 8) | static_cast<unsigned>(pendingByte)
-                                                        : (static_cast<unsigned>(pendingByte) << 8) | c;
+    const unsigned unit = encoding == Encoding::Utf16LE
+                              ? (static_cast<unsigned>(c) << 8) | static_cast<unsigned>(pendingByte)
+                              : (static_cast<unsigned>(pendingByte) << 8) | c;
     pendingByte = -1;
     // Numbers, separators and line ends are ASCII; anything else only has to
     // stay something that is none of them.
@@ -248,7 +249,7 @@ void CoordinatesReader::State::Sniff(bool final)
         Byte(static_cast<unsigned char>(c));
 }
 
-CoordinatesReader::CoordinatesReader() : state_(std::make_unique<State>()) {}
+CoordinatesReader::CoordinatesReader() : state_(std::make_unique<State>()) { }
 
 CoordinatesReader::~CoordinatesReader() = default;
 

@@ -28,7 +28,6 @@ struct CrsService {
 // The bearings of a project: grid without a coordinate system; true where
 // one is known and the service gives the convergence; grid with the reason
 // when there is no service ("the GIS module cannot be loaded").
-BearingReference ProjectBearings(const std::string& crs, int coordUnits, double x, double y,
-                                 const CrsService* service);
+BearingReference ProjectBearings(const std::string& crs, int coordUnits, double x, double y, const CrsService* service);
 
 }  // namespace orvane

@@ -46,7 +46,7 @@ char CsvSeparator(std::string_view text)
 std::vector<CsvRecord> CsvRecords(std::string_view text, char sep)
 {
     std::vector<CsvRecord> records;
-    CsvRecord current{1, {}};
+    CsvRecord current {1, {}};
     std::string cell;
     bool quoted = false;
     bool fieldStarted = false;  // the record has at least one separator or character
@@ -56,7 +56,7 @@ std::vector<CsvRecord> CsvRecords(std::string_view text, char sep)
             current.cells.push_back(cell);
         if (!current.cells.empty())
             records.push_back(std::move(current));
-        current = CsvRecord{line, {}};
+        current = CsvRecord {line, {}};
         cell.clear();
         fieldStarted = false;
     };
@@ -96,8 +96,7 @@ std::vector<CsvRecord> CsvRecords(std::string_view text, char sep)
 
 // One number cell: blanks around it are ignored, a semicolon file may use a
 // decimal comma. Empty cells give no value and no error.
-bool CsvNumber(const std::string& raw, char sep, std::string_view name, std::optional<float>& value,
-                std::string& error)
+bool CsvNumber(const std::string& raw, char sep, std::string_view name, std::optional<float>& value, std::string& error)
 {
     std::string text = CsvTrim(raw);
     value.reset();

@@ -13,7 +13,7 @@
 namespace orvane {
 
 struct CsvRecord {
-    int line = 0;  // line of the text the record starts on, from 1
+    int line = 0;                    // line of the text the record starts on, from 1
     std::vector<std::string> cells;  // as written, quotes removed
 };
 

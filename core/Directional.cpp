@@ -32,8 +32,8 @@ Sector MakeSectorDirections(const ProjectRecord& rec)
     const double step = sector.stepDeg;
     for (int i = 1; i <= sector.count; ++i) {
         SectorDirection& dir = sector.directions[static_cast<std::size_t>(i - 1)];
-        dir.deg = F32(static_cast<double>(rec.WindDirection) - static_cast<double>(rec.SectorAngle) / 2.0 +
-                      step / 2.0 + (i - 1) * step);
+        dir.deg = F32(static_cast<double>(rec.WindDirection) - static_cast<double>(rec.SectorAngle) / 2.0 + step / 2.0 +
+                      (i - 1) * step);
         dir.rad = F32(static_cast<double>(dir.deg) * kDegToRad);
     }
     return sector;
@@ -50,10 +50,7 @@ Sector MakeSector(const ProjectRecord& rec, const FetchScanner& scanner)
     return sector;
 }
 
-Sector MakeSector(const ProjectRecord& rec)
-{
-    return MakeSector(rec, FetchScanner(rec));
-}
+Sector MakeSector(const ProjectRecord& rec) { return MakeSector(rec, FetchScanner(rec)); }
 
 namespace {
 
@@ -77,7 +74,10 @@ float EffectiveFetchFeet(const Sector& sector) { return WeightedMeanFetch(sector
 
 float EffectiveFetch(const Sector& sector) { return WeightedMeanFetch(sector, &SectorDirection::fetch); }
 
-WaveEstimate EffectiveFetchWave(const Sector& sector, int method) { return EffectiveFetchWave(sector, WaveLaw{method}); }
+WaveEstimate EffectiveFetchWave(const Sector& sector, int method)
+{
+    return EffectiveFetchWave(sector, WaveLaw {method});
+}
 
 WaveEstimate EffectiveFetchWave(const Sector& sector, const WaveLaw& law)
 {
@@ -85,7 +85,7 @@ WaveEstimate EffectiveFetchWave(const Sector& sector, const WaveLaw& law)
     return {F32(wave.H / kFeetPerMetre), wave.H, wave.T};
 }
 
-WaveEstimate SavilleWave(const Sector& sector, int method) { return SavilleWave(sector, WaveLaw{method}); }
+WaveEstimate SavilleWave(const Sector& sector, int method) { return SavilleWave(sector, WaveLaw {method}); }
 
 WaveEstimate SavilleWave(const Sector& sector, const WaveLaw& law)
 {
@@ -125,12 +125,12 @@ void StoreAndShowSpectrum(const WaveEstimate& wave, int n, int spectrumType, boo
 
 void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
-    RunEffectiveFetch(sector, n, spectrumType, WaveLaw{method}, metric, results);
+    RunEffectiveFetch(sector, n, spectrumType, WaveLaw {method}, metric, results);
 }
 
 void RunSaville(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
-    RunSaville(sector, n, spectrumType, WaveLaw{method}, metric, results);
+    RunSaville(sector, n, spectrumType, WaveLaw {method}, metric, results);
 }
 
 void RunEffectiveFetch(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric,
@@ -156,7 +156,7 @@ float SeymourSpreadingConstant(int directionCount, float stepDeg)
 
 void SeymourWave(const Sector& sector, int n, int spectrumType, int method, bool metric, WaveResults& results)
 {
-    SeymourWave(sector, n, spectrumType, WaveLaw{method}, metric, results);
+    SeymourWave(sector, n, spectrumType, WaveLaw {method}, metric, results);
 }
 
 void SeymourWave(const Sector& sector, int n, int spectrumType, const WaveLaw& law, bool metric, WaveResults& results)
@@ -183,7 +183,7 @@ void SeymourWave(const Sector& sector, int n, int spectrumType, const WaveLaw& l
     for (int k = 1; k <= n; ++k)
         results.Freq[k] = grid.f[k];
 
-    SpectrumArray direction{};
+    SpectrumArray direction {};
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& dir = sector.directions[static_cast<std::size_t>(i)];
         const HeightPeriod wave = law(dir.fetchFt, sector.speedFtS, sector.depthFt);

@@ -38,8 +38,8 @@ struct SectorDirection {
 
 // Everything the methods read from the project, in the engine's units.
 struct Sector {
-    int count = 0;  // N
-    std::array<SectorDirection, kMaxSectorDirections> directions{};  // [0, count)
+    int count = 0;                                                    // N
+    std::array<SectorDirection, kMaxSectorDirections> directions {};  // [0, count)
     float stepDeg = kSectorStepDeg;
     float windRad = 0.0f;   // tw: WindDirection in radians
     float speedFtS = 0.0f;  // U = WindSpeedFeet

@@ -13,7 +13,7 @@ namespace orvane {
 
 inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kDegToRad = kPi / 180.0;
-inline constexpr double kGravityFtS2 = 32.2;   // g, ft/s^2
+inline constexpr double kGravityFtS2 = 32.2;  // g, ft/s^2
 inline constexpr double kFeetPerMetre = 3.2808;
 
 // Rounds a double-precision expression to the float32 it is stored as.

@@ -23,7 +23,7 @@ struct GodaCoefficients {
     double a1, a2, kappa, c, alpha;
 };
 // Table 11.4 of Goda (2000).
-constexpr std::array<GodaCoefficients, 5> kGoda{{
+constexpr std::array<GodaCoefficients, 5> kGoda {{
     {0.0, 0.64, 9.0, 0.93, 0.0, 1.33},
     {0.75, 1.65, 11.4, -0.63, 0.0, 1.15},
     {1.0, 1.92, 11.4, 0.00, 0.3, 0.90},
@@ -69,7 +69,7 @@ std::array<double, N> NelderMead(F f, std::array<double, N> start, std::array<do
                 size = std::max(size, std::fabs(p[i][j] - p[best][j]));
         if (std::fabs(v[worst] - v[best]) <= tolerance * (1.0 + std::fabs(v[best])) && size < 1e3 * tolerance)
             break;
-        Point centroid{};
+        Point centroid {};
         for (std::size_t i = 0; i <= N; ++i) {
             if (i == worst)
                 continue;
@@ -152,10 +152,10 @@ MlFit FitGevFrom(std::span<const double> sample, double mu0, double sigma0, doub
         const double ll = GevLogLikelihood(sample, q[0], std::exp(q[1]), q[2]);
         return std::isfinite(ll) ? -ll : kInf;
     };
-    std::array<double, 3> best{mu0, std::log(sigma0), xi0};
+    std::array<double, 3> best {mu0, std::log(sigma0), xi0};
     double bestValue = nll(best);
     for (int pass = 0; pass < passes; ++pass) {
-        const std::array<double, 3> step{0.2 * sigma0, 0.2, 0.1};
+        const std::array<double, 3> step {0.2 * sigma0, 0.2, 0.1};
         // A refit need not be as sharp: its answer only feeds a quantile.
         const std::array<double, 3> q =
             passes > 1 ? NelderMead<3>(nll, best, step, 3000, 1e-12) : NelderMead<3>(nll, best, step, 300, 1e-7);
@@ -457,7 +457,7 @@ MlFit FitGpdOver(std::span<const double> excesses, double threshold, double kLow
     fit.mu = threshold;
     if (excesses.size() < 3)
         return fit;
-    GpdProfile profile{excesses, *std::max_element(excesses.begin(), excesses.end()), Mean(excesses)};
+    GpdProfile profile {excesses, *std::max_element(excesses.begin(), excesses.end()), Mean(excesses)};
     if (!(profile.ymax > 0.0) || !(profile.mean > 0.0))
         return fit;
     auto at = [&](double s) {

@@ -91,7 +91,7 @@ std::string DistributionName(Distribution d);
 
 struct ReturnValue {
     double years = 0;
-    std::optional<double> hsM;  // empty where the fit gives none (an annual maximum of 1 year)
+    std::optional<double> hsM;          // empty where the fit gives none (an annual maximum of 1 year)
     std::optional<double> lowM, highM;  // 90 % interval
     bool extrapolated = false;          // beyond 4 times the record's length
 };
@@ -102,7 +102,7 @@ struct GodaFit {
     double A = 0;  // scale, m
     double B = 0;  // location, m
     double correlation = 0;
-    std::vector<double> sorted;        // the sample, largest first
+    std::vector<double> sorted;           // the sample, largest first
     std::vector<double> reducedVariates;  // y_m of each, same order
 };
 

@@ -15,8 +15,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 double LengthFactor(int coordUnits)
 {
     switch (coordUnits) {
-    case 0: return 1.0;     // ft
-    case 1: return 5280.0;  // Miles
+    case 0: return 1.0;            // ft
+    case 1: return 5280.0;         // Miles
     case 2: return kFeetPerMetre;  // m
     case 3: return 3280.8;         // Km
     default: return kNaN;

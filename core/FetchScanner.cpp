@@ -63,8 +63,15 @@ FetchScanner::FetchScanner(const ProjectRecord& rec)
         const std::size_t boundaryEnd = at + static_cast<std::size_t>(std::max(UsedNodeCount(rec, b) - 1, 0));
         while (at < boundaryEnd) {
             const std::size_t chunkEnd = std::min(at + kChunkSize, boundaryEnd);
-            Chunk chunk{static_cast<int>(at), static_cast<int>(chunkEnd), true, HUGE_VAL, -HUGE_VAL,
-                        HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+            Chunk chunk {static_cast<int>(at),
+                         static_cast<int>(chunkEnd),
+                         true,
+                         HUGE_VAL,
+                         -HUGE_VAL,
+                         HUGE_VAL,
+                         -HUGE_VAL,
+                         HUGE_VAL,
+                         -HUGE_VAL};
             double finite = 0.0;  // stays 0 while every bound is finite (v - v is NaN otherwise)
             for (std::size_t i = at; i < chunkEnd; ++i) {
                 const double xj = xj_[i], yj = yj_[i], xk = xk_[i], yk = yk_[i];

@@ -27,11 +27,11 @@ public:
 private:
     enum : unsigned char { kDegenerate = 0, kSloped = 1, kVertical = 2 };
     struct Chunk {
-        int begin, end;        // segment indices [begin, end)
-        bool cullable;         // every bound below is finite
-        double minX, maxX;     // end points' x range
-        double boxX0, boxX1;   // where an accepted crossing can lie ...
-        double boxY0, boxY1;   // ... with rounding margins
+        int begin, end;       // segment indices [begin, end)
+        bool cullable;        // every bound below is finite
+        double minX, maxX;    // end points' x range
+        double boxX0, boxX1;  // where an accepted crossing can lie ...
+        double boxY0, boxY1;  // ... with rounding margins
     };
 
     // Segments of all boundaries in order, one array per quantity.

@@ -12,7 +12,7 @@ namespace orvane {
 FileFingerprint FingerprintOf(const std::string& path)
 {
     FileFingerprint print;
-    struct stat st {};
+    struct stat st { };
     if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return print;
     print.exists = true;

@@ -25,7 +25,7 @@ namespace {
 // Closes a descriptor on every path out of a function.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd) : fd_(fd) { }
     ~Descriptor()
     {
         if (fd_ >= 0)
@@ -123,7 +123,7 @@ std::string FollowLinks(const std::string& path)
 {
     std::string current = path;
     for (int hop = 0; hop <= 40; ++hop) {
-        struct stat st {};
+        struct stat st { };
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return current;
         std::vector<char> target(PATH_MAX + 1);
@@ -141,7 +141,7 @@ std::string FollowLinks(const std::string& path)
 bool IsReadOnlyFile(const std::string& path)
 {
     const std::string target = FollowLinks(path);
-    struct stat st {};
+    struct stat st { };
     if (target.empty() || ::stat(target.c_str(), &st) != 0)
         return false;
     // The administrator may write any file; a file nobody may write is
@@ -175,8 +175,9 @@ bool WriteFileSteps(const std::string& linkOrPath, const void* data, std::size_t
     // Marks the file as in use for RemoveStaleTemps until it is closed.
     ::flock(fd.Get(), LOCK_EX | LOCK_NB);
 
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : static_cast<mode_t>(0666 & ~CurrentUmask());
+    struct stat old { };
+    const mode_t mode =
+        ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : static_cast<mode_t>(0666 & ~CurrentUmask());
     int error = 0;
     // Each step records its reason; the first failure is the one reported.
     const auto step = [&error](bool done) {
@@ -223,7 +224,7 @@ Outcome ReplaceFiles(const std::vector<FileMove>& moves, const std::string& back
     struct Target {
         std::string path;    // links followed
         std::string backup;  // the old file, kept; empty when there was none
-        struct stat old {};
+        struct stat old { };
     };
     std::vector<Target> targets(moves.size());
     for (std::size_t i = 0; i < moves.size(); ++i) {
@@ -280,7 +281,7 @@ Outcome ReplaceFiles(const std::vector<FileMove>& moves, const std::string& back
 bool ReadFilePrefix(const std::string& path, void* buffer, std::size_t maxBytes, std::size_t& bytesRead)
 {
     bytesRead = 0;
-    struct stat st {};
+    struct stat st { };
     Descriptor fd(OpenRegularFile(path, st));
     if (fd.Get() < 0)
         return false;
@@ -307,7 +308,7 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
 InputState ReadInputPieces(const std::string& path, std::size_t maxBytes,
                            const std::function<void(std::string_view)>& piece)
 {
-    struct stat st {};
+    struct stat st { };
     Descriptor fd(OpenRegularFile(path, st));
     if (fd.Get() < 0) {
         if (errno == ENOENT)
@@ -347,17 +348,13 @@ InputState ReadInputFile(const std::string& path, std::size_t maxBytes, std::str
 std::string InputProblemText(const std::string& name, InputState state, std::size_t maxBytes, const std::string& what)
 {
     switch (state) {
-    case InputState::Read:
-        return {};
-    case InputState::Missing:
-        return "no such " + what + " [" + name + "]";
-    case InputState::NotRegular:
-        return "[" + name + "] is not a regular file";
+    case InputState::Read: return {};
+    case InputState::Missing: return "no such " + what + " [" + name + "]";
+    case InputState::NotRegular: return "[" + name + "] is not a regular file";
     case InputState::TooLarge:
         return Format("[%s] is larger than %d MB, the largest %s that is read", name,
                       static_cast<long long>(maxBytes / 1'000'000), what);
-    case InputState::Unreadable:
-        break;
+    case InputState::Unreadable: break;
     }
     return "cannot read [" + name + "]: " + LowerFirst(std::generic_category().message(errno != 0 ? errno : EIO));
 }
@@ -368,7 +365,7 @@ FileLock FileLock::TryLock(const std::string& path)
     // A save renames a new file over the old one: a lock taken on the old
     // file just before would guard nothing, so it is taken again.
     for (int attempt = 0; attempt < 8 && !target.empty(); ++attempt) {
-        struct stat st {};
+        struct stat st { };
         const int fd = OpenRegularFile(target, st);
         if (fd < 0)
             break;
@@ -377,8 +374,8 @@ FileLock FileLock::TryLock(const std::string& path)
             ::close(fd);
             return FileLock(-1, busy ? State::Busy : State::Failed);
         }
-        struct stat locked {};
-        struct stat named {};
+        struct stat locked { };
+        struct stat named { };
         if (::fstat(fd, &locked) == 0 && ::stat(target.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
             locked.st_ino == named.st_ino)
             return FileLock(fd, State::Locked);
@@ -402,7 +399,7 @@ Outcome ReadInputText(const std::string& path, std::size_t maxBytes, const std::
 
 bool FileExists(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 

@@ -84,7 +84,7 @@ public:
     State GetState() const { return state_; }
 
 private:
-    FileLock(int fd, State state) : fd_(fd), state_(state) {}
+    FileLock(int fd, State state) : fd_(fd), state_(state) { }
     int fd_;
     State state_;
 };

@@ -111,16 +111,12 @@ std::string FormatReal(double v, const Directive& s)
     } else {
         const int precision = s.precision < 0 ? 6 : s.precision;
         char buf[400];
-        std::to_chars_result r{};
+        std::to_chars_result r {};
         switch (s.conversion) {
         case 'f':
-        case 'F':
-            r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, precision);
-            break;
+        case 'F': r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, precision); break;
         case 'e':
-        case 'E':
-            r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, precision);
-            break;
+        case 'E': r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, precision); break;
         default:  // g, G
             r = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::general,
                               precision == 0 ? 1 : precision);
@@ -129,7 +125,8 @@ std::string FormatReal(double v, const Directive& s)
         if (r.ec != std::errc())
             r.ptr = buf;  // cannot happen with this buffer; prints nothing rather than garbage
         body.assign(buf, r.ptr);
-        if (s.alt && precision == 0 && body.find('.') == std::string::npos && (s.conversion == 'f' || s.conversion == 'F'))
+        if (s.alt && precision == 0 && body.find('.') == std::string::npos &&
+            (s.conversion == 'f' || s.conversion == 'F'))
             body += '.';
     }
     if (upper)
@@ -163,12 +160,18 @@ std::string FormatArgs(std::string_view format, std::initializer_list<FormatArg>
         std::size_t j = i + 1;
         for (; j < format.size(); ++j) {
             const char f = format[j];
-            if (f == '-') s.left = true;
-            else if (f == '+') s.plus = true;
-            else if (f == ' ') s.space = true;
-            else if (f == '0') s.zero = true;
-            else if (f == '#') s.alt = true;
-            else break;
+            if (f == '-')
+                s.left = true;
+            else if (f == '+')
+                s.plus = true;
+            else if (f == ' ')
+                s.space = true;
+            else if (f == '0')
+                s.zero = true;
+            else if (f == '#')
+                s.alt = true;
+            else
+                break;
         }
         if (j < format.size() && format[j] == '*') {
             const FormatArg* a = take();
@@ -211,20 +214,14 @@ std::string FormatArgs(std::string_view format, std::initializer_list<FormatArg>
         case 'i':
         case 'u':
         case 'x':
-        case 'X':
-            Pad(out, FormatInteger(a ? AsInteger(*a) : 0, s), s, s.precision < 0);
-            break;
+        case 'X': Pad(out, FormatInteger(a ? AsInteger(*a) : 0, s), s, s.precision < 0); break;
         case 'f':
         case 'F':
         case 'e':
         case 'E':
         case 'g':
-        case 'G':
-            Pad(out, FormatReal(a ? AsDouble(*a) : 0.0, s), s, true);
-            break;
-        case 'c':
-            Pad(out, std::string(1, static_cast<char>(a ? AsInteger(*a) : ' ')), s, false);
-            break;
+        case 'G': Pad(out, FormatReal(a ? AsDouble(*a) : 0.0, s), s, true); break;
+        case 'c': Pad(out, std::string(1, static_cast<char>(a ? AsInteger(*a) : ' ')), s, false); break;
         case 's': {
             std::string text;
             if (a) {

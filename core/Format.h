@@ -19,14 +19,13 @@ namespace orvane {
 class FormatArg {
 public:
     template <class T>
-        requires std::is_integral_v<T>
-    FormatArg(T v) : value_(static_cast<long long>(v)) {}
-    FormatArg(float v) : value_(static_cast<double>(v)) {}
-    FormatArg(double v) : value_(v) {}
-    FormatArg(long double v) : value_(static_cast<double>(v)) {}
-    FormatArg(const char* v) : value_(std::string_view(v ? v : "")) {}
-    FormatArg(std::string_view v) : value_(v) {}
-    FormatArg(const std::string& v) : value_(std::string_view(v)) {}
+    requires std::is_integral_v<T> FormatArg(T v) : value_(static_cast<long long>(v)) { }
+    FormatArg(float v) : value_(static_cast<double>(v)) { }
+    FormatArg(double v) : value_(v) { }
+    FormatArg(long double v) : value_(static_cast<double>(v)) { }
+    FormatArg(const char* v) : value_(std::string_view(v ? v : "")) { }
+    FormatArg(std::string_view v) : value_(v) { }
+    FormatArg(const std::string& v) : value_(std::string_view(v)) { }
 
     const std::variant<long long, double, std::string_view>& Value() const { return value_; }
 
@@ -36,8 +35,7 @@ private:
 
 std::string FormatArgs(std::string_view format, std::initializer_list<FormatArg> args);
 
-template <class... A>
-std::string Format(std::string_view format, const A&... args)
+template <class... A> std::string Format(std::string_view format, const A&... args)
 {
     return FormatArgs(format, {FormatArg(args)...});
 }

@@ -18,9 +18,9 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // A height within 1 % of the law's limit for unlimited fetch no longer grows with it.
 constexpr double kReachedLimit = 0.99;
 
-constexpr std::array<GrowthLaw, 7> kLaws{GrowthLaw::Bretschneider, GrowthLaw::BretschneiderDepth, GrowthLaw::Wilson,
-                                         GrowthLaw::Cem,           GrowthLaw::Spm84,              GrowthLaw::Spm84Shallow,
-                                         GrowthLaw::YoungVerhagen};
+constexpr std::array<GrowthLaw, 7> kLaws {
+    GrowthLaw::Bretschneider, GrowthLaw::BretschneiderDepth, GrowthLaw::Wilson,       GrowthLaw::Cem,
+    GrowthLaw::Spm84,         GrowthLaw::Spm84Shallow,       GrowthLaw::YoungVerhagen};
 
 // Fetch, fully developed or depth, from how near the height is to its limit
 // for unlimited fetch (heightToLimit) and how near that limit is to the deep
@@ -34,9 +34,9 @@ GrowthLimit Classify(double heightToLimit, double limitToDeep)
 
 // A wave of a law in dimensionless form, for one dimensionless fetch.
 struct Shape {
-    double h;       // gH/V^2
-    double t;       // gT/V
-    double toLimit; // h over its value for unlimited fetch
+    double h;        // gH/V^2
+    double t;        // gT/V
+    double toLimit;  // h over its value for unlimited fetch
     double limitToDeep = 1.0;
 };
 
@@ -247,8 +247,8 @@ double SmbEquivalentFetch(double t)
 GrowthResult Grow(GrowthLaw law, const GrowthInput& in)
 {
     const bool depthNeeded = GrowthLawUsesDepth(law);
-    if (!NonNegative(in.u10Ms) || !NonNegative(in.fetchM) || (depthNeeded && !(NonNegative(in.depthM) && in.depthM > 0)) ||
-        (in.durationS && !(NonNegative(*in.durationS))))
+    if (!NonNegative(in.u10Ms) || !NonNegative(in.fetchM) ||
+        (depthNeeded && !(NonNegative(in.depthM) && in.depthM > 0)) || (in.durationS && !(NonNegative(*in.durationS))))
         return Undefined();
     if (const int method = SignificantMethodOfLaw(law); method >= 0)
         return GrowOwn(method, in);

@@ -67,9 +67,9 @@ enum class GrowthLimit { Fetch, Duration, FullyDeveloped, Depth };
 std::string GrowthLimitName(GrowthLimit limit);
 
 struct GrowthInput {
-    double u10Ms = 0.0;   // wind at 10 m over water, m/s
-    double fetchM = 0.0;  // m
-    double depthM = 0.0;  // m; read only by the laws that use a depth
+    double u10Ms = 0.0;               // wind at 10 m over water, m/s
+    double fetchM = 0.0;              // m
+    double depthM = 0.0;              // m; read only by the laws that use a depth
     std::optional<double> durationS;  // s; unlimited when empty
 };
 

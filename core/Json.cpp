@@ -102,7 +102,7 @@ namespace {
 
 class Reader {
 public:
-    Reader(std::string_view text, const JsonLimits& limits) : text_(text), limits_(limits) {}
+    Reader(std::string_view text, const JsonLimits& limits) : text_(text), limits_(limits) { }
 
     JsonParseResult Run()
     {
@@ -184,15 +184,9 @@ private:
             out = JsonValue::String(std::move(s));
             return true;
         }
-        case 't':
-            out = JsonValue::Bool(true);
-            return Literal("true");
-        case 'f':
-            out = JsonValue::Bool(false);
-            return Literal("false");
-        case 'n':
-            out = JsonValue();
-            return Literal("null");
+        case 't': out = JsonValue::Bool(true); return Literal("true");
+        case 'f': out = JsonValue::Bool(false); return Literal("false");
+        case 'n': out = JsonValue(); return Literal("null");
         default: return ReadNumber(out);
         }
     }
@@ -440,9 +434,7 @@ private:
                 AppendUtf8(out, code);
                 break;
             }
-            default:
-                --pos_;
-                return Fail("an unknown escape in a string");
+            default: --pos_; return Fail("an unknown escape in a string");
             }
         }
     }

@@ -111,7 +111,7 @@ private:
     ProjectRecord rec_;
     const FetchScanner& scanner_;
     const MapOptions& options_;
-    WaveResults results_{};
+    WaveResults results_ {};
     std::unordered_map<std::uint32_t, float> rays_;
 };
 
@@ -210,8 +210,8 @@ MapGridResult MapGridLayout(const ProjectRecord& rec, const MapOptions& options)
     g.totalRows = static_cast<int>(rows);
     if (options.tileCount < 1 || options.tileIndex < 1 || options.tileIndex > options.tileCount ||
         options.tileCount > g.totalRows) {
-        out.error = Format("tile %d/%d does not exist: the map has %d rows", options.tileIndex, options.tileCount,
-                           g.totalRows);
+        out.error =
+            Format("tile %d/%d does not exist: the map has %d rows", options.tileIndex, options.tileCount, g.totalRows);
         return out;
     }
     // Band I of N: rows [floor((I-1) R / N), floor(I R / N)).
@@ -234,7 +234,7 @@ MapGridResult ComputeMap(const ProjectRecord& project, const MapOptions& options
     MapGrid& g = out.grid;
     g.values.assign(static_cast<std::size_t>(g.rows) * static_cast<std::size_t>(g.columns), kNoValue);
     const FetchScanner scanner(rec);  // built once for every cell and core
-    std::atomic<bool> stopped{false};
+    std::atomic<bool> stopped {false};
     ShareAmongCores(static_cast<std::size_t>(g.rows), 2, [&](std::size_t first, std::size_t stride) {
         CellComputer cells(rec, scanner, options);
         for (std::size_t r = first; r < static_cast<std::size_t>(g.rows); r += stride) {
@@ -265,7 +265,7 @@ MapGridResult ComputeMap(const ProjectRecord& project, const MapOptions& options
 
 MapRange MapValueRange(const MapGrid& grid)
 {
-    MapRange range{kNoValue, kNoValue};
+    MapRange range {kNoValue, kNoValue};
     for (float v : grid.values) {
         if (std::isnan(v))
             continue;

@@ -38,11 +38,11 @@ struct MapGrid {
     double originY = 0.0;  // top edge of row 0 (of this band), coordinate units
     double cell = 0.0;     // side of a square cell, coordinate units
     int columns = 0;
-    int rows = 0;           // rows of this grid (a tile's band)
-    int firstRow = 0;       // row 0 is row firstRow of the whole map
-    int totalRows = 0;      // rows of the whole map
-    double mapTopY = 0.0;   // top edge of the whole map; centres are reckoned from it, so a
-                            // tile's cells are the whole map's to the last bit
+    int rows = 0;               // rows of this grid (a tile's band)
+    int firstRow = 0;           // row 0 is row firstRow of the whole map
+    int totalRows = 0;          // rows of the whole map
+    double mapTopY = 0.0;       // top edge of the whole map; centres are reckoned from it, so a
+                                // tile's cells are the whole map's to the last bit
     std::vector<float> values;  // rows x columns, row by row from the top; NaN = no value (dry, nodata)
 
     float At(int row, int column) const { return values[static_cast<std::size_t>(row) * columns + column]; }
@@ -70,8 +70,8 @@ inline constexpr long long kMapMaxCells = 25'000'000;
 // Shared with the thread that computes: how far it got, and a request to
 // stop (the map then comes back cancelled).
 struct MapProgress {
-    std::atomic<int> rowsDone{0};
-    std::atomic<bool> cancel{false};
+    std::atomic<int> rowsDone {0};
+    std::atomic<bool> cancel {false};
 };
 
 struct MapGridResult {

@@ -12,10 +12,7 @@ MessageSink& CurrentSink()
 }
 }  // namespace
 
-MessageSink SetMessageSink(MessageSink sink)
-{
-    return std::exchange(CurrentSink(), std::move(sink));
-}
+MessageSink SetMessageSink(MessageSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
 
 void ShowMessage(MessageKind kind, const std::string& utf8Text)
 {

@@ -32,7 +32,7 @@ inline bool ShowFailure(const Outcome& outcome, MessageKind kind = MessageKind::
 // Restores the previous sink when it leaves scope (tests, nested tools).
 class ScopedMessageSink {
 public:
-    explicit ScopedMessageSink(MessageSink sink) : previous_(SetMessageSink(std::move(sink))) {}
+    explicit ScopedMessageSink(MessageSink sink) : previous_(SetMessageSink(std::move(sink))) { }
     ~ScopedMessageSink() { SetMessageSink(std::move(previous_)); }
     ScopedMessageSink(const ScopedMessageSink&) = delete;
     ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;

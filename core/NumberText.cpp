@@ -59,10 +59,7 @@ std::string WithoutBlanks(std::string_view text)
 
 }  // namespace
 
-void RemoveChar(std::string& text, char c)
-{
-    text.erase(std::remove(text.begin(), text.end(), c), text.end());
-}
+void RemoveChar(std::string& text, char c) { text.erase(std::remove(text.begin(), text.end(), c), text.end()); }
 
 bool ParseReal(std::string_view text, double& value)
 {

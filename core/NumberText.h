@@ -15,7 +15,7 @@ void RemoveChar(std::string& text, char c);
 // optional fraction, optional exponent; the whole text must be the number.
 // No blanks, no "inf"/"nan", no hexadecimal. false leaves value unchanged.
 bool ParseReal(std::string_view text, double& value);
-bool ParseFloat(std::string_view text, float& value);  // rounded to float32; false when out of range
+bool ParseFloat(std::string_view text, float& value);       // rounded to float32; false when out of range
 bool ParseInt(std::string_view text, std::int32_t& value);  // false on overflow
 
 // Text to float32: blanks removed, "" reads as 0, one "," may stand for "."

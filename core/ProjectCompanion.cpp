@@ -43,8 +43,7 @@ public:
     }
 
     // A string that read turns into a value.
-    template <class T, class Read>
-    std::optional<T> Name(std::string_view key, Read read)
+    template <class T, class Read> std::optional<T> Name(std::string_view key, Read read)
     {
         const JsonValue* v = Get(key);
         if (!v)
@@ -63,7 +62,10 @@ private:
         const JsonValue* v = section_ ? section_->Find(key) : nullptr;
         return v && !v->IsNull() ? v : nullptr;
     }
-    void Problem(std::string_view key, const char* why) { problems_.push_back(name_ + "." + std::string(key) + ": " + why); }
+    void Problem(std::string_view key, const char* why)
+    {
+        problems_.push_back(name_ + "." + std::string(key) + ": " + why);
+    }
 
     const JsonValue* section_;
     std::string name_;
@@ -79,8 +81,7 @@ void Put(JsonValue& section, std::string_view key, std::optional<JsonValue> valu
         section.Remove(key);
 }
 
-template <class T>
-std::optional<JsonValue> NumberUnless(T value, T fallback)
+template <class T> std::optional<JsonValue> NumberUnless(T value, T fallback)
 {
     return value == fallback ? std::nullopt : std::optional<JsonValue>(JsonValue::Number(value));
 }
@@ -101,9 +102,9 @@ void WriteWind(JsonValue& s, const WindSettings& w)
 {
     const WindSettings d;
     Put(s, "observed_speed", w.observedSpeed ? std::optional(JsonValue::Number(*w.observedSpeed)) : std::nullopt);
-    Put(s, "observed_unit", w.observedUnit == d.observedUnit
-                                 ? std::nullopt
-                                 : std::optional(JsonValue::String(SpeedUnitName(w.observedUnit))));
+    Put(s, "observed_unit",
+        w.observedUnit == d.observedUnit ? std::nullopt
+                                         : std::optional(JsonValue::String(SpeedUnitName(w.observedUnit))));
     Put(s, "height_m", NumberUnless(w.heightM, d.heightM));
     Put(s, "averaging_s", NumberUnless(w.averagingS, d.averagingS));
     Put(s, "exposure",
@@ -180,9 +181,8 @@ void ReadPad(const JsonValue* section, std::vector<std::string>& problems, PadSe
     if (!found->IsObject())
         return;
     PadBackgroundSetting b;
-    const auto file = in.Name<std::string>("file", [](const std::string& s) {
-        return s.empty() ? std::nullopt : std::optional<std::string>(s);
-    });
+    const auto file = in.Name<std::string>(
+        "file", [](const std::string& s) { return s.empty() ? std::nullopt : std::optional<std::string>(s); });
     b.kind = in.Name<PadBackgroundKind>("kind", PadBackgroundKindFromName).value_or(b.kind);
     b.opacity = in.Number("opacity", 0.0, 1.0, false).value_or(b.opacity);
     if (!file) {
@@ -345,12 +345,12 @@ ProjectCompanion::LoadState ProjectCompanion::Load(const std::string& projectPat
     if (why.empty())
         return LoadState::Loaded;
     if (damaged_) {
-        ShowMessage(MessageKind::Warning,
-                    "The settings file [" + path + "] is damaged (" + why + "); it is ignored and the defaults are used.");
+        ShowMessage(MessageKind::Warning, "The settings file [" + path + "] is damaged (" + why +
+                                              "); it is ignored and the defaults are used.");
         return LoadState::Damaged;
     }
-    ShowMessage(MessageKind::Warning, "The settings file [" + path + "] has values that are ignored (" + why +
-                                          "); their defaults are used.");
+    ShowMessage(MessageKind::Warning,
+                "The settings file [" + path + "] has values that are ignored (" + why + "); their defaults are used.");
     return LoadState::Loaded;
 }
 
@@ -378,15 +378,14 @@ std::string CrsText(std::string_view text)
         upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (upper.rfind("EPSG:", 0) == 0) {
         const std::string_view digits = text.substr(5);
-        if (digits.empty() || digits.size() > 8 ||
-            digits.find_first_not_of("0123456789") != std::string_view::npos)
+        if (digits.empty() || digits.size() > 8 || digits.find_first_not_of("0123456789") != std::string_view::npos)
             return {};
         const long code = std::stol(std::string(digits));
         return code > 0 ? "EPSG:" + std::to_string(code) : std::string();
     }
     // WKT 2 (ISO 19162) and WKT 1 keywords of a whole coordinate system.
-    static constexpr const char* kKeywords[] = {"PROJCRS", "PROJECTEDCRS", "PROJCS", "GEOGCRS", "GEOGRAPHICCRS",
-                                                "GEOGCS", "BOUNDCRS", "COMPOUNDCRS", "COMPD_CS"};
+    static constexpr const char* kKeywords[] = {"PROJCRS", "PROJECTEDCRS", "PROJCS",      "GEOGCRS", "GEOGRAPHICCRS",
+                                                "GEOGCS",  "BOUNDCRS",     "COMPOUNDCRS", "COMPD_CS"};
     for (const char* keyword : kKeywords) {
         const std::size_t n = std::strlen(keyword);
         if (upper.size() > n && upper.compare(0, n, keyword) == 0 && (upper[n] == '[' || upper[n] == '('))

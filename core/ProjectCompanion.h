@@ -44,9 +44,8 @@
 #include "core/ClimateHindcast.h"
 #include "core/GrowthLaws.h"
 #include "core/Json.h"
-#include "core/WindAdjust.h"
-
 #include "core/Outcome.h"
+#include "core/WindAdjust.h"
 
 namespace orvane {
 
@@ -72,7 +71,7 @@ std::optional<PadBackgroundKind> PadBackgroundKindFromName(const std::string& na
 struct PadBackgroundSetting {
     std::string file;
     PadBackgroundKind kind = PadBackgroundKind::Raster;
-    std::array<double, 8> placement{};  // kind Image only
+    std::array<double, 8> placement {};  // kind Image only
     double opacity = 0.5;
     bool operator==(const PadBackgroundSetting&) const = default;
 };
@@ -139,6 +138,6 @@ std::string CrsText(std::string_view text);
 // failure carries the first reason.
 struct ProjectRecord;
 Outcome WriteProjectAndCompanion(const ProjectRecord& rec, const ProjectCompanion& companion,
-                                     const std::string& projectPath);
+                                 const std::string& projectPath);
 
 }  // namespace orvane

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <memory>
-#include <cerrno>
 #include <system_error>
 
 #include "core/FileIO.h"
@@ -13,10 +13,7 @@
 
 namespace orvane {
 
-std::string FileErrorMessage(const std::string& fileName)
-{
-    return "cannot read or write file [" + fileName + "]";
-}
+std::string FileErrorMessage(const std::string& fileName) { return "cannot read or write file [" + fileName + "]"; }
 
 Outcome WriteProject(const ProjectRecord& rec, const std::string& fileName)
 {
@@ -62,8 +59,7 @@ bool LoadProject(ProjectRecord& rec, const std::string& fileName)
 {
     const ProjectFileRead read = LoadProjectReadOnly(rec, fileName);
     switch (read.state) {
-    case ProjectFileState::Complete:
-        return true;
+    case ProjectFileState::Complete: return true;
     case ProjectFileState::Unreadable:
         ShowError(read.problem.empty() ? FileErrorMessage(fileName) : read.problem);
         return false;

@@ -41,10 +41,7 @@ void SetProjectDefaults(ProjectRecord& rec)
     rec.PlotSpanX = rec.PlotSpanY = 0.0f;
 }
 
-int UsedBoundaryCount(const ProjectRecord& rec)
-{
-    return std::clamp(rec.BoundaryCount, 0, kMaxBoundaries);
-}
+int UsedBoundaryCount(const ProjectRecord& rec) { return std::clamp(rec.BoundaryCount, 0, kMaxBoundaries); }
 
 int UsedNodeCount(const ProjectRecord& rec, int boundary)
 {

@@ -17,9 +17,9 @@ static_assert(std::endian::native == std::endian::little,
               "the project file is the little-endian memory image of ProjectRecord");
 static_assert(sizeof(float) == 4 && sizeof(std::int32_t) == 4);
 
-inline constexpr int kMaxBoundaries = 5;     // boundary 1 outer, 2..5 islands
+inline constexpr int kMaxBoundaries = 5;       // boundary 1 outer, 2..5 islands
 inline constexpr int kMaxNodePosition = 1000;  // storage positions 0..1000
-inline constexpr int kMaxGridNode = 999;     // highest node number a user can enter
+inline constexpr int kMaxGridNode = 999;       // highest node number a user can enter
 inline constexpr int kTitleMax = 80;
 
 // The codes the record stores for its units and method choices. Unscoped, so
@@ -68,17 +68,17 @@ struct ProjectRecord {
     float PlotSpanX;  // max(x range, y range)
     float PlotSpanY;  // same value as PlotSpanX
 
-    float PointX;         // computation point, coordinate units
+    float PointX;  // computation point, coordinate units
     float PointY;
-    float WindDirection;  // degrees, counter-clockwise from +x
-    float SectorAngle;    // full sector width, degrees, 4..180
-    float WindVelocity;   // in VelocityUnits, >= 5
-    float Depth;          // m for a metric project (CoordUnits > 1), ft otherwise, >= 5
+    float WindDirection;      // degrees, counter-clockwise from +x
+    float SectorAngle;        // full sector width, degrees, 4..180
+    float WindVelocity;       // in VelocityUnits, >= 5
+    float Depth;              // m for a metric project (CoordUnits > 1), ft otherwise, >= 5
     float ReservedParams[7];  // written with defaults, read by nothing
 
-    std::int32_t NodeCount[6];  // [b], index 0 unused; see UsedNodeCount()
+    std::int32_t NodeCount[6];         // [b], index 0 unused; see UsedNodeCount()
     std::int32_t NodeNumber[6][1001];  // 0 marks a gap node
-    float NodeX[6][1001];  // [b][0] holds a copy of the last node
+    float NodeX[6][1001];              // [b][0] holds a copy of the last node
     float NodeY[6][1001];
 };
 
@@ -119,14 +119,14 @@ inline constexpr std::size_t kProjectFileSize = sizeof(ProjectRecord);
 
 // Results of the last computation run. Indices start at 1; index 0 unused.
 struct WaveResults {
-    float HeightM;   // significant height, m
-    float HeightFt;  // significant height, ft
-    float Period;    // s: significant period (effective fetch, Saville) or peak period (Seymour)
-    float TimeStep;  // s, always 0.25
-    std::int32_t FreqCount;    // kFreqCount after every run
-    std::int32_t SampleCount;  // kSampleCount after every run
-    float Freq[kFreqCount + 1];       // Hz
-    float Density[kFreqCount + 1];    // (height unit)^2 / Hz
+    float HeightM;                      // significant height, m
+    float HeightFt;                     // significant height, ft
+    float Period;                       // s: significant period (effective fetch, Saville) or peak period (Seymour)
+    float TimeStep;                     // s, always 0.25
+    std::int32_t FreqCount;             // kFreqCount after every run
+    std::int32_t SampleCount;           // kSampleCount after every run
+    float Freq[kFreqCount + 1];         // Hz
+    float Density[kFreqCount + 1];      // (height unit)^2 / Hz
     float Elevation[kSampleCount + 1];  // height unit of the project, sample j at (j-1)*TimeStep
 };
 

@@ -46,8 +46,7 @@ struct CodeName {
     std::int32_t code;
     std::string_view name;
 };
-template <std::size_t N>
-int CodeOf(const std::array<CodeName, N>& names, std::string_view value)
+template <std::size_t N> int CodeOf(const std::array<CodeName, N>& names, std::string_view value)
 {
     const std::string key = Lower(Trim(value));
     for (const CodeName& n : names) {
@@ -59,28 +58,27 @@ int CodeOf(const std::array<CodeName, N>& names, std::string_view value)
 
 // The window's list items (VelocityUnitItem, CoordUnitItem) and the short
 // forms people write.
-constexpr std::array<CodeName, 10> kVelocityNames{{{kVelocityMetresPerSecond, "m/sec"},
-                                                   {kVelocityMetresPerSecond, "m/s"},
-                                                   {kVelocityKilometresPerHour, "km/hr"},
-                                                   {kVelocityKilometresPerHour, "km/h"},
-                                                   {kVelocityFeetPerSecond, "ft/sec"},
-                                                   {kVelocityFeetPerSecond, "ft/s"},
-                                                   {kVelocityMilesPerHour, "m.p.h."},
-                                                   {kVelocityMilesPerHour, "m.p.h"},
-                                                   {kVelocityMilesPerHour, "mph"},
-                                                   {kVelocityMilesPerHour, "mi/h"}}};
-constexpr std::array<CodeName, 5> kCoordNames{
+constexpr std::array<CodeName, 10> kVelocityNames {{{kVelocityMetresPerSecond, "m/sec"},
+                                                    {kVelocityMetresPerSecond, "m/s"},
+                                                    {kVelocityKilometresPerHour, "km/hr"},
+                                                    {kVelocityKilometresPerHour, "km/h"},
+                                                    {kVelocityFeetPerSecond, "ft/sec"},
+                                                    {kVelocityFeetPerSecond, "ft/s"},
+                                                    {kVelocityMilesPerHour, "m.p.h."},
+                                                    {kVelocityMilesPerHour, "m.p.h"},
+                                                    {kVelocityMilesPerHour, "mph"},
+                                                    {kVelocityMilesPerHour, "mi/h"}}};
+constexpr std::array<CodeName, 5> kCoordNames {
     {{kCoordFeet, "ft"}, {kCoordMiles, "miles"}, {kCoordMiles, "mi"}, {kCoordMetres, "m"}, {kCoordKilometres, "km"}}};
-constexpr std::array<CodeName, 3> kSignificantNames{
+constexpr std::array<CodeName, 3> kSignificantNames {
     {{kBretschneider, "bretschneider"}, {kBretschneiderDepth, "bretschneider-depth"}, {kWilson, "wilson"}}};
-constexpr std::array<CodeName, 3> kSpectrumNames{
+constexpr std::array<CodeName, 3> kSpectrumNames {
     {{kPiersonMoskowitz, "pm"}, {kPiersonMoskowitz, "pierson-moskowitz"}, {kJonswap, "jonswap"}}};
-constexpr std::array<CodeName, 3> kDirectionalNames{
+constexpr std::array<CodeName, 3> kDirectionalNames {
     {{kEffectiveFetch, "effective-fetch"}, {kSaville, "saville"}, {kSeymour, "seymour"}}};
 
 // The first name of a code, as the key's value reads back.
-template <std::size_t N>
-std::string NameOf(const std::array<CodeName, N>& names, std::int32_t code)
+template <std::size_t N> std::string NameOf(const std::array<CodeName, N>& names, std::int32_t code)
 {
     for (const CodeName& n : names) {
         if (n.code == code)
@@ -89,8 +87,7 @@ std::string NameOf(const std::array<CodeName, N>& names, std::int32_t code)
     return Format("%d (unknown)", code);
 }
 
-template <float ProjectRecord::*Member>
-std::string SetNumber(SettingTarget& t, std::string_view value)
+template <float ProjectRecord::*Member> std::string SetNumber(SettingTarget& t, std::string_view value)
 {
     float number = 0;
     if (!ReadNumber(value, number))
@@ -109,8 +106,7 @@ std::string SetCode(SettingTarget& t, std::string_view value)
     return {};
 }
 
-template <const auto& Names, std::int32_t ProjectRecord::*Member>
-std::string ShowName(const SettingTarget& t)
+template <const auto& Names, std::int32_t ProjectRecord::*Member> std::string ShowName(const SettingTarget& t)
 {
     return NameOf(Names, t.record.*Member);
 }
@@ -190,8 +186,7 @@ std::string SetPointLonLat(SettingTarget& t, std::string_view value)
         return "of no use without the GIS module, which this program has not loaded";
     double x = 0;
     double y = 0;
-    if (const std::string why = t.crs->fromLonLat(t.companion->crs, t.record.CoordUnits, lon, lat, x, y);
-        !why.empty())
+    if (const std::string why = t.crs->fromLonLat(t.companion->crs, t.record.CoordUnits, lon, lat, x, y); !why.empty())
         return "not transformable: " + why;
     t.record.PointX = static_cast<float>(x);
     t.record.PointY = static_cast<float>(y);
@@ -229,8 +224,7 @@ std::string SetWindOptional(SettingTarget& t, std::string_view value)
                         Member == &WindSettings::airMinusWaterC ? "unknown" : "none", t.companion->wind.*Member);
 }
 
-template <double WindSettings::*Member>
-std::string SetWindPositive(SettingTarget& t, std::string_view value)
+template <double WindSettings::*Member> std::string SetWindPositive(SettingTarget& t, std::string_view value)
 {
     if (!t.companion)
         return kNeedsCompanion;
@@ -298,13 +292,22 @@ const GrowthSettings& GrowthOf(const SettingTarget& t)
     return t.companion ? t.companion->growth : defaults;
 }
 
-const std::array<SettingKey, 22> kKeys{{
+const std::array<SettingKey, 22> kKeys {{
     {"title", "title", "any text (the first 80 characters are kept)", SetTitle,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Cp1252ToUtf8(TitleBytes(r)); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Cp1252ToUtf8(TitleBytes(r));
+     }},
     {"point", "point", "X,Y in the coordinate unit", SetPoint,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.PointX) + "," + Shown(r.PointY); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.PointX) + "," + Shown(r.PointY);
+     }},
     {"direction", "wind direction", "degrees counter-clockwise from +x", SetNumber<&ProjectRecord::WindDirection>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection, BearingsOf(t)) + ")"; }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.WindDirection) + " (" + WindFromAsideText(r.WindDirection, BearingsOf(t)) + ")";
+     }},
     {"bearing", "wind direction",
      "compass bearing the wind comes from, degrees clockwise from north (true north with crs, else grid north)",
      SetBearing,
@@ -314,16 +317,31 @@ const std::array<SettingKey, 22> kKeys{{
          return ref.trueNorth ? shown + " (true)" : shown;
      }},
     {"sector", "sector", "degrees, 4 to 180", SetNumber<&ProjectRecord::SectorAngle>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.SectorAngle); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.SectorAngle);
+     }},
     {"speed", "speed", "wind velocity in the velocity unit, at least 5", SetNumber<&ProjectRecord::WindVelocity>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.WindVelocity) + " " + VelocityUnitItem(r.VelocityUnits);
+     }},
     {"speed_unit", "speed_unit", "m/sec (m/s), Km/hr (km/h), ft/sec (ft/s), m.p.h. (mph)",
      SetCode<kVelocityNames, &ProjectRecord::VelocityUnits>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return VelocityUnitItem(r.VelocityUnits); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return VelocityUnitItem(r.VelocityUnits);
+     }},
     {"depth", "depth", "m for a project in m or km, ft otherwise; at least 5", SetNumber<&ProjectRecord::Depth>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.Depth) + " " + DepthUnitName(r.CoordUnits);
+     }},
     {"coord_unit", "coord_unit", "m, Km, ft, Miles (mi)", SetCode<kCoordNames, &ProjectRecord::CoordUnits>,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return CoordUnitItem(r.CoordUnits); }},
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return CoordUnitItem(r.CoordUnits);
+     }},
     {"significant", "significant", "bretschneider, bretschneider-depth, wilson",
      SetCode<kSignificantNames, &ProjectRecord::SignificantMethod>,
      ShowName<kSignificantNames, &ProjectRecord::SignificantMethod>},
@@ -362,9 +380,11 @@ const std::array<SettingKey, 22> kKeys{{
      [](const SettingTarget& t) {
          return t.companion && !t.companion->crs.empty() ? t.companion->crs : std::string("none");
      }},
-    {"point_lonlat", "point", "LON,LAT in degrees (WGS 84), moved into the project's coordinate system",
-     SetPointLonLat,
-     [](const SettingTarget& t) { const ProjectRecord& r = t.record; return Shown(r.PointX) + "," + Shown(r.PointY); }},
+    {"point_lonlat", "point", "LON,LAT in degrees (WGS 84), moved into the project's coordinate system", SetPointLonLat,
+     [](const SettingTarget& t) {
+         const ProjectRecord& r = t.record;
+         return Shown(r.PointX) + "," + Shown(r.PointY);
+     }},
 }};
 
 const SettingKey* FindKey(std::string_view name)
@@ -380,7 +400,7 @@ const SettingKey* FindKey(std::string_view name)
 // "sector 200 -> 180" for each value the commit rules changed.
 void NoteClamps(const ProjectRecord& before, const ProjectRecord& after, std::vector<std::string>& notes)
 {
-    static constexpr std::array<std::pair<const char*, float ProjectRecord::*>, 3> kClamped{
+    static constexpr std::array<std::pair<const char*, float ProjectRecord::*>, 3> kClamped {
         {{"sector", &ProjectRecord::SectorAngle},
          {"speed", &ProjectRecord::WindVelocity},
          {"depth", &ProjectRecord::Depth}}};
@@ -409,7 +429,7 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, s
     std::optional<ProjectCompanion> changedCompanion;
     if (companion)
         changedCompanion = *companion;
-    SettingTarget target{changed, changedCompanion ? &*changedCompanion : nullptr, crs};
+    SettingTarget target {changed, changedCompanion ? &*changedCompanion : nullptr, crs};
     // The place first: the coordinate system, then the point.
     std::vector<std::string> ordered(words.begin(), words.end());
     const auto rank = [](const std::string& word) {
@@ -430,8 +450,8 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, s
             out.errors.push_back("unknown key '" + word.substr(0, equals) + "'");
             continue;
         }
-        const auto same = std::find_if(applied.begin(), applied.end(),
-                                       [key](const SettingKey* k) { return k->field == key->field; });
+        const auto same =
+            std::find_if(applied.begin(), applied.end(), [key](const SettingKey* k) { return k->field == key->field; });
         if (same != applied.end()) {
             out.errors.push_back((*same)->name == key->name
                                      ? std::string(key->name) + " is given twice"
@@ -462,8 +482,8 @@ SettingsOutcome ApplySettings(ProjectRecord& rec, ProjectCompanion* companion, s
     NoteClamps(beforeRules, changed, out.notes);
     for (const SettingKey* key : applied)
         out.shown.push_back(std::string(key->name) + " = " + key->show(target));
-    const bool windGiven = std::any_of(applied.begin(), applied.end(),
-                                       [](const SettingKey* k) { return k->field == "wind direction"; });
+    const bool windGiven =
+        std::any_of(applied.begin(), applied.end(), [](const SettingKey* k) { return k->field == "wind direction"; });
     if (const BearingReference ref = BearingsOf(target); windGiven && !ref.gridReason.empty())
         out.notes.push_back("bearings are grid bearings: " + ref.gridReason);
     rec = changed;

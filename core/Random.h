@@ -20,7 +20,7 @@ public:
     double Next() { return static_cast<double>(engine_()) * (1.0 / 4294967296.0); }
 
 private:
-    std::mt19937 engine_{5489u};
+    std::mt19937 engine_ {5489u};
 };
 
 }  // namespace orvane

@@ -15,7 +15,8 @@ inline int RoundEven(double value)
 {
     if (std::isnan(value))
         return 0;
-    return static_cast<int>(std::clamp(std::nearbyint(value), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+    return static_cast<int>(
+        std::clamp(std::nearbyint(value), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 }  // namespace orvane

@@ -57,7 +57,7 @@ ScenarioResult ScenarioRunner::Run(const ScenarioCase& scenario) const
     out.pointY = rec.PointY;
 
     const Sector sector = MakeSector(rec, scanner_);
-    WaveResults results{};
+    WaveResults results {};
     ComputeSectorWaves(rec, sector, growth_, results);
     out.centralFetch = scanner_.Fetch(rec.PointX, rec.PointY, F32(static_cast<double>(rec.WindDirection) * kDegToRad));
     out.effectiveFetch = EffectiveFetch(sector);

@@ -16,8 +16,8 @@
 namespace orvane {
 
 struct ScenarioCase {
-    float windDirection = 0.0f;  // degrees counter-clockwise from +x
-    float windVelocity = 0.0f;   // in the project's VelocityUnits
+    float windDirection = 0.0f;        // degrees counter-clockwise from +x
+    float windVelocity = 0.0f;         // in the project's VelocityUnits
     std::optional<float> sectorAngle;  // degrees; the project's when absent
     std::optional<float> depth;        // depth unit of the project (m or ft)
     std::optional<float> pointX;       // coordinate units
@@ -27,8 +27,8 @@ struct ScenarioCase {
 struct ScenarioResult {
     // The inputs as computed, after the limits.
     float windDirection = 0.0f, windVelocity = 0.0f, sectorAngle = 0.0f, depth = 0.0f, pointX = 0.0f, pointY = 0.0f;
-    float centralFetch = 0.0f;    // along the wind direction, coordinate units
-    float effectiveFetch = 0.0f;  // |cos|-weighted mean over the sector, coordinate units
+    float centralFetch = 0.0f;                             // along the wind direction, coordinate units
+    float effectiveFetch = 0.0f;                           // |cos|-weighted mean over the sector, coordinate units
     float heightM = 0.0f, heightFt = 0.0f, period = 0.0f;  // Hs (m, ft), Ts (s)
     bool pointInWater = false;
     std::string note;  // each value the limits changed ("sector 200 -> 180"), "; "-separated; empty when none

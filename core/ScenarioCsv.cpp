@@ -14,7 +14,7 @@ namespace {
 
 enum Column { kDirection, kBearing, kSpeed, kSector, kDepth, kX, kY, kColumns };
 constexpr std::array<std::string_view, kColumns> kColumnNames = {"direction", "bearing", "speed", "sector",
-                                                                  "depth",     "x",       "y"};
+                                                                 "depth",     "x",       "y"};
 
 std::string Lower(std::string s)
 {
@@ -83,8 +83,8 @@ ScenarioCsv ParseScenarioCsv(std::string_view text, const BearingReference& bear
             const int column = at[static_cast<std::size_t>(c)];
             if (column >= 0 && static_cast<std::size_t>(column) < row.cells.size())
                 ok = CsvNumber(row.cells[static_cast<std::size_t>(column)], csv.separator,
-                                kColumnNames[static_cast<std::size_t>(c)], values[static_cast<std::size_t>(c)],
-                                row.error);
+                               kColumnNames[static_cast<std::size_t>(c)], values[static_cast<std::size_t>(c)],
+                               row.error);
         }
         // The wind comes as a direction or as a compass bearing, never both.
         if (ok && values[kDirection] && values[kBearing]) {
@@ -92,8 +92,9 @@ ScenarioCsv ParseScenarioCsv(std::string_view text, const BearingReference& bear
             ok = false;
         }
         if (ok && !values[kDirection] && !values[kBearing]) {
-            row.error = at[kBearing] < 0 ? "direction is empty" : at[kDirection] < 0 ? "bearing is empty"
-                                                                                      : "direction and bearing are empty";
+            row.error = at[kBearing] < 0     ? "direction is empty"
+                        : at[kDirection] < 0 ? "bearing is empty"
+                                             : "direction and bearing are empty";
             ok = false;
         }
         if (ok && !values[kSpeed]) {
@@ -102,8 +103,9 @@ ScenarioCsv ParseScenarioCsv(std::string_view text, const BearingReference& bear
         }
         if (ok) {
             ScenarioCase scenario;
-            scenario.windDirection = values[kDirection] ? *values[kDirection]
-                                                         : static_cast<float>(DirectionOfBearing(*values[kBearing], bearings));
+            scenario.windDirection = values[kDirection]
+                                         ? *values[kDirection]
+                                         : static_cast<float>(DirectionOfBearing(*values[kBearing], bearings));
             scenario.windVelocity = *values[kSpeed];
             scenario.sectorAngle = values[kSector];
             scenario.depth = values[kDepth];
@@ -118,8 +120,9 @@ ScenarioCsv ParseScenarioCsv(std::string_view text, const BearingReference& bear
 
 std::string CsvField(std::string_view cell, char separator)
 {
-    const bool plain = cell.find_first_of(std::string{separator, ',', ';', '"', '\n', '\r'}) == std::string_view::npos &&
-                       CsvTrim(cell).size() == cell.size();
+    const bool plain =
+        cell.find_first_of(std::string {separator, ',', ';', '"', '\n', '\r'}) == std::string_view::npos &&
+        CsvTrim(cell).size() == cell.size();
     if (plain)
         return std::string(cell);
     std::string out = "\"";

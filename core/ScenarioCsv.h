@@ -21,8 +21,8 @@
 namespace orvane {
 
 struct ScenarioCsvRow {
-    int row = 0;                     // line of the file the row starts on; the header is row 1
-    std::vector<std::string> cells;  // as written, quotes removed
+    int row = 0;                           // line of the file the row starts on; the header is row 1
+    std::vector<std::string> cells;        // as written, quotes removed
     std::optional<ScenarioCase> scenario;  // absent when the row is bad
     std::string error;                     // why it is bad
 };

@@ -46,10 +46,7 @@ std::string CellOf(const SitePoint& p, int column)
                                                                             : std::string();
 }
 
-void AddNote(std::string& note, const std::string& text)
-{
-    note += (note.empty() ? "" : "; ") + text;
-}
+void AddNote(std::string& note, const std::string& text) { note += (note.empty() ? "" : "; ") + text; }
 
 // "name 200 -> 180" when the limits changed a value.
 void NoteChange(std::string& note, const char* name, float before, float after)
@@ -86,7 +83,7 @@ bool ReadPosition(const std::string& raw, char separator, const char* name, std:
 
 enum Attribute { kBearing, kDirection, kSpeed, kSector, kDepth, kAttributes };
 constexpr std::array<std::string_view, kAttributes> kAttributeNames = {"bearing", "direction", "speed", "sector",
-                                                                        "depth"};
+                                                                       "depth"};
 
 class PointRunner {
 public:
@@ -140,7 +137,7 @@ public:
         if (!out.inWater)
             return out;  // kept, without waves
         const Sector sector = MakeSector(rec, scanner_);
-        WaveResults results{};
+        WaveResults results {};
         ComputeSectorWaves(rec, sector, growth_, results);
         out.centralFetch =
             scanner_.Fetch(rec.PointX, rec.PointY, F32(static_cast<double>(rec.WindDirection) * kDegToRad));
@@ -157,7 +154,7 @@ private:
     const PointTable& table_;
     const BearingsAt& bearingsAt_;
     FetchScanner scanner_;
-    std::array<int, kAttributes> at_{};
+    std::array<int, kAttributes> at_ {};
 };
 
 }  // namespace
@@ -194,9 +191,9 @@ PointTable ParsePointsCsv(std::string_view text)
         SitePoint point;
         point.row = r->line;
         point.cells = std::move(r->cells);
-        const bool extra = std::any_of(point.cells.begin() + static_cast<std::ptrdiff_t>(
-                                                          std::min(point.cells.size(), table.columns.size())),
-                                       point.cells.end(), [](const std::string& c) { return !CsvTrim(c).empty(); });
+        const bool extra = std::any_of(
+            point.cells.begin() + static_cast<std::ptrdiff_t>(std::min(point.cells.size(), table.columns.size())),
+            point.cells.end(), [](const std::string& c) { return !CsvTrim(c).empty(); });
         point.cells.resize(table.columns.size());
         if (extra) {
             point.error = "more cells than the header has columns";
@@ -246,9 +243,9 @@ std::vector<std::string> SiteResultCells(const SiteResult& r)
 std::string SitePointsCsv(const PointTable& table, const std::vector<SiteResult>& results)
 {
     const char sep = table.separator;
-    const bool addXY = std::any_of(table.points.begin(), table.points.end(), [](const SitePoint& p) {
-        return p.hasPosition && !p.lonLat;
-    }) && ColumnOf(table.columns, {"x"}) < 0;
+    const bool addXY = std::any_of(table.points.begin(), table.points.end(),
+                                   [](const SitePoint& p) { return p.hasPosition && !p.lonLat; }) &&
+                       ColumnOf(table.columns, {"x"}) < 0;
     std::string out;
     auto line = [&](const std::vector<std::string>& cells) {
         for (std::size_t i = 0; i < cells.size(); ++i)

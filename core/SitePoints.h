@@ -71,8 +71,8 @@ std::vector<SiteResult> RunSitePoints(const ProjectRecord& rec, const GrowthOpti
                                       bool useFields, const BearingsAt& bearingsAt = {});
 
 // The columns the results add, in order, after the table's own.
-inline constexpr const char* kSiteResultColumns[] = {"in_water", "central_fetch", "effective_fetch", "hs",
-                                                     "ts",       "limited",       "note"};
+inline constexpr const char* kSiteResultColumns[] = {"in_water", "central_fetch", "effective_fetch", "hs", "ts",
+                                                     "limited",  "note"};
 
 // One row of results as text, in the order of kSiteResultColumns: "true" or
 // "false", numbers with nine significant digits (each reads back as the

@@ -113,7 +113,7 @@ void WaveTimeSeries(const FreqArray& f, const FreqArray& S, int n, int m, float 
     for (int k = 2; k <= n - 1; ++k) {
         const float a = F32(std::sqrt(kPi * S[k] * (static_cast<double>(f[k + 1]) - f[k - 1])));
         const float phi = F32(2.0 * kPi * random.Next());  // drawn for every component, used or not
-        const double w = 2.0 * kPi * f[k];                  // rad/s
+        const double w = 2.0 * kPi * f[k];                 // rad/s
         // A zero amplitude adds +-0 to every sample, which changes no float,
         // as long as the cosine's argument stays finite.
         if (a == 0.0f && std::isfinite(w * (m - 1) * dt + phi))

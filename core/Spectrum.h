@@ -20,7 +20,7 @@
 
 namespace orvane {
 
-inline constexpr int kSpectrumPoints = 64;  // n of every run
+inline constexpr int kSpectrumPoints = 64;      // n of every run
 inline constexpr int kElevationSamples = 1000;  // m of every run
 
 using FreqArray = float[kSpectrumPoints + 1];

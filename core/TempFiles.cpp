@@ -79,7 +79,7 @@ int RemoveStaleTemps(const std::string& target)
     int removed = 0;
     const std::time_t now = std::time(nullptr);
     for (const std::string& path : candidates) {
-        struct stat st {};
+        struct stat st { };
         if (::lstat(path.c_str(), &st) != 0 || !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)))
             continue;  // links and anything else are not ours
         if (now - st.st_mtime < kStaleTempSeconds)

@@ -3,8 +3,7 @@
 namespace orvane {
 
 namespace {
-template <std::size_t N>
-std::string Pick(const char* const (&names)[N], int code)
+template <std::size_t N> std::string Pick(const char* const (&names)[N], int code)
 {
     return code >= 0 && static_cast<std::size_t>(code) < N ? names[code] : "?";
 }

@@ -15,12 +15,12 @@ std::string DepthUnitName(int coordUnits);
 // The mapping is its own inverse. -1 for anything else.
 int UnitsComboCode(int indexOrCode);
 // Item texts of the unit lists, by CoordUnits / VelocityUnits code.
-std::string CoordUnitItem(int coordUnits);      // "ft", "Miles", "m", "Km"
+std::string CoordUnitItem(int coordUnits);        // "ft", "Miles", "m", "Km"
 std::string VelocityUnitItem(int velocityUnits);  // "m/sec", "Km/hr", "ft/sec", "m.p.h."
 
 // Plain-word method names by stored code.
-std::string DirectionalMethodName(int code);   // "effective fetch", "Saville", "Seymour"
-std::string SpectrumTypeName(int code);        // "Pierson-Moskowitz", "JONSWAP"
-std::string SignificantMethodName(int code);   // "Bretschneider", "Bretschneider with depth", "Wilson"
+std::string DirectionalMethodName(int code);  // "effective fetch", "Saville", "Seymour"
+std::string SpectrumTypeName(int code);       // "Pierson-Moskowitz", "JONSWAP"
+std::string SignificantMethodName(int code);  // "Bretschneider", "Bretschneider with depth", "Wilson"
 
 }  // namespace orvane

@@ -37,7 +37,7 @@ HeightPeriod SignificantWave(int method, float fetchFt, float speedFtS, float de
     const double depth = std::fabs(static_cast<double>(depthFt));
     const float X = F32(kGravityFtS2 * fetch / (u * u));
     const float D = F32(kGravityFtS2 * depth / (u * u));
-    Dimensionless w{};
+    Dimensionless w {};
     switch (method) {
     case 0: w = SmbDeep(X); break;
     case 1: w = SmbDepth(X, D); break;

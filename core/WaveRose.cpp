@@ -25,7 +25,7 @@ namespace {
 // each must equal the fetch ComputeWaves measures for its own sector.
 class RayCache {
 public:
-    explicit RayCache(const ProjectRecord& rec) : rec_(rec), scanner_(rec) {}
+    explicit RayCache(const ProjectRecord& rec) : rec_(rec), scanner_(rec) { }
 
     float Fetch(float thetaRad)
     {
@@ -89,7 +89,7 @@ WaveRoseResult WaveRose(const ProjectRecord& rec, int stepDeg, const GrowthOptio
     // Nearly all of a rose's time goes here, in Seymour's direction spectra.
     auto waves = [&](std::size_t first, std::size_t stride) {
         ProjectRecord turned = rec;
-        WaveResults results{};
+        WaveResults results {};
         for (std::size_t k = first; k < count; k += stride) {
             turned.WindDirection = static_cast<float>(rose.rows[k].windDirectionDeg);
             ComputeSectorWaves(turned, sectors[k], growth, results);

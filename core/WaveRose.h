@@ -18,13 +18,13 @@
 namespace orvane {
 
 struct RoseRow {
-    int windDirectionDeg = 0;      // d, degrees counter-clockwise from +x
-    double bearingDeg = 0.0;       // compass "from" bearing of d, clockwise from north, [0, 360)
-    float centralFetch = 0.0f;     // along d, coordinate units
-    float effectiveFetch = 0.0f;   // |cos|-weighted mean over d's sector, coordinate units
-    float heightM = 0.0f;          // Hs, m
-    float heightFt = 0.0f;         // Hs, ft
-    float period = 0.0f;           // Ts, s
+    int windDirectionDeg = 0;     // d, degrees counter-clockwise from +x
+    double bearingDeg = 0.0;      // compass "from" bearing of d, clockwise from north, [0, 360)
+    float centralFetch = 0.0f;    // along d, coordinate units
+    float effectiveFetch = 0.0f;  // |cos|-weighted mean over d's sector, coordinate units
+    float heightM = 0.0f;         // Hs, m
+    float heightFt = 0.0f;        // Hs, ft
+    float period = 0.0f;          // Ts, s
 };
 
 struct WaveRoseResult {

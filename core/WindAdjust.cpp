@@ -42,8 +42,7 @@ double MetresPerSecondPer(SpeedUnit unit)
 using Point = std::pair<double, double>;
 
 // Linear between the points (ascending in x), held at the ends.
-template <std::size_t N>
-double Interpolate(const std::array<Point, N>& curve, double x)
+template <std::size_t N> double Interpolate(const std::array<Point, N>& curve, double x)
 {
     if (x <= curve.front().first)
         return curve.front().second;
@@ -63,7 +62,7 @@ double Interpolate(const std::array<Point, N>& curve, double x)
 // (Resio and Vincent 1977; SPM 1984 Fig. 3-15) at whole metres per second:
 // light land winds gain most over the smoother water, and from 18.5 m/s on
 // the ratio stays at 0.9.
-constexpr std::array<Point, 18> kOverLandCurve{{{2.0, 1.55},
+constexpr std::array<Point, 18> kOverLandCurve {{{2.0, 1.55},
                                                  {3.0, 1.49},
                                                  {4.0, 1.43},
                                                  {5.0, 1.37},
@@ -85,7 +84,7 @@ constexpr std::array<Point, 18> kOverLandCurve{{{2.0, 1.55},
 // R_T against air minus sea temperature (degrees C), read off CEM Figure
 // II-2-8 (Resio and Vincent 1977; SPM 1984 Fig. 3-14): an unstable layer
 // (air colder than the water) carries more of the wind down to the water.
-constexpr std::array<Point, 13> kStabilityCurve{{{-20.0, 1.27},
+constexpr std::array<Point, 13> kStabilityCurve {{{-20.0, 1.27},
                                                   {-15.0, 1.24},
                                                   {-10.0, 1.20},
                                                   {-5.0, 1.15},
@@ -127,14 +126,21 @@ std::string SpeedUnitName(SpeedUnit unit)
 
 std::optional<SpeedUnit> SpeedUnitFromName(std::string_view name)
 {
-    static const std::array<std::pair<std::string_view, SpeedUnit>, 15> kNames{{
-        {"m/s", SpeedUnit::MetresPerSecond},    {"m/sec", SpeedUnit::MetresPerSecond},
-        {"ms", SpeedUnit::MetresPerSecond},     {"km/h", SpeedUnit::KilometresPerHour},
-        {"km/hr", SpeedUnit::KilometresPerHour}, {"kmh", SpeedUnit::KilometresPerHour},
-        {"mph", SpeedUnit::MilesPerHour},       {"m.p.h.", SpeedUnit::MilesPerHour},
-        {"mi/h", SpeedUnit::MilesPerHour},      {"knots", SpeedUnit::Knots},
-        {"knot", SpeedUnit::Knots},             {"kn", SpeedUnit::Knots},
-        {"kt", SpeedUnit::Knots},               {"ft/s", SpeedUnit::FeetPerSecond},
+    static const std::array<std::pair<std::string_view, SpeedUnit>, 15> kNames {{
+        {"m/s", SpeedUnit::MetresPerSecond},
+        {"m/sec", SpeedUnit::MetresPerSecond},
+        {"ms", SpeedUnit::MetresPerSecond},
+        {"km/h", SpeedUnit::KilometresPerHour},
+        {"km/hr", SpeedUnit::KilometresPerHour},
+        {"kmh", SpeedUnit::KilometresPerHour},
+        {"mph", SpeedUnit::MilesPerHour},
+        {"m.p.h.", SpeedUnit::MilesPerHour},
+        {"mi/h", SpeedUnit::MilesPerHour},
+        {"knots", SpeedUnit::Knots},
+        {"knot", SpeedUnit::Knots},
+        {"kn", SpeedUnit::Knots},
+        {"kt", SpeedUnit::Knots},
+        {"ft/s", SpeedUnit::FeetPerSecond},
         {"ft/sec", SpeedUnit::FeetPerSecond},
     }};
     const std::string key = Lower(name);
@@ -185,7 +191,7 @@ double ProjectVelocityFromMetresPerSecond(double speedMs, int velocityUnits)
 {
     // The engine's ft/s per unit, read at 1000 units, well above its 1 ft/s floor.
     constexpr float kProbe = 1000.0f;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     rec.VelocityUnits = velocityUnits;
     rec.WindVelocity = kProbe;
     const double feetPerSecondPerUnit = static_cast<double>(WindSpeedFeet(rec)) / kProbe;

@@ -66,19 +66,19 @@ struct WindObservation {
 };
 
 struct WindChain {
-    double observedMs = 0.0;     // the observed speed, m/s
-    double heightRatio = 1.0;    // (10/z)^(1/7)
-    double atTenMetresMs = 0.0;  // at 10 m, still of the observed averaging time, m/s
-    double observedGust = 1.0;   // U_t/U_3600 for the observed averaging time
-    double oneHourMs = 0.0;      // at 10 m, one-hour mean, observed exposure, m/s
-    double RL = 1.0;             // over-water / over-land ratio (1 over water and at the shore)
-    double RT = 1.0;             // stability ratio
-    double oneHourWaterMs = 0.0;  // U10OneHour: at 10 m, one-hour mean, over water, m/s
-    double durationGust = 1.0;   // U_t/U_3600 for the wanted duration
-    double U10 = 0.0;            // at 10 m over water, averaged over the duration, m/s
-    double CD = 0.0;             // drag coefficient of U10
-    double uStarMs = 0.0;        // friction velocity u*, m/s
-    double UAMs = 0.0;           // SPM 1984 adjusted speed U_A, m/s
+    double observedMs = 0.0;         // the observed speed, m/s
+    double heightRatio = 1.0;        // (10/z)^(1/7)
+    double atTenMetresMs = 0.0;      // at 10 m, still of the observed averaging time, m/s
+    double observedGust = 1.0;       // U_t/U_3600 for the observed averaging time
+    double oneHourMs = 0.0;          // at 10 m, one-hour mean, observed exposure, m/s
+    double RL = 1.0;                 // over-water / over-land ratio (1 over water and at the shore)
+    double RT = 1.0;                 // stability ratio
+    double oneHourWaterMs = 0.0;     // U10OneHour: at 10 m, one-hour mean, over water, m/s
+    double durationGust = 1.0;       // U_t/U_3600 for the wanted duration
+    double U10 = 0.0;                // at 10 m over water, averaged over the duration, m/s
+    double CD = 0.0;                 // drag coefficient of U10
+    double uStarMs = 0.0;            // friction velocity u*, m/s
+    double UAMs = 0.0;               // SPM 1984 adjusted speed U_A, m/s
     std::vector<std::string> notes;  // values taken outside a curve's range, said in words
 };
 

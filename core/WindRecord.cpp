@@ -17,8 +17,8 @@ std::string_view Trim(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '"' || s.front() == '\''))
         s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '"' || s.back() == '\'' ||
-                          s.back() == '\r'))
+    while (!s.empty() &&
+           (s.back() == ' ' || s.back() == '\t' || s.back() == '"' || s.back() == '\'' || s.back() == '\r'))
         s.remove_suffix(1);
     return s;
 }
@@ -76,8 +76,8 @@ int DaysInMonth(int year, int month)
 
 std::optional<std::int64_t> TimeOf(int year, int month, int day, int hour, int minute, int second)
 {
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 ||
-        hour > 24 || minute < 0 || minute > 59 || second < 0 || second > 60 || (hour == 24 && (minute || second)))
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 24 ||
+        minute < 0 || minute > 59 || second < 0 || second > 60 || (hour == 24 && (minute || second)))
         return std::nullopt;
     return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
 }
@@ -159,8 +159,8 @@ std::string WindRecord::SkippedText() const
     std::string reasons;
     for (std::size_t r = 0; r < kSkipReasonCount; ++r) {
         if (skipped[r] > 0)
-            reasons += (reasons.empty() ? "" : ", ") + Format("%zu ", skipped[r]) +
-                       SkipReasonText(static_cast<SkipReason>(r));
+            reasons +=
+                (reasons.empty() ? "" : ", ") + Format("%zu ", skipped[r]) + SkipReasonText(static_cast<SkipReason>(r));
     }
     if (reasons.empty())
         return {};

@@ -87,10 +87,10 @@ struct WindReadOptions {
 
 struct WindRecord : Outcome {
     std::vector<WindRow> rows;
-    std::array<std::size_t, kSkipReasonCount> skipped{};
+    std::array<std::size_t, kSkipReasonCount> skipped {};
     WindFileFormat format = WindFileFormat::Csv;  // the one read
     SpeedUnit unit = SpeedUnit::MetresPerSecond;  // of the speed column
-    std::vector<std::string> notes;  // the columns used, a unit given twice, ...
+    std::vector<std::string> notes;               // the columns used, a unit given twice, ...
 
     std::size_t Skipped() const;
     // "1200 rows skipped: 1000 speed missing, 200 time repeated"; "" when none.

@@ -25,13 +25,12 @@ public:
     };
 
     // Runs use(pair) under the lock; false when crs cannot be used.
-    template <class Use>
-    bool With(const std::string& crs, std::string& why, Use use)
+    template <class Use> bool With(const std::string& crs, std::string& why, Use use)
     {
         const std::lock_guard<std::mutex> lock(mutex_);
         if (crs != crs_ || !pair_.toGeographic) {
             crs_ = crs;
-            pair_ = Pair{};
+            pair_ = Pair {};
             why_ = Make(crs, pair_);
         }
         why = why_;

@@ -9,15 +9,14 @@
 #include <limits>
 #include <vector>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cpl_conv.h>
 #include <cpl_http.h>
 #include <cpl_string.h>
 #include <cpl_vsi.h>
 #include <cpl_vsi_virtual.h>
 #include <gdal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -28,8 +27,8 @@ namespace {
 
 // GDAL's file systems that reach the network, each with its "_streaming" form
 // where it has one.
-constexpr const char* kNetworkFileSystems[] = {"vsicurl", "vsis3", "vsigs", "vsiaz", "vsiadls", "vsioss",
-                                               "vsiswift", "vsiwebhdfs", "vsihdfs"};
+constexpr const char* kNetworkFileSystems[] = {"vsicurl", "vsis3",    "vsigs",      "vsiaz",  "vsiadls",
+                                               "vsioss",  "vsiswift", "vsiwebhdfs", "vsihdfs"};
 
 constexpr const char* kNoNetwork = "network access is disabled in this program: GIS files are read from this computer";
 
@@ -228,19 +227,19 @@ std::string GisSourceProblem(const std::string& source)
 {
     if (IsNetworkPath(source))
         return "cannot read GIS file [" + source + "]: network sources are not read, only files on this computer";
-    struct stat st {};
+    struct stat st { };
     if (source.rfind("/vsi", 0) != 0 && ::stat(source.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
         !S_ISDIR(st.st_mode))
-        return "cannot read GIS file [" + source + "]: " +
-               InputProblemText(source, InputState::NotRegular, 0, "GIS file");
+        return "cannot read GIS file [" + source +
+               "]: " + InputProblemText(source, InputState::NotRegular, 0, "GIS file");
     return {};
 }
 
-
 MemoryFolder::MemoryFolder()
 {
-    static std::atomic<int> counter{0};
-    path_ = Format("/vsimem/orvane-export-%d-%d", static_cast<long long>(::getpid()), static_cast<long long>(++counter));
+    static std::atomic<int> counter {0};
+    path_ =
+        Format("/vsimem/orvane-export-%d-%d", static_cast<long long>(::getpid()), static_cast<long long>(++counter));
     VSIMkdir(path_.c_str(), 0755);
 }
 

@@ -7,14 +7,13 @@
 #include <limits>
 #include <memory>
 
-#include <sys/stat.h>
-
 #include <cpl_string.h>
 #include <gdal_priv.h>
 #include <gdal_utils.h>
 #include <gdalwarper.h>
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
+#include <sys/stat.h>
 
 #include "core/Format.h"
 #include "gis/GdalSupport.h"
@@ -32,7 +31,7 @@ std::string SourceProblem(const std::string& path, const char* what)
 {
     if (IsNetworkPath(path))
         return Format("cannot read %s [%s]: network sources are not read, only files on this computer", what, path);
-    struct stat st {};
+    struct stat st { };
     if (path.rfind("/vsi", 0) == 0)
         return {};
     if (::stat(path.c_str(), &st) != 0)
@@ -102,7 +101,7 @@ Bands BandsOf(GDALDataset& ds)
     if (b.grey != 0)
         return b;
     // Bands that name no colour: three or more are red, green and blue, fewer a grey picture.
-    const Bands unnamed{n >= 3 ? 1 : 0, n >= 3 ? 2 : 0, n >= 3 ? 3 : 0, b.alpha, n >= 3 ? 0 : 1, false};
+    const Bands unnamed {n >= 3 ? 1 : 0, n >= 3 ? 2 : 0, n >= 3 ? 3 : 0, b.alpha, n >= 3 ? 0 : 1, false};
     b = unnamed;
     if (b.alpha == b.grey || b.alpha == b.red || b.alpha == b.green || b.alpha == b.blue)
         b.alpha = 0;
@@ -130,9 +129,7 @@ void ToChannel(GDALRasterBand& band, const std::vector<float>& values, int chann
 {
     int hasNoData = 0;
     const double noData = band.GetNoDataValue(&hasNoData);
-    const auto missing = [&](float v) {
-        return std::isnan(v) || (hasNoData != 0 && v == static_cast<float>(noData));
-    };
+    const auto missing = [&](float v) { return std::isnan(v) || (hasNoData != 0 && v == static_cast<float>(noData)); };
     double low = 0;
     double scale = 1;
     if (band.GetRasterDataType() != GDT_Byte) {
@@ -178,7 +175,7 @@ bool ToRgba(GDALDataset& ds, int w, int h, std::vector<std::uint8_t>& rgba)
                 pixel[3] = 0;
                 continue;
             }
-            for (const auto& [c, value] : {std::pair{0, entry->c1}, {1, entry->c2}, {2, entry->c3}, {3, entry->c4}})
+            for (const auto& [c, value] : {std::pair {0, entry->c1}, {1, entry->c2}, {2, entry->c3}, {3, entry->c4}})
                 pixel[c] = static_cast<std::uint8_t>(std::clamp<short>(value, 0, 255));
         }
     } else if (b.grey != 0) {
@@ -186,7 +183,7 @@ bool ToRgba(GDALDataset& ds, int w, int h, std::vector<std::uint8_t>& rgba)
             return false;
         ToChannel(*ds.GetRasterBand(b.grey), values, -1, rgba);
     } else {
-        for (const auto& [number, channel] : {std::pair{b.red, 0}, {b.green, 1}, {b.blue, 2}}) {
+        for (const auto& [number, channel] : {std::pair {b.red, 0}, {b.green, 1}, {b.blue, 2}}) {
             if (!ReadBand(ds, number, w, h, false, values))
                 return false;
             ToChannel(*ds.GetRasterBand(number), values, channel, rgba);
@@ -221,14 +218,15 @@ GDALDatasetUniquePtr Warped(GDALDataset& source, const OGRSpatialReference* targ
     CPLStringList transformerOptions;
     if (!wkt.empty())
         transformerOptions.SetNameValue("DST_SRS", wkt.c_str());
-    void* transformer = GDALCreateGenImgProjTransformer2(GDALDataset::ToHandle(&source), nullptr, transformerOptions.List());
+    void* transformer =
+        GDALCreateGenImgProjTransformer2(GDALDataset::ToHandle(&source), nullptr, transformerOptions.List());
     if (transformer == nullptr)
         return nullptr;
     double gt[6] = {};
     int pixels = 0;
     int lines = 0;
-    const CPLErr suggested =
-        GDALSuggestedWarpOutput(GDALDataset::ToHandle(&source), GDALGenImgProjTransform, transformer, gt, &pixels, &lines);
+    const CPLErr suggested = GDALSuggestedWarpOutput(GDALDataset::ToHandle(&source), GDALGenImgProjTransform,
+                                                     transformer, gt, &pixels, &lines);
     GDALDestroyGenImgProjTransformer(transformer);
     if (suggested != CE_None || pixels < 1 || lines < 1)
         return nullptr;
@@ -268,8 +266,7 @@ bool IsIdentity(const double gt[6])
 // Every line of a geometry: line strings, polygon rings, the parts of
 // collections; curves as their linear form. Points have no line.
 // A polygon's rings are closed (a file may leave the repeat of the first node out).
-void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out, std::size_t& nodes,
-                  bool ring = false)
+void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out, std::size_t& nodes, bool ring = false)
 {
     if (geometry == nullptr || geometry->IsEmpty())
         return;
@@ -282,7 +279,8 @@ void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out
     switch (wkbFlatten(geometry->getGeometryType())) {
     case wkbLineString:
     case wkbLinearRing:
-        if (const auto* line = dynamic_cast<const OGRSimpleCurve*>(geometry); line != nullptr && line->getNumPoints() > 1) {
+        if (const auto* line = dynamic_cast<const OGRSimpleCurve*>(geometry);
+            line != nullptr && line->getNumPoints() > 1) {
             std::vector<XY>& points = out.emplace_back();
             for (int i = 0; i < line->getNumPoints(); ++i)
                 points.push_back({line->getX(i), line->getY(i)});
@@ -301,8 +299,7 @@ void CollectLines(const OGRGeometry* geometry, std::vector<std::vector<XY>>& out
         for (const OGRGeometry* part : *geometry->toGeometryCollection())
             CollectLines(part, out, nodes);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -391,8 +388,8 @@ BackgroundRaster ReadBackgroundRaster(const std::string& path, const std::string
         r.metresPerUnit = MetresPerUnit(system.get());
         r.crs = Label(system.get());
     }
-    r.notes.push_back(Format("read [%s]: %d x %d pixels, shown at %d x %d", path, r.sourceWidth, r.sourceHeight,
-                             r.width, r.height));
+    r.notes.push_back(
+        Format("read [%s]: %d x %d pixels, shown at %d x %d", path, r.sourceWidth, r.sourceHeight, r.width, r.height));
     return r;
 }
 

@@ -21,19 +21,19 @@ namespace orvane {
 // A picture read at most maxPixels pixels large (GDAL's overviews or a
 // reduced read: a large raster is never read whole).
 struct BackgroundRaster : Outcome {
-    int width = 0;   // pixels of rgba
+    int width = 0;  // pixels of rgba
     int height = 0;
     std::vector<std::uint8_t> rgba;  // width * height * 4 bytes: red, green, blue, alpha; rows from the top
-    int sourceWidth = 0;   // pixels of the file
+    int sourceWidth = 0;             // pixels of the file
     int sourceHeight = 0;
     // Only when georeferenced: the world position of the returned pixels in
     // GDAL's convention, (column, row) counted from the top-left corner of
     // the top-left pixel:
     //   x = gt[0] + column * gt[1] + row * gt[2],  y = gt[3] + column * gt[4] + row * gt[5].
     bool georeferenced = false;
-    std::array<double, 6> geoTransform{0, 1, 0, 0, 0, 1};
-    double metresPerUnit = 0;  // of the coordinates; 0 when unknown (no system, or degrees)
-    std::string crs;  // the coordinates' system as a label, "" when none
+    std::array<double, 6> geoTransform {0, 1, 0, 0, 0, 1};
+    double metresPerUnit = 0;        // of the coordinates; 0 when unknown (no system, or degrees)
+    std::string crs;                 // the coordinates' system as a label, "" when none
     std::vector<std::string> notes;  // what was done, for the user
 };
 

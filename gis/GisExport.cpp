@@ -16,7 +16,6 @@
 #include <gdal_priv.h>
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
-
 #include <unistd.h>
 
 #include "core/Directional.h"
@@ -209,17 +208,17 @@ std::optional<OutLayer> MakeRegionLayer(const ProjectRecord& rec, const ExportPl
     }
     if (!polygon->IsValid())
         result.notes.push_back("the region polygon is not valid: an island crosses the shore or another island");
-    OutFeature feature{std::move(polygon), {{"kind", std::string("region")}}};
+    OutFeature feature {std::move(polygon), {{"kind", std::string("region")}}};
     feature.values.emplace_back("title", Cp1252ToUtf8(TitleBytes(rec)));
     feature.values.emplace_back("units", plan.lengthUnit);
-    OutLayer region{"region", wkbPolygon, {}};
+    OutLayer region {"region", wkbPolygon, {}};
     region.features.push_back(std::move(feature));
     return region;
 }
 
 OutLayer MakePointLayer(const ProjectRecord& rec, const ExportPlan& plan)
 {
-    OutLayer point{"point", wkbPoint, {}};
+    OutLayer point {"point", wkbPoint, {}};
     const double x = Decimal(rec.PointX) * plan.scale;
     const double y = Decimal(rec.PointY) * plan.scale;
     point.features.push_back({std::make_unique<OGRPoint>(x, y),
@@ -235,7 +234,7 @@ OutLayer MakePointLayer(const ProjectRecord& rec, const ExportPlan& plan)
 // direction without a fetch gets no ray, and a note counts them.
 OutLayer MakeRayLayer(const ProjectRecord& rec, const ExportPlan& plan, std::vector<std::string>& notes)
 {
-    OutLayer rays{"rays", wkbLineString, {}};
+    OutLayer rays {"rays", wkbLineString, {}};
     const double x0 = Decimal(rec.PointX);
     const double y0 = Decimal(rec.PointY);
     const double scale = plan.scale;
@@ -320,7 +319,7 @@ MemoryFiles WriteInMemory(const MemoryFolder& memory, GDALDriver* driver, const 
     const std::string stem = target.stem().string();
     bool written = true;
     if (format == "GeoJSON") {
-        OutLayer all{stem, wkbUnknown, {}};
+        OutLayer all {stem, wkbUnknown, {}};
         for (OutLayer* layer : {&layers.region, &layers.point, &layers.rays})
             std::move(layer->features.begin(), layer->features.end(), std::back_inserter(all.features));
         written = write(name, {&all});
@@ -331,7 +330,7 @@ MemoryFiles WriteInMemory(const MemoryFolder& memory, GDALDriver* driver, const 
         written = write(name, {&layers.region}) && write(layers.point.name + ".shp", {&layers.point}) &&
                   (!withRays || write(layers.rays.name + ".shp", {&layers.rays}));
     } else {
-        std::vector<const OutLayer*> set{&layers.region, &layers.point};
+        std::vector<const OutLayer*> set {&layers.region, &layers.point};
         if (withRays)
             set.push_back(&layers.rays);
         written = write(name, set);
@@ -400,7 +399,7 @@ GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, con
     std::optional<OutLayer> region = MakeRegionLayer(rec, plan, result);
     if (!region)
         return result;
-    ExportLayers layers{std::move(*region), MakePointLayer(rec, plan), OutLayer{"rays", wkbLineString, {}}};
+    ExportLayers layers {std::move(*region), MakePointLayer(rec, plan), OutLayer {"rays", wkbLineString, {}}};
     if (options.rays)
         layers.rays = MakeRayLayer(rec, plan, result.notes);
 

@@ -42,7 +42,7 @@ struct GisExportOptions {
 
 // Not ok: nothing was written, and the message says why.
 struct GisExportResult : Outcome {
-    bool badArguments = false;  // the failure lies in the file name or the options
+    bool badArguments = false;       // the failure lies in the file name or the options
     std::vector<std::string> files;  // the files written
     std::vector<std::string> notes;
 };

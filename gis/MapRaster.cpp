@@ -35,10 +35,9 @@ Outcome WriteMapGeoTiff(const std::string& path, const MapGrid& grid, const MapR
     const std::string memoryPath = memory.Path() + "/map.tif";
     {
         const char* options[] = {"COMPRESS=DEFLATE", "PREDICTOR=3", "TILED=NO", nullptr};
-        GDALDatasetUniquePtr dataset(
-            driver != nullptr ? driver->Create(memoryPath.c_str(), grid.columns, grid.rows, 1, GDT_Float32,
-                                               const_cast<char**>(options))
-                              : nullptr);
+        GDALDatasetUniquePtr dataset(driver != nullptr ? driver->Create(memoryPath.c_str(), grid.columns, grid.rows, 1,
+                                                                        GDT_Float32, const_cast<char**>(options))
+                                                       : nullptr);
         if (!dataset)
             return Outcome::Failure("cannot write [" + path + "]" + capture.Reason());
         double transform[6] = {grid.originX * scale, grid.cell * scale, 0.0, grid.originY * scale, 0.0,

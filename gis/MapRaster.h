@@ -15,8 +15,8 @@ namespace orvane {
 inline constexpr double kMapNoData = -9999.0;
 
 struct MapRasterInfo {
-    std::string crs;     // "EPSG:N", WKT, or "" for none
-    int coordUnits = 2;  // the project's CoordUnits code: the unit of the grid's origin and cell
+    std::string crs;       // "EPSG:N", WKT, or "" for none
+    int coordUnits = 2;    // the project's CoordUnits code: the unit of the grid's origin and cell
     std::string quantity;  // written into the file's metadata ("hs", ...)
     std::string unit;      // of the values ("m", "s", ...)
 };

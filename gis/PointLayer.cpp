@@ -57,8 +57,8 @@ PointLayerRead ReadPointLayer(const std::string& source, const std::string& laye
         }
     }
     if (layer == nullptr) {
-        out.Fail("no " + (layerName.empty() ? std::string("layer of points") : "layer [" + layerName + "]") +
-                 " in [" + source + "]");
+        out.Fail("no " + (layerName.empty() ? std::string("layer of points") : "layer [" + layerName + "]") + " in [" +
+                 source + "]");
         return out;
     }
 
@@ -143,10 +143,10 @@ Outcome WritePointLayer(const std::string& path, const PointTable& table, const 
     const MemoryFolder memory;
     const std::string name = std::filesystem::path(path).filename().string();
     {
-        const GDALDatasetUniquePtr dataset(driver->Create((memory.Path() + "/" + name).c_str(), 0, 0, 0,
-                                                          GDT_Unknown, nullptr));
-        OGRLayer* layer = dataset ? dataset->CreateLayer("points", crs.empty() ? nullptr : &srs, wkbPoint, nullptr)
-                                  : nullptr;
+        const GDALDatasetUniquePtr dataset(
+            driver->Create((memory.Path() + "/" + name).c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+        OGRLayer* layer =
+            dataset ? dataset->CreateLayer("points", crs.empty() ? nullptr : &srs, wkbPoint, nullptr) : nullptr;
         if (layer == nullptr)
             return Outcome::Failure("cannot write [" + path + "]" + capture.Reason());
         // The input's attributes as text, then the results; a name taken
@@ -168,7 +168,10 @@ Outcome WritePointLayer(const std::string& path, const PointTable& table, const 
         for (const char* column : kSiteResultColumns) {
             const std::string c = column;
             const bool text = c == "limited" || c == "note";
-            resultIndex.push_back(add(c, c == "in_water" ? OFTInteger : text ? OFTString : OFTReal,
+            resultIndex.push_back(add(c,
+                                      c == "in_water" ? OFTInteger
+                                      : text          ? OFTString
+                                                      : OFTReal,
                                       c == "in_water" ? OFSTBoolean : OFSTNone));
         }
         if (std::find(inputIndex.begin(), inputIndex.end(), -2) != inputIndex.end() ||
@@ -181,7 +184,7 @@ Outcome WritePointLayer(const std::string& path, const PointTable& table, const 
                 if (inputIndex[i] >= 0)
                     f->SetField(inputIndex[i], p.cells[i].c_str());
             }
-            const std::vector<std::string> cells = SiteResultCells(k < results.size() ? results[k] : SiteResult{});
+            const std::vector<std::string> cells = SiteResultCells(k < results.size() ? results[k] : SiteResult {});
             for (std::size_t i = 0; i < resultIndex.size() && i < cells.size(); ++i) {
                 const int at = resultIndex[i];
                 if (at < 0 || cells[i].empty())

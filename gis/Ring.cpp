@@ -49,7 +49,7 @@ std::vector<double> SpanDistances(const Ring& original, const Ring& simplified)
             ++j;
         span[(start + step) % n] = SegmentDistance(p, simplified[j], simplified[j + 1]);
     }
-    return j + 1 == m ? span : std::vector<double>{};
+    return j + 1 == m ? span : std::vector<double> {};
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ double MaxDeviation(const Ring& original, const Ring& simplified)
     // above: nodes are measured exactly in the order of that bound, until it
     // falls to the largest distance found. Usually a handful of nodes are.
     const std::vector<double> span =
-        original.size() > 1 && simplified.size() > 1 ? SpanDistances(original, simplified) : std::vector<double>{};
+        original.size() > 1 && simplified.size() > 1 ? SpanDistances(original, simplified) : std::vector<double> {};
     double worst = 0.0;
     if (span.empty()) {
         for (const XY& p : original)

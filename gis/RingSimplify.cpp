@@ -90,7 +90,7 @@ std::vector<double> KeepTolerances(const Ring& ring)
         std::size_t a, b;
         double limit;
     };
-    std::vector<Span> stack{{0, n - 1, std::numeric_limits<double>::infinity()}};
+    std::vector<Span> stack {{0, n - 1, std::numeric_limits<double>::infinity()}};
     while (!stack.empty()) {
         const Span span = stack.back();
         stack.pop_back();
@@ -210,7 +210,7 @@ std::optional<Fitted> SmallestFittingTolerance(const std::vector<Ring>& rings, s
             lo = mid;
         }
     }
-    return Fitted{hi, std::move(*best)};
+    return Fitted {hi, std::move(*best)};
 }
 
 }  // namespace

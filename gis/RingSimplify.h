@@ -13,7 +13,7 @@
 namespace orvane {
 
 struct RingChange {
-    std::size_t ring = 0;        // index into the rings
+    std::size_t ring = 0;  // index into the rings
     std::size_t nodesBefore = 0;
     std::size_t nodesAfter = 0;  // both counting the closing copy
     double tolerance = 0.0;      // coordinate units

@@ -6,11 +6,10 @@
 #include <memory>
 #include <optional>
 
-#include <sys/stat.h>
-
 #include <gdal_priv.h>
 #include <ogr_geometry.h>
 #include <ogrsf_frmts.h>
+#include <sys/stat.h>
 
 #include "core/FileIO.h"
 #include "core/Format.h"
@@ -55,8 +54,8 @@ OuterChoice ChooseOuter(const PolygonList& polygons, const std::optional<XY>& po
     std::optional<XY> chooser = point;
     const double toNew = MetresPerCoordUnit(rec.CoordUnits) / MetresPerCoordUnit(coordUnits);
     if (!chooser && std::isfinite(toNew) && std::isfinite(rec.PointX) && std::isfinite(rec.PointY))
-        chooser = XY{rec.PointX * toNew, rec.PointY * toNew};
-    OuterChoice choice{polygons.size(), false};
+        chooser = XY {rec.PointX * toNew, rec.PointY * toNew};
+    OuterChoice choice {polygons.size(), false};
     if (chooser) {
         const OGRPoint at(chooser->x, chooser->y);
         double best = -1.0;
@@ -92,9 +91,9 @@ struct Island {
 
 // The candidates for islands and what was passed over on the way.
 struct IslandsFound {
-    std::vector<Island> islands;  // largest first; equal areas in the source's order
-    std::size_t degenerate = 0;   // rings of fewer than three distinct nodes
-    std::size_t outside = 0;      // polygons not within the outer one
+    std::vector<Island> islands;     // largest first; equal areas in the source's order
+    std::size_t degenerate = 0;      // rings of fewer than three distinct nodes
+    std::size_t outside = 0;         // polygons not within the outer one
     std::size_t lakesOnIslands = 0;  // holes of the polygons taken as islands
 };
 

@@ -33,12 +33,12 @@ struct ShorelineOptions {
 
 // Not ok: why nothing can be imported.
 struct Shoreline : Outcome {
-    bool cancelled = false;  // the progress callback asked to stop (the message says so)
-    int coordUnits = 2;  // CoordUnits code of the rings: 0 ft, 1 Miles, 2 m, 3 Km
-    int epsg = 0;        // EPSG code of the rings' coordinate system, 0 when it has none
-    std::string crs;     // the rings' coordinate system as a project keeps it: "EPSG:N", WKT, or ""
-    std::vector<Ring> rings;    // [0] outer boundary, then up to four islands; closed, each within 999 nodes
-    std::optional<XY> point;    // ShorelineOptions::point in the rings' coordinates
+    bool cancelled = false;   // the progress callback asked to stop (the message says so)
+    int coordUnits = 2;       // CoordUnits code of the rings: 0 ft, 1 Miles, 2 m, 3 Km
+    int epsg = 0;             // EPSG code of the rings' coordinate system, 0 when it has none
+    std::string crs;          // the rings' coordinate system as a project keeps it: "EPSG:N", WKT, or ""
+    std::vector<Ring> rings;  // [0] outer boundary, then up to four islands; closed, each within 999 nodes
+    std::optional<XY> point;  // ShorelineOptions::point in the rings' coordinates
     std::vector<std::string> notes;
     std::vector<std::string> warnings;
 };

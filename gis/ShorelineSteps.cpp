@@ -33,9 +33,7 @@ void CollectPolygons(const OGRGeometry* geometry, PolygonList& out)
         return;
     }
     switch (wkbFlatten(geometry->getGeometryType())) {
-    case wkbPolygon:
-        out.emplace_back(geometry->toPolygon()->clone());
-        break;
+    case wkbPolygon: out.emplace_back(geometry->toPolygon()->clone()); break;
     case wkbMultiPolygon:
     case wkbMultiLineString:
     case wkbGeometryCollection:
@@ -48,8 +46,7 @@ void CollectPolygons(const OGRGeometry* geometry, PolygonList& out)
             line != nullptr && line->getNumPoints() >= 4 && line->get_IsClosed())
             out.push_back(PolygonFromClosedLine(*line));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -178,8 +175,7 @@ bool ToUtm(SourcePolygons& read, std::optional<XY>& point, const GdalErrorCaptur
     sh.epsg = UtmEpsgOfCentroid(read.polygons);
     OGRSpatialReference utm;
     SrsFromEpsg(sh.epsg, utm);
-    const std::unique_ptr<OGRCoordinateTransformation> ct(
-        OGRCreateCoordinateTransformation(read.srs.get(), &utm));
+    const std::unique_ptr<OGRCoordinateTransformation> ct(OGRCreateCoordinateTransformation(read.srs.get(), &utm));
     double px = point ? point->x : 0.0;
     double py = point ? point->y : 0.0;
     if (!ct || !TransformAll(read.polygons, *ct) || (point && !ct->Transform(1, &px, &py))) {
@@ -187,7 +183,7 @@ bool ToUtm(SourcePolygons& read, std::optional<XY>& point, const GdalErrorCaptur
         return false;
     }
     if (point)
-        point = XY{px, py};
+        point = XY {px, py};
     sh.coordUnits = 2;
     sh.crs = "EPSG:" + std::to_string(sh.epsg);
     sh.notes.push_back("coordinates: longitude/latitude in " + SrsLabel(srs) + ", transformed to " + SrsLabel(utm) +
@@ -213,7 +209,7 @@ bool FromProjected(SourcePolygons& read, std::optional<XY>& point, Shoreline& sh
         for (auto& polygon : read.polygons)
             ScalePolygon(*polygon, metresPerUnit);
         if (point)
-            point = XY{point->x * metresPerUnit, point->y * metresPerUnit};
+            point = XY {point->x * metresPerUnit, point->y * metresPerUnit};
         sh.coordUnits = 2;
         sh.warnings.push_back(Format("coordinates converted from %s to metres (x %.10g)",
                                      unitName != nullptr ? unitName : "its unit", metresPerUnit));

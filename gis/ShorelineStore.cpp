@@ -24,7 +24,8 @@ void StoreShoreline(Shoreline& sh, ProjectRecord& rec)
     } else if (oldUnits != sh.coordUnits && std::isfinite(toNew)) {
         rec.PointX = static_cast<float>(rec.PointX * toNew);
         rec.PointY = static_cast<float>(rec.PointY * toNew);
-        sh.notes.push_back("the point was converted from " + CoordUnitName(oldUnits) + " to " + CoordUnitName(sh.coordUnits));
+        sh.notes.push_back("the point was converted from " + CoordUnitName(oldUnits) + " to " +
+                           CoordUnitName(sh.coordUnits));
     }
     // Depth is in metres in a metric project and in feet otherwise.
     const bool wasMetric = IsMetric(rec);

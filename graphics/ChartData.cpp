@@ -144,8 +144,7 @@ FittedAxis FitAxis(double lo, double hi, double length, const std::function<doub
         const double from = std::floor(lo / step + 1e-9) * step;
         const double to = std::ceil(hi / step - 1e-9) * step;
         const std::string format = formatFor(step);
-        const double widest =
-            std::max(labelWidth(AxisLabel(format, from)), labelWidth(AxisLabel(format, to))) + gap;
+        const double widest = std::max(labelWidth(AxisLabel(format, from)), labelWidth(AxisLabel(format, to))) + gap;
         const double shown = std::round((to - from) / step);
         // Labels are centred on their ticks: the outer halves stand beyond the axis.
         if (shown * widest <= length || intervals == 1)

@@ -2,10 +2,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <cmath>
 
@@ -180,8 +179,8 @@ void PaintLegend(QPainter& painter, const ChartLayout& layout, const ChartData& 
     if (named.empty())
         return;
     const double swatch = 14 * layout.pt;
-    const QRectF box(layout.plot.left() + layout.gap, layout.plot.top() + layout.gap,
-                     swatch + 3 * layout.gap + widest, named.size() * layout.labelHeight + 2 * layout.gap);
+    const QRectF box(layout.plot.left() + layout.gap, layout.plot.top() + layout.gap, swatch + 3 * layout.gap + widest,
+                     named.size() * layout.labelHeight + 2 * layout.gap);
     painter.setPen(QPen(QColor(160, 160, 160), 0.5 * layout.pt));
     painter.setBrush(Qt::white);
     painter.drawRect(box);
@@ -195,9 +194,9 @@ void PaintLegend(QPainter& painter, const ChartLayout& layout, const ChartData& 
         else
             painter.drawLine(QPointF(x, y), QPointF(x + swatch, y));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x + swatch + layout.gap, y - layout.labelHeight / 2, widest + layout.gap,
-                                layout.labelHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(named[i]->name));
+        painter.drawText(
+            QRectF(x + swatch + layout.gap, y - layout.labelHeight / 2, widest + layout.gap, layout.labelHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(named[i]->name));
     }
 }
 
@@ -242,8 +241,8 @@ void PaintTitles(QPainter& painter, const ChartLayout& layout, const ChartData& 
     painter.save();
     painter.translate(layout.inner.left(), plot.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), layout.titleHeight),
-                     Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(chart.left.title));
+    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), layout.titleHeight), Qt::AlignHCenter | Qt::AlignTop,
+                     QString::fromStdString(chart.left.title));
     painter.restore();
 }
 
@@ -256,13 +255,12 @@ QPointF ChartLayout::ToPainter(const ChartPoint& p) const
 
 ChartPoint ChartLayout::ToData(const QPointF& at) const
 {
-    const AxisRange xPlot{plot.left(), plot.right(), 1};
-    const AxisRange yPlot{plot.bottom(), plot.top(), 1};
+    const AxisRange xPlot {plot.left(), plot.right(), 1};
+    const AxisRange yPlot {plot.bottom(), plot.top(), 1};
     return {Place(xPlot, at.x(), xRange.from, xRange.to), Place(yPlot, at.y(), yRange.from, yRange.to)};
 }
 
-ChartLayout LayOutChart(const QPaintDevice* device, const QRectF& area, const ChartData& chart,
-                        const ChartStyle& style)
+ChartLayout LayOutChart(const QPaintDevice* device, const QRectF& area, const ChartData& chart, const ChartStyle& style)
 {
     ChartLayout layout;
     layout.area = area;
@@ -283,9 +281,9 @@ ChartLayout LayOutChart(const QPaintDevice* device, const QRectF& area, const Ch
     layout.labelHeight = labelMetrics.height();
     layout.titleHeight = titleMetrics.height();
 
-    layout.inner = area.adjusted(area.width() * chart.marginLeftPct / 100, area.height() * chart.marginTopPct / 100,
-                                 -area.width() * chart.marginRightPct / 100,
-                                 -area.height() * chart.marginBottomPct / 100);
+    layout.inner =
+        area.adjusted(area.width() * chart.marginLeftPct / 100, area.height() * chart.marginTopPct / 100,
+                      -area.width() * chart.marginRightPct / 100, -area.height() * chart.marginBottomPct / 100);
     layout.yRange = DrawnRange(chart.left);
     layout.yTicks = MakeTicks(layout.yRange, chart.left.labelFormat, labelMetrics);
 

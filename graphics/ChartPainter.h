@@ -16,7 +16,6 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
-
 #include <vector>
 
 #include "graphics/ChartData.h"

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -45,12 +44,12 @@ double RingStep(double top)
     return 10.0 * p;
 }
 
-void AddFit(ChartData& chart, const std::vector<ReturnValue>& values, double rate, const std::string& name,
-            Rgb colour, bool withInterval)
+void AddFit(ChartData& chart, const std::vector<ReturnValue>& values, double rate, const std::string& name, Rgb colour,
+            bool withInterval)
 {
-    ChartSeries line{name, {}, colour, 1.25, false, false};
-    ChartSeries low{withInterval ? "90 % interval" : "", {}, colour, 0.75, true, false};
-    ChartSeries high{"", {}, colour, 0.75, true, false};
+    ChartSeries line {name, {}, colour, 1.25, false, false};
+    ChartSeries low {withInterval ? "90 % interval" : "", {}, colour, 0.75, true, false};
+    ChartSeries high {"", {}, colour, 0.75, true, false};
     for (const ReturnValue& v : values) {
         const double x = GumbelVariateOfReturnPeriod(v.years, rate);
         if (!std::isfinite(x) || !v.hsM)
@@ -77,7 +76,8 @@ std::vector<double> RoseBandEdges() { return {0.0, 0.25, 0.5, 1.0, 1.5, 2.0, 3.0
 std::vector<std::vector<double>> RoseBandShares(const OccurrenceTable& t)
 {
     const std::vector<double> edges = RoseBandEdges();
-    std::vector<std::vector<double>> shares(static_cast<std::size_t>(t.sectors), std::vector<double>(edges.size(), 0.0));
+    std::vector<std::vector<double>> shares(static_cast<std::size_t>(t.sectors),
+                                            std::vector<double>(edges.size(), 0.0));
     for (int c = 0; c < t.Classes(); ++c) {
         // A class goes to the band that holds its middle.
         const double middle = (c + 0.5) * t.classWidthM;
@@ -199,8 +199,8 @@ void PaintOccurrenceRose(QPainter& p, const QRectF& area, const ClimateResult& r
         x += w;
     }
     p.drawText(QRectF(area.left(), y + line, area.width(), line), Qt::AlignHCenter,
-               QString::fromStdString(Format("no waves (calm or no fetch): %.1f %% of %.1f years", t.CalmPerMille() / 10.0,
-                                             result.years)));
+               QString::fromStdString(Format("no waves (calm or no fetch): %.1f %% of %.1f years",
+                                             t.CalmPerMille() / 10.0, result.years)));
     p.restore();
 }
 
@@ -235,7 +235,7 @@ ChartData ReturnPeriodChart(const SectorExtremes& e)
     chart.bottom.title = "Return period (years), Gumbel scale - sector " + e.name;
     const double rate = e.peaksPerYear > 0 ? e.peaksPerYear : 1.0;
 
-    ChartSeries peaks{"storm peaks", {}, colours::kBlack, 0.75, false, true};
+    ChartSeries peaks {"storm peaks", {}, colours::kBlack, 0.75, false, true};
     std::vector<double> heights;
     for (const StormPeak& pk : e.peaks)
         heights.push_back(pk.heightM);
@@ -249,14 +249,13 @@ ChartData ReturnPeriodChart(const SectorExtremes& e)
         chart.series.push_back(std::move(peaks));
     if (!e.design.empty()) {
         const GodaFit& best = e.goda[e.bestGoda];
-        const std::string name = (best.distribution == Distribution::FisherTippett1
-                                      ? std::string("FT-I")
-                                      : Format("Weibull k=%g", best.k)) +
-                                 " (least squares)";
+        const std::string name =
+            (best.distribution == Distribution::FisherTippett1 ? std::string("FT-I") : Format("Weibull k=%g", best.k)) +
+            " (least squares)";
         AddFit(chart, e.design, rate, name, colours::kBlue, true);
     }
     if (e.gpd.ok)
-        AddFit(chart, e.gpdReturns, rate, "GPD (max. likelihood)", Rgb{0, 140, 60}, false);
+        AddFit(chart, e.gpdReturns, rate, "GPD (max. likelihood)", Rgb {0, 140, 60}, false);
     if (e.gev.ok)
         AddFit(chart, e.gevReturns, rate, "GEV, annual maxima", colours::kRed, false);
 

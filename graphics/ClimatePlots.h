@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <QRectF>
-
 #include <string>
 #include <vector>
 

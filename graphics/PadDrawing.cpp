@@ -28,10 +28,9 @@ bool Near(const PadMapping& m, PadPixel p, std::int32_t reach)
 class LabelSpace {
 public:
     LabelSpace(const PadMapping& m, const PadPointStyle& style)
-        : style_(style)
-        , columns_(std::max(1, m.SurfaceWidth / kCell + 1))
-        , rows_(std::max(1, m.SurfaceBottom / kCell + 1))
-        , taken_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), false)
+        : style_(style), columns_(std::max(1, m.SurfaceWidth / kCell + 1)),
+          rows_(std::max(1, m.SurfaceBottom / kCell + 1)),
+          taken_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), false)
     {
     }
 
@@ -268,7 +267,8 @@ void DrawPadLine(Raster& raster, const PadMapping& mapping, const PadLineStyle& 
     // A line within one pixel shows no direction to mark.
     if (!withMark || !style.MarkOn || !(std::fabs(dx) + std::fabs(dy) > 0.0001) || from == to)
         return;
-    const auto row = static_cast<std::size_t>(std::clamp(style.MarkSize, 0, static_cast<std::int32_t>(DirectionMarkFactors.size()) - 1));
+    const auto row = static_cast<std::size_t>(
+        std::clamp(style.MarkSize, 0, static_cast<std::int32_t>(DirectionMarkFactors.size()) - 1));
     const double mark = DirectionMarkFactors[row] * mapping.GridSize;
     if (!(mark > 0))
         return;  // a zero-length grey stroke would only blot the line's end
@@ -337,9 +337,9 @@ PadBox PictureBox(const PadBackground& background)
         return box;
     const double w = background.Picture->Width;
     const double h = background.Picture->Height;
-    for (const auto& [column, row] : {std::pair{0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
+    for (const auto& [column, row] : {std::pair {0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
         const PadXY p = PictureWorld(background.PictureToWorld, column, row);
-        box = Union(box, PadBox{p.X, p.Y, p.X, p.Y, false});
+        box = Union(box, PadBox {p.X, p.Y, p.X, p.Y, false});
     }
     return box;
 }
@@ -352,7 +352,7 @@ PadBox PadBackgroundBox(const PadBackground& background)
     for (const auto& line : background.Lines)
         for (const PadXY& p : line)
             if (std::isfinite(p.X) && std::isfinite(p.Y))
-                box = Union(box, PadBox{p.X, p.Y, p.X, p.Y, false});
+                box = Union(box, PadBox {p.X, p.Y, p.X, p.Y, false});
     return box;
 }
 
@@ -362,19 +362,19 @@ void DrawPadBackground(Raster& raster, const PadMapping& m, const PadBackground&
     if (!(opacity > 0))
         return;
     raster.SetPenMode(PenMode::Copy);
-    const PadBox view = WorldBoxOf(m, PadRect{0, 0, m.SurfaceWidth + 1, m.SurfaceBottom + 1});
+    const PadBox view = WorldBoxOf(m, PadRect {0, 0, m.SurfaceWidth + 1, m.SurfaceBottom + 1});
     if (Overlap(PictureBox(background), view)) {
         const auto& g = background.PictureToWorld;
         const double px = m.PixelsPerUnitX();
         const double py = m.PixelsPerUnitY();
         // Pixel X is centred on world OriginX + X / px (WorldToPixel rounds), so
         // its continuous left edge lies half a pixel before.
-        const ImageTransform toSurface{px * g[1],
-                                       -py * g[4],
-                                       px * g[2],
-                                       -py * g[5],
-                                       px * (g[0] - m.OriginX) + 0.5,
-                                       m.SurfaceBottom + 0.5 - py * (g[3] - m.OriginY)};
+        const ImageTransform toSurface {px * g[1],
+                                        -py * g[4],
+                                        px * g[2],
+                                        -py * g[5],
+                                        px * (g[0] - m.OriginX) + 0.5,
+                                        m.SurfaceBottom + 0.5 - py * (g[3] - m.OriginY)};
         raster.DrawImage(*background.Picture, toSurface, opacity);
     }
     if (background.Lines.empty())
@@ -414,7 +414,7 @@ std::optional<std::array<double, 6>> PictureToWorldFromControlPoints(const std::
         return std::nullopt;
     const std::complex<double> a = (w2 - w1) / (p2 - p1);
     const std::complex<double> b = w1 - a * p1;
-    const std::array<double, 6> g{b.real(), a.real(), a.imag(), b.imag(), a.imag(), -a.real()};
+    const std::array<double, 6> g {b.real(), a.real(), a.imag(), b.imag(), a.imag(), -a.real()};
     for (const double v : g)
         if (!std::isfinite(v))
             return std::nullopt;

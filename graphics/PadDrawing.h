@@ -24,10 +24,10 @@ namespace orvane {
 enum PadPointType : std::int32_t { kPadSquare = 0, kPadTriangle = 1, kPadDot = 2 };
 
 struct PadPointStyle {
-    std::int32_t Size = 4;  // marker size, pixels
+    std::int32_t Size = 4;           // marker size, pixels
     std::int32_t Type = kPadSquare;  // other values draw a square
-    Rgb Colour = colours::kBlue;  // marker outline
-    std::int32_t LabelSize = 8;  // points
+    Rgb Colour = colours::kBlue;     // marker outline
+    std::int32_t LabelSize = 8;      // points
     Rgb LabelColour = colours::kBlue;
     bool ShowNumbers = true;
 };
@@ -45,11 +45,11 @@ inline constexpr std::string_view kPadLabelFace = "arial";
 
 // Grid labels: 7 point text in dark grey, kept this far from the edges and
 // from each other (pixels).
-inline constexpr Rgb kPadGridLabelColour{64, 64, 64};
+inline constexpr Rgb kPadGridLabelColour {64, 64, 64};
 inline constexpr std::int32_t kPadGridLabelSize = 7;
 inline constexpr std::int32_t kPadGridLabelInset = 3;
 inline constexpr std::int32_t kPadGridLabelHalfHeight = 6;
-inline constexpr std::int32_t kPadGridLabelBand = 14;  // bottom strip holding the bottom edge's labels
+inline constexpr std::int32_t kPadGridLabelBand = 14;      // bottom strip holding the bottom edge's labels
 inline constexpr std::int32_t kPadGridLabelLeftBand = 48;  // left strip holding the left edge's labels
 inline constexpr double kPadGridLabelSpacingX = 72;
 inline constexpr double kPadGridLabelSpacingY = 24;
@@ -98,14 +98,14 @@ struct PadBackground {
     // World position of picture position (column, row), counted from the
     // picture's top-left corner:
     //   x = [0] + column * [1] + row * [2],  y = [3] + column * [4] + row * [5].
-    std::array<double, 6> PictureToWorld{0, 1, 0, 0, 0, 1};
+    std::array<double, 6> PictureToWorld {0, 1, 0, 0, 0, 1};
     std::vector<std::vector<PadXY>> Lines;  // a reference layer
-    double Opacity = 0.5;  // 0 (invisible) to 1
+    double Opacity = 0.5;                   // 0 (invisible) to 1
     bool Empty() const { return !Picture && Lines.empty(); }
 };
 
 // Lines of a reference layer at full opacity; fainter ones are faded toward white.
-inline constexpr Rgb kPadLayerColour{0, 90, 160};
+inline constexpr Rgb kPadLayerColour {0, 90, 160};
 
 // The world box the background covers; Empty when there is none.
 PadBox PadBackgroundBox(const PadBackground& background);

@@ -19,17 +19,17 @@
 namespace orvane {
 
 struct PadPoint {
-    std::int32_t Index = -1;  // position in Points as of creation or the last Compact
+    std::int32_t Index = -1;   // position in Points as of creation or the last Compact
     std::int32_t Number = -1;  // shown beside the point; gaps stay after removals
-    std::int32_t Prev = -1;  // point whose line ends here, -1 for none
-    std::int32_t Next = -1;  // point this point's line goes to, -1 for none
-    std::int32_t Chain = -1;  // chain given by BuildChains, -1 for none
+    std::int32_t Prev = -1;    // point whose line ends here, -1 for none
+    std::int32_t Next = -1;    // point this point's line goes to, -1 for none
+    std::int32_t Chain = -1;   // chain given by BuildChains, -1 for none
     // World units. Doubles, so that a node keeps every digit of its project
     // coordinate (a UTM easting in metres is hundreds of kilometres here).
     double X = 0;
     double Y = 0;
     bool Visible = false;  // false while the point is being moved
-    bool Live = false;  // false once removed: the slot is free
+    bool Live = false;     // false once removed: the slot is free
     friend bool operator==(const PadPoint&, const PadPoint&) = default;
 };
 
@@ -37,7 +37,7 @@ struct PadLine {
     std::int32_t Index = -1;
     std::int32_t Number = -1;
     std::int32_t From = -1;  // index of the start point
-    std::int32_t To = -1;  // index of the end point
+    std::int32_t To = -1;    // index of the end point
     bool Visible = false;
     bool Live = false;
     friend bool operator==(const PadLine&, const PadLine&) = default;
@@ -65,7 +65,7 @@ inline constexpr int kMaxLinesOfPoint = 10;
 class PadGraph {
 public:
     std::vector<PadPoint> Points;  // removed ones included until Compact
-    std::vector<PadLine> Lines;  // removed ones included until Compact
+    std::vector<PadLine> Lines;    // removed ones included until Compact
     // Boundaries in node order; the segment from the last node back to the
     // first is implied. Chain 0 is the outer boundary.
     std::array<std::vector<PadXY>, kPadChainCount> Chains;

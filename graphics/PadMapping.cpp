@@ -33,8 +33,8 @@ PadXY PadMapping::PixelToWorld(std::int32_t X, std::int32_t Y) const
 {
     // A pixel is far coarser than float32 at any view the pad shows, and the
     // record holds float32: a position taken from the mouse is one.
-    PadXY w{Float32(OriginX + X / PixelsPerUnitX()),
-            Float32(OriginY + (static_cast<double>(SurfaceBottom) - Y) / PixelsPerUnitY())};
+    PadXY w {Float32(OriginX + X / PixelsPerUnitX()),
+             Float32(OriginY + (static_cast<double>(SurfaceBottom) - Y) / PixelsPerUnitY())};
     if (Snapping()) {
         w.X = SnapValue(w.X);
         w.Y = SnapValue(w.Y);

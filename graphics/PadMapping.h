@@ -50,7 +50,7 @@ struct PadSnapRow {
 // The "miles" row is 1858 m, nearer a nautical than a statute mile (1609.344
 // m). It is kept as the pad has always had it; the region window itself
 // always works in kilometres.
-inline constexpr std::array<PadUnitRow, 4> PadUnits{{
+inline constexpr std::array<PadUnitRow, 4> PadUnits {{
     {"meters", 1000.0, "m"},
     {"Km", 1000000.0, "Km"},
     {"ft", 304.8, "ft"},
@@ -60,7 +60,7 @@ inline constexpr std::array<PadUnitRow, 4> PadUnits{{
 // Each ratio is what its caption says: 1 cm on the screen for N km is
 // N * 1e6 mm / 10 mm. Rows are stored by index with the project, so rows are
 // never reordered.
-inline constexpr std::array<PadScaleRow, 8> PadScales{{
+inline constexpr std::array<PadScaleRow, 8> PadScales {{
     {"1cm=1Km", 100000.0},
     {"1cm=5Km", 500000.0},
     {"1cm:10Km", 1000000.0},
@@ -71,7 +71,7 @@ inline constexpr std::array<PadScaleRow, 8> PadScales{{
     {"1cm=1000kM", 100000000.0},
 }};
 
-inline constexpr std::array<PadGridRow, 5> PadGridSizes{{
+inline constexpr std::array<PadGridRow, 5> PadGridSizes {{
     {"1km", 1.0f},
     {"5km", 5.0f},
     {"10km", 10.0f},
@@ -80,7 +80,7 @@ inline constexpr std::array<PadGridRow, 5> PadGridSizes{{
 }};
 
 // Each fraction is what its caption says.
-inline constexpr std::array<PadSnapRow, 7> PadSnaps{{
+inline constexpr std::array<PadSnapRow, 7> PadSnaps {{
     {"NO snap", 0.0f},
     {"1/100", 0.01f},
     {"1/50", 0.02f},
@@ -91,7 +91,7 @@ inline constexpr std::array<PadSnapRow, 7> PadSnaps{{
 }};
 
 // Length of a line's direction mark as a fraction of the grid size, by row.
-inline constexpr std::array<double, 4> DirectionMarkFactors{0.0, 0.1, 0.2, 0.4};
+inline constexpr std::array<double, 4> DirectionMarkFactors {0.0, 0.1, 0.2, 0.4};
 
 // Pixel density standing in where the display reports no physical size.
 inline constexpr double kFallbackDotsPerInch = 96.0;
@@ -106,15 +106,15 @@ double Float32(double value);
 
 struct PadMapping {
     double UnitsFactor = PadUnits[1].MmPerUnit;  // millimetres per world unit
-    double ScaleRatio = PadScales[2].Ratio;  // world millimetres per screen millimetre
+    double ScaleRatio = PadScales[2].Ratio;      // world millimetres per screen millimetre
     float PixelsPerMmX = static_cast<float>(kFallbackDotsPerInch / kMmPerInch);
     float PixelsPerMmY = static_cast<float>(kFallbackDotsPerInch / kMmPerInch);
-    std::int32_t SurfaceWidth = 1396;  // pixels
-    std::int32_t SurfaceBottom = 995;  // pixel row of world y = 0
+    std::int32_t SurfaceWidth = 1396;       // pixels
+    std::int32_t SurfaceBottom = 995;       // pixel row of world y = 0
     float GridSize = PadGridSizes[2].Size;  // world units
-    float SnapFraction = 0;  // of GridSize
-    double OriginX = 0;  // world units at pixel column 0
-    double OriginY = 0;  // world units at pixel row SurfaceBottom
+    float SnapFraction = 0;                 // of GridSize
+    double OriginX = 0;                     // world units at pixel column 0
+    double OriginY = 0;                     // world units at pixel row SurfaceBottom
 
     double PixelsPerUnitX() const { return UnitsFactor * PixelsPerMmX / ScaleRatio; }
     double PixelsPerUnitY() const { return UnitsFactor * PixelsPerMmY / ScaleRatio; }

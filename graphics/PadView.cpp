@@ -11,7 +11,7 @@ PadBox LivePointBox(const PadGraph& graph)
     for (const PadPoint& p : graph.Points) {
         if (!p.Live || !std::isfinite(p.X) || !std::isfinite(p.Y))
             continue;
-        box = Union(box, PadBox{p.X, p.Y, p.X, p.Y, false});
+        box = Union(box, PadBox {p.X, p.Y, p.X, p.Y, false});
     }
     return box;
 }
@@ -21,10 +21,10 @@ PadBox WorldBoxOf(const PadMapping& mapping, const PadRect& area)
     if (area.Empty())
         return {};
     const double bottomRow = area.Top + area.Height - 1;
-    const PadXY low{mapping.OriginX + area.Left / mapping.PixelsPerUnitX(),
-                    mapping.OriginY + (mapping.SurfaceBottom - bottomRow) / mapping.PixelsPerUnitY()};
-    const PadXY high{mapping.OriginX + (area.Left + area.Width - 1) / mapping.PixelsPerUnitX(),
-                     mapping.OriginY + (mapping.SurfaceBottom - area.Top) / mapping.PixelsPerUnitY()};
+    const PadXY low {mapping.OriginX + area.Left / mapping.PixelsPerUnitX(),
+                     mapping.OriginY + (mapping.SurfaceBottom - bottomRow) / mapping.PixelsPerUnitY()};
+    const PadXY high {mapping.OriginX + (area.Left + area.Width - 1) / mapping.PixelsPerUnitX(),
+                      mapping.OriginY + (mapping.SurfaceBottom - area.Top) / mapping.PixelsPerUnitY()};
     return {low.X, low.Y, high.X, high.Y, false};
 }
 
@@ -34,8 +34,8 @@ PadBox Union(const PadBox& a, const PadBox& b)
         return b;
     if (b.Empty)
         return a;
-    return {std::min(a.Left, b.Left), std::min(a.Bottom, b.Bottom), std::max(a.Right, b.Right),
-            std::max(a.Top, b.Top), false};
+    return {std::min(a.Left, b.Left), std::min(a.Bottom, b.Bottom), std::max(a.Right, b.Right), std::max(a.Top, b.Top),
+            false};
 }
 
 PadFit FitView(const PadMapping& mapping, const PadBox& box, const PadRect& area, int keepRow)

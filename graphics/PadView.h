@@ -41,7 +41,7 @@ PadBox WorldBoxOf(const PadMapping& mapping, const PadRect& area);
 PadBox Union(const PadBox& a, const PadBox& b);
 
 struct PadFit {
-    int Row = -1;  // row of PadScales, -1 for a free ratio
+    int Row = -1;      // row of PadScales, -1 for a free ratio
     double Ratio = 0;  // world mm per screen mm
     double OriginX = 0;
     double OriginY = 0;

@@ -6,7 +6,6 @@
 #include <QPolygon>
 #include <QString>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -26,8 +25,7 @@ QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 // stays 0xFF (~0xFF ^ 0xFF), and on white the pen shows its own colour.
 QPainter::CompositionMode ModeOf(PenMode mode)
 {
-    return mode == PenMode::Invert ? QPainter::RasterOp_NotSourceXorDestination
-                                   : QPainter::CompositionMode_SourceOver;
+    return mode == PenMode::Invert ? QPainter::RasterOp_NotSourceXorDestination : QPainter::CompositionMode_SourceOver;
 }
 
 QImage WhiteImage(int width, int height)
@@ -44,7 +42,7 @@ QImage WhiteImage(int width, int height)
 
 }  // namespace
 
-QtRaster::QtRaster(int width, int height) : image_(WhiteImage(width, height)) {}
+QtRaster::QtRaster(int width, int height) : image_(WhiteImage(width, height)) { }
 
 QtRaster::QtRaster(const QImage& picture)
 {
@@ -168,8 +166,8 @@ void QtRaster::Text(PixelPoint topLeft, std::string_view text1252)
     QFont font(QString::fromStdString(state_.fontFace));
     // Faces missing on this system fall back by kind: fixed-pitch for the
     // Courier faces, sans serif otherwise.
-    const bool fixedPitch = QString::fromStdString(state_.fontFace).contains(QLatin1String("Courier"),
-                                                                              Qt::CaseInsensitive);
+    const bool fixedPitch =
+        QString::fromStdString(state_.fontFace).contains(QLatin1String("Courier"), Qt::CaseInsensitive);
     // Inverted text is drawn without smoothing: partly covered pixels would
     // not be restored exactly by the second drawing.
     font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif,

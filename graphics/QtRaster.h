@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <memory>
 
 #include "graphics/Raster.h"
@@ -47,7 +46,7 @@ public:
     const QImage& Image() const;
 
 private:
-    QPainter* Painter();     // begun on demand; null if the image could not be allocated
+    QPainter* Painter();       // begun on demand; null if the image could not be allocated
     QPainter* PrepareShape();  // pen, brush and pen mode of the current state
     void EndPainting() const;
 

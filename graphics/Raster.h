@@ -27,13 +27,13 @@ struct Rgb {
 };
 
 namespace colours {
-inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kSkyBlue{166, 202, 240};
-inline constexpr Rgb kGrey{128, 128, 128};
-inline constexpr Rgb kSilver{192, 192, 192};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kWhite {255, 255, 255};
+inline constexpr Rgb kBlack {0, 0, 0};
+inline constexpr Rgb kSkyBlue {166, 202, 240};
+inline constexpr Rgb kGrey {128, 128, 128};
+inline constexpr Rgb kSilver {192, 192, 192};
+inline constexpr Rgb kRed {255, 0, 0};
+inline constexpr Rgb kBlue {0, 0, 255};
 }  // namespace colours
 
 struct PixelPoint {
@@ -84,7 +84,7 @@ struct RasterState {
     PenMode penMode = PenMode::Copy;
     Rgb fillColour = colours::kWhite;
     bool fillSolid = true;  // false: polygons and ellipses are outlines only
-    std::string fontFace{kDefaultFontFace};
+    std::string fontFace {kDefaultFontFace};
     int fontSizePt = 8;  // points
     int fontStyle = kFontRegular;
     Rgb fontColour = colours::kBlack;

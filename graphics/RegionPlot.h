@@ -37,8 +37,8 @@ struct PlotScale {
     float MaxX = 0;
     float MinY = 0;
     float MaxY = 0;
-    float SpanX = 0;  // max(MaxX - MinX, MaxY - MinY)
-    float SpanY = 0;  // same value as SpanX
+    float SpanX = 0;   // max(MaxX - MinX, MaxY - MinY)
+    float SpanY = 0;   // same value as SpanX
     float ScaleX = 1;  // pixels per world unit
     float ScaleY = 1;
     std::int32_t OffsetX = 0;  // pixels from the left edge to MinX

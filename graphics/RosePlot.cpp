@@ -29,10 +29,7 @@ constexpr double kLegendRightGap = 8;  // pixels kept free at the right edge
 
 QString Number(double v) { return QString::fromStdString(PlainNumber(v)); }
 
-double Finite(double v)
-{
-    return std::isfinite(v) ? v : 0.0;
-}
+double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
 // Text broken at blanks into lines no wider than width; a word wider than
 // the width stands on a line of its own.
@@ -74,16 +71,11 @@ QStringList LegendTexts(const RoseLayout& layout, const WaveRoseResult& rose, co
 QString BearingLabel(int bearing)
 {
     switch (bearing) {
-    case 0:
-        return QStringLiteral("N");
-    case 90:
-        return QStringLiteral("E");
-    case 180:
-        return QStringLiteral("S");
-    case 270:
-        return QStringLiteral("W");
-    default:
-        return QString::number(bearing) + QChar(0x00B0);
+    case 0: return QStringLiteral("N");
+    case 90: return QStringLiteral("E");
+    case 180: return QStringLiteral("S");
+    case 270: return QStringLiteral("W");
+    default: return QString::number(bearing) + QChar(0x00B0);
     }
 }
 

@@ -14,7 +14,6 @@
 #include <QPointF>
 #include <QRectF>
 #include <QStringList>
-
 #include <string>
 #include <vector>
 
@@ -43,8 +42,8 @@ RoseScale MakeRoseScale(double max);
 // 1000 m, then km, for a project in m or km; ft below a mile, then mi, for
 // one in ft or miles. The rings are round steps in that unit.
 struct RoseFetchRings {
-    RoseScale scale;            // in `unit`
-    std::string unit;           // "m", "km", "ft", "mi"
+    RoseScale scale;             // in `unit`
+    std::string unit;            // "m", "km", "ft", "mi"
     double unitsPerCoord = 1.0;  // `unit`s in one coordinate unit of the project
     // Radius of ring q (1..scale.rings) in coordinate units.
     double RadiusCoord(int q) const { return scale.step * q / unitsPerCoord; }
@@ -101,8 +100,8 @@ void PaintRosePlot(QPainter& painter, const QRectF& area, const WaveRoseResult& 
 
 // The rose on a white image of width x height pixels (each clamped to
 // 200..8192) at 96 dpi.
-QImage DrawRosePlot(
-    const WaveRoseResult& rose, const ProjectRecord& rec, int width = kRosePlotWidth, int height = kRosePlotHeight);
+QImage DrawRosePlot(const WaveRoseResult& rose, const ProjectRecord& rec, int width = kRosePlotWidth,
+                    int height = kRosePlotHeight);
 
 // Index of the row whose bearing is nearest bearingDeg around the circle;
 // -1 for a rose without rows or a bearing that is no number.

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -42,12 +41,8 @@ QString Plain(double v) { return QString::fromStdString(PlainNumber(v)); }
 QColor WaveMapColour(double t)
 {
     // Stops of a perceptually even scale (after matplotlib's viridis).
-    static constexpr std::array<std::array<double, 3>, 6> kStops{{{68, 1, 84},
-                                                                  {65, 68, 135},
-                                                                  {42, 120, 142},
-                                                                  {34, 168, 132},
-                                                                  {122, 209, 81},
-                                                                  {253, 231, 37}}};
+    static constexpr std::array<std::array<double, 3>, 6> kStops {
+        {{68, 1, 84}, {65, 68, 135}, {42, 120, 142}, {34, 168, 132}, {122, 209, 81}, {253, 231, 37}}};
     if (!std::isfinite(t))
         t = 0.0;
     t = std::clamp(t, 0.0, 1.0) * (kStops.size() - 1);

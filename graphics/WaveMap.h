@@ -30,7 +30,7 @@ QColor WaveMapColour(double t);
 
 // What the picture says beside the cells.
 struct WaveMapLegend {
-    QString title;  // "Hs over Bay, wind from NE, 60 Km/hr"
+    QString title;     // "Hs over Bay, wind from NE, 60 Km/hr"
     QString quantity;  // "Hs"
     QString unit;      // of the values: "m"
     BearingReference bearings;
@@ -40,11 +40,11 @@ struct WaveMapLegend {
 // the grid's proportions, the colour bar stands at the right.
 struct WaveMapLayout {
     QRectF area;
-    QRectF map;      // the grid's extent on the device
+    QRectF map;  // the grid's extent on the device
     QRectF colourBar;
-    double pixelsPerUnit = 1.0;  // device pixels per coordinate unit
-    double left = 0.0, top = 0.0;  // the grid's world corner at map.topLeft()
-    float low = 0.0f, high = 1.0f; // the colour scale's range
+    double pixelsPerUnit = 1.0;     // device pixels per coordinate unit
+    double left = 0.0, top = 0.0;   // the grid's world corner at map.topLeft()
+    float low = 0.0f, high = 1.0f;  // the colour scale's range
 
     QPointF ToDevice(double x, double y) const;
     // The world point under a device point; false outside the map.

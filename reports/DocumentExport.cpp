@@ -6,7 +6,6 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QString>
-
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -144,8 +143,8 @@ std::map<int, PdfObject> TaggedSubsetFonts(const std::map<int, PdfObject>& objec
 
 const ExportKindInfo& InfoOf(ExportKind kind)
 {
-    static const ExportKindInfo kRtf{".rtf", "Rich Edit (word)", "(*.RTF)|*.RTF|", "RTF report"};
-    static const ExportKindInfo kPdf{".pdf", "PDF (Acrobat)", "(*.PDF)|*.PDF", "PDF report"};
+    static const ExportKindInfo kRtf {".rtf", "Rich Edit (word)", "(*.RTF)|*.RTF|", "RTF report"};
+    static const ExportKindInfo kPdf {".pdf", "PDF (Acrobat)", "(*.PDF)|*.PDF", "PDF report"};
     return kind == ExportKind::Rtf ? kRtf : kPdf;
 }
 
@@ -167,7 +166,7 @@ std::optional<ExportKind> ExportKindOfFileName(const std::string& fileName)
 Outcome WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
                             const std::string& title)
 {
-    const DocumentProperties properties{title, InfoOf(kind).subject, DocumentCreator()};
+    const DocumentProperties properties {title, InfoOf(kind).subject, DocumentCreator()};
     if (kind == ExportKind::Rtf) {
         const std::string rtf = RtfDocument(report, properties);
         return WriteFileAtomically(path, rtf.data(), rtf.size());
@@ -240,8 +239,8 @@ QByteArray UpdatePdf(const QByteArray& pdf, const std::string& subject)
     std::map<int, qsizetype> offsets;
     for (const auto& [number, object] : changed) {
         offsets[number] = out.size();
-        out.append(QByteArray::number(number) + ' ' + QByteArray::number(object.generation) + " obj\n" +
-                   object.body + "\nendobj\n");
+        out.append(QByteArray::number(number) + ' ' + QByteArray::number(object.generation) + " obj\n" + object.body +
+                   "\nendobj\n");
     }
     const qsizetype xrefOffset = out.size();
     out.append("xref\n");

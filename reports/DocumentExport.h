@@ -13,13 +13,11 @@
 // RTF: see RtfWriter.h.
 
 #include <QByteArray>
-
 #include <optional>
 #include <string>
 
-#include "reports/Pagination.h"
-
 #include "core/Outcome.h"
+#include "reports/Pagination.h"
 
 namespace orvane {
 
@@ -49,7 +47,7 @@ struct DocumentProperties {
 // write leaves an existing file as it was). title is the whole project title
 // (UTF-8). A failure says why the document could not be made or written.
 Outcome WriteReportDocument(const PreparedReport& report, ExportKind kind, const std::string& path,
-                         const std::string& title);
+                            const std::string& title);
 
 // The creator of every exported document: "Orvane " and the product tag.
 std::string DocumentCreator();

@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QString>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -63,19 +62,19 @@ struct Style {
 
 class Typesetter {
 public:
-    Typesetter(const QPaintDevice* device, double basePt) : device_(device), basePt_(basePt) {}
+    Typesetter(const QPaintDevice* device, double basePt) : device_(device), basePt_(basePt) { }
 
     Box Line(std::string_view source)
     {
         src_ = source;
         pos_ = 0;
-        return Row(Style{}, '\0');
+        return Row(Style {}, '\0');
     }
 
 private:
     QFont FontOf(const Style& st) const
     {
-        QFont font{QString::fromLatin1(kFormulaFace)};
+        QFont font {QString::fromLatin1(kFormulaFace)};
         font.setStyleHint(QFont::Serif);
         font.setHintingPreference(QFont::PreferNoHinting);
         font.setPointSizeF(basePt_ * st.scale);
@@ -106,7 +105,7 @@ private:
         Box box = Glyphs(glyph, st);
         const double natural = box.ascent + box.descent;
         const double s = std::max(1.0, height / natural);
-        const double centre = -Axis(st);                         // y of the axis (y down)
+        const double centre = -Axis(st);                            // y of the axis (y down)
         const double glyphCentre = (box.descent - box.ascent) / 2;  // relative to the baseline
         Op& op = box.ops.front();
         op.scaleY = s;
@@ -132,8 +131,8 @@ private:
         if (!Peek('{'))
             return {};
         const std::size_t end = src_.find('}', pos_);
-        const std::string text(src_.substr(pos_ + 1, end == std::string_view::npos ? std::string_view::npos
-                                                                                    : end - pos_ - 1));
+        const std::string text(
+            src_.substr(pos_ + 1, end == std::string_view::npos ? std::string_view::npos : end - pos_ - 1));
         pos_ = end == std::string_view::npos ? src_.size() : end + 1;
         return text;
     }

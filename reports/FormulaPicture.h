@@ -31,8 +31,7 @@ inline constexpr const char* kFormulaFace = "Times New Roman";
 // Paints the lines one below the other from rect's top-left corner, at
 // basePt points when they fit and scaled down as a whole when they do not.
 // Black on transparent.
-void PaintFormulaLines(QPainter& painter, const QRectF& rect, const std::vector<std::string>& lines,
-                       double basePt);
+void PaintFormulaLines(QPainter& painter, const QRectF& rect, const std::vector<std::string>& lines, double basePt);
 
 // Natural size of the lines at basePt, in millimetres (width, height).
 std::pair<double, double> FormulaLinesSizeMm(const std::vector<std::string>& lines, double basePt);

@@ -15,7 +15,7 @@ TOrvaneRep00::~TOrvaneRep00() = default;
 
 void TOrvaneRep00::FormCreate(const ProjectRecord& rec)
 {
-    QRep = Report{};
+    QRep = Report {};
     {
         Band& head = QRep.AddBand(BandKind::PageHeader, "HeadBand", frame::kHeadBandMm);
         head.Label("SubjectLabel", Cp1252ToUtf8(TitleBytes(rec)), Font("Arial", 10), 2.1, 1.1);

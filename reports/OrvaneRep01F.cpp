@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QRectF>
-
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -51,14 +50,14 @@ const ReportFont kHeading = Font("Arial", 10, "b");
 // before any device paints it.
 class MeasuringRaster final : public Raster {
 public:
-    MeasuringRaster(int width, int height) : width_(width), height_(height) {}
+    MeasuringRaster(int width, int height) : width_(width), height_(height) { }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
-    void Clear() override {}
-    void Polygon(std::span<const PixelPoint>) override {}
-    void Line(PixelPoint, PixelPoint) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Text(PixelPoint, std::string_view) override {}
+    void Clear() override { }
+    void Polygon(std::span<const PixelPoint>) override { }
+    void Line(PixelPoint, PixelPoint) override { }
+    void Ellipse(int, int, int, int) override { }
+    void Text(PixelPoint, std::string_view) override { }
 
 private:
     int width_;
@@ -67,8 +66,7 @@ private:
 
 // Name of a stored method code: a code above the last item reads as the last
 // item, as the method groups of the main window show and compute it.
-template <std::size_t N>
-std::string MethodName(const std::array<const char*, N>& names, int code)
+template <std::size_t N> std::string MethodName(const std::array<const char*, N>& names, int code)
 {
     if (code < 0)
         return "?";
@@ -90,9 +88,7 @@ std::string TOrvaneRep01::VelocityUnitText(int velocityUnits)
 }
 
 TOrvaneRep01::TOrvaneRep01(const ProjectRecord& rec, const WaveResults& results, double pixelAspect)
-    : TOrvaneRep00(rec),
-      rec_(rec),
-      pixelAspect_(std::isfinite(pixelAspect) && pixelAspect > 0 ? pixelAspect : 1.0),
+    : TOrvaneRep00(rec), rec_(rec), pixelAspect_(std::isfinite(pixelAspect) && pixelAspect > 0 ? pixelAspect : 1.0),
       results_(std::make_shared<const WaveResults>(results))
 {
     BuildBands();
@@ -115,8 +111,8 @@ void TOrvaneRep01::BuildBands()
         Band& top = QRep.BandNamed("TopBand");
         top.heightMm = 87.8;
         top.Label("WaterRegionLabel", "Water region ", kHeading, 2.1, 1.1);
-        static constexpr std::array<const char*, 4> kCaptions = {"Mean wind direction", "Wind sector ",
-                                                                 "Wind velocity", "Average water depth"};
+        static constexpr std::array<const char*, 4> kCaptions = {"Mean wind direction", "Wind sector ", "Wind velocity",
+                                                                 "Average water depth"};
         static constexpr std::array<const char*, 4> kNames = {"WindDirection", "WindSector", "WindVelocity",
                                                               "WaterDepth"};
         for (std::size_t i = 0; i < kCaptions.size(); ++i) {
@@ -129,8 +125,7 @@ void TOrvaneRep01::BuildBands()
         Band& methods = QRep.AddBand(BandKind::Child, "WaveDataBand", 26.5);
         static constexpr std::array<const char*, 3> kCaptions = {
             "Wave spectrum type", "Significant wave computation method ", "Method implementing directional effects"};
-        static constexpr std::array<const char*, 3> kNames = {"SpectrumType", "SignificantMethod",
-                                                              "DirectionalMethod"};
+        static constexpr std::array<const char*, 3> kNames = {"SpectrumType", "SignificantMethod", "DirectionalMethod"};
         for (std::size_t i = 0; i < kCaptions.size(); ++i) {
             methods.Label(std::string(kNames[i]) + "Caption", kCaptions[i], kHeading, kMethodCaptionX, kMethodRows[i]);
             methods.Label(std::string(kNames[i]) + "Value", "", kText, kMethodValueX, kMethodRows[i]);
@@ -179,11 +174,11 @@ void TOrvaneRep01::DrawRegionPicture()
     const int height = PlotHeightPx;
     Band& top = QRep.BandNamed("TopBand");
     std::erase_if(top.items, [](const ReportItem& item) { return item.name == "Plot"; });
-    top.Picture("Plot", {kPlotLeft, kPlotTop, widthMm, kPlotHeight}, [record, width, height](QPainter& painter,
-                                                                                             const QRectF& rect) {
-            PainterRaster raster(painter, rect, width, height);
-            orvane::DrawRegionPicture(*record, raster);
-        });
+    top.Picture("Plot", {kPlotLeft, kPlotTop, widthMm, kPlotHeight},
+                [record, width, height](QPainter& painter, const QRectF& rect) {
+                    PainterRaster raster(painter, rect, width, height);
+                    orvane::DrawRegionPicture(*record, raster);
+                });
     // The waves are computed all the same; the reader of the report is told,
     // as the main window tells its user.
     std::erase_if(top.items, [](const ReportItem& item) { return item.name == "NotInWaterLabel"; });
@@ -198,8 +193,9 @@ void TOrvaneRep01::ShowGrowth(const std::string& lawText, const std::string& lim
     static constexpr double kGrowthTop = 58.2;
     static constexpr double kGrowthLine = 3.6;
     Band& spectrum = QRep.BandNamed("ResultSpBand");
-    std::erase_if(spectrum.items,
-                  [](const ReportItem& item) { return item.name == "GrowthLawValue" || item.name == "GrowthLimitValue"; });
+    std::erase_if(spectrum.items, [](const ReportItem& item) {
+        return item.name == "GrowthLawValue" || item.name == "GrowthLimitValue";
+    });
     if (!lawText.empty())
         spectrum.Label("GrowthLawValue", lawText, kAside, kPredictedX, kGrowthTop);
     if (!limitText.empty())
@@ -212,8 +208,8 @@ void TOrvaneRep01::FillInputs()
     QRep.ItemNamed("WindDirectionValue").text = Format("%6.3f", rec_.WindDirection) + degree;
     QRep.ItemNamed("WindFromValue").text = "(" + WindFromAsideText(rec_.WindDirection) + ")";
     QRep.ItemNamed("WindSectorValue").text = Format("%6.3f", rec_.SectorAngle) + degree;
-    QRep.ItemNamed("WindVelocityValue").text = Format("%6.3f %s", rec_.WindVelocity,
-                                                      VelocityUnitText(rec_.VelocityUnits));
+    QRep.ItemNamed("WindVelocityValue").text =
+        Format("%6.3f %s", rec_.WindVelocity, VelocityUnitText(rec_.VelocityUnits));
     QRep.ItemNamed("WaterDepthValue").text = Format("%6.3f %s", rec_.Depth, IsMetric(rec_) ? "m" : "ft");
 }
 

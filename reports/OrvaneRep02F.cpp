@@ -28,31 +28,43 @@ std::vector<FormulaPictureItem> MakeFormulaPictures()
     const std::string integral = "\\int_{-\\alpha}^{+\\alpha}";
     const std::string energy = "\\left[H(\\phi)\\cos(\\phi)\\right]^2\\,\\rm{d}\\phi";
     return {
-        {"Band01", "SpectraPicture", {3.2, 4.2, 131.5, 34.1},
+        {"Band01",
+         "SpectraPicture",
+         {3.2, 4.2, 131.5, 34.1},
          {"\\b{Pierson-Moskowitz}\\at{9}" + pm,
           // The peak enhancement's exponent, set in a script size inside
           // a script, would be unreadable: it is named a and given below.
           "\\b{JONSWAP}\\at{9}" + pm + "\\,\\gamma^a",
           "\\at{9}a = \\exp\\left\\{-(f-f_p)^2 / \\left(2\\sigma^2 f_p^2\\right)\\right\\}, \\qquad \\sigma = 0.07"
           "\\rm{ for }f \\le f_p, \\quad \\sigma = 0.09\\rm{ for }f > f_p"}},
-        {"Band02", "BretschneiderPicture", {10.6, 12.7, 167.5, 10.8},
+        {"Band02",
+         "BretschneiderPicture",
+         {10.6, 12.7, 167.5, 10.8},
          {"\\frac{gH}{U^2} = 0.283 \\tanh\\left[0.0125 " + Group("gF", "0.42") +
           "\\right] \\qquad \\frac{gT}{U} = 7.540 \\tanh\\left[0.0770 " + Group("gF", "0.25") + "\\right]"}},
-        {"Band02", "DepthPicture", {10.6, 28.6, 165.4, 52.1},
+        {"Band02",
+         "DepthPicture",
+         {10.6, 28.6, 165.4, 52.1},
          {"\\frac{gH}{U^2} = 0.283 " + depthH + " \\tanh\\left\\{\\frac{0.0125 " + Group("gF", "0.42") + "}{" + depthH +
               "}\\right\\}",
           "\\frac{gT}{U} = 7.540 " + depthT + " \\tanh\\left\\{\\frac{0.0770 " + Group("gF", "0.25") + "}{" + depthT +
               "}\\right\\}"}},
-        {"Band02", "WilsonPicture", {11.6, 79.4, 154.8, 13.0},
+        {"Band02",
+         "WilsonPicture",
+         {11.6, 79.4, 154.8, 13.0},
          {"\\frac{gH}{U^2} = 0.30 \\left[1 - \\left\\{1 + 0.004 " + Group("gF", "1/2") +
           "\\right\\}^{-2}\\right] \\qquad \\frac{gT}{U} = 8.60 \\left[1 - \\left\\{1 + 0.008 " + Group("gF", "1/3") +
           "\\right\\}^{-5}\\right]"}},
-        {"Band03", "EffectiveFetchPicture", {3.2, 13.8, 40.5, 17.2},
+        {"Band03",
+         "EffectiveFetchPicture",
+         {3.2, 13.8, 40.5, 17.2},
          {"F_{eff} = \\frac{" + integral + "F \\cos(\\phi)\\,\\rm{d}\\phi}{" + integral +
           "\\cos(\\phi)\\,\\rm{d}\\phi}"}},
         // 30.4 mm high (not 32): the square root's fraction makes the pair
         // taller than the designed box, which would reach the next title.
-        {"Band03", "SavillePicture", {3.2, 37.0, 46.8, 30.4},
+        {"Band03",
+         "SavillePicture",
+         {3.2, 37.0, 46.8, 30.4},
          // The cos^2-weighted mean of the energies H^2 (core SavilleWave):
          // a uniform fetch gives back its own H.
          {"H_s = \\sqrt{\\frac{" + integral + energy + "}{" + integral + "\\cos^2(\\phi)\\,\\rm{d}\\phi}}",

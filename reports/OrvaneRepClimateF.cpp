@@ -50,8 +50,9 @@ std::string TOrvaneRepClimate::ReturnTableText(const ClimateResult& r)
             continue;
         }
         const GodaFit& best = e.goda[e.bestGoda];
-        out += Format("%-13s %5zu %5.2f", best.distribution == Distribution::FisherTippett1 ? std::string("FT-I")
-                                                                                              : Format("Weibull %g", best.k),
+        out += Format("%-13s %5zu %5.2f",
+                      best.distribution == Distribution::FisherTippett1 ? std::string("FT-I")
+                                                                        : Format("Weibull %g", best.k),
                       e.peaks.size(), e.thresholdM);
         for (std::size_t i : {0u, 3u, 5u, 6u}) {
             const ReturnValue& v = e.design[i];
@@ -86,16 +87,15 @@ TOrvaneRepClimate::TOrvaneRepClimate(const ProjectRecord& rec, const ClimateResu
     std::string text = site + "\n\nwind record: " + inputs.windFile + "\n" + inputs.readSummary + "\n";
     if (!inputs.skipped.empty())
         text += inputs.skipped + "\n";
-    text += Format("record length: %.1f years\n", result.years) + "station: " + inputs.station + "\n\n" +
-            Settings(result);
+    text +=
+        Format("record length: %.1f years\n", result.years) + "station: " + inputs.station + "\n\n" + Settings(result);
     top.TextBox("InputsMemo", {78, 10, 110, 80}, text, kText);
 
     Band& rose = QRep.AddBand(BandKind::Child, "RoseBand", 140);
     auto climate = result_;
     rose.Label("RoseHeading", "Occurrence of Hs by direction", kSubheading, 2, 1);
-    rose.Picture("Rose", {40, 8, 110, 128}, [climate](QPainter& painter, const QRectF& rect) {
-        PaintOccurrenceRose(painter, rect, *climate);
-    });
+    rose.Picture("Rose", {40, 8, 110, 128},
+                 [climate](QPainter& painter, const QRectF& rect) { PaintOccurrenceRose(painter, rect, *climate); });
 
     Band& table = QRep.AddBand(BandKind::Child, "ReturnBand", 100);
     table.startsNewPage = true;
@@ -104,11 +104,10 @@ TOrvaneRepClimate::TOrvaneRepClimate(const ProjectRecord& rec, const ClimateResu
 
     Band& chart = QRep.AddBand(BandKind::Child, "ReturnChartBand", 110);
     chart.Label("ChartHeading", "Return periods, every direction", kSubheading, 2, 1);
-    auto data = std::make_shared<const ChartData>(result.extremes.empty() ? ChartData{}
+    auto data = std::make_shared<const ChartData>(result.extremes.empty() ? ChartData {}
                                                                           : ReturnPeriodChart(result.extremes.front()));
-    chart.Chart("ReturnChart", {2, 8, 186, 100}, [data](QPainter& painter, const QRectF& rect) {
-        PaintChart(painter, rect, *data);
-    });
+    chart.Chart("ReturnChart", {2, 8, 186, 100},
+                [data](QPainter& painter, const QRectF& rect) { PaintChart(painter, rect, *data); });
 }
 
 }  // namespace orvane

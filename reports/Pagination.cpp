@@ -80,7 +80,7 @@ LaidOutBand LayOut(const Band& band, const TextMeasurer& measurer)
     LaidOutBand out;
     out.items.reserve(band.items.size());
     for (const ReportItem& item : band.items) {
-        PlacedItem placed{item, item.rect, {}, 0.0};
+        PlacedItem placed {item, item.rect, {}, 0.0};
         if (item.kind == ItemKind::Label) {
             placed.lines = {item.text};
             placed.lineMm = measurer.LineHeightMm(item.font);
@@ -144,8 +144,8 @@ std::vector<std::string> WrapText(std::string_view utf8, double widthMm, const R
     std::size_t start = 0;
     while (true) {
         const std::size_t end = utf8.find('\n', start);
-        std::string_view paragraph = utf8.substr(start, end == std::string_view::npos ? std::string_view::npos
-                                                                                        : end - start);
+        std::string_view paragraph =
+            utf8.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!paragraph.empty() && paragraph.back() == '\r')
             paragraph.remove_suffix(1);
         WrapParagraph(paragraph, widthMm, font, measurer, lines);
@@ -202,8 +202,8 @@ PreparedReport Paginate(const Report& report, const TextMeasurer& measurer)
         else if (band.kind == BandKind::Child)
             body.push_back(&band);
     }
-    const LaidOutBand headerLayout = header ? LayOut(*header, measurer) : LaidOutBand{};
-    const LaidOutBand footerLayout = footer ? LayOut(*footer, measurer) : LaidOutBand{};
+    const LaidOutBand headerLayout = header ? LayOut(*header, measurer) : LaidOutBand {};
+    const LaidOutBand footerLayout = footer ? LayOut(*footer, measurer) : LaidOutBand {};
     const double left = report.marginLeftMm;
     const double bodyTop = report.marginTopMm + headerLayout.heightMm;
     const double footerTop = report.pageHeightMm - report.marginBottomMm - footerLayout.heightMm;

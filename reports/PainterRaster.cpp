@@ -6,7 +6,6 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QString>
-
 #include <algorithm>
 
 #include "core/Text1252.h"
@@ -82,7 +81,7 @@ void PainterRaster::Text(PixelPoint topLeft, std::string_view text1252)
         return;
     QFont font(QString::fromStdString(state_.fontFace));
     font.setStyleHint(font.family().contains(QLatin1String("Courier"), Qt::CaseInsensitive) ? QFont::TypeWriter
-                                                                                             : QFont::SansSerif);
+                                                                                            : QFont::SansSerif);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A point on the raster is 1/72 inch at the raster's own resolution; the
     // painter turns points into device units by the device's resolution and
@@ -97,8 +96,7 @@ void PainterRaster::Text(PixelPoint topLeft, std::string_view text1252)
     painter_.setFont(font);
     painter_.setPen(ToQColor(state_.fontColour));
     const QFontMetricsF metrics(font, painter_.device());
-    painter_.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()),
-                      QString::fromStdString(Cp1252ToUtf8(text1252)));
+    painter_.drawText(QPointF(topLeft.x, topLeft.y + metrics.ascent()), QString::fromStdString(Cp1252ToUtf8(text1252)));
 }
 
 }  // namespace orvane

@@ -1,11 +1,10 @@
 #include "reports/PngEncoder.h"
 
 #include <QImage>
-
-#include <zlib.h>
-
 #include <cstdint>
 #include <vector>
+
+#include <zlib.h>
 
 namespace orvane {
 
@@ -80,11 +79,11 @@ QByteArray EncodePng(const QImage& source)
         // Filter "Sub": each byte less the same channel of the pixel before.
         *out++ = 1;
         for (std::size_t i = 0; i < rowBytes; ++i)
-            *out++ = static_cast<unsigned char>(
-                row[i] - (i >= static_cast<std::size_t>(channels) ? row[i - channels] : 0));
+            *out++ =
+                static_cast<unsigned char>(row[i] - (i >= static_cast<std::size_t>(channels) ? row[i - channels] : 0));
     }
 
-    z_stream stream{};
+    z_stream stream {};
     if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return {};
     std::vector<unsigned char> deflated(deflateBound(&stream, static_cast<uLong>(raw.size())));

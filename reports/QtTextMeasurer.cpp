@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
-
 #include <cmath>
 #include <tuple>
 

@@ -3,7 +3,6 @@
 // the real font files, so the layout matches what the painter prints.
 
 #include <QFont>
-
 #include <map>
 #include <memory>
 

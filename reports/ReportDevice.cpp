@@ -2,9 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPrinter>
-
 #include <QString>
-
 #include <algorithm>
 #include <cmath>
 

@@ -61,8 +61,8 @@ struct ReportItem {
     RectMm rect;       // relative to the band; a label's size comes from its text
     std::string text;  // UTF-8; a text box breaks lines at '\n' and wraps words
     ReportFont font;
-    bool alignRight = false;  // label: rect.left is where the text ends, not where it starts
-    double penMm = 0.25;      // rule width
+    bool alignRight = false;      // label: rect.left is where the text ends, not where it starts
+    double penMm = 0.25;          // rule width
     unsigned textRgb = 0x000000;  // labels and text boxes: colour as 0xRRGGBB
     PaintCallback paint;
 };

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
-
 #include <cmath>
 
 #include "reports/QtTextMeasurer.h"
@@ -28,8 +27,8 @@ void PaintText(QPainter& painter, const PlacedItem& placed, const MmToDevice& to
     painter.setPen(QColor::fromRgb(static_cast<QRgb>(placed.item.textRgb)));
     const QRectF box = toDevice(placed.rect);
     const double pitch = placed.lineMm * toDevice.y;
-    const int align = (placed.item.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
-                      Qt::TextDontClip | Qt::TextSingleLine;
+    const int align = (placed.item.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextDontClip |
+                      Qt::TextSingleLine;
     for (std::size_t i = 0; i < placed.lines.size(); ++i) {
         const QRectF lineBox(box.left(), box.top() + pitch * static_cast<double>(i), box.width(), pitch);
         painter.drawText(lineBox, align, QString::fromStdString(placed.lines[i]));
@@ -43,16 +42,14 @@ void PaintPage(QPainter& painter, const PreparedReport& report, int pageIndex)
     if (pageIndex < 0 || pageIndex >= static_cast<int>(report.pages.size()))
         return;
     const QPaintDevice* device = painter.device();
-    const MmToDevice toDevice{device->logicalDpiX() / kMmPerInch, device->logicalDpiY() / kMmPerInch};
+    const MmToDevice toDevice {device->logicalDpiX() / kMmPerInch, device->logicalDpiY() / kMmPerInch};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const PlacedItem& placed : report.pages[static_cast<std::size_t>(pageIndex)].items) {
         switch (placed.item.kind) {
         case ItemKind::Label:
-        case ItemKind::TextBox:
-            PaintText(painter, placed, toDevice);
-            break;
+        case ItemKind::TextBox: PaintText(painter, placed, toDevice); break;
         case ItemKind::Rule: {
             QPen pen(Qt::black);
             pen.setWidthF(placed.item.penMm * toDevice.x);

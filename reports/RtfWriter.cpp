@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -44,7 +43,7 @@ bool IsPicture(const PlacedItem& placed)
 
 class Writer {
 public:
-    Writer(const PreparedReport& report, double pictureDpi) : report_(report), dpi_(pictureDpi) {}
+    Writer(const PreparedReport& report, double pictureDpi) : report_(report), dpi_(pictureDpi) { }
 
     std::string Document(const DocumentProperties& properties)
     {
@@ -112,8 +111,8 @@ private:
 
     std::string FontCodes(const ReportFont& font, unsigned rgb)
     {
-        std::string codes = Format("\\f%d\\fs%d\\cf%d", FontIndex(font.face), HalfPoints(font.sizePt),
-                                   ColourIndex(rgb));
+        std::string codes =
+            Format("\\f%d\\fs%d\\cf%d", FontIndex(font.face), HalfPoints(font.sizePt), ColourIndex(rgb));
         if (font.bold)
             codes += "\\b";
         if (font.italic)
@@ -138,8 +137,8 @@ private:
             for (std::size_t i = 0; i < placed.lines.size(); ++i)
                 text += (i > 0 ? "\\line " : "") + RtfText(placed.lines[i]);
             return Frame(r.left, r.top, r.width, r.height, false) +
-                   Format("\\ql\\sl-%d\\slmult0", Twips(placed.lineMm)) + FontCodes(placed.item.font, placed.item.textRgb) + " " + text +
-                   "\\par\n";
+                   Format("\\ql\\sl-%d\\slmult0", Twips(placed.lineMm)) +
+                   FontCodes(placed.item.font, placed.item.textRgb) + " " + text + "\\par\n";
         }
         case ItemKind::Rule:
             return Format("\\pard\\plain\\fs2{\\shp{\\*\\shpinst\\shpleft%d\\shptop%d\\shpright%d\\shpbottom%d"
@@ -196,7 +195,7 @@ private:
     const PreparedReport& report_;
     double dpi_;
     std::map<std::string, int> fonts_;
-    std::vector<unsigned> colours_{0x000000};
+    std::vector<unsigned> colours_ {0x000000};
 };
 
 }  // namespace

@@ -36,5 +36,4 @@ int Twips(double mm);
 std::string RtfDocument(const PreparedReport& report, const DocumentProperties& properties,
                         double pictureDpi = kRtfPictureDpi);
 
-
 }  // namespace orvane

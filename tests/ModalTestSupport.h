@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -18,8 +17,7 @@ namespace orvane::test {
 // Runs act on the next modal window of type W once it is shown, from within
 // its own event loop. A dialog that act leaves open is rejected, so no test
 // waits for ever; after 5 s without one, nothing is done.
-template <class W = QWidget>
-void OnNextModal(std::type_identity_t<std::function<void(W*)>> act)
+template <class W = QWidget> void OnNextModal(std::type_identity_t<std::function<void(W*)>> act)
 {
     auto* timer = new QTimer;
     timer->setInterval(20);

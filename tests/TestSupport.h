@@ -89,8 +89,7 @@ inline std::string ReadBytes(const std::string& path)
 // Collects every message shown while it lives.
 class MessageRecorder {
 public:
-    MessageRecorder()
-        : scope_([this](MessageKind kind, const std::string& text) { messages.push_back({kind, text}); })
+    MessageRecorder() : scope_([this](MessageKind kind, const std::string& text) { messages.push_back({kind, text}); })
     {
     }
     struct Entry {

@@ -14,7 +14,7 @@ constexpr const char* kHolderName = "orvaneApplicationPrinter";
 class PrinterHolder : public QObject {
 public:
     explicit PrinterHolder(QObject* app) : QObject(app) { setObjectName(QLatin1String(kHolderName)); }
-    QPrinter printer{QPrinter::HighResolution};
+    QPrinter printer {QPrinter::HighResolution};
 };
 
 }  // namespace

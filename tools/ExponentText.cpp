@@ -10,8 +10,7 @@ SplitNumber SplitExponent(const std::string& t)
         const char* text;
         std::size_t digits;  // characters of the exponent that follow the pattern
     };
-    static constexpr Pattern kPatterns[] = {{"E+00", 1}, {"E+0", 2}, {"E+", 3},
-                                            {"E-00", 1}, {"E-0", 2}, {"E-", 3}};
+    static constexpr Pattern kPatterns[] = {{"E+00", 1}, {"E+0", 2}, {"E+", 3}, {"E-00", 1}, {"E-0", 2}, {"E-", 3}};
     SplitNumber split;
     for (const Pattern& p : kPatterns) {
         const std::string pattern = p.text;

@@ -5,14 +5,10 @@ namespace orvane {
 std::string FixedText(FixedTextId id)
 {
     switch (id) {
-    case FixedTextId::ProgramTitle:
-        return "Orvane - Wind Wave Hindcast for Bounded Water Regions";
-    case FixedTextId::ProgramName:
-        return "Orvane Waves";
-    case FixedTextId::ReportFooter:
-        return "Orvane wave report";
-    case FixedTextId::ProductTag:
-        return "Coastal";
+    case FixedTextId::ProgramTitle: return "Orvane - Wind Wave Hindcast for Bounded Water Regions";
+    case FixedTextId::ProgramName: return "Orvane Waves";
+    case FixedTextId::ReportFooter: return "Orvane wave report";
+    case FixedTextId::ProductTag: return "Coastal";
     }
     return {};
 }
@@ -20,14 +16,10 @@ std::string FixedText(FixedTextId id)
 std::size_t FixedTextMaxLength(FixedTextId id)
 {
     switch (id) {
-    case FixedTextId::ProgramTitle:
-        return 60;
-    case FixedTextId::ProgramName:
-        return 17;
-    case FixedTextId::ReportFooter:
-        return 19;
-    case FixedTextId::ProductTag:
-        return 7;
+    case FixedTextId::ProgramTitle: return 60;
+    case FixedTextId::ProgramName: return 17;
+    case FixedTextId::ReportFooter: return 19;
+    case FixedTextId::ProductTag: return 7;
     }
     return 0;
 }

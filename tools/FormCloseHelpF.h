@@ -15,10 +15,10 @@ class TFormCloseHelp : public TFormEmpty {
 public:
     explicit TFormCloseHelp(QWidget* parent = nullptr);
 
-    QFrame* ButtonPanel;       // 174 px wide at the right end of the bar
-    QPushButton* CloseBtn;     // "Close", 75 x 25 at (10, 9) in ButtonPanel
-    QPushButton* HelpBtn;      // "Help", 75 x 25 at (88, 9)
-    QPushButton* extraPRBtn;   // "Print": hidden, disabled, zero width; left of ButtonPanel
+    QFrame* ButtonPanel;      // 174 px wide at the right end of the bar
+    QPushButton* CloseBtn;    // "Close", 75 x 25 at (10, 9) in ButtonPanel
+    QPushButton* HelpBtn;     // "Help", 75 x 25 at (88, 9)
+    QPushButton* extraPRBtn;  // "Print": hidden, disabled, zero width; left of ButtonPanel
 
 public slots:
     void CloseBtnClick();

@@ -15,9 +15,9 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "tools/settings/IniSettings.h"
 #include "tools/SystemLanguage.h"
 #include "tools/UiFontChoice.h"
+#include "tools/settings/IniSettings.h"
 
 namespace orvane {
 

@@ -1,11 +1,10 @@
 #include "tools/MGStringGridF.h"
 
-#include <algorithm>
-
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace orvane {
 
@@ -18,7 +17,7 @@ constexpr int kDefaultCount = 5;       // columns and rows of a new grid
 // The cell texts, row by row.
 class MGStringGridModel final : public QAbstractTableModel {
 public:
-    explicit MGStringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit MGStringGridModel(QObject* parent) : QAbstractTableModel(parent) { }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
@@ -78,7 +77,7 @@ namespace {
 // Hands every cell to the grid's own drawing.
 class CellDelegate final : public QStyledItemDelegate {
 public:
-    explicit CellDelegate(TMGStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit CellDelegate(TMGStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) { }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

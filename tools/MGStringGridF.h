@@ -16,12 +16,11 @@
 // OnDrawCell, when the owner set one, with the column, row, cell rectangle
 // and state, so that the owner can draw over it.
 
-#include <functional>
-#include <vector>
-
 #include <QColor>
 #include <QString>
 #include <QTableView>
+#include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -41,12 +40,11 @@ public:
     };
     Q_DECLARE_FLAGS(DrawState, DrawStateFlag)
 
-    using DrawCellEvent =
-        std::function<void(QPainter& painter, int col, int row, const QRect& rect, DrawState state)>;
+    using DrawCellEvent = std::function<void(QPainter& painter, int col, int row, const QRect& rect, DrawState state)>;
 
-    static constexpr int kGridLineWidth = 1;  // px
-    static constexpr int kTextInset = 2;      // px between the cell edge and its text
-    static constexpr int kMaxCells = 1 << 16; // columns x rows at most; larger counts are cut
+    static constexpr int kGridLineWidth = 1;   // px
+    static constexpr int kTextInset = 2;       // px between the cell edge and its text
+    static constexpr int kMaxCells = 1 << 16;  // columns x rows at most; larger counts are cut
 
     explicit TMGStringGrid(QWidget* parent = nullptr);
     ~TMGStringGrid() override;
@@ -67,7 +65,7 @@ public:
     QString Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
 
-    int ColWidth(int col) const;   // 0 for a column that does not exist
+    int ColWidth(int col) const;  // 0 for a column that does not exist
     int RowHeight(int row) const;
     void SetColWidth(int col, int pixels);  // negative counts as 0
     void SetRowHeight(int row, int pixels);

@@ -1,23 +1,21 @@
 #include "tools/MenuItemDrawing.h"
 
-#include <algorithm>
-
 #include <QBitmap>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 namespace orvane {
 
 namespace {
-constexpr int kPictureLeft = 4;     // px from the item's left edge
-constexpr int kCaptionGap = 8;      // px between picture and caption
-constexpr int kCaptionTop = 2;      // px below the item's top
+constexpr int kPictureLeft = 4;  // px from the item's left edge
+constexpr int kCaptionGap = 8;   // px between picture and caption
+constexpr int kCaptionTop = 2;   // px below the item's top
 }  // namespace
 
-void DrawMenuItem(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& caption,
-                  bool selected)
+void DrawMenuItem(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& caption, bool selected)
 {
     painter.save();
     painter.fillRect(rect, selected ? kMenuSelectedFill : QColor(Qt::white));

@@ -19,8 +19,7 @@ inline const QColor kMenuSelectedText(0, 0, 128);      // navy
 // Fills rect, draws picture 4 pixels from the left (centred vertically, white
 // pixels transparent) and caption 8 pixels right of the picture, its top 2
 // pixels below the item's top. A null picture takes no room.
-void DrawMenuItem(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& caption,
-                  bool selected);
+void DrawMenuItem(QPainter& painter, const QRect& rect, const QPixmap& picture, const QString& caption, bool selected);
 
 // A style that draws every item of a menu with DrawMenuItem; separators and
 // everything else are drawn as the base style draws them.

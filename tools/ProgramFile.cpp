@@ -36,10 +36,7 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string ProgramFolder()
-{
-    return FolderOf(ProgramFileName());
-}
+std::string ProgramFolder() { return FolderOf(ProgramFileName()); }
 
 std::string ChangeFileExt(const std::string& path, const std::string& ext)
 {
@@ -116,7 +113,7 @@ std::string DocumentsFolder(const std::string& userDirsText, const std::string& 
         if (value.rfind("$HOME", 0) == 0 && (value.size() == 5 || value[5] == '/'))
             value = homeFolder + value.substr(5);
         else if (value.empty() || value[0] != '/')
-            continue;  // only "$HOME/..." and absolute paths are valid
+            continue;                 // only "$HOME/..." and absolute paths are valid
         found = WithoutSlash(value);  // the last valid line counts, as in the tools that read it
     }
     return found.empty() ? homeFolder + "/Documents" : found;

@@ -4,14 +4,16 @@
 // widget shows. The one place these conversions live.
 
 #include <QString>
-
 #include <string>
 
 #include "core/Text1252.h"
 
 namespace orvane {
 
-inline QString FromUtf8(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+inline QString FromUtf8(const std::string& utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 inline QString From1252(const std::string& text1252) { return FromUtf8(Cp1252ToUtf8(text1252)); }
 

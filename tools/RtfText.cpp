@@ -16,7 +16,11 @@ char32_t NextCodePoint(const std::string& utf8, std::size_t& i, bool& raw)
     const auto byte = [&utf8](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
     const unsigned char lead = byte(i);
     raw = false;
-    int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    int length = lead < 0x80             ? 1
+                 : (lead & 0xE0) == 0xC0 ? 2
+                 : (lead & 0xF0) == 0xE0 ? 3
+                 : (lead & 0xF8) == 0xF0 ? 4
+                                         : 0;
     if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
         raw = true;
         return byte(i++);

@@ -4,20 +4,17 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 
-#include "tools/help/ApplicationHelpFile.h"
 #include "tools/FormFonts.h"
+#include "tools/help/ApplicationHelpFile.h"
 
 namespace orvane {
 
 namespace {
-constexpr int kMaxCaption = 255;  // characters of the kept caption
+constexpr int kMaxCaption = 255;         // characters of the kept caption
 constexpr int kMaxOverrideCursors = 64;  // bound on nested busy cursors to undo
 }  // namespace
 
-TSaveIniForm::TSaveIniForm(QWidget* parent) : QDialog(parent)
-{
-    setObjectName("SaveIniForm");
-}
+TSaveIniForm::TSaveIniForm(QWidget* parent) : QDialog(parent) { setObjectName("SaveIniForm"); }
 
 TSaveIniForm::~TSaveIniForm()
 {
@@ -39,7 +36,7 @@ void TSaveIniForm::FormCreate()
 
 void TSaveIniForm::FormSetUp() { setWindowTitle(QString()); }
 
-void TSaveIniForm::FormLayout() {}
+void TSaveIniForm::FormLayout() { }
 
 void TSaveIniForm::setVisible(bool visible)
 {

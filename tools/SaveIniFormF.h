@@ -14,11 +14,10 @@
 // windows with CreateForm<T>(...), which calls it. A window that is shown
 // without it runs it just before it first becomes visible.
 
-#include <string>
-#include <utility>
-
 #include <QDialog>
 #include <QString>
+#include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -55,8 +54,7 @@ private:
 };
 
 // new T(args...) followed by its creation sequence.
-template <class T, class... Args>
-T* CreateForm(Args&&... args)
+template <class T, class... Args> T* CreateForm(Args&&... args)
 {
     T* form = new T(std::forward<Args>(args)...);
     form->FormCreate();

@@ -12,9 +12,9 @@ namespace orvane {
 
 namespace {
 
-constexpr int kMantissaWidth = 50;   // px, the mantissa is right-aligned in it
-constexpr int kBackgroundExtra = 12; // px wider than the field
-constexpr int kLabelGap = 1;         // px between the three labels
+constexpr int kMantissaWidth = 50;    // px, the mantissa is right-aligned in it
+constexpr int kBackgroundExtra = 12;  // px wider than the field
+constexpr int kLabelGap = 1;          // px between the three labels
 
 QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QFont& font, const QString& text)
 {
@@ -54,8 +54,7 @@ ScientificDisplay::ScientificDisplay(QLineEdit* field) : QObject(field), Field(f
     MantissaLabel = MakeLabel(parent, "MantissaLabel", arial, "0");
     MantissaLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int mantissaHeight = MantissaLabel->height();
-    MantissaLabel->setGeometry(f.left(), f.top() + (f.height() - mantissaHeight) / 2, kMantissaWidth,
-                               mantissaHeight);
+    MantissaLabel->setGeometry(f.left(), f.top() + (f.height() - mantissaHeight) / 2, kMantissaWidth, mantissaHeight);
 
     TimesTenLabel = MakeLabel(parent, "TimesTenLabel", arial, "x10");
     TimesTenLabel->move(MantissaLabel->geometry().right() + 1 + kLabelGap, MantissaLabel->y());

@@ -26,11 +26,11 @@ public:
     void Fill(const QString& text);
 
     QLineEdit* Field;
-    QFrame* Background;      // in the field's colour, behind the labels
+    QFrame* Background;  // in the field's colour, behind the labels
     // The labels take the field's boldness.
-    QLabel* MantissaLabel;   // Arial 10 pt, right-aligned in 50 px from the field's left
-    QLabel* TimesTenLabel;   // "x10", Arial 10 pt
-    QLabel* ExponentLabel;   // Arial Narrow 8 pt, raised by half the "x10" height
+    QLabel* MantissaLabel;  // Arial 10 pt, right-aligned in 50 px from the field's left
+    QLabel* TimesTenLabel;  // "x10", Arial 10 pt
+    QLabel* ExponentLabel;  // Arial Narrow 8 pt, raised by half the "x10" height
 };
 
 }  // namespace orvane

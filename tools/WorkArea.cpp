@@ -1,10 +1,9 @@
 #include "tools/WorkArea.h"
 
-#include <algorithm>
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace orvane {
 

@@ -11,8 +11,8 @@
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
 #include "tools/ProductAddresses.h"
-#include "tools/VersionText.h"
 #include "tools/QtText.h"
+#include "tools/VersionText.h"
 
 namespace orvane {
 
@@ -66,12 +66,12 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
                               this);
     VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
 
-    AboutText = new QLabel(
-        QStringLiteral("Wind-generated waves at one point of a bounded water region: radial fetch over the "
-                       "wind sector, significant wave height and period (Bretschneider, Bretschneider with "
-                       "depth, Wilson), Pierson-Moskowitz or JONSWAP spectrum, and the directional methods "
-                       "of effective fetch, Saville and Seymour."),
-        this);
+    AboutText =
+        new QLabel(QStringLiteral("Wind-generated waves at one point of a bounded water region: radial fetch over the "
+                                  "wind sector, significant wave height and period (Bretschneider, Bretschneider with "
+                                  "depth, Wilson), Pierson-Moskowitz or JONSWAP spectrum, and the directional methods "
+                                  "of effective fetch, Saville and Seymour."),
+                   this);
     AboutText->setObjectName(QStringLiteral("AboutText"));
     AboutText->setWordWrap(true);
     // A wrapped label has no natural width; give it one so the dialog can

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <cmath>
 #include <optional>
 
@@ -52,9 +51,11 @@ TBackgroundPlacement::TBackgroundPlacement(int pictureWidth, int pictureHeight, 
     for (int c = 0; c < 4; ++c)
         grid->addWidget(new QLabel(headings[c], this), 0, c + 1);
     QLineEdit** members[] = {&Column1Edit, &Row1Edit, &X1Edit, &Y1Edit, &Column2Edit, &Row2Edit, &X2Edit, &Y2Edit};
-    const char* names[] = {"Column1Edit", "Row1Edit", "X1Edit", "Y1Edit", "Column2Edit", "Row2Edit", "X2Edit", "Y2Edit"};
+    const char* names[] = {"Column1Edit", "Row1Edit", "X1Edit", "Y1Edit",
+                           "Column2Edit", "Row2Edit", "X2Edit", "Y2Edit"};
     for (int i = 0; i < 8; ++i) {
-        auto* edit = new QLineEdit(QString::fromStdString(Format("%.10g", proposed[static_cast<std::size_t>(i)])), this);
+        auto* edit =
+            new QLineEdit(QString::fromStdString(Format("%.10g", proposed[static_cast<std::size_t>(i)])), this);
         edit->setObjectName(QLatin1String(names[i]));
         *members[i] = edit;
         grid->addWidget(edit, 1 + i / 4, 1 + i % 4);
@@ -86,7 +87,7 @@ std::array<QLineEdit*, 8> TBackgroundPlacement::Edits() const
 
 void TBackgroundPlacement::OkBtnClick()
 {
-    std::array<double, 8> typed{};
+    std::array<double, 8> typed {};
     const auto edits = Edits();
     for (std::size_t i = 0; i < edits.size(); ++i) {
         const std::optional<double> v = NumberOf(edits[i]->text());

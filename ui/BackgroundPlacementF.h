@@ -12,7 +12,6 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <array>
 
 class QLabel;
@@ -49,7 +48,7 @@ public:
 
 private:
     std::array<QLineEdit*, 8> Edits() const;
-    std::array<double, 8> placement_{};
+    std::array<double, 8> placement_ {};
 };
 
 }  // namespace orvane

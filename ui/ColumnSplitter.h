@@ -6,7 +6,6 @@
 // column gives way first.
 
 #include <QSplitter>
-
 #include <array>
 
 namespace orvane {
@@ -27,7 +26,7 @@ protected:
 private:
     void KeepShares();
 
-    std::array<double, 3> shares_{0.17, 0.45, 0.38};
+    std::array<double, 3> shares_ {0.17, 0.45, 0.38};
 };
 
 }  // namespace orvane

@@ -9,15 +9,14 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <string>
 
 #include "core/AppState.h"
 #include "core/ComputeWaves.h"
 #include "core/Rounding.h"
-#include "ui/ChartView.h"
 #include "tools/QtText.h"
+#include "ui/ChartView.h"
 #include "ui/VectorUnitState.h"
 
 namespace orvane {
@@ -50,9 +49,7 @@ ChartData EmptyChart(const char* leftTitle, const char* bottomTitle, const char*
 
 }  // namespace
 
-TComputationPascal::TComputationPascal(AppState& state, QWidget* parent)
-    : QFrame(parent)
-    , state_(state)
+TComputationPascal::TComputationPascal(AppState& state, QWidget* parent) : QFrame(parent), state_(state)
 {
     setObjectName(QStringLiteral("Computation"));
     auto* frameLayout = new QVBoxLayout(this);
@@ -203,7 +200,8 @@ void TComputationPascal::ComputeAndShow()
     const GrowthOptions& growth = state_.companion.growth;
     ComputeWaves(state_.project, growth, state_.results, state_.random);
     // Only a run with a law or duration says what limited it (and measures the sector again for that).
-    state_.growth = growth.IsDefault() ? GrowthSummary{} : SummariseGrowth(state_.project, MakeSector(state_.project), growth);
+    state_.growth =
+        growth.IsDefault() ? GrowthSummary {} : SummariseGrowth(state_.project, MakeSector(state_.project), growth);
     ShowResults();
     emit Computed();
 }

@@ -5,10 +5,10 @@
 namespace orvane {
 
 TDirectionalWtype::TDirectionalWtype(QWidget* parent)
-    : TMethodFrame(&ProjectRecord::DirectionalMethod, QStringLiteral("Directional spectrum effect"),
-                   {QStringLiteral("Effective fetch "), QStringLiteral("Savillle's method"),
-                    QStringLiteral("Seymour's method")},
-                   parent)
+    : TMethodFrame(
+          &ProjectRecord::DirectionalMethod, QStringLiteral("Directional spectrum effect"),
+          {QStringLiteral("Effective fetch "), QStringLiteral("Savillle's method"), QStringLiteral("Seymour's method")},
+          parent)
 {
 }
 

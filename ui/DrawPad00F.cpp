@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
-
 #include <algorithm>
 #include <cmath>
 
@@ -229,7 +228,7 @@ void TDrawPad00::PanelMainCenterResize()
     ViewAreaResized();
 }
 
-void TDrawPad00::ViewAreaResized() {}
+void TDrawPad00::ViewAreaResized() { }
 
 PadRect TDrawPad00::VisibleSurface() const
 {

@@ -22,7 +22,6 @@
 
 #include <QFrame>
 #include <QMainWindow>
-
 #include <cstdint>
 #include <memory>
 
@@ -121,12 +120,12 @@ public:
     // erased only while it is still on the raster.
     std::uint64_t SurfaceClears() const { return surfaceClears_; }
 
-    PadGraph Graph;  // points, lines and the five chains
-    PadMapping Mapping;  // world units, scale, pixel density, surface, grid, snap
+    PadGraph Graph;               // points, lines and the five chains
+    PadMapping Mapping;           // world units, scale, pixel density, surface, grid, snap
     std::int32_t UnitsIndex = 1;  // row of PadUnits (kilometres)
     std::int32_t ScaleIndex = 2;  // row of PadScales ("1cm:10Km")
-    bool FreeScale = false;  // Mapping.ScaleRatio is no row's: zoomed freely
-    bool Ready = false;  // set by the owner once the pad holds its data
+    bool FreeScale = false;       // Mapping.ScaleRatio is no row's: zoomed freely
+    bool Ready = false;           // set by the owner once the pad holds its data
 
     QFrame* PanelTop = nullptr;
     QFrame* PanelMain = nullptr;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
-
 #include <algorithm>
 #include <cmath>
 
@@ -192,9 +191,9 @@ bool TDrawPad01::FitRegion(std::int32_t keepRow)
     if (visible.Empty() || !Usable(box))
         return false;
     // Clear of the grid labels along the left and bottom edges.
-    const PadRect area{visible.Left + kPadGridLabelLeftBand, visible.Top + kFitMargin,
-                       visible.Width - kPadGridLabelLeftBand - kFitMargin,
-                       visible.Height - kPadGridLabelBand - 2 * kFitMargin};
+    const PadRect area {visible.Left + kPadGridLabelLeftBand, visible.Top + kFitMargin,
+                        visible.Width - kPadGridLabelLeftBand - kFitMargin,
+                        visible.Height - kPadGridLabelBand - 2 * kFitMargin};
     if (area.Empty())
         return false;
     const PadFit fit = FitView(Mapping, box, area, keepRow);
@@ -257,7 +256,7 @@ void TDrawPad01::UpdateScrollBars()
         const double w = shown.Right - shown.Left;
         const double h = shown.Top - shown.Bottom;
         const auto grown = [w, h](const PadBox& b) {
-            return PadBox{b.Left - w, b.Bottom - h, b.Right + w, b.Top + h, false};
+            return PadBox {b.Left - w, b.Bottom - h, b.Right + w, b.Top + h, false};
         };
         const PadBox drawing = Union(LivePointBox(Graph), PadBackgroundBox(Background));
         scrollExtent_ = Usable(drawing) ? Union(grown(shown), grown(drawing)) : grown(shown);

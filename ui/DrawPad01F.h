@@ -87,12 +87,12 @@ public:
     std::int32_t SnapIndex = 0;  // row of PadSnaps
     Rgb GridColour = colours::kGrey;
     std::int32_t GridPenWidth = 1;  // pixels; the grid pen is always solid
-    double WorldPerDisplay = 1.0;  // world units per display unit
-    QString DisplayLabel;  // empty: the pad's own units
-    PadBackground Background;  // traced over; never part of the drawing
+    double WorldPerDisplay = 1.0;   // world units per display unit
+    QString DisplayLabel;           // empty: the pad's own units
+    PadBackground Background;       // traced over; never part of the drawing
 
     QAction* FitRegionAction = nullptr;  // Home
-    QAction* PanLeftAction = nullptr;  // the arrow keys
+    QAction* PanLeftAction = nullptr;    // the arrow keys
     QAction* PanRightAction = nullptr;
     QAction* PanUpAction = nullptr;
     QAction* PanDownAction = nullptr;

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-TDrawPad02::TDrawPad02(QWidget* parent) : TDrawPad01(parent) {}
+TDrawPad02::TDrawPad02(QWidget* parent) : TDrawPad01(parent) { }
 
 void TDrawPad02::ResetDefaults()
 {

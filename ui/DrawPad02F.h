@@ -32,7 +32,7 @@ public:
 
     PadPointStyle PointStyle() const;
 
-    std::int32_t PointSize = 4;  // pixels
+    std::int32_t PointSize = 4;           // pixels
     std::int32_t PointType = kPadSquare;  // square, triangle or dot
     Rgb PointColour = colours::kBlue;
     std::int32_t LabelSize = 8;  // points

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-TDrawPad03::TDrawPad03(QWidget* parent) : TDrawPad02(parent) {}
+TDrawPad03::TDrawPad03(QWidget* parent) : TDrawPad02(parent) { }
 
 void TDrawPad03::ResetDefaults()
 {

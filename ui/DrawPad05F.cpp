@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QUndoStack>
-
 #include <algorithm>
 #include <utility>
 
@@ -195,8 +194,8 @@ void TDrawPad05::DrawSurfaceMouseUp(Qt::MouseButton button, int X, int Y)
 
 void TDrawPad05::DrawSurfaceDoubleClick(Qt::MouseButton button, int X, int Y)
 {
-    const bool opens = EditMode == TEditMode::None || EditMode == TEditMode::SetPoints ||
-                       EditMode == TEditMode::MovePoints;
+    const bool opens =
+        EditMode == TEditMode::None || EditMode == TEditMode::SetPoints || EditMode == TEditMode::MovePoints;
     if (button == Qt::LeftButton && opens && !Dragging) {
         const PadPoint hit = PickPoint(X, Y);
         if (hit.Index >= 0) {
@@ -225,7 +224,7 @@ std::optional<std::pair<int, PadXY>> TDrawPad05::AskCoordinates(std::vector<std:
     if (dialog.exec() != QDialog::Accepted || !dialog.Typed())
         return std::nullopt;
     // Typed values are kept as typed, converted once; snapped only on request.
-    PadXY world{dialog.Typed()->X * WorldPerDisplay, dialog.Typed()->Y * WorldPerDisplay};
+    PadXY world {dialog.Typed()->X * WorldPerDisplay, dialog.Typed()->Y * WorldPerDisplay};
     if (dialog.SnapToGrid() && Mapping.Snapping())
         world = {Mapping.SnapValue(world.X), Mapping.SnapValue(world.Y)};
     return std::pair(dialog.Selected(), world);
@@ -287,15 +286,15 @@ void TDrawPad05::Commit(const QString& text, const PadDrawingState& before)
 {
     if (before.Points == Graph.Points && before.Lines == Graph.Lines)
         return;
-    UndoStack->push(new PadEditStep(text, before, Graph.State(),
-                                    [this](const PadDrawingState& state) { RestoreGraph(state); }));
+    UndoStack->push(
+        new PadEditStep(text, before, Graph.State(), [this](const PadDrawingState& state) { RestoreGraph(state); }));
 }
 
 void TDrawPad05::RestoreGraph(const PadDrawingState& state)
 {
     Graph.Restore(state);
     // Picks and the polyline in progress may name points that are gone now.
-    Picked = PadPoint{};
+    Picked = PadPoint {};
     if (tool_)
         tool_->Cancel();
     Redraw();

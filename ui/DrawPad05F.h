@@ -18,7 +18,6 @@
 // added nothing and is folded into this one.
 
 #include <QPointer>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -94,19 +93,19 @@ public:
     PadXY SurfaceWorld(int X, int Y) const;
 
     TEditMode EditMode = TEditMode::None;
-    bool Dragging = false;  // a point is being moved
-    bool AwaitingFirst = false;  // SetLines: the next picked point starts a new polyline
-    std::int32_t FirstPoint = -1;  // SetLines: the point the next line starts from
-    PadPoint Picked;  // the last pick; Index -1 when it hit nothing
+    bool Dragging = false;                    // a point is being moved
+    bool AwaitingFirst = false;               // SetLines: the next picked point starts a new polyline
+    std::int32_t FirstPoint = -1;             // SetLines: the point the next line starts from
+    PadPoint Picked;                          // the last pick; Index -1 when it hit nothing
     std::vector<std::int32_t> TouchingLines;  // lines of the point being moved or deleted
-    Rgb SavedPointColour = colours::kBlue;  // PointColour before the current move
-    PadXY BandStart;  // world ends of the rubber band of SetLines
+    Rgb SavedPointColour = colours::kBlue;    // PointColour before the current move
+    PadXY BandStart;                          // world ends of the rubber band of SetLines
     PadXY BandEnd;
 
-    QUndoStack* UndoStack = nullptr;  // one step per completed edit
-    QAction* UndoAction = nullptr;  // Ctrl+Z
-    QAction* RedoAction = nullptr;  // Ctrl+Shift+Z, Ctrl+Y
-    QAction* EndToolAction = nullptr;  // Escape
+    QUndoStack* UndoStack = nullptr;            // one step per completed edit
+    QAction* UndoAction = nullptr;              // Ctrl+Z
+    QAction* RedoAction = nullptr;              // Ctrl+Shift+Z, Ctrl+Y
+    QAction* EndToolAction = nullptr;           // Escape
     QAction* PointCoordinatesAction = nullptr;  // the last picked point, else the first
 
 signals:
@@ -124,8 +123,7 @@ private:
     void SyncToolButtons();
     void RestoreGraph(const PadDrawingState& state);
     // The dialog's values in world units, snapped when it asks; nothing when cancelled.
-    std::optional<std::pair<int, PadXY>> AskCoordinates(std::vector<std::int32_t> points, int selected,
-                                                        PadXY proposed);
+    std::optional<std::pair<int, PadXY>> AskCoordinates(std::vector<std::int32_t> points, int selected, PadXY proposed);
 
     std::unique_ptr<PadTool> tool_;  // null while EditMode is None
     std::array<QPointer<QAbstractButton>, 6> toolButtons_;

@@ -33,7 +33,8 @@ TExportGis::TExportGis(QWidget* parent, const QString& folder, const QString& cr
     BrowseBtn->setObjectName(QStringLiteral("BrowseBtn"));
     CrsEdit = new QLineEdit(crs, this);
     CrsEdit->setObjectName(QStringLiteral("CrsEdit"));
-    CrsEdit->setPlaceholderText(QStringLiteral("EPSG:NNNN of the project's coordinates (none: written as they are); kept with the project"));
+    CrsEdit->setPlaceholderText(
+        QStringLiteral("EPSG:NNNN of the project's coordinates (none: written as they are); kept with the project"));
     RaysCheck = new QCheckBox(QStringLiteral("Fetch rays of the wind sector"), this);
     RaysCheck->setObjectName(QStringLiteral("RaysCheck"));
     RaysCheck->setChecked(true);

@@ -2,16 +2,14 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
-
 #include <atomic>
 #include <cmath>
 #include <memory>
-
-#include <QInputDialog>
 
 #include "core/BearingReference.h"
 #include "core/CrsService.h"
@@ -29,7 +27,7 @@
 
 namespace orvane {
 
-GisCommands::GisCommands(QWidget* parent) : parent_(parent) {}
+GisCommands::GisCommands(QWidget* parent) : parent_(parent) { }
 
 #ifdef ORVANE_UI_GIS
 
@@ -68,8 +66,8 @@ ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, co
                                          ShorelineOptions options)
 {
     auto copy = std::make_unique<ProjectRecord>(rec);
-    std::atomic<int> permille{0};
-    std::atomic<bool> cancel{false};
+    std::atomic<int> permille {0};
+    std::atomic<bool> cancel {false};
     options.progress = [&permille, &cancel](double done) {
         permille.store(static_cast<int>(done * 1000.0));
         return !cancel.load();
@@ -85,8 +83,7 @@ ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, co
     QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel.store(true); });
 
     QEventLoop loop;
-    std::unique_ptr<QThread> worker(
-        QThread::create([&] { result = orvane::ImportShoreline(*copy, source, options); }));
+    std::unique_ptr<QThread> worker(QThread::create([&] { result = orvane::ImportShoreline(*copy, source, options); }));
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     QTimer tick;
     tick.setInterval(50);
@@ -103,7 +100,7 @@ ShorelineImportResult ImportWithProgress(QWidget* parent, ProjectRecord& rec, co
     progress.hide();
     // A Cancel that came after the last step still leaves the project as it was.
     if (cancelled) {
-        result = ShorelineImportResult{};
+        result = ShorelineImportResult {};
         result.cancelled = true;
         result.Fail("the import was cancelled");
     } else if (result.ok) {
@@ -135,8 +132,8 @@ bool GisCommands::ImportShoreline(ProjectRecord& rec, ProjectCompanion& companio
     const ShorelineImportResult result = ImportWithProgress(parent_, rec, dialog.Source().toStdString(), options);
     const QString title = QStringLiteral("Import shoreline");
     if (result.cancelled) {
-        Report(parent_, title, QStringLiteral("The import was cancelled."), QStringLiteral("The project was not changed."),
-               false);
+        Report(parent_, title, QStringLiteral("The import was cancelled."),
+               QStringLiteral("The project was not changed."), false);
         return false;
     }
     if (!result.ok) {
@@ -206,8 +203,9 @@ bool GisCommands::PointFromLonLat(ProjectRecord& rec, const ProjectCompanion& co
         return false;
     XY lonLat;
     if (!ParsePoint(ask.textValue().toStdString(), lonLat) || std::fabs(lonLat.x) > 180 || std::fabs(lonLat.y) > 90) {
-        Report(parent_, title, QStringLiteral("Give the longitude and latitude as two numbers in degrees, for "
-                                              "example 23.712, 37.904."),
+        Report(parent_, title,
+               QStringLiteral("Give the longitude and latitude as two numbers in degrees, for "
+                              "example 23.712, 37.904."),
                QString(), true);
         return false;
     }

@@ -1,16 +1,15 @@
 #include "ui/GridFrameF.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPainter>
-#include <QEvent>
-#include <QFontMetrics>
 #include <QPixmap>
-#include <QStyle>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -27,7 +26,7 @@ namespace orvane {
 
 namespace {
 
-constexpr int kSetupRows = 30;     // heading row and 29 data rows
+constexpr int kSetupRows = 30;      // heading row and 29 data rows
 constexpr int kLoadSpareRows = 10;  // empty rows after the last node on load
 constexpr int kAppendRows = 2;
 // The grid's font shrinks to this size at most to show whole coordinates.
@@ -148,8 +147,8 @@ TGFrame::ColumnNeeds TGFrame::Needs(double points) const
     // Cell texts are drawn inside a margin on either side.
     const int margin = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 2);
     // The heading row is drawn in the grid's font too: "point" is wider than "999".
-    const int number = std::max(metrics.horizontalAdvance(QStringLiteral("999")),
-                                metrics.horizontalAdvance(QStringLiteral("point")));
+    const int number =
+        std::max(metrics.horizontalAdvance(QStringLiteral("999")), metrics.horizontalAdvance(QStringLiteral("point")));
     return {number + margin, metrics.horizontalAdvance(QStringLiteral("9999999.999")) + margin,
             grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_) + 2 * grid_->frameWidth()};
 }

@@ -10,7 +10,6 @@
 // storing reproduces a boundary, gap nodes included.
 
 #include <QFrame>
-
 #include <cstdint>
 #include <vector>
 

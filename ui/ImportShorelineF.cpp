@@ -2,8 +2,6 @@
 
 #ifdef ORVANE_UI_GIS
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/ProjectCompanion.h"
 #include "gis/ShorelineImport.h"
@@ -22,7 +21,8 @@
 
 namespace orvane {
 
-TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder, const QString& crs) : QDialog(parent), folder_(folder)
+TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder, const QString& crs)
+    : QDialog(parent), folder_(folder)
 {
     setObjectName(QStringLiteral("ImportShoreline"));
     setProperty(kHelpKeywordProperty, QStringLiteral("GisFiles"));  // the topic F1 opens here
@@ -43,12 +43,12 @@ TImportShoreline::TImportShoreline(QWidget* parent, const QString& folder, const
     CrsEdit = new QLineEdit(crs, this);
     CrsEdit->setObjectName(QStringLiteral("CrsEdit"));
     CrsEdit->setPlaceholderText(QStringLiteral("EPSG:NNNN, used when the file names no coordinate system"));
-    HintLabel = new QLabel(
-        QStringLiteral("The outer boundary is the polygon around the point (the one given here, else the "
-                       "project's), otherwise the largest; its holes and the polygons inside it become the "
-                       "islands. Longitude/latitude becomes UTM metres. The point moves only when one is "
-                       "given here."),
-        this);
+    HintLabel =
+        new QLabel(QStringLiteral("The outer boundary is the polygon around the point (the one given here, else the "
+                                  "project's), otherwise the largest; its holes and the polygons inside it become the "
+                                  "islands. Longitude/latitude becomes UTM metres. The point moves only when one is "
+                                  "given here."),
+                   this);
     HintLabel->setObjectName(QStringLiteral("HintLabel"));
     HintLabel->setWordWrap(true);
     OkBtn = new QPushButton(QStringLiteral("Import"), this);
@@ -90,7 +90,10 @@ QString TImportShoreline::SourceFilter()
 
 QString TImportShoreline::Source() const { return SourceEdit->text().trimmed(); }
 
-QString TImportShoreline::Layer() const { return LayerCombo->currentIndex() > 0 ? LayerCombo->currentText() : QString(); }
+QString TImportShoreline::Layer() const
+{
+    return LayerCombo->currentIndex() > 0 ? LayerCombo->currentText() : QString();
+}
 
 QString TImportShoreline::PointText() const { return PointEdit->text().trimmed(); }
 

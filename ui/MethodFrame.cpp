@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "core/ProjectRecord.h"
@@ -13,10 +12,7 @@
 namespace orvane {
 
 TRadioGroup::TRadioGroup(QWidget* parent)
-    : QWidget(parent)
-    , box_(new QGroupBox(this))
-    , grid_(new QGridLayout(box_))
-    , buttons_(new QButtonGroup(this))
+    : QWidget(parent), box_(new QGroupBox(this)), grid_(new QGridLayout(box_)), buttons_(new QButtonGroup(this))
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -85,9 +81,7 @@ void TRadioGroup::SetItemIndex(int index)
 
 TMethodFrame::TMethodFrame(std::int32_t ProjectRecord::*field, const QString& caption, const QStringList& items,
                            QWidget* parent)
-    : QFrame(parent)
-    , RadioGroup1(new TRadioGroup(this))
-    , field_(field)
+    : QFrame(parent), RadioGroup1(new TRadioGroup(this)), field_(field)
 {
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->SetCaption(caption);

@@ -5,7 +5,6 @@
 
 #include <QFrame>
 #include <QStringList>
-
 #include <cstdint>
 #include <vector>
 
@@ -65,8 +64,7 @@ signals:
     void Click();
 
 protected:
-    TMethodFrame(std::int32_t ProjectRecord::*field, const QString& caption, const QStringList& items,
-                 QWidget* parent);
+    TMethodFrame(std::int32_t ProjectRecord::*field, const QString& caption, const QStringList& items, QWidget* parent);
 
 private:
     std::int32_t ProjectRecord::*field_;

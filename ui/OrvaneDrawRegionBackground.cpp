@@ -2,8 +2,6 @@
 // read through the GIS module, placed in the pad's kilometres, kept in the
 // project's pad settings.
 
-#include "ui/OrvaneDrawRegionF.h"
-
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
@@ -12,7 +10,6 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -22,6 +19,7 @@
 #include "core/ProjectCompanion.h"
 #include "tools/QtText.h"
 #include "ui/BackgroundPlacementF.h"
+#include "ui/OrvaneDrawRegionF.h"
 #ifdef ORVANE_UI_GIS
 #include "gis/GisBackground.h"
 #endif
@@ -132,7 +130,7 @@ bool TOrvaneDrawRegion::ShowBackground(PadBackgroundSetting& setting, bool askPl
             why = raster.message;
             return false;
         }
-        std::array<double, 6> g{};
+        std::array<double, 6> g {};
         if (setting.kind == PadBackgroundKind::Raster && raster.georeferenced) {
             const double km = raster.metresPerUnit > 0 ? raster.metresPerUnit / 1000 : KmPerUnit;
             for (std::size_t i = 0; i < g.size(); ++i)

@@ -1,27 +1,18 @@
 // TOrvaneDrawRegion: the tool buttons, File, Exit and the Parameters items
 // that set how points, lines, numbers and direction marks are drawn.
 
-#include "ui/OrvaneDrawRegionF.h"
-
 #include <QAction>
+
+#include "ui/OrvaneDrawRegionF.h"
 
 namespace orvane {
 
 void TOrvaneDrawRegion::SEtPointsBtnClick() { ToggleSetPoints(); }
-void TOrvaneDrawRegion::MovePointsBtnClick()
-{
-    ToggleMovePoints();
-}
+void TOrvaneDrawRegion::MovePointsBtnClick() { ToggleMovePoints(); }
 void TOrvaneDrawRegion::DeletePointsBtnClick() { ToggleDeletePoints(); }
-void TOrvaneDrawRegion::ConnectPointsBtnClick()
-{
-    ToggleSetLines();
-}
+void TOrvaneDrawRegion::ConnectPointsBtnClick() { ToggleSetLines(); }
 void TOrvaneDrawRegion::DisconnectPointsClick() { ToggleDeleteLines(); }
-void TOrvaneDrawRegion::Exit1Click()
-{
-    close();
-}
+void TOrvaneDrawRegion::Exit1Click() { close(); }
 
 void TOrvaneDrawRegion::CheckGroup(const std::vector<std::pair<QAction*, int>>& group, int value)
 {
@@ -31,20 +22,11 @@ void TOrvaneDrawRegion::CheckGroup(const std::vector<std::pair<QAction*, int>>& 
 }
 
 void TOrvaneDrawRegion::SetLineNo() { CheckGroup(lineItems_, LineWidth); }
-void TOrvaneDrawRegion::SetPOintTYpe()
-{
-    CheckGroup(pointTypeItems_, PointType);
-}
+void TOrvaneDrawRegion::SetPOintTYpe() { CheckGroup(pointTypeItems_, PointType); }
 void TOrvaneDrawRegion::SetPointSize() { CheckGroup(pointSizeItems_, PointSize); }
-void TOrvaneDrawRegion::SetTextSize()
-{
-    CheckGroup(textItems_, LabelSize);
-}
+void TOrvaneDrawRegion::SetTextSize() { CheckGroup(textItems_, LabelSize); }
 void TOrvaneDrawRegion::SetDirectionON() { CheckGroup(directionItems_, MarkOn ? 1 : 0); }
-void TOrvaneDrawRegion::SetDirectionMarkSize()
-{
-    CheckGroup(markSizeItems_, MarkSize);
-}
+void TOrvaneDrawRegion::SetDirectionMarkSize() { CheckGroup(markSizeItems_, MarkSize); }
 
 void TOrvaneDrawRegion::squarePointClick()
 {

@@ -10,14 +10,13 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QUndoStack>
-
 #include <climits>
 #include <string>
 
 #include "core/ProjectRecord.h"
 #include "core/Units.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/QtText.h"
+#include "tools/settings/IniSettings.h"
 
 namespace orvane {
 
@@ -83,16 +82,11 @@ void SelectRow(QComboBox* combo, int row)
 double KmPerUnitOfRow(int unitsRow)
 {
     switch (unitsRow) {
-    case 0:
-        return 0.001;  // m
-    case 1:
-        return 1.0;  // Km
-    case 2:
-        return 0.0003048;  // ft
-    case 3:
-        return 1.61;  // Miles
-    default:
-        return -1.0;
+    case 0: return 0.001;      // m
+    case 1: return 1.0;        // Km
+    case 2: return 0.0003048;  // ft
+    case 3: return 1.61;       // Miles
+    default: return -1.0;
     }
 }
 
@@ -216,7 +210,10 @@ void TOrvaneDrawRegion::EditRegion(ProjectRecord& project, QWidget* owner, int u
 
 QString TOrvaneDrawRegion::NoFileMessage() { return QStringLiteral("A file must be opened first"); }
 
-QString TOrvaneDrawRegion::NotClosedQuestion() { return QStringLiteral("Boundary not closed, do you want to exit or not"); }
+QString TOrvaneDrawRegion::NotClosedQuestion()
+{
+    return QStringLiteral("Boundary not closed, do you want to exit or not");
+}
 
 QString TOrvaneDrawRegion::TooManyNodesQuestion(int boundary, int nodes)
 {
@@ -376,8 +373,8 @@ bool TOrvaneDrawRegion::FormCloseQuery()
 
 bool TOrvaneDrawRegion::Ask(const QString& question, bool defaultYes)
 {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Confirm"), question, QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question, QMessageBox::Yes | QMessageBox::No,
+                    this);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

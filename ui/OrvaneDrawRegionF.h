@@ -207,7 +207,7 @@ public:
     void DirectionSize2Click();
     void DirectionSize3Click();
 
-    QString IniFileName;  // settings file of the "DRAW" section
+    QString IniFileName;     // settings file of the "DRAW" section
     double KmPerUnit = 1.0;  // kilometres per project coordinate unit
 
     // --- controls (objectName = member name) ---
@@ -286,7 +286,7 @@ private:
     std::vector<std::pair<QAction*, int>> textItems_;
     std::vector<std::pair<QAction*, int>> directionItems_;
     std::vector<std::pair<QAction*, int>> markSizeItems_;
-    PadGraph opened_;  // the drawing as OpenOnProject loaded it
+    PadGraph opened_;         // the drawing as OpenOnProject loaded it
     PadChains openedChains_;  // the boundaries it came from, closing repeats included
     PadSettings* padSettings_ = nullptr;
     QString projectFile_;

@@ -1,8 +1,6 @@
 // TOrvaneDrawRegion: construction - size and place, the left panel with its
 // lists, tool buttons and close button, the menus.
 
-#include "ui/OrvaneDrawRegionF.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -14,14 +12,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-
 #include <algorithm>
 
 #include "core/ProjectRecord.h"
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
-#include "tools/help/HelpSystem.h"
 #include "tools/QtText.h"
+#include "tools/help/HelpSystem.h"
+#include "ui/OrvaneDrawRegionF.h"
 
 namespace orvane {
 
@@ -35,7 +33,7 @@ constexpr int kLowestCloseBtnTop = 376;  // below the background's opacity slide
 
 // Pictures of the five tools, 16 x 16: the pad's blue point marker and
 // black line, with what the tool does to them.
-enum class ToolPicture { SetPoints, MovePoints, DeletePoints, SetLines, DeleteLines};
+enum class ToolPicture { SetPoints, MovePoints, DeletePoints, SetLines, DeleteLines };
 
 QIcon ToolIcon(ToolPicture picture)
 {
@@ -89,9 +87,7 @@ QIcon ToolIcon(ToolPicture picture)
 
 }  // namespace
 
-TOrvaneDrawRegion::TOrvaneDrawRegion(ProjectRecord& project, QWidget* owner)
-    : TDrawPad05(owner)
-    , project_(project)
+TOrvaneDrawRegion::TOrvaneDrawRegion(ProjectRecord& project, QWidget* owner) : TDrawPad05(owner), project_(project)
 {
     FormCreate(owner);
 }
@@ -102,10 +98,9 @@ void TOrvaneDrawRegion::FormCreate(QWidget* owner)
 {
     setObjectName(QStringLiteral("OrvaneDrawRegion"));
     setProperty(kHelpKeywordProperty, QStringLiteral("DrawRegion"));  // the topic F1 opens here
-    setWindowTitle(FromUtf8(FixedText(FixedTextId::ProgramTitle))
-        + QStringLiteral("  Water region graphical input"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(FromUtf8(FixedText(FixedTextId::ProgramTitle)) + QStringLiteral("  Water region graphical input"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setMinimumSize(kMinWidth, kMinHeight);
     // The main window's face at 8 points, for which the left panel is laid out.
     QFont face = font();
@@ -214,15 +209,15 @@ void TOrvaneDrawRegion::BuildLeftPanel()
         void (TOrvaneDrawRegion::*Click)();
     } tools[] = {
         {&TOrvaneDrawRegion::SEtPointsBtn, "SEtPointsBtn", "Set points", 116, TEditMode::SetPoints,
-            ToolPicture::SetPoints, &TOrvaneDrawRegion::SEtPointsBtnClick},
+         ToolPicture::SetPoints, &TOrvaneDrawRegion::SEtPointsBtnClick},
         {&TOrvaneDrawRegion::MovePointsBtn, "MovePointsBtn", "Move Points", 158, TEditMode::MovePoints,
-            ToolPicture::MovePoints, &TOrvaneDrawRegion::MovePointsBtnClick},
+         ToolPicture::MovePoints, &TOrvaneDrawRegion::MovePointsBtnClick},
         {&TOrvaneDrawRegion::DeletePointsBtn, "DeletePointsBtn", "Delete points", 200, TEditMode::DeletePoints,
-            ToolPicture::DeletePoints, &TOrvaneDrawRegion::DeletePointsBtnClick},
+         ToolPicture::DeletePoints, &TOrvaneDrawRegion::DeletePointsBtnClick},
         {&TOrvaneDrawRegion::ConnectPointsBtn, "ConnectPointsBtn", "Set lines", 242, TEditMode::SetLines,
-            ToolPicture::SetLines, &TOrvaneDrawRegion::ConnectPointsBtnClick},
+         ToolPicture::SetLines, &TOrvaneDrawRegion::ConnectPointsBtnClick},
         {&TOrvaneDrawRegion::DisconnectPoints, "DisconnectPoints", "Delete lines", 284, TEditMode::DeleteLines,
-            ToolPicture::DeleteLines, &TOrvaneDrawRegion::DisconnectPointsClick},
+         ToolPicture::DeleteLines, &TOrvaneDrawRegion::DisconnectPointsClick},
     };
     for (const auto& t : tools) {
         auto* button = new QPushButton(ToolIcon(t.Picture), QLatin1String(t.Caption), panel);
@@ -271,7 +266,7 @@ void TOrvaneDrawRegion::BuildMenus()
         int Value;
     };
     auto group = [this](const char* caption, const char* name, std::vector<std::pair<QAction*, int>>& items,
-                     std::initializer_list<Item> list) {
+                        std::initializer_list<Item> list) {
         QMenu* menu = Parameters1->addMenu(QLatin1String(caption));
         menu->setObjectName(QLatin1String(name));
         for (const Item& item : list) {
@@ -285,28 +280,28 @@ void TOrvaneDrawRegion::BuildMenus()
     };
     using T = TOrvaneDrawRegion;
     group("Point Type", "PointType1", pointTypeItems_,
-        {{ "square", "squarePoint", &T::squarePoint, &T::squarePointClick, kPadSquare},
-            {"triangle", "trianglePoint", &T::trianglePoint, &T::trianglePointClick, kPadTriangle},
-            {"Dot", "DotPoint", &T::DotPoint, &T::DotPointClick, kPadDot } });
+          {{"square", "squarePoint", &T::squarePoint, &T::squarePointClick, kPadSquare},
+           {"triangle", "trianglePoint", &T::trianglePoint, &T::trianglePointClick, kPadTriangle},
+           {"Dot", "DotPoint", &T::DotPoint, &T::DotPointClick, kPadDot}});
     group("Point Size", "PointSize1", pointSizeItems_,
-        {{ "Small (1)", "PointNo1", &T::PointNo1, &T::PointNo1Click, 2},
-            {"Medium (2)", "PointNo2", &T::PointNo2, &T::PointNo2Click, 4},
-            {"Large (3)", "PointNo3", &T::PointNo3, &T::PointNo3Click, 6 } });
+          {{"Small (1)", "PointNo1", &T::PointNo1, &T::PointNo1Click, 2},
+           {"Medium (2)", "PointNo2", &T::PointNo2, &T::PointNo2Click, 4},
+           {"Large (3)", "PointNo3", &T::PointNo3, &T::PointNo3Click, 6}});
     group("Line Thickness", "LineThickness1", lineItems_,
-        {{ "Thin (1)", "LineNo1", &T::LineNo1, &T::LineNo1Click, 1},
-            {"Medium (2)", "LineNo2", &T::LineNo2, &T::LineNo2Click, 2},
-            {"Thick (3)", "LineNo3", &T::LineNo3, &T::LineNo3Click, 3 } });
+          {{"Thin (1)", "LineNo1", &T::LineNo1, &T::LineNo1Click, 1},
+           {"Medium (2)", "LineNo2", &T::LineNo2, &T::LineNo2Click, 2},
+           {"Thick (3)", "LineNo3", &T::LineNo3, &T::LineNo3Click, 3}});
     group("Text Size", "TextSize1", textItems_,
-        {{ "Small (1)", "TextNo1", &T::TextNo1, &T::TextNo1Click, 4},
-            {"Medium (2)", "TextNo2", &T::TextNo2, &T::TextNo2Click, 8},
-            {"Large (3)", "TextNo3", &T::TextNo3, &T::TextNo3Click, 12 } });
+          {{"Small (1)", "TextNo1", &T::TextNo1, &T::TextNo1Click, 4},
+           {"Medium (2)", "TextNo2", &T::TextNo2, &T::TextNo2Click, 8},
+           {"Large (3)", "TextNo3", &T::TextNo3, &T::TextNo3Click, 12}});
     group("Show Direction", "ShowDirection1", directionItems_,
-        {{ "YES", "DirectionON", &T::DirectionON, &T::DirectionONClick, 1},
-            {"NO", "DirectionOFF", &T::DirectionOFF, &T::DirectionOFFClick, 0 } });
+          {{"YES", "DirectionON", &T::DirectionON, &T::DirectionONClick, 1},
+           {"NO", "DirectionOFF", &T::DirectionOFF, &T::DirectionOFFClick, 0}});
     group("Direction Mark Size", "DirectionMarkSize1", markSizeItems_,
-        {{ "Small", "DirectionSize1", &T::DirectionSize1, &T::DirectionSize1Click, 1},
-            {"Medium", "DirectionSize2", &T::DirectionSize2, &T::DirectionSize2Click, 2},
-            {"Large", "DirectionSize3", &T::DirectionSize3, &T::DirectionSize3Click, 3 } });
+          {{"Small", "DirectionSize1", &T::DirectionSize1, &T::DirectionSize1Click, 1},
+           {"Medium", "DirectionSize2", &T::DirectionSize2, &T::DirectionSize2Click, 2},
+           {"Large", "DirectionSize3", &T::DirectionSize3, &T::DirectionSize3Click, 3}});
 }
 
 void TOrvaneDrawRegion::PlaceCloseButton()

@@ -17,7 +17,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
-
 #include <algorithm>
 
 #include "core/AppState.h"
@@ -27,20 +26,20 @@
 #include "core/Region.h"
 #include "core/Units.h"
 #include "tools/ApplicationPrinter.h"
-#include "tools/units/GenUniConvesionF.h"
+#include "tools/ProductAddresses.h"
+#include "tools/QtText.h"
+#include "tools/ShellOpen.h"
 #include "tools/help/HelpCommands.h"
 #include "tools/help/HtmlHelpViewerF.h"
 #include "tools/help/Manual.h"
-#include "tools/ProductAddresses.h"
-#include "tools/ShellOpen.h"
+#include "tools/units/GenUniConvesionF.h"
 #include "ui/AboutF.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GisCommands.h"
-#include "ui/WaveMapF.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneDrawRegionF.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
+#include "ui/WaveMapF.h"
 #include "ui/WaveRoseF.h"
 
 namespace orvane {
@@ -193,8 +192,8 @@ void TOrvaneMain::PlotDblClick()
     }
     ReadProject();
     ShowProject();
-    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName,
-                                  &state_.companion.pad, CurrentFile, state_.companion.crs);
+    TOrvaneDrawRegion::EditRegion(state_.project, this, UnitsCombo->currentIndex(), IniFileName, &state_.companion.pad,
+                                  CurrentFile, state_.companion.crs);
     // The drawing replaced every boundary: grids past the new count would
     // otherwise bring deleted boundaries back when the count is raised.
     for (int b = std::max(state_.project.BoundaryCount, 1) + 1; b <= kMaxBoundaries; ++b)

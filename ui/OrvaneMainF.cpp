@@ -15,7 +15,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -24,17 +23,17 @@
 #include "core/Rounding.h"
 #include "tools/FixedText.h"
 #include "tools/FormFonts.h"
-#include "tools/help/HelpCommands.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/ProductAddresses.h"
 #include "tools/ProgramFile.h"
+#include "tools/QtText.h"
 #include "tools/VersionText.h"
+#include "tools/help/HelpCommands.h"
+#include "tools/settings/IniSettings.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/FetchLabel.h"
 #include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
-#include "tools/QtText.h"
 
 namespace orvane {
 
@@ -68,8 +67,7 @@ float TOrvaneMain::PixelAspectOf(const QSizeF& physicalMm, const QSize& pixels)
 {
     if (!(physicalMm.width() > 0 && physicalMm.height() > 0 && pixels.width() > 0 && pixels.height() > 0))
         return 1.0f;
-    const double aspect =
-        (physicalMm.width() / pixels.width()) / (physicalMm.height() / pixels.height());
+    const double aspect = (physicalMm.width() / pixels.width()) / (physicalMm.height() / pixels.height());
     // Real displays have pixels within a factor of two of square; a report
     // outside that is a made-up size, not a display worth distorting for.
     if (!std::isfinite(aspect) || aspect < 0.5 || aspect > 2.0)
@@ -83,9 +81,8 @@ QString TOrvaneMain::CoordinatesFileFilter() { return QStringLiteral("Txt file (
 
 QString TOrvaneMain::PrinterSetupWarning()
 {
-    return QStringLiteral(
-        "ATTENTION\nPrinter setup dialog cannot be shown,\ndue to problem with the current printer.\n"
-        "From windows Settings/Printers, select\nanother printer as default printer");
+    return QStringLiteral("ATTENTION\nPrinter setup dialog cannot be shown,\ndue to problem with the current printer.\n"
+                          "From windows Settings/Printers, select\nanother printer as default printer");
 }
 
 QString TOrvaneMain::KavroQuestion()
@@ -138,7 +135,7 @@ void TOrvaneMain::FormCreate()
     // Size, and the narrow variant below 900 pixels.
     narrow_ = screenWidth < kWideScreenMin;
     setMinimumSize(std::min(kMinWidth, work.width()), std::min(kMinHeight, work.height()));
-    std::array<double, 3> shares{0.17, 0.0, 0.38};
+    std::array<double, 3> shares {0.17, 0.0, 0.38};
     if (!narrow_) {
         resize(kWideWidth, kWideHeight);
     } else {
@@ -197,8 +194,8 @@ void TOrvaneMain::FormCreate()
     FileOpen = false;
     CurrentFile = projectsFolder + QStringLiteral("Temp.WDT");
     // Product text and short version; the panel widens to fit them.
-    const QString status = FromUtf8(FixedText(FixedTextId::ProgramName)) + QStringLiteral("  ") +
-                           FromUtf8(VersionText(kVersionShort));
+    const QString status =
+        FromUtf8(FixedText(FixedTextId::ProgramName)) + QStringLiteral("  ") + FromUtf8(VersionText(kVersionShort));
     StatusPanel0->setText(status);
     const int wanted = RoundEven(1.25 * StatusPanel0->fontMetrics().horizontalAdvance(status));
     if (wanted > StatusPanel0->minimumWidth())

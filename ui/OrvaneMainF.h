@@ -29,13 +29,12 @@
 // OrvaneMainCommands.cpp or in a file of its own for a larger feature
 // (OrvaneMainReports.cpp, say; every .cpp of ui/ is built).
 
-#include <memory>
-#include <string>
-
 #include <QMainWindow>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <memory>
+#include <string>
 
 #include "core/FileFingerprint.h"
 
@@ -107,14 +106,14 @@ public:
     static QString UpdateQuestion();
 
     // --- window state ---
-    QString ProjectsDir;   // folder the project dialogs start in; ends with "/"
-    QString CurrentFile;   // the project file; also the one written at shutdown
-    QString IniFileName;   // settings folder + "Orvane.INI"
-    QString WinHelpFile;   // program file with the extension ".HLP"
-    QString HtmlHelpFile;  // program file with the extension ".CHM"
-    QString FaqFile;       // program folder + "OrvaneFAQ.chm"
-    QString TitleText;     // the project title as the user typed it
-    QString LastFileName;  // the project "Last file" opens (its caption shows it)
+    QString ProjectsDir;         // folder the project dialogs start in; ends with "/"
+    QString CurrentFile;         // the project file; also the one written at shutdown
+    QString IniFileName;         // settings folder + "Orvane.INI"
+    QString WinHelpFile;         // program file with the extension ".HLP"
+    QString HtmlHelpFile;        // program file with the extension ".CHM"
+    QString FaqFile;             // program folder + "OrvaneFAQ.chm"
+    QString TitleText;           // the project title as the user typed it
+    QString LastFileName;        // the project "Last file" opens (its caption shows it)
     bool FileOpen = false;       // a project file is open (never left during the run)
     bool ControlsReady = false;  // the controls hold the record, so change events may act
     float PixelAspect = 1.0f;    // see PixelAspectOf
@@ -150,13 +149,13 @@ public:
     // offers "Save As...", "Quit without saving" or staying (false).
     bool SaveBeforeClosing();
     // The parts of the file commands after their dialogs.
-    void OpenProjectFile(const QString& fileName);     // New, Open
+    void OpenProjectFile(const QString& fileName);  // New, Open
     // The project named on the command line, opened as "Last file" opens
     // one. A file that is missing or cannot be read is never created: a
     // message says why and the window stays without a project. true when
     // the project was opened.
     bool OpenStartupFile(const QString& fileName);
-    void SaveProjectAs(const QString& fileName);       // Save As
+    void SaveProjectAs(const QString& fileName);  // Save As
     // A file without a node changes nothing and says "no coordinates found
     // in [file]"; an import recomputes when a file is open.
     void ImportCoordinatesFrom(const QString& fileName);
@@ -203,8 +202,8 @@ public:
     // The rose window's "Use this direction": the direction into Edit3, then
     // a full commit, as Enter in the field would.
     void WaveRoseDirectionChosen(float windDirectionDeg);
-    void WaveMap1Click();         // Actions, "Wave map"
-    void PointFromLonLat1Click(); // File, "Point from lon/lat..."
+    void WaveMap1Click();          // Actions, "Wave map"
+    void PointFromLonLat1Click();  // File, "Point from lon/lat..."
     // "Wind and growth..." (OrvaneMainGrowth.cpp): commits the controls and
     // shows the dialog; OK recomputes with the law and duration it keeps.
     void WindGrowth1Click();
@@ -253,9 +252,9 @@ public:
 
     // --- controls (objectName = member name) ---
     TColumnSplitter* Splitter1;  // the three columns
-    QFrame* Panel5;        // left column
-    QFrame* Panel2;        // middle column
-    QFrame* Panel4;        // right column
+    QFrame* Panel5;              // left column
+    QFrame* Panel2;              // middle column
+    QFrame* Panel4;              // right column
 
     QToolButton* SpeedButton2;  // "?" of "Regional coordinates"
     QSpinBox* SpinEdit1;
@@ -281,9 +280,9 @@ public:
     TSpinButton* SpinButton1;
     TSpinButton* SpinButton2;
     QLabel* ImageAngle;
-    QLabel* Label3;  // "Wind direction [°]"
+    QLabel* Label3;         // "Wind direction [°]"
     QLabel* WindFromLabel;  // the wind direction as a compass "from" bearing
-    QLabel* Label4;  // "Wind sector [°]"
+    QLabel* Label4;         // "Wind sector [°]"
     QLineEdit* Edit3;
     QLineEdit* Edit4;
     TSpinButton* SpinButton3;
@@ -315,7 +314,7 @@ public:
     QToolButton* SpeedButton4;
     QToolButton* SpeedButton5;
     TComputationPascal* Computation;
-    TWaveRose* WaveRose1 = nullptr;  // the rose window, from its first use on
+    TWaveRose* WaveRose1 = nullptr;     // the rose window, from its first use on
     TWaveMap* WaveMapWindow = nullptr;  // the wave map window, from its first use on
 
     QStatusBar* StatusBar;
@@ -341,7 +340,7 @@ public:
     QAction* Drawregion1;
     QAction* Refreshgraph1;
     QAction* Fetchandwaverose1;
-    QAction* WindGrowth1;  // "Wind and growth..." 
+    QAction* WindGrowth1;   // "Wind and growth..."
     QAction* WaveClimate1;  // "Wave climate..."
     QAction* Previewreport1;
     QAction* Printreport1;
@@ -398,8 +397,8 @@ private:
     // Transfer (OrvaneMainTransfer.cpp).
     void ConnectEvents();
     void ShowUnitLabels();
-    void ShowTabs();  // the tabs of ShowBoundaryTabs, without the grids' set-up
-    TGFrame* Frame(int boundary) const;  // GFrame1..GFrame5 for 1..5
+    void ShowTabs();                               // the tabs of ShowBoundaryTabs, without the grids' set-up
+    TGFrame* Frame(int boundary) const;            // GFrame1..GFrame5 for 1..5
     QLineEdit* ValueEdit(ValueField field) const;  // Edit1..Edit6
     // One click of a spin button: the edit's text into its field, a step
     // when the limit allows, the field back into the edit, ValuesChange.
@@ -417,10 +416,8 @@ private:
     SaveOutcome SaveGuarded(std::string& why, bool ask);
     // Notes what CurrentFile holds now, as loaded or saved by this window.
     void RememberDiskFile();
-    QString AskOpenName(const QString& title, const QString& filter, const QString& suffix,
-                        const QString& folder);
-    QString AskSaveName(const QString& title, const QString& filter, const QString& suffix,
-                        const QString& folder);
+    QString AskOpenName(const QString& title, const QString& filter, const QString& suffix, const QString& folder);
+    QString AskSaveName(const QString& title, const QString& filter, const QString& suffix, const QString& folder);
     // Construction (OrvaneMainF.cpp).
     void FormCreate();
     // Reports (OrvaneMainReports.cpp): the report commands on this window's

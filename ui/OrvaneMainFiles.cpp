@@ -17,12 +17,12 @@
 #include "core/ProjectCompanion.h"
 #include "core/ProjectFile.h"
 #include "tools/FixedText.h"
+#include "tools/QtText.h"
 #include "tools/help/HelpSystem.h"
 #include "tools/settings/IniSettings.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
 
 namespace orvane {
 
@@ -131,11 +131,8 @@ TOrvaneMain::SaveOutcome TOrvaneMain::SaveGuarded(std::string& why, bool ask)
                 return SaveOutcome::Failed;
             }
             switch (AskProjectChanged(this, CurrentFile, busy)) {
-            case ChangedAnswer::Reload:
-                OpenCurrentFile();
-                return SaveOutcome::Reloaded;
-            case ChangedAnswer::Cancel:
-                return SaveOutcome::Cancelled;
+            case ChangedAnswer::Reload: OpenCurrentFile(); return SaveOutcome::Reloaded;
+            case ChangedAnswer::Cancel: return SaveOutcome::Cancelled;
             case ChangedAnswer::SaveAs: {
                 const QString name = AskSaveName(QStringLiteral("Save As"), ProjectFileFilter(), QStringLiteral("WDT"),
                                                  QFileInfo(CurrentFile).absolutePath());
@@ -174,13 +171,10 @@ bool TOrvaneMain::SaveBeforeClosing()
     for (;;) {
         std::string why;
         switch (SaveGuarded(why, true)) {
-        case SaveOutcome::Saved:
-            return true;
+        case SaveOutcome::Saved: return true;
         case SaveOutcome::Reloaded:  // the window stays open, showing the file as it is
-        case SaveOutcome::Cancelled:
-            return false;
-        case SaveOutcome::Failed:
-            break;
+        case SaveOutcome::Cancelled: return false;
+        case SaveOutcome::Failed: break;
         }
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
                         FromUtf8(why) + QStringLiteral("\n\nThe project is not saved."), QMessageBox::NoButton, this);
@@ -255,19 +249,16 @@ void TOrvaneMain::OpenProjectFile(const QString& fileName)
 
 bool TOrvaneMain::OpenStartupFile(const QString& fileName)
 {
-    ProjectRecord probe{};
+    ProjectRecord probe {};
     const ProjectFileRead read = LoadProjectReadOnly(probe, ToUtf8(fileName));
     switch (read.state) {
-    case ProjectFileState::Missing:
-        ShowError("project file not found [" + ToUtf8(fileName) + "]");
-        return false;
+    case ProjectFileState::Missing: ShowError("project file not found [" + ToUtf8(fileName) + "]"); return false;
     case ProjectFileState::Unreadable:
         // A FIFO or a folder is named as what it is.
         ShowError(read.problem.empty() ? FileErrorMessage(ToUtf8(fileName)) : read.problem);
         return false;
     case ProjectFileState::Complete:
-    case ProjectFileState::Short:
-        break;
+    case ProjectFileState::Short: break;
     }
     OpenProjectFile(fileName);
     return true;
@@ -368,8 +359,8 @@ void TOrvaneMain::ExportCoordinatesTo(const QString& fileName)
 
 void TOrvaneMain::InputCoord01Click()
 {
-    const QString name =
-        AskOpenName(QStringLiteral("Input X,Y coordinates"), CoordinatesFileFilter(), QStringLiteral("txt"), ProjectsDir);
+    const QString name = AskOpenName(QStringLiteral("Input X,Y coordinates"), CoordinatesFileFilter(),
+                                     QStringLiteral("txt"), ProjectsDir);
     if (!name.isEmpty())
         ImportCoordinatesFrom(name);
 }

@@ -8,9 +8,9 @@
 #include "core/Format.h"
 #include "core/Messages.h"
 #include "core/WindAdjust.h"
+#include "tools/QtText.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/WindGrowthF.h"
 

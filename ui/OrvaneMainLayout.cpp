@@ -19,20 +19,19 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <array>
 #include <cmath>
 
 #include "core/AppState.h"
 #include "core/Rounding.h"
 #include "core/Units.h"
+#include "tools/QtText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/FetchLabel.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
 #include "ui/RegionPicture.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/SpectrumTypeF.h"
@@ -109,10 +108,10 @@ void TOrvaneMain::BuildRegionColumn()
     SpinEdit1->setFixedWidth(48);
     UnitsCombo = NewCombo(Panel5, "UnitsCombo", CoordUnitItems());
     ComboYesNo = NewCombo(Panel5, "ComboYesNo", {"No", "Yes"});
-    const std::array<QWidget*, 3> regionControls{SpinEdit1, UnitsCombo, ComboYesNo};
-    const std::array<const char*, 3> regionCaptions{"Number of boundaries", "Units of coordinates",
-                                                    "Graph as you enter x,y"};
-    const std::array<const char*, 3> regionNames{"Label7", "Label8", "Label9"};
+    const std::array<QWidget*, 3> regionControls {SpinEdit1, UnitsCombo, ComboYesNo};
+    const std::array<const char*, 3> regionCaptions {"Number of boundaries", "Units of coordinates",
+                                                     "Graph as you enter x,y"};
+    const std::array<const char*, 3> regionNames {"Label7", "Label8", "Label9"};
     for (int i = 0; i < 3; ++i) {
         auto* label = NewLabel(Panel5, QLatin1String(regionCaptions[i]), regionNames[i]);
         label->setWordWrap(true);
@@ -127,9 +126,9 @@ void TOrvaneMain::BuildRegionColumn()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setUsesScrollButtons(true);
     PageControl1->setDocumentMode(true);
-    const std::array<const char*, kMaxBoundaries> tabCaptions{"Outer", "Int-1", "Int-2", "Int-3", "Int-4"};
-    std::array<QWidget*, kMaxBoundaries> sheets{};
-    std::array<TGFrame*, kMaxBoundaries> frames{};
+    const std::array<const char*, kMaxBoundaries> tabCaptions {"Outer", "Int-1", "Int-2", "Int-3", "Int-4"};
+    std::array<QWidget*, kMaxBoundaries> sheets {};
+    std::array<TGFrame*, kMaxBoundaries> frames {};
     for (int i = 0; i < kMaxBoundaries; ++i) {
         sheets[i] = new QWidget(PageControl1);
         sheets[i]->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
@@ -300,14 +299,14 @@ void TOrvaneMain::BuildMethodColumn()
         {QStringLiteral("Effective fetch "), QStringLiteral("Savillle "), QStringLiteral("Seymour")});
     DirectionalWtype1->RadioGroup1->SetColumns(3);
     SpectrumType1->RadioGroup1->SetColumns(2);
-    SpecificWtype1->RadioGroup1->SetItems({QStringLiteral("Bretschneider "), QStringLiteral("Bretschneider(depth) "),
-                                           QStringLiteral("Wilson")});
+    SpecificWtype1->RadioGroup1->SetItems(
+        {QStringLiteral("Bretschneider "), QStringLiteral("Bretschneider(depth) "), QStringLiteral("Wilson")});
     SpecificWtype1->RadioGroup1->SetColumns(3);
     SpeedButton3 = HelpButton(Panel4, "SpeedButton3", "Help on Directional spectra effects");
     SpeedButton4 = HelpButton(Panel4, "SpeedButton4", "Help on Spectrum type");
     SpeedButton5 = HelpButton(Panel4, "SpeedButton5", "Help on Specific wave computation");
-    const std::array<QWidget*, 3> methods{DirectionalWtype1, SpectrumType1, SpecificWtype1};
-    const std::array<QToolButton*, 3> methodHelp{SpeedButton3, SpeedButton4, SpeedButton5};
+    const std::array<QWidget*, 3> methods {DirectionalWtype1, SpectrumType1, SpecificWtype1};
+    const std::array<QToolButton*, 3> methodHelp {SpeedButton3, SpeedButton4, SpeedButton5};
     for (int i = 0; i < 3; ++i) {
         auto* row = new QHBoxLayout;
         row->setSpacing(2);
@@ -341,10 +340,21 @@ void TOrvaneMain::SetTabOrders()
         setTabOrder(previous, Frame(b)->StringGrid());
         previous = Frame(b)->StringGrid();
     }
-    const std::array<QWidget*, 15> order{previous,   Edit1,   Edit2,     Edit3,   Edit4,
-                                         VunitsCombo, Edit5,  Edit6,     ComputeBtn, ReportBtn,
-                                         PlotBtn,    NodeNumbersCheckBox, DirectionalWtype1, SpectrumType1,
-                                         SpecificWtype1};
+    const std::array<QWidget*, 15> order {previous,
+                                          Edit1,
+                                          Edit2,
+                                          Edit3,
+                                          Edit4,
+                                          VunitsCombo,
+                                          Edit5,
+                                          Edit6,
+                                          ComputeBtn,
+                                          ReportBtn,
+                                          PlotBtn,
+                                          NodeNumbersCheckBox,
+                                          DirectionalWtype1,
+                                          SpectrumType1,
+                                          SpecificWtype1};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

@@ -13,9 +13,8 @@ namespace orvane {
 
 ReportCommands TOrvaneMain::Reports()
 {
-    return ReportCommands(this, state_,
-                          {[this] { ComputeBtnClick(); }, [this] { return TitleText; },
-                           [this] { return CurrentFile; }});
+    return ReportCommands(
+        this, state_, {[this] { ComputeBtnClick(); }, [this] { return TitleText; }, [this] { return CurrentFile; }});
 }
 
 void TOrvaneMain::Projecttitle1Click()

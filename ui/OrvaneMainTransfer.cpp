@@ -12,7 +12,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
-
 #include <algorithm>
 #include <array>
 
@@ -24,13 +23,13 @@
 #include "core/Region.h"
 #include "core/Units.h"
 #include "graphics/RegionPlot.h"
+#include "tools/QtText.h"
 #include "ui/ComputationPascalF.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/FetchLabel.h"
 #include "ui/GisCommands.h"
 #include "ui/GridFrameF.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
 #include "ui/RegionPicture.h"
 #include "ui/SpecificWtypeF.h"
 #include "ui/SpectrumTypeF.h"
@@ -47,12 +46,12 @@ void TOrvaneMain::ConnectEvents()
     connect(BitBtn1, &QToolButton::clicked, this, &TOrvaneMain::Drawregion1Click);
     connect(Plot, &TRegionPicture::DoubleClicked, this, &TOrvaneMain::PlotDblClick);
 
-    const std::array<TSpinButton*, kValueFieldCount> spins{SpinButton1, SpinButton2, SpinButton3,
-                                                          SpinButton4, SpinButton5, SpinButton6};
-    const std::array<void (TOrvaneMain::*)(), kValueFieldCount> ups{
+    const std::array<TSpinButton*, kValueFieldCount> spins {SpinButton1, SpinButton2, SpinButton3,
+                                                            SpinButton4, SpinButton5, SpinButton6};
+    const std::array<void (TOrvaneMain::*)(), kValueFieldCount> ups {
         &TOrvaneMain::SpinButton1UpClick, &TOrvaneMain::SpinButton2UpClick, &TOrvaneMain::SpinButton3UpClick,
         &TOrvaneMain::SpinButton4UpClick, &TOrvaneMain::SpinButton5UpClick, &TOrvaneMain::SpinButton6UpClick};
-    const std::array<void (TOrvaneMain::*)(), kValueFieldCount> downs{
+    const std::array<void (TOrvaneMain::*)(), kValueFieldCount> downs {
         &TOrvaneMain::SpinButton1DownClick, &TOrvaneMain::SpinButton2DownClick, &TOrvaneMain::SpinButton3DownClick,
         &TOrvaneMain::SpinButton4DownClick, &TOrvaneMain::SpinButton5DownClick, &TOrvaneMain::SpinButton6DownClick};
     for (std::size_t i = 0; i < spins.size(); ++i) {
@@ -67,18 +66,18 @@ void TOrvaneMain::ConnectEvents()
     connect(VunitsCombo, &QComboBox::currentIndexChanged, this, &TOrvaneMain::VunitsComboChange);
     connect(ComboYesNo, &QComboBox::currentIndexChanged, this, &TOrvaneMain::ComboYesNoChange);
     connect(NodeNumbersCheckBox, &QCheckBox::clicked, this, &TOrvaneMain::NodeNumbersCheckBoxClick);
-    for (TMethodFrame* method : std::array<TMethodFrame*, 3>{DirectionalWtype1, SpectrumType1, SpecificWtype1})
+    for (TMethodFrame* method : std::array<TMethodFrame*, 3> {DirectionalWtype1, SpectrumType1, SpecificWtype1})
         connect(method, &TMethodFrame::Click, this, &TOrvaneMain::MethodClick);
     for (int b = 1; b <= kMaxBoundaries; ++b)
         connect(Frame(b), &TGFrame::EnterPressed, this, &TOrvaneMain::GFrame1StringGridKeyDown);
 
-    for (QWidget* field : std::array<QWidget*, 7>{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, VunitsCombo})
+    for (QWidget* field : std::array<QWidget*, 7> {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, VunitsCombo})
         field->installEventFilter(this);
     // Controls that commit on every change take no stray wheel turns; the
     // boundary count changes by its arrows only.
     GuardWheel(SpinEdit1, WheelUse::Never);
-    for (QWidget* list : std::array<QWidget*, 6>{UnitsCombo, VunitsCombo, ComboYesNo, DirectionalWtype1->RadioGroup1,
-                                                 SpectrumType1->RadioGroup1, SpecificWtype1->RadioGroup1})
+    for (QWidget* list : std::array<QWidget*, 6> {UnitsCombo, VunitsCombo, ComboYesNo, DirectionalWtype1->RadioGroup1,
+                                                  SpectrumType1->RadioGroup1, SpecificWtype1->RadioGroup1})
         GuardWheel(list, WheelUse::WhenFocused);
     PlotPanel->installEventFilter(this);
     Panel2->installEventFilter(this);
@@ -86,13 +85,13 @@ void TOrvaneMain::ConnectEvents()
 
 TGFrame* TOrvaneMain::Frame(int boundary) const
 {
-    const std::array<TGFrame*, kMaxBoundaries> frames{GFrame1, GFrame2, GFrame3, GFrame4, GFrame5};
+    const std::array<TGFrame*, kMaxBoundaries> frames {GFrame1, GFrame2, GFrame3, GFrame4, GFrame5};
     return frames[static_cast<std::size_t>(std::clamp(boundary, 1, kMaxBoundaries) - 1)];
 }
 
 QLineEdit* TOrvaneMain::ValueEdit(ValueField field) const
 {
-    const std::array<QLineEdit*, kValueFieldCount> edits{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+    const std::array<QLineEdit*, kValueFieldCount> edits {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
     return edits[static_cast<std::size_t>(field)];
 }
 
@@ -119,13 +118,12 @@ void TOrvaneMain::ShowValues()
     // bearing that should have been true says why in its tip.
     const BearingReference bearings = GisCommands::Bearings(rec, state_.companion);
     WindFromLabel->setText(FromUtf8(WindFromText(rec.WindDirection, bearings)));
-    WindFromLabel->setToolTip(bearings.gridReason.empty() ? QString()
-                                                          : QStringLiteral("Grid bearing: ") + FromUtf8(bearings.gridReason));
+    WindFromLabel->setToolTip(
+        bearings.gridReason.empty() ? QString() : QStringLiteral("Grid bearing: ") + FromUtf8(bearings.gridReason));
     {
         const QSignalBlocker block(VunitsCombo);
-        VunitsCombo->setCurrentIndex(rec.VelocityUnits >= 0 && rec.VelocityUnits < kVelocityUnitCount
-                                         ? rec.VelocityUnits
-                                         : -1);
+        VunitsCombo->setCurrentIndex(
+            rec.VelocityUnits >= 0 && rec.VelocityUnits < kVelocityUnitCount ? rec.VelocityUnits : -1);
     }
     // A group shows a code above its last item as the last item; the record
     // takes that choice at the next commit (and when a file is opened).
@@ -202,9 +200,9 @@ void TOrvaneMain::DrawRegionPlot()
     const ProjectRecord& rec = state_.project;
     const float fetch = WindDirectionFetch(rec);
     // Waves are still computed for a point outside the water; the engineer is told.
-    Label10->SetLine(From1252(Format("at angle %.2f\xB0,   fetch=%.2f %s", rec.WindDirection, fetch,
-                                     CoordUnitName(rec.CoordUnits))),
-                     PointInWater(rec) ? QString() : QStringLiteral("point is not in the water region"));
+    Label10->SetLine(
+        From1252(Format("at angle %.2f\xB0,   fetch=%.2f %s", rec.WindDirection, fetch, CoordUnitName(rec.CoordUnits))),
+        PointInWater(rec) ? QString() : QStringLiteral("point is not in the water region"));
     PlaceOverlayControls();
 }
 
@@ -222,7 +220,7 @@ void TOrvaneMain::ReadValues()
     // An empty list (a unit code the file held outside the table) keeps the code.
     if (VunitsCombo->currentIndex() >= 0)
         rec.VelocityUnits = VunitsCombo->currentIndex();
-    for (TMethodFrame* method : std::array<TMethodFrame*, 3>{DirectionalWtype1, SpecificWtype1, SpectrumType1}) {
+    for (TMethodFrame* method : std::array<TMethodFrame*, 3> {DirectionalWtype1, SpecificWtype1, SpectrumType1}) {
         if (method->RadioGroup1->ItemIndex() >= 0)
             method->StoreChoice(rec);
     }

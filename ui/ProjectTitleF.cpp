@@ -34,8 +34,8 @@ void StoreProjectTitle(ProjectRecord& rec, QString& titleText, const QString& en
     QList<uint> characters = entered.toUcs4();
     if (characters.size() > kTitleMax)
         characters.resize(kTitleMax);
-    const QString first = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
-                                            characters.size());
+    const QString first =
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
     SetTitleBytes(rec, To1252(first));
 }
 

@@ -1,7 +1,6 @@
 #include "ui/RegionPicture.h"
 
 #include <QPainter>
-
 #include <cstring>
 #include <span>
 

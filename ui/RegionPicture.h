@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QSize>
 #include <QWidget>
-
 #include <vector>
 
 #include "graphics/RegionPlot.h"

@@ -10,7 +10,6 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
-
 #include <exception>
 #include <memory>
 
@@ -22,12 +21,12 @@
 #include "reports/OrvaneRep02F.h"
 #include "reports/ReportDevice.h"
 #include "reports/ReportPainter.h"
-#include "tools/AttentionText.h"
-#include "tools/help/HelpSystem.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/AttentionText.h"
 #include "tools/ProgramFile.h"
-#include "tools/ShellOpen.h"
 #include "tools/QtText.h"
+#include "tools/ShellOpen.h"
+#include "tools/help/HelpSystem.h"
 #include "ui/GisCommands.h"
 
 namespace orvane {
@@ -199,8 +198,7 @@ QString ReportCommands::AskExportFileName(ExportKind kind)
     // window it opens can be read and scrolled while the dialog waits.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         buttons->addButton(QDialogButtonBox::Help);
-        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
-                         [] { ShowHelpTopic(kExportHelpTopic); });
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, [] { ShowHelpTopic(kExportHelpTopic); });
     }
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

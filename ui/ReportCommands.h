@@ -9,7 +9,6 @@
 // as typed, and the current project file.
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;

@@ -49,7 +49,7 @@ private:
     void Hover(int row);
 
     WaveRoseResult rose_;
-    ProjectRecord rec_{};
+    ProjectRecord rec_ {};
     QImage picture_;  // null when the rose or the size changed since it was painted
     RoseLayout layout_;
     int selected_ = -1;

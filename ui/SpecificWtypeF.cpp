@@ -5,10 +5,10 @@
 namespace orvane {
 
 TSpecificWtype::TSpecificWtype(QWidget* parent)
-    : TMethodFrame(&ProjectRecord::SignificantMethod, QStringLiteral("Significant wave computation method"),
-                   {QStringLiteral("Bretsneider "), QStringLiteral("Bretsneider (depth) "),
-                    QStringLiteral("Wilsons method ")},
-                   parent)
+    : TMethodFrame(
+          &ProjectRecord::SignificantMethod, QStringLiteral("Significant wave computation method"),
+          {QStringLiteral("Bretsneider "), QStringLiteral("Bretsneider (depth) "), QStringLiteral("Wilsons method ")},
+          parent)
 {
 }
 

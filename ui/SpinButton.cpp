@@ -22,9 +22,8 @@ QToolButton* ArrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow)
 }  // namespace
 
 TSpinButton::TSpinButton(QWidget* parent)
-    : QWidget(parent)
-    , UpButton(ArrowButton(this, "UpButton", Qt::UpArrow))
-    , DownButton(ArrowButton(this, "DownButton", Qt::DownArrow))
+    : QWidget(parent), UpButton(ArrowButton(this, "UpButton", Qt::UpArrow)),
+      DownButton(ArrowButton(this, "DownButton", Qt::DownArrow))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

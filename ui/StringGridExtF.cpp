@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
-
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -16,7 +15,7 @@ namespace orvane {
 // view shows data rows 1 .. rowCount_ - 1 as its model rows 0 .. rowCount_ - 2.
 class StringGridModel final : public QAbstractTableModel {
 public:
-    explicit StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit StringGridModel(QObject* parent) : QAbstractTableModel(parent) { }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_ - 1; }
     int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }

@@ -14,7 +14,6 @@
 
 #include <QString>
 #include <QTableView>
-
 #include <vector>
 
 namespace orvane {

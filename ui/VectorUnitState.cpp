@@ -22,7 +22,7 @@ void ClearUpperVectorState()
         ZeroUpper();
 }
 #else
-void ClearUpperVectorState() {}
+void ClearUpperVectorState() { }
 #endif
 
 }  // namespace orvane

@@ -1,8 +1,5 @@
 #include "ui/WaveClimateF.h"
 
-#include "core/BearingReference.h"
-#include "ui/GisCommands.h"
-
 #include <QBuffer>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -25,12 +22,12 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
 
 #include "core/AppState.h"
+#include "core/BearingReference.h"
 #include "core/FileIO.h"
 #include "core/Format.h"
 #include "core/Messages.h"
@@ -38,10 +35,11 @@
 #include "graphics/ClimatePlots.h"
 #include "reports/DocumentExport.h"
 #include "reports/OrvaneRepClimateF.h"
+#include "tools/QtText.h"
 #include "tools/help/HelpSystem.h"
 #include "ui/ChartView.h"
+#include "ui/GisCommands.h"
 #include "ui/OrvaneMainF.h"
-#include "tools/QtText.h"
 #include "ui/ReportCommands.h"
 
 namespace orvane {
@@ -178,9 +176,9 @@ void TWaveClimate::BuildFileBox(QVBoxLayout* layout)
     layout->addWidget(fileBox);
 
     connect(FileBtn, &QPushButton::clicked, this, [this] {
-        const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Wind record"),
-                                                          QFileInfo(projectFile_).absolutePath(),
-                                                          QStringLiteral("Wind records (*.csv *.txt *);;All files (*)"));
+        const QString name =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Wind record"), QFileInfo(projectFile_).absolutePath(),
+                                         QStringLiteral("Wind records (*.csv *.txt *);;All files (*)"));
         if (!name.isEmpty()) {
             FileEdit->setText(name);
             ReadFile();
@@ -236,7 +234,6 @@ void TWaveClimate::BuildSettingsBox(QVBoxLayout* layout)
     form->addLayout(left);
     form->addLayout(right);
     layout->addWidget(settingsBox);
-
 }
 
 void TWaveClimate::BuildRunRow(QVBoxLayout* layout)
@@ -317,10 +314,10 @@ void TWaveClimate::BuildButtons(QVBoxLayout* layout)
     });
     connect(ReportBtn, &QPushButton::clicked, this, [this] {
         const QFileInfo project(projectFile_);
-        QString name = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Wave climate report"), project.absolutePath() + "/" + project.completeBaseName() +
-                                                              QStringLiteral("-climate.pdf"),
-            QStringLiteral("PDF (*.pdf);;RTF (*.rtf)"));
+        QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Wave climate report"),
+                                                    project.absolutePath() + "/" + project.completeBaseName() +
+                                                        QStringLiteral("-climate.pdf"),
+                                                    QStringLiteral("PDF (*.pdf);;RTF (*.rtf)"));
         if (name.isEmpty())
             return;
         if (ShowFailure(ReportTo(name))) {
@@ -390,8 +387,8 @@ bool TWaveClimate::ReadFile()
         return false;
     }
     std::string text = Format("%zu rows kept (%s), ", record_->rows.size(), WindFileFormatName(record_->format)) +
-                       TimestampText(record_->rows.front().timeS) + " to " +
-                       TimestampText(record_->rows.back().timeS) + ".";
+                       TimestampText(record_->rows.front().timeS) + " to " + TimestampText(record_->rows.back().timeS) +
+                       ".";
     const std::string skipped = record_->SkippedText();
     text += skipped.empty() ? std::string(" No row skipped.") : " " + skipped + ".";
     for (const std::string& note : record_->notes)
@@ -416,7 +413,7 @@ void TWaveClimate::RunBtnClick()
     CancelBtn->setEnabled(true);
     ProgressBar->setValue(0);
 
-    std::atomic<int> permille{0};
+    std::atomic<int> permille {0};
     const Progress progress = [this, &permille](double done) {
         permille.store(static_cast<int>(done * 1000.0));
         return !cancel_.load();
@@ -427,9 +424,8 @@ void TWaveClimate::RunBtnClick()
     const ClimateSettings settings = Settings();
     auto result = std::make_unique<ClimateResult>();
     QEventLoop loop;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        *result = RunClimate(rec, station, settings, record_->rows, convergenceDeg, 1, progress);
-    }));
+    std::unique_ptr<QThread> worker(QThread::create(
+        [&] { *result = RunClimate(rec, station, settings, record_->rows, convergenceDeg, 1, progress); }));
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     QTimer tick;
     tick.setInterval(50);
@@ -537,7 +533,7 @@ Outcome TWaveClimate::ExportTo(const QString& folder) const
     if (!result_)
         return Outcome::Failure("nothing computed yet");
     const std::string dir = ToUtf8(folder) + "/";
-    for (const auto& [name, text] : {std::pair<std::string, std::string>{"series.csv", SeriesCsv(*result_)},
+    for (const auto& [name, text] : {std::pair<std::string, std::string> {"series.csv", SeriesCsv(*result_)},
                                      {"occurrence.csv", OccurrenceCsv(*result_)},
                                      {"extremes.json", ExtremesJson(*result_)}}) {
         if (Outcome written = WriteFileAtomically(dir + name, text.data(), text.size()); !written)
@@ -554,7 +550,8 @@ Outcome TWaveClimate::ReportTo(const QString& path) const
         return Outcome::Failure("nothing computed yet");
     const std::optional<ExportKind> kind = ExportKindOfFileName(ToUtf8(path));
     if (!kind)
-        return Outcome::Failure("a report is written as .pdf or .rtf, not [" + ToUtf8(QFileInfo(path).fileName()) + "]");
+        return Outcome::Failure("a report is written as .pdf or .rtf, not [" + ToUtf8(QFileInfo(path).fileName()) +
+                                "]");
     ClimateReportInputs inputs;
     inputs.windFile = ToUtf8(FileEdit->text());
     inputs.readSummary = Format("%zu rows kept, ", record_->rows.size()) + TimestampText(record_->rows.front().timeS) +

@@ -14,7 +14,6 @@
 // when the window closes, and are saved with the project.
 
 #include <QDialog>
-
 #include <memory>
 #include <optional>
 
@@ -63,28 +62,28 @@ public:
     const ClimateResult* Result() const { return result_.get(); }
 
     QLineEdit* FileEdit;
-    QPushButton* FileBtn;        // "Choose..."
-    QComboBox* FormatCombo;      // automatic, CSV, ISD-lite
-    QComboBox* UnitCombo;        // m/s, km/h, mph, knots, ft/s
-    QLabel* ReadLabel;           // what was read
-    QComboBox* LawCombo;         // the project's method, then every law
-    QComboBox* SectorsCombo;     // 8, 12, 16, 36
-    QLineEdit* ThresholdEdit;    // m; empty: about 3 peaks a year
-    QLineEdit* ShiftEdit;        // degrees
-    QLineEdit* CalmEdit;         // m/s
-    QLineEdit* ClassEdit;        // m
-    QPushButton* RunBtn;         // "Compute"
+    QPushButton* FileBtn;      // "Choose..."
+    QComboBox* FormatCombo;    // automatic, CSV, ISD-lite
+    QComboBox* UnitCombo;      // m/s, km/h, mph, knots, ft/s
+    QLabel* ReadLabel;         // what was read
+    QComboBox* LawCombo;       // the project's method, then every law
+    QComboBox* SectorsCombo;   // 8, 12, 16, 36
+    QLineEdit* ThresholdEdit;  // m; empty: about 3 peaks a year
+    QLineEdit* ShiftEdit;      // degrees
+    QLineEdit* CalmEdit;       // m/s
+    QLineEdit* ClassEdit;      // m
+    QPushButton* RunBtn;       // "Compute"
     QProgressBar* ProgressBar;
-    QPushButton* CancelBtn;      // "Cancel"
+    QPushButton* CancelBtn;  // "Cancel"
     QTabWidget* ResultTabs;
-    QTableWidget* ReturnTable;   // one row per sector
+    QTableWidget* ReturnTable;  // one row per sector
     QTableWidget* OccurrenceTable;
     TOccurrenceRoseView* RoseView;
-    QComboBox* SectorCombo;      // the sector of the chart
+    QComboBox* SectorCombo;  // the sector of the chart
     TChartView* ReturnChart;
     QTableWidget* MonthsTable;
-    QPushButton* ExportBtn;      // "Export..."
-    QPushButton* ReportBtn;      // "Report..."
+    QPushButton* ExportBtn;  // "Export..."
+    QPushButton* ReportBtn;  // "Report..."
     QPushButton* CloseBtn;
 
 protected:
@@ -105,7 +104,7 @@ private:
     std::optional<WindRecord> record_;
     QString recordKey_;  // file, format and unit the record was read with
     std::unique_ptr<ClimateResult> result_;
-    std::atomic<bool> cancel_{false};
+    std::atomic<bool> cancel_ {false};
     bool running_ = false;
 };
 

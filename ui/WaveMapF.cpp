@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <cmath>
 
 #include "core/AppState.h"
@@ -22,8 +21,8 @@
 #include "core/Format.h"
 #include "core/Region.h"
 #include "core/Units.h"
-#include "ui/GisCommands.h"
 #include "tools/QtText.h"
+#include "ui/GisCommands.h"
 
 #ifdef ORVANE_UI_GIS
 #include "gis/MapRaster.h"
@@ -70,11 +69,11 @@ void TWaveMapView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const float v = grid_.At(row, column);
-    const QString at = FromUtf8(Format("x = %.3f, y = %.3f %s: ", grid_.CentreX(column), grid_.CentreY(row),
-                                       CoordUnitName(rec_.CoordUnits)));
-    emit ValueHovered(at + (std::isnan(v) ? QStringLiteral("not in the water")
-                                           : legend_.quantity + QStringLiteral(" = ") +
-                                                 FromUtf8(Format("%.3f ", v)) + legend_.unit));
+    const QString at = FromUtf8(
+        Format("x = %.3f, y = %.3f %s: ", grid_.CentreX(column), grid_.CentreY(row), CoordUnitName(rec_.CoordUnits)));
+    emit ValueHovered(
+        at + (std::isnan(v) ? QStringLiteral("not in the water")
+                            : legend_.quantity + QStringLiteral(" = ") + FromUtf8(Format("%.3f ", v)) + legend_.unit));
 }
 
 void TWaveMapView::leaveEvent(QEvent*) { emit ValueHovered(QString()); }
@@ -201,7 +200,7 @@ void TWaveMap::ComputeBtnClick()
         return;
     }
     computing_ = state_.project;
-    options_ = MapOptions{};
+    options_ = MapOptions {};
     options_.cell = CellCombo->currentData().toDouble();
     options_.quantity = kQuantities[std::max(0, QuantityCombo->currentIndex())].quantity;
     options_.allDirections = AllDirectionsCheck->isChecked();
@@ -253,19 +252,17 @@ void TWaveMap::Poll()
     legend_.unit = FromUtf8(MapQuantityUnit(options_.quantity, shownRec_));
     legend_.bearings = GisCommands::Bearings(shownRec_, state_.companion);
     const std::string speed = Format("%g %s", shownRec_.WindVelocity, VelocityUnitItem(shownRec_.VelocityUnits));
-    legend_.title = FromUtf8(options_.allDirections
-                                 ? "largest over every wind direction, " + speed
-                                 : WindFromText(shownRec_.WindDirection, legend_.bearings) + ", " + speed +
-                                       Format(", sector %g\xC2\xB0", shownRec_.SectorAngle));
+    legend_.title = FromUtf8(options_.allDirections ? "largest over every wind direction, " + speed
+                                                    : WindFromText(shownRec_.WindDirection, legend_.bearings) + ", " +
+                                                          speed + Format(", sector %g\xC2\xB0", shownRec_.SectorAngle));
     MapView->SetMap(shown_.grid, shownRec_, legend_);
     ExportBtn->setEnabled(true);
 }
 
 void TWaveMap::ExportBtnClick()
 {
-    const QString filter = GisCommands::Available()
-                               ? QStringLiteral("GeoTIFF (*.tif *.tiff);;PNG picture (*.png)")
-                               : QStringLiteral("PNG picture (*.png)");
+    const QString filter = GisCommands::Available() ? QStringLiteral("GeoTIFF (*.tif *.tiff);;PNG picture (*.png)")
+                                                    : QStringLiteral("PNG picture (*.png)");
     const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Export wave map"), QString(), filter);
     if (!name.isEmpty())
         ExportMap(name);
@@ -286,8 +283,8 @@ bool TWaveMap::ExportMap(const QString& fileName)
     } else if (ext == QLatin1String("tif") || ext == QLatin1String("tiff")) {
 #ifdef ORVANE_UI_GIS
         written = WriteMapGeoTiff(ToUtf8(fileName), shown_.grid,
-                                  MapRasterInfo{state_.companion.crs, shownRec_.CoordUnits,
-                                                MapQuantityName(options_.quantity), ToUtf8(legend_.unit)});
+                                  MapRasterInfo {state_.companion.crs, shownRec_.CoordUnits,
+                                                 MapQuantityName(options_.quantity), ToUtf8(legend_.unit)});
 #else
         written = Outcome::Failure("this program was built without GIS support: export a .png");
 #endif

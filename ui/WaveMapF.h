@@ -9,7 +9,6 @@
 // Modeless; it shows the project as it was when "Compute" was last pressed.
 
 #include <QWidget>
-
 #include <memory>
 #include <thread>
 
@@ -48,7 +47,7 @@ protected:
 
 private:
     MapGrid grid_;
-    ProjectRecord rec_{};
+    ProjectRecord rec_ {};
     WaveMapLegend legend_;
     WaveMapLayout layout_;
 };
@@ -70,15 +69,15 @@ public:
     bool Computing() const { return worker_.joinable(); }
     const MapGrid& Map() const { return shown_.grid; }
 
-    QComboBox* QuantityCombo;   // Hs, Ts, fetch, effective fetch
-    QComboBox* CellCombo;       // cell sizes in the project's unit
+    QComboBox* QuantityCombo;       // Hs, Ts, fetch, effective fetch
+    QComboBox* CellCombo;           // cell sizes in the project's unit
     QCheckBox* AllDirectionsCheck;  // "Largest over every wind direction"
     QPushButton* ComputeBtn;
     QProgressBar* MapProgressBar;
     QPushButton* CancelBtn;
     TWaveMapView* MapView;
-    QLabel* ValueLabel;         // the value under the cursor
-    QPushButton* ExportBtn;     // "Export..."
+    QLabel* ValueLabel;      // the value under the cursor
+    QPushButton* ExportBtn;  // "Export..."
     QPushButton* CloseBtn;
 
 protected:
@@ -90,15 +89,15 @@ private:
     void StopWorker();
 
     AppState& state_;
-    ProjectRecord computing_{};  // the record being mapped
-    ProjectRecord shownRec_{};   // the record of the map shown
+    ProjectRecord computing_ {};  // the record being mapped
+    ProjectRecord shownRec_ {};   // the record of the map shown
     MapOptions options_;
     std::unique_ptr<MapProgress> progress_;
     MapGridResult result_;  // written by the worker
     MapGridResult shown_;
     WaveMapLegend legend_;
     std::thread worker_;
-    std::atomic<bool> done_{false};
+    std::atomic<bool> done_ {false};
     QTimer* timer_;
 };
 

@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <cmath>
 
@@ -175,11 +174,10 @@ void TWaveRose::ShowTable()
 {
     const bool metric = IsMetric(computedFrom_);
     const QString unit = QString::fromStdString(CoordUnitName(computedFrom_.CoordUnits));
-    RoseTable->setHorizontalHeaderLabels({QStringLiteral("Wind direction [\u00B0]"), QStringLiteral("From [\u00B0]"),
-                                          QStringLiteral("Fetch [") + unit + "]",
-                                          QStringLiteral("Effective fetch [") + unit + "]",
-                                          metric ? QStringLiteral("Hs [m]") : QStringLiteral("Hs [ft]"),
-                                          QStringLiteral("Ts [s]")});
+    RoseTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Wind direction [\u00B0]"), QStringLiteral("From [\u00B0]"),
+         QStringLiteral("Fetch [") + unit + "]", QStringLiteral("Effective fetch [") + unit + "]",
+         metric ? QStringLiteral("Hs [m]") : QStringLiteral("Hs [ft]"), QStringLiteral("Ts [s]")});
     const QSignalBlocker block(RoseTable);
     RoseTable->setRowCount(static_cast<int>(rose_.rows.size()));
     for (int r = 0; r < RoseTable->rowCount(); ++r) {

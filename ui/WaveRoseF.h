@@ -53,11 +53,11 @@ public:
     void ExportBtnClick();
     void UseDirectionBtnClick();
 
-    QLabel* InfoLabel;       // sector, methods, units; a warning when the point is not in the water
-    QComboBox* StepCombo;    // "2" .. "30" degrees
-    TRoseView* RoseChart;    // the rose picture: fetch (coordinate units) inside, Hs bars around it
-    QTableWidget* RoseTable; // one row per wind direction
-    QPushButton* ExportBtn;  // "Export CSV..."
+    QLabel* InfoLabel;             // sector, methods, units; a warning when the point is not in the water
+    QComboBox* StepCombo;          // "2" .. "30" degrees
+    TRoseView* RoseChart;          // the rose picture: fetch (coordinate units) inside, Hs bars around it
+    QTableWidget* RoseTable;       // one row per wind direction
+    QPushButton* ExportBtn;        // "Export CSV..."
     QPushButton* UseDirectionBtn;  // "Use this direction"
     QPushButton* CloseBtn;
 
@@ -77,7 +77,7 @@ private:
 
     AppState& state_;
     WaveRoseResult rose_;
-    ProjectRecord computedFrom_{};  // the record rose_ belongs to
+    ProjectRecord computedFrom_ {};  // the record rose_ belongs to
     bool computed_ = false;
     bool tableFitted_ = false;
     QTimer* watch_;

@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
-
 #include <cmath>
 #include <numbers>
 
@@ -23,7 +22,7 @@ namespace {
 
 class WheelGuard final : public QObject {
 public:
-    WheelGuard(QWidget* control, WheelUse use) : QObject(control), control_(control), use_(use) {}
+    WheelGuard(QWidget* control, WheelUse use) : QObject(control), control_(control), use_(use) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 #include <cmath>
 
 #include "core/AppState.h"
@@ -22,8 +21,8 @@
 #include "core/Format.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
-#include "tools/help/HelpSystem.h"
 #include "tools/QtText.h"
+#include "tools/help/HelpSystem.h"
 
 namespace orvane {
 
@@ -103,7 +102,8 @@ TWindGrowth::TWindGrowth(AppState& state, QWidget* parent) : QDialog(parent), st
     AveragingEdit->setObjectName(QStringLiteral("AveragingEdit"));
     ExposureCombo = new QComboBox(observation);
     ExposureCombo->setObjectName(QStringLiteral("ExposureCombo"));
-    ExposureCombo->addItems({QStringLiteral("over water"), QStringLiteral("at the shore"), QStringLiteral("over land")});
+    ExposureCombo->addItems(
+        {QStringLiteral("over water"), QStringLiteral("at the shore"), QStringLiteral("over land")});
     DeltaTCheck = new QCheckBox(QStringLiteral("known:"), observation);
     DeltaTCheck->setObjectName(QStringLiteral("DeltaTCheck"));
     DeltaTEdit = new QLineEdit(observation);
@@ -151,7 +151,8 @@ TWindGrowth::TWindGrowth(AppState& state, QWidget* parent) : QDialog(parent), st
     UseWindBtn = new QPushButton(QStringLiteral("Use this wind"), this);
     UseWindBtn->setObjectName(QStringLiteral("UseWindBtn"));
     UseWindBtn->setToolTip(QStringLiteral("Write the adjusted U10 into the main window's wind velocity"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     OkBtn = buttons->button(QDialogButtonBox::Ok);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     CancelBtn = buttons->button(QDialogButtonBox::Cancel);
@@ -252,7 +253,7 @@ void TWindGrowth::Recompute()
     DeltaTEdit->setEnabled(DeltaTCheck->isChecked());
     const WindObservation obs = Observation();
     const bool observed = obs.speed > 0.0;
-    chain_ = observed ? AdjustWind(obs) : WindChain{};
+    chain_ = observed ? AdjustWind(obs) : WindChain {};
     const QString ms = QStringLiteral("m/s");
     const QList<QStringList> rows = {
         {QStringLiteral("observed"), Speed(chain_.observedMs), ms},
@@ -270,7 +271,7 @@ void TWindGrowth::Recompute()
     };
     ChainTable->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
-        SetRow(ChainTable, r, observed ? rows[r] : QStringList{rows[r][0], QStringLiteral("-"), rows[r][2]});
+        SetRow(ChainTable, r, observed ? rows[r] : QStringList {rows[r][0], QStringLiteral("-"), rows[r][2]});
     ChainTable->resizeColumnsToContents();
     QStringList notes;
     for (const std::string& note : chain_.notes)

@@ -46,20 +46,20 @@ public:
 
     // Observation.
     QLineEdit* SpeedEdit;
-    QComboBox* SpeedUnitCombo;   // m/s, km/h, mph, knots, ft/s
-    QLineEdit* HeightEdit;       // m
-    QLineEdit* AveragingEdit;    // s
-    QComboBox* ExposureCombo;    // over water, at the shore, over land
-    QCheckBox* DeltaTCheck;      // the temperature difference is known
-    QLineEdit* DeltaTEdit;       // air minus water, degrees C
+    QComboBox* SpeedUnitCombo;  // m/s, km/h, mph, knots, ft/s
+    QLineEdit* HeightEdit;      // m
+    QLineEdit* AveragingEdit;   // s
+    QComboBox* ExposureCombo;   // over water, at the shore, over land
+    QCheckBox* DeltaTCheck;     // the temperature difference is known
+    QLineEdit* DeltaTEdit;      // air minus water, degrees C
     // Growth.
-    QComboBox* LawCombo;         // the project's method, then every law
-    QLineEdit* DurationEdit;     // storm duration, h; empty: unlimited
+    QComboBox* LawCombo;      // the project's method, then every law
+    QLineEdit* DurationEdit;  // storm duration, h; empty: unlimited
     // Results.
-    QTableWidget* ChainTable;    // one row per step of the chain
-    QLabel* NotesLabel;          // values outside a curve's range
-    QTableWidget* WavesTable;    // central and effective fetch: Hm0, Tp, limit
-    QPushButton* UseWindBtn;     // "Use this wind"
+    QTableWidget* ChainTable;  // one row per step of the chain
+    QLabel* NotesLabel;        // values outside a curve's range
+    QTableWidget* WavesTable;  // central and effective fetch: Hm0, Tp, limit
+    QPushButton* UseWindBtn;   // "Use this wind"
     QPushButton* OkBtn;
     QPushButton* CancelBtn;
 

@@ -4,12 +4,12 @@
 // message that names the file and the reason, as a failed import or export
 // does; the project is left as it was.
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include <dlfcn.h>
 
 #include "gis/GisModuleApi.h"
 
@@ -66,8 +66,7 @@ const LoadedModule& Module()
 }
 
 // A result of the GIS functions that says why the module is not there.
-template <class Result>
-Result Failed(const LoadedModule& module)
+template <class Result> Result Failed(const LoadedModule& module)
 {
     Result result;
     result.Fail(module.error);
@@ -99,7 +98,7 @@ ShorelineImportResult ImportShoreline(ProjectRecord& rec, const std::string& sou
 std::vector<std::string> LayerNames(const std::string& source)
 {
     const LoadedModule& module = Module();
-    return module.api != nullptr ? module.api->layerNames(source) : std::vector<std::string>{};
+    return module.api != nullptr ? module.api->layerNames(source) : std::vector<std::string> {};
 }
 
 GisExportResult ExportGis(const ProjectRecord& rec, const std::string& path, const GisExportOptions& options)

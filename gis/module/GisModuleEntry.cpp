@@ -5,11 +5,11 @@
 
 extern "C" __attribute__((visibility("default"))) const orvane::GisModuleApi* OrvaneGisModuleApi()
 {
-    static const orvane::GisModuleApi api{
-        orvane::kGisModuleApiVersion, &orvane::ReadShoreline,     &orvane::StoreShoreline,
-        &orvane::ImportShoreline,     &orvane::LayerNames,        &orvane::ExportGis,
-        &orvane::DescribeCrs,         &orvane::GridConvergenceAt, &orvane::LonLatToProject,
-        &orvane::ReadPointLayer,      &orvane::WritePointLayer,   &orvane::WriteMapGeoTiff,
+    static const orvane::GisModuleApi api {
+        orvane::kGisModuleApiVersion,  &orvane::ReadShoreline,       &orvane::StoreShoreline,
+        &orvane::ImportShoreline,      &orvane::LayerNames,          &orvane::ExportGis,
+        &orvane::DescribeCrs,          &orvane::GridConvergenceAt,   &orvane::LonLatToProject,
+        &orvane::ReadPointLayer,       &orvane::WritePointLayer,     &orvane::WriteMapGeoTiff,
         &orvane::ReadBackgroundRaster, &orvane::ReadBackgroundLayer,
     };
     return &api;

@@ -7,10 +7,6 @@
 //
 //   orvane-manual HELP_SOURCE_FOLDER OUT.pdf OUT.doc VERSION
 
-#include <cstdio>
-#include <memory>
-#include <vector>
-
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -27,6 +23,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
+#include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "RtfWriter.h"
 
@@ -34,8 +33,8 @@ namespace {
 
 constexpr int kDpi = 300;
 constexpr double kMarginMm = 20.0;
-constexpr double kHeadMm = 8.0;    // running head above the text
-constexpr double kFootMm = 10.0;   // page number below the text
+constexpr double kHeadMm = 8.0;          // running head above the text
+constexpr double kFootMm = 10.0;         // page number below the text
 constexpr int kMaxPictureWidthPx = 640;  // at 96 px per inch: the 170 mm text width
 
 struct Chapter {
@@ -66,7 +65,8 @@ std::vector<std::pair<QString, QString>> ContentsEntries(const QString& hhc)
 {
     std::vector<std::pair<QString, QString>> entries;
     static const QRegularExpression object(
-        QStringLiteral("<param\\s+name=\"Name\"\\s+value=\"([^\"]*)\">\\s*<param\\s+name=\"Local\"\\s+value=\"([^\"#]*)"),
+        QStringLiteral(
+            "<param\\s+name=\"Name\"\\s+value=\"([^\"]*)\">\\s*<param\\s+name=\"Local\"\\s+value=\"([^\"#]*)"),
         QRegularExpression::CaseInsensitiveOption);
     QStringList seen;
     for (auto it = object.globalMatch(hhc); it.hasNext();) {
@@ -76,7 +76,8 @@ std::vector<std::pair<QString, QString>> ContentsEntries(const QString& hhc)
             continue;
         seen << file;
         QString title = match.captured(1);
-        title.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        title.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         entries.emplace_back(title, file);
     }
     return entries;
@@ -169,7 +170,8 @@ public:
         const QRectF headRect(text_.left(), kMarginMm * mm, text_.width(), 5 * mm);
         painter_.drawText(headRect, Qt::AlignLeft | Qt::AlignVCenter, head);
         painter_.drawText(headRect, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Orvane User's Manual"));
-        painter_.drawLine(QPointF(text_.left(), headRect.bottom() + mm), QPointF(text_.right(), headRect.bottom() + mm));
+        painter_.drawLine(QPointF(text_.left(), headRect.bottom() + mm),
+                          QPointF(text_.right(), headRect.bottom() + mm));
         const QRectF footRect(text_.left(), text_.bottom() + 4 * mm, text_.width(), 5 * mm);
         painter_.drawText(footRect, Qt::AlignHCenter | Qt::AlignVCenter, QString::number(pages_));
     }

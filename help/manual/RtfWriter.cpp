@@ -122,7 +122,8 @@ QByteArray Table(const QTextDocument& document, QTextTable* table)
         out += "\\trowd\\trgaph80\\trleft0";
         for (int c = 0; c < columns; ++c)
             out += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs"
-                   "\\brdrw10\\cellx" + Number(kTextWidthTwips * (c + 1) / columns);
+                   "\\brdrw10\\cellx" +
+                   Number(kTextWidthTwips * (c + 1) / columns);
         out += "\n";
         for (int c = 0; c < columns; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
@@ -163,12 +164,9 @@ QByteArray Frame(const QTextDocument& document, QTextFrame* frame)
 
 }  // namespace
 
-RtfWriter::RtfWriter(const QString& title, const QString& author) : title_(title), author_(author) {}
+RtfWriter::RtfWriter(const QString& title, const QString& author) : title_(title), author_(author) { }
 
-QByteArray RtfWriter::Escape(const QString& text)
-{
-    return QByteArray::fromStdString(RtfText(text.toStdString()));
-}
+QByteArray RtfWriter::Escape(const QString& text) { return QByteArray::fromStdString(RtfText(text.toStdString())); }
 
 void RtfWriter::PageBreak()
 {

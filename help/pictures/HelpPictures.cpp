@@ -9,9 +9,6 @@
 //
 // The project is opened and saved like in the program, so pass a copy.
 
-#include <cmath>
-#include <cstdio>
-
 #include <QApplication>
 #include <QFont>
 #include <QImage>
@@ -19,13 +16,15 @@
 #include <QPainterPath>
 #include <QTest>
 #include <QWidget>
+#include <cmath>
+#include <cstdio>
 
 #include "core/AppState.h"
 #include "core/Messages.h"
 #include "tools/FontSubstitutes.h"
-#include "tools/settings/FormatDefaults.h"
 #include "tools/help/HelpSystem.h"
 #include "tools/help/HtmlHelpViewerF.h"
+#include "tools/settings/FormatDefaults.h"
 #include "ui/OrvaneMainF.h"
 #include "ui/WaveRoseF.h"
 
@@ -120,9 +119,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     orvane::SetFormatDefaults();
     orvane::SetFontSubstitutes();
-    orvane::SetMessageSink([](orvane::MessageKind, const std::string& text) {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    });
+    orvane::SetMessageSink(
+        [](orvane::MessageKind, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     const QString out = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     bool ok = Save(WindDirectionDrawing(), out + QStringLiteral("wind-direction.png"));
 

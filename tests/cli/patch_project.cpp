@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: patch_project IN.WDT OUT.WDT Field=value ...\n");
         return 2;
     }
-    orvane::ProjectRecord rec{};
+    orvane::ProjectRecord rec {};
     if (!orvane::LoadProject(rec, argv[1]))
         return 1;
     for (int a = 3; a < argc; ++a) {

@@ -1,11 +1,12 @@
 // The climate analysis over a made-up hindcast: storms at a known rate, the
 // sectors they come from, the keys and flags of its files, and the climate
 // section of the companion file.
-#include <gtest/gtest.h>
+#include "core/ClimateAnalysis.h"
 
 #include <cmath>
 
-#include "core/ClimateAnalysis.h"
+#include <gtest/gtest.h>
+
 #include "core/Json.h"
 #include "core/ProjectCompanion.h"
 

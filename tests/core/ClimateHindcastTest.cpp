@@ -1,11 +1,12 @@
 // The sequential hindcast: a steady wind grows the sea exactly as the growth
 // laws' duration-limited waves, the closed-form curves invert themselves,
 // and calms, wind shifts and gaps start the sea again.
-#include <gtest/gtest.h>
+#include "core/ClimateHindcast.h"
 
 #include <cmath>
 
-#include "core/ClimateHindcast.h"
+#include <gtest/gtest.h>
+
 #include "core/GrowthLaws.h"
 #include "core/ProjectRecord.h"
 
@@ -16,7 +17,7 @@ constexpr double kFetchM = 10'000.0;
 
 // A hindcast over a uniform fetch in a 4 m deep project, with hourly rows.
 struct Fixture {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     DegreeFetches fetches;
     HindcastInput input;
 
@@ -111,7 +112,7 @@ TEST(ClimateHindcast, CalmsShiftsAndGapsStartTheSeaAgain)
 TEST(ClimateHindcast, DegreeFetchesFollowTheRegion)
 {
     // A 10 km square with the point 2 km from its west side.
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = 3;  // km
     rec.BoundaryCount = 1;

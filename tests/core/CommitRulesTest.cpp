@@ -1,13 +1,14 @@
 // The commit rules: the limits of the typed values, the spin steps, and the
 // numbered grid rows that become node positions.
 
-#include <gtest/gtest.h>
+#include "core/CommitRules.h"
 
 #include <cmath>
 #include <limits>
 #include <vector>
 
-#include "core/CommitRules.h"
+#include <gtest/gtest.h>
+
 #include "core/Rounding.h"
 
 namespace orvane {
@@ -31,7 +32,7 @@ TEST(ClampInputs, LimitsAndValuesThatAreNoNumber)
         {"infinities", kInf, kInf, -kInf, 180, kInf, 5},
     };
     for (const Case& c : cases) {
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         rec.SectorAngle = c.sector;
         rec.WindVelocity = c.velocity;
@@ -49,7 +50,7 @@ TEST(ClampInputs, LimitsAndValuesThatAreNoNumber)
 
 TEST(ClampMethodCodes, PastTheLastItemBecomesTheLastItem)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     rec.DirectionalMethod = 9;
     rec.SpectrumType = 2;
     rec.SignificantMethod = -3;  // selects nothing: kept
@@ -61,7 +62,7 @@ TEST(ClampMethodCodes, PastTheLastItemBecomesTheLastItem)
 
 TEST(SpinStep, StepsStopAtTheirLimitsOnlyOnTheirSide)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     rec.PlotSpanX = 2000;
     rec.PlotSpanY = 2000;
     struct Case {
@@ -113,15 +114,17 @@ TEST(StoreNodes, NumbersAreIdentitiesAndGapsBecomeGapNodes)
         std::vector<NodeRowText> rows;
         std::vector<Position> positions;  // 0..N; position 0 shown with number -1
     } cases[] = {
-        {"1, 2, 5", {{" 1", "0", "0"}, {"2", "10", "0"}, {"5", "10", "10"}},
+        {"1, 2, 5",
+         {{" 1", "0", "0"}, {"2", "10", "0"}, {"5", "10", "10"}},
          {{-1, 10, 10}, {1, 0, 0}, {2, 10, 0}, {0, 10, 10}, {0, 10, 10}, {5, 10, 10}}},
         {"3 before 1", {{"3", "7", "8"}, {"1", "1", "2"}}, {{-1, 7, 8}, {1, 1, 2}, {0, 7, 8}, {3, 7, 8}}},
         {"starting at 2", {{"2", "4", "4"}}, {{-1, 4, 4}, {0, 4, 4}, {2, 4, 4}}},
         {"a later row overwrites", {{"1", "1", "1"}, {"1", "2", "2"}}, {{-1, 2, 2}, {1, 2, 2}}},
         {"text that is no number stores 0", {{"1", "abc", "1,5"}}, {{-1, 0, 1.5f}, {1, 0, 1.5f}}},
-        {"999 is the last number", {{"999", "9", "9"}, {"1000", "1", "1"}},
+        {"999 is the last number",
+         {{"999", "9", "9"}, {"1000", "1", "1"}},
          [] {
-             std::vector<Position> p{{-1, 9, 9}};
+             std::vector<Position> p {{-1, 9, 9}};
              for (int i = 1; i < 999; ++i)
                  p.push_back({0, 9, 9});
              p.push_back({999, 9, 9});
@@ -129,25 +132,31 @@ TEST(StoreNodes, NumbersAreIdentitiesAndGapsBecomeGapNodes)
          }()},
         {"nothing", {}, {{-1, 0, 0}}},
         // No row that holds a node is lost (Bay: row 49 blank, node 50 below it).
-        {"a blank row in the middle", {{"1", "1", "1"}, {" ", "", ""}, {"2", "2", "2"}},
+        {"a blank row in the middle",
+         {{"1", "1", "1"}, {" ", "", ""}, {"2", "2", "2"}},
          {{-1, 2, 2}, {1, 1, 1}, {2, 2, 2}}},
-        {"coordinates without a number", {{"1", "1", "1"}, {"", "2", "2"}, {"x", "3", "3"}},
+        {"coordinates without a number",
+         {{"1", "1", "1"}, {"", "2", "2"}, {"x", "3", "3"}},
          {{-1, 3, 3}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}}},
         {"no number on top", {{"", "5", "6"}}, {{-1, 5, 6}, {1, 5, 6}}},
         {"numbers that cannot be stored are skipped",
-         {{"1", "1", "1"}, {"1000", "9", "9"}, {"0", "9", "9"}, {"-2", "9", "9"}, {"99999999999", "9", "9"},
+         {{"1", "1", "1"},
+          {"1000", "9", "9"},
+          {"0", "9", "9"},
+          {"-2", "9", "9"},
+          {"99999999999", "9", "9"},
           {"2", "2", "2"}},
          {{-1, 2, 2}, {1, 1, 1}, {2, 2, 2}}},
     };
     for (const Case& c : cases) {
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         const int count = StoreNodes(rec, 3, c.rows);
         EXPECT_EQ(count, rec.NodeCount[3]) << c.name;
         EXPECT_EQ(Positions(rec, 3), c.positions) << c.name;
     }
-    ProjectRecord rec{};
-    EXPECT_EQ(StoreNodes(rec, 6, std::vector<NodeRowText>{{"1", "1", "1"}}), 0) << "no boundary 6";
+    ProjectRecord rec {};
+    EXPECT_EQ(StoreNodes(rec, 6, std::vector<NodeRowText> {{"1", "1", "1"}}), 0) << "no boundary 6";
 }
 
 TEST(RoundEven, HalvesGoToTheEvenNeighbour)

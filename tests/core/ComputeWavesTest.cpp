@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "core/ComputeWaves.h"
 
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
 
-#include "core/ComputeWaves.h"
+#include <gtest/gtest.h>
+
 #include "core/EngineMath.h"
 #include "core/Fetch.h"
 #include "tests/core/EngineReference.h"
@@ -32,8 +33,8 @@ TEST(ResultsText, Lines)
          1.168f,
          3.832f,
          4.122f,
-         {"Wave spectrum", " ", "fs =0.243 Hz", "Ts = 4.12 sec", " ", "Hs = 1.17 m", "H1/3 = 1.17 m",
-          "H1/10= 1.49 m", "Hmax= 1.87 m"}},
+         {"Wave spectrum", " ", "fs =0.243 Hz", "Ts = 4.12 sec", " ", "Hs = 1.17 m", "H1/3 = 1.17 m", "H1/10= 1.49 m",
+          "Hmax= 1.87 m"}},
         {"feet",
          0,
          1.168f,
@@ -46,8 +47,8 @@ TEST(ResultsText, Lines)
          0.0f,
          0.0f,
          0.0f,
-         {"Wave spectrum", " ", "fs =  n/a Hz", "Ts = 0.00 sec", " ", "Hs = 0.00 m", "H1/3 = 0.00 m",
-          "H1/10= 0.00 m", "Hmax= 0.00 m"}},
+         {"Wave spectrum", " ", "fs =  n/a Hz", "Ts = 0.00 sec", " ", "Hs = 0.00 m", "H1/3 = 0.00 m", "H1/10= 0.00 m",
+          "Hmax= 0.00 m"}},
         {"undefined results",
          1,
          kNaN,
@@ -65,10 +66,10 @@ TEST(ResultsText, Lines)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         rec.CoordUnits = c.coordUnits;
-        WaveResults results{};
+        WaveResults results {};
         results.HeightM = c.heightM;
         results.HeightFt = c.heightFt;
         results.Period = c.period;
@@ -83,13 +84,11 @@ TEST(ClampMethodCodes, CodesAboveTheLastItemBecomeTheLastItem)
         int expectDirectional, expectSpectrum, expectSignificant;
     } cases[] = {
         {2, 2, 2, 2, 1, 2},  // the defaults: spectrum type 2 is JONSWAP
-        {0, 0, 0, 0, 0, 0},
-        {1, 1, 1, 1, 1, 1},
-        {3, 9, 100, 2, 1, 2},
-        {-1, -4, -2, -1, -4, -2},  // no item selected: left alone
+        {0, 0, 0, 0, 0, 0},   {1, 1, 1, 1, 1, 1},
+        {3, 9, 100, 2, 1, 2}, {-1, -4, -2, -1, -4, -2},  // no item selected: left alone
     };
     for (const Case& c : cases) {
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         rec.DirectionalMethod = c.directional;
         rec.SpectrumType = c.spectrum;
@@ -110,7 +109,7 @@ TEST(ClampMethodCodes, CodesAboveTheLastItemBecomeTheLastItem)
 // fetch in every direction, the worked example's 60 km/h and 10 m of depth.
 ProjectRecord RoundLake(int directional, int significant)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     test::Polygon ring;
     for (int k = 0; k < 360; ++k)
@@ -141,7 +140,7 @@ TEST(ComputeWaves, RoundLakeMatchesTheSingleFetchExample)
         for (int directional : {0, 1}) {
             SCOPED_TRACE(c.method * 10 + directional);
             const ProjectRecord rec = RoundLake(directional, c.method);
-            WaveResults results{};
+            WaveResults results {};
             RandomGenerator random(3u);
             ComputeWaves(rec, results, random);
             EXPECT_EQ(results.FreqCount, 64);
@@ -153,25 +152,22 @@ TEST(ComputeWaves, RoundLakeMatchesTheSingleFetchExample)
         }
     }
     const ProjectRecord rec = RoundLake(0, 0);
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(3u);
     ComputeWaves(rec, results, random);
     EXPECT_EQ(ResultsTextLines(rec, results),
-              (Lines{"Wave spectrum", " ", "fs =0.243 Hz", "Ts = 4.12 sec", " ", "Hs = 1.17 m", "H1/3 = 1.17 m",
-                     "H1/10= 1.49 m", "Hmax= 1.87 m"}));
+              (Lines {"Wave spectrum", " ", "fs =0.243 Hz", "Ts = 4.12 sec", " ", "Hs = 1.17 m", "H1/3 = 1.17 m",
+                      "H1/10= 1.49 m", "Hmax= 1.87 m"}));
 }
 
-bool SameResults(const WaveResults& a, const WaveResults& b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool SameResults(const WaveResults& a, const WaveResults& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The engine's shortcuts against the plain loops, run after run on the same
 // results (so a stale value would show), over random regions of every size.
 TEST(ComputeWaves, BitIdenticalToThePlainLoops)
 {
     std::mt19937 gen(77u);
-    WaveResults fast{}, plain{};
+    WaveResults fast {}, plain {};
     RandomGenerator fastRandom(11u), plainRandom(11u);
     int withWaves = 0;
     for (int run = 0; run < 150; ++run) {
@@ -180,8 +176,8 @@ TEST(ComputeWaves, BitIdenticalToThePlainLoops)
         const ProjectRecord rec = test::RandomRegion(gen, scale, offset, offset, run % 4 == 0 ? 999 : 120);
         ComputeWaves(rec, fast, fastRandom);
         reference::PlainComputeWaves(rec, plain, plainRandom);
-        ASSERT_TRUE(SameResults(fast, plain)) << "run " << run << " method " << rec.DirectionalMethod << ": "
-                                              << fast.HeightFt << " " << plain.HeightFt;
+        ASSERT_TRUE(SameResults(fast, plain))
+            << "run " << run << " method " << rec.DirectionalMethod << ": " << fast.HeightFt << " " << plain.HeightFt;
         withWaves += fast.HeightFt > 0.0f ? 1 : 0;
     }
     EXPECT_GT(withWaves, 75);
@@ -190,7 +186,7 @@ TEST(ComputeWaves, BitIdenticalToThePlainLoops)
 TEST(ComputeWaves, UnknownDirectionalMethodShowsNothingStale)
 {
     ProjectRecord rec = RoundLake(0, 0);
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(5u);
     ComputeWaves(rec, results, random);
     ASSERT_GT(results.HeightM, 1.0f);
@@ -225,8 +221,7 @@ TEST(ComputeWaves, DamagedProjectsNeverFail)
         {"unknown coordinate unit", [](ProjectRecord& r) { r.CoordUnits = 9; }, Expect::Undefined},
         {"unknown velocity unit", [](ProjectRecord& r) { r.VelocityUnits = -3; }, Expect::Undefined},
         {"unknown significant method", [](ProjectRecord& r) { r.SignificantMethod = 7; }, Expect::Undefined},
-        {"negative spectrum type is Pierson-Moskowitz", [](ProjectRecord& r) { r.SpectrumType = -5; },
-         Expect::Finite},
+        {"negative spectrum type is Pierson-Moskowitz", [](ProjectRecord& r) { r.SpectrumType = -5; }, Expect::Finite},
         {"boundary count 99", [](ProjectRecord& r) { r.BoundaryCount = 99; }, Expect::Finite},
         {"negative boundary count", [](ProjectRecord& r) { r.BoundaryCount = -1; }, Expect::Zero},
         {"node count 2^31-1", [](ProjectRecord& r) { r.NodeCount[1] = 0x7fffffff; }, Expect::Finite},
@@ -239,10 +234,10 @@ TEST(ComputeWaves, DamagedProjectsNeverFail)
             SCOPED_TRACE(std::string(c.name) + " / method " + std::to_string(directional));
             ProjectRecord rec = RoundLake(directional, 0);
             c.damage(rec);
-            WaveResults results{};
+            WaveResults results {};
             RandomGenerator random(9u);
             ComputeWaves(rec, results, random);
-            WaveResults plain{};
+            WaveResults plain {};
             RandomGenerator plainRandom(9u);
             reference::PlainComputeWaves(rec, plain, plainRandom);
             EXPECT_TRUE(SameResults(results, plain));
@@ -258,9 +253,7 @@ TEST(ComputeWaves, DamagedProjectsNeverFail)
                 for (int j = 1; j <= 1000; ++j)
                     ASSERT_TRUE(std::isfinite(results.Elevation[j]));
                 break;
-            case Expect::Undefined:
-                EXPECT_TRUE(std::isnan(results.HeightM)) << results.HeightM;
-                break;
+            case Expect::Undefined: EXPECT_TRUE(std::isnan(results.HeightM)) << results.HeightM; break;
             }
         }
     }

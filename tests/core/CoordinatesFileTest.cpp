@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "core/CoordinatesFile.h"
 
 #include <cstring>
 #include <fstream>
 #include <tuple>
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "core/CoordinatesFile.h"
 #include "tests/TestSupport.h"
 
 namespace orvane {
@@ -19,7 +19,7 @@ using test::WriteBytes;
 
 ProjectRecord TwoBoundaries()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.BoundaryCount = 2;
     rec.NodeCount[1] = 3;
@@ -56,7 +56,7 @@ TEST(CoordinatesRoundTrip, ExportThenImportRestoresTheBoundaries)
     const ProjectRecord source = TwoBoundaries();
     ASSERT_TRUE(ExportCoordinates(source, name));
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.NodeCount[4] = 9;  // every boundary is reset, also those the file lacks
     rec.NodeX[5][3] = 1.0f;
@@ -84,7 +84,7 @@ TEST(ImportCoordinates, GapNodesSurviveARoundTrip)
     source.BoundaryCount = 1;
     source.NodeNumber[1][2] = 0;  // gap node: repeats node 3's coordinates
     source.NodeX[1][2] = source.NodeX[1][3];
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ImportCoordinatesText(rec, CoordinatesText(source));
     EXPECT_EQ(rec.NodeCount[1], 3);
@@ -97,7 +97,7 @@ std::string Utf16(std::string_view ascii, bool littleEndian)
 {
     std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
     for (char c : ascii)
-        out += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
+        out += littleEndian ? std::string {c, '\0'} : std::string {'\0', c};
     return out;
 }
 
@@ -115,7 +115,7 @@ struct ImportCase {
     Probe probe;
 };
 
-class ImportCoordinatesCases : public testing::TestWithParam<ImportCase> {};
+class ImportCoordinatesCases : public testing::TestWithParam<ImportCase> { };
 
 // Every case starts from a project with two boundaries of 3 and 4 nodes, so a
 // text without a node must leave exactly those.
@@ -148,42 +148,76 @@ TEST_P(ImportCoordinatesCases, CountsPositionsAndClosingCopies)
 INSTANTIATE_TEST_SUITE_P(
     Files, ImportCoordinatesCases,
     testing::Values(
-        ImportCase{"NoSeparator", "1 0 0\n2 1 0\n3 1 1\n", true, 1, {0, 3, 0, 0, 0, 0}, {}},
-        ImportCase{"LowerCaseR", "1 0 0\n2 1 0\nr\n1 5 5\n", true, 2, {0, 2, 1, 0, 0, 0}, {2, 1, 1, 5, 5}},
-        ImportCase{"BlankBeforeRIsNoSeparator", "1 0 0\n R\n3 1 1\n", true, 1, {0, 3, 0, 0, 0, 0}, {}},
-        ImportCase{"NumbersSkipped", "1 0 0\n2 1 0\n5 1 1\n", true, 1, {0, 5, 0, 0, 0, 0}, {1, 3, 5, 1, 1}},
-        ImportCase{"RFirstLineBelongsToBoundaryOne", "R\n2 1 0\nR\n1 4 4\n", true, 2, {0, 2, 1, 0, 0, 0}, {}},
-        ImportCase{"SixthBlockIgnored", "1 0 0\nR\n1 0 0\nR\n1 0 0\nR\n1 0 0\nR\n2 0 0\nR\n7 0 0\n8 0 0\n", true, 5,
-                   {0, 1, 1, 1, 1, 2}, {}},
-        ImportCase{"HugeNodeNumberCapped", "1 0 0\n5000 1 1\n", true, 1, {0, 999, 0, 0, 0, 0}, {}},
-        ImportCase{"NegativeNumberAddsNothing", "-4 0 0\n2 1 1\n", true, 1, {0, 2, 0, 0, 0, 0}, {}},
+        ImportCase {"NoSeparator", "1 0 0\n2 1 0\n3 1 1\n", true, 1, {0, 3, 0, 0, 0, 0}, {}},
+        ImportCase {"LowerCaseR", "1 0 0\n2 1 0\nr\n1 5 5\n", true, 2, {0, 2, 1, 0, 0, 0}, {2, 1, 1, 5, 5}},
+        ImportCase {"BlankBeforeRIsNoSeparator", "1 0 0\n R\n3 1 1\n", true, 1, {0, 3, 0, 0, 0, 0}, {}},
+        ImportCase {"NumbersSkipped", "1 0 0\n2 1 0\n5 1 1\n", true, 1, {0, 5, 0, 0, 0, 0}, {1, 3, 5, 1, 1}},
+        ImportCase {"RFirstLineBelongsToBoundaryOne", "R\n2 1 0\nR\n1 4 4\n", true, 2, {0, 2, 1, 0, 0, 0}, {}},
+        ImportCase {"SixthBlockIgnored",
+                    "1 0 0\nR\n1 0 0\nR\n1 0 0\nR\n1 0 0\nR\n2 0 0\nR\n7 0 0\n8 0 0\n",
+                    true,
+                    5,
+                    {0, 1, 1, 1, 1, 2},
+                    {}},
+        ImportCase {"HugeNodeNumberCapped", "1 0 0\n5000 1 1\n", true, 1, {0, 999, 0, 0, 0, 0}, {}},
+        ImportCase {"NegativeNumberAddsNothing", "-4 0 0\n2 1 1\n", true, 1, {0, 2, 0, 0, 0, 0}, {}},
         // Junk takes no position; "3 1" is x, y numbered after the largest so far.
-        ImportCase{"NonNumericLinesSkipped", "1 0 0\nx y z\n3 1\n4 1 1 trailing text\n", true, 1,
-                   {0, 4, 0, 0, 0, 0}, {1, 2, 2, 3, 1}},
-        ImportCase{"CsvWithHeader", "node,x,y\r\n1,537000.5,4390000\r\n2,545000,4390000\r\n3,545000,4398000\r\n", true,
-                   1, {0, 3, 0, 0, 0, 0}, {1, 1, 1, 537000.5f, 4390000}},
-        ImportCase{"SemicolonsWithDecimalCommas", "x;y\n537000,5;4390000\n545000;4390000,75\n", true, 1,
-                   {0, 2, 0, 0, 0, 0}, {1, 2, 2, 545000, 4390000.75f}},
-        ImportCase{"TabsAndAnElevation", "x\ty\tz\n1.5\t2.5\t99\n3.5\t4.5\t98\n", true, 1, {0, 2, 0, 0, 0, 0},
-                   {1, 1, 1, 1.5f, 2.5f}},
-        ImportCase{"Utf8ByteOrderMark", "\xEF\xBB\xBF" "1 7 8\n2 1 0\n", true, 1, {0, 2, 0, 0, 0, 0}, {1, 1, 1, 7, 8}},
-        ImportCase{"Utf16LittleEndian", Utf16("node x y\r\n1 7 8\r\nR\r\n1 2 3\r\n", true), true, 2,
-                   {0, 1, 1, 0, 0, 0}, {2, 1, 1, 2, 3}},
-        ImportCase{"Utf16BigEndian", Utf16("1 7 8\r\n2 9 10\r\n", false), true, 1, {0, 2, 0, 0, 0, 0},
-                   {1, 2, 2, 9, 10}},
-        ImportCase{"CarriageReturnsOnly", "1 0 0\r2 1 0\rR\r1 3 3\r", true, 2, {0, 2, 1, 0, 0, 0}, {2, 1, 1, 3, 3}},
-        ImportCase{"NulBytesDropped", std::string("1 0 0\n\0\n2 3\0 4\n", 15), true, 1, {0, 2, 0, 0, 0, 0},
-                   {1, 2, 2, 3, 4}},
-        ImportCase{"NonFiniteFieldsSkipped", "1 0 0\n2 nan 0\n3 inf 1\n4 1e39 1\n1 2 nan\n5 1 2\n", true, 1,
-                   {0, 5, 0, 0, 0, 0}, {1, 2, 5, 1, 2}},
-        ImportCase{"EmptyFile", "", false, 2, {0, 3, 4, 0, 0, 0}, {}},
-        ImportCase{"OnlySeparators", "R\nR\nR\n", false, 2, {0, 3, 4, 0, 0, 0}, {}},
-        ImportCase{"HeaderOnly", "node,x,y\r\n\r\n", false, 2, {0, 3, 4, 0, 0, 0}, {}}),
+        ImportCase {"NonNumericLinesSkipped",
+                    "1 0 0\nx y z\n3 1\n4 1 1 trailing text\n",
+                    true,
+                    1,
+                    {0, 4, 0, 0, 0, 0},
+                    {1, 2, 2, 3, 1}},
+        ImportCase {"CsvWithHeader",
+                    "node,x,y\r\n1,537000.5,4390000\r\n2,545000,4390000\r\n3,545000,4398000\r\n",
+                    true,
+                    1,
+                    {0, 3, 0, 0, 0, 0},
+                    {1, 1, 1, 537000.5f, 4390000}},
+        ImportCase {"SemicolonsWithDecimalCommas",
+                    "x;y\n537000,5;4390000\n545000;4390000,75\n",
+                    true,
+                    1,
+                    {0, 2, 0, 0, 0, 0},
+                    {1, 2, 2, 545000, 4390000.75f}},
+        ImportCase {"TabsAndAnElevation",
+                    "x\ty\tz\n1.5\t2.5\t99\n3.5\t4.5\t98\n",
+                    true,
+                    1,
+                    {0, 2, 0, 0, 0, 0},
+                    {1, 1, 1, 1.5f, 2.5f}},
+        ImportCase {"Utf8ByteOrderMark",
+                    "\xEF\xBB\xBF"
+                    "1 7 8\n2 1 0\n",
+                    true,
+                    1,
+                    {0, 2, 0, 0, 0, 0},
+                    {1, 1, 1, 7, 8}},
+        ImportCase {"Utf16LittleEndian",
+                    Utf16("node x y\r\n1 7 8\r\nR\r\n1 2 3\r\n", true),
+                    true,
+                    2,
+                    {0, 1, 1, 0, 0, 0},
+                    {2, 1, 1, 2, 3}},
+        ImportCase {
+            "Utf16BigEndian", Utf16("1 7 8\r\n2 9 10\r\n", false), true, 1, {0, 2, 0, 0, 0, 0}, {1, 2, 2, 9, 10}},
+        ImportCase {"CarriageReturnsOnly", "1 0 0\r2 1 0\rR\r1 3 3\r", true, 2, {0, 2, 1, 0, 0, 0}, {2, 1, 1, 3, 3}},
+        ImportCase {
+            "NulBytesDropped", std::string("1 0 0\n\0\n2 3\0 4\n", 15), true, 1, {0, 2, 0, 0, 0, 0}, {1, 2, 2, 3, 4}},
+        ImportCase {"NonFiniteFieldsSkipped",
+                    "1 0 0\n2 nan 0\n3 inf 1\n4 1e39 1\n1 2 nan\n5 1 2\n",
+                    true,
+                    1,
+                    {0, 5, 0, 0, 0, 0},
+                    {1, 2, 5, 1, 2}},
+        ImportCase {"EmptyFile", "", false, 2, {0, 3, 4, 0, 0, 0}, {}},
+        ImportCase {"OnlySeparators", "R\nR\nR\n", false, 2, {0, 3, 4, 0, 0, 0}, {}},
+        ImportCase {"HeaderOnly", "node,x,y\r\n\r\n", false, 2, {0, 3, 4, 0, 0, 0}, {}}),
     [](const testing::TestParamInfo<ImportCase>& param) { return param.param.name; });
 
 TEST(ImportCoordinates, NumbersOffTheirLinesLeaveZeroPositions)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ImportCoordinatesText(rec, "1 1 1\r\n2 2 2\r\n5 5 5\r\n");
     EXPECT_EQ(rec.NodeCount[1], 5);
@@ -197,7 +231,7 @@ TEST(ImportCoordinates, LinesPastPosition999AreSkipped)
     std::string text;
     for (int k = 1; k <= 1005; ++k)
         text += std::to_string(k % 999 + 1) + " 1 2\n";
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ImportCoordinatesText(rec, text);
     EXPECT_EQ(rec.NodeCount[1], 999);
@@ -243,7 +277,7 @@ TEST(ImportCoordinatesFile, MemoryDoesNotGrowWithTheFile)
     const std::string name = dir.File("long.txt");
     std::ofstream(name, std::ios::binary) << "1 2 3" << std::string(24 << 20, '\n');
     long pages = 0;
-    rlimit saved{};
+    rlimit saved {};
     if (!(std::ifstream("/proc/self/statm") >> pages) || ::getrlimit(RLIMIT_AS, &saved) != 0 ||
         saved.rlim_cur != RLIM_INFINITY)
         GTEST_SKIP() << "cannot measure or limit the address space";

@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "core/Directional.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/Directional.h"
+#include <gtest/gtest.h>
+
 #include "core/EngineMath.h"
 #include "core/WaveFormulas.h"
 #include "tests/core/EngineTestSupport.h"
@@ -18,8 +19,19 @@ TEST(Sector, DirectionCount)
     struct Case {
         float sector;
         int count;
-    } cases[] = {{45, 22}, {7, 4}, {180, 90}, {4, 2}, {5, 2}, {3, 2}, {9, 4}, {0, 0},
-                 {-30, 0}, {kNaN, 0}, {360, 180}, {1e9f, 180}, {std::numeric_limits<float>::infinity(), 180}};
+    } cases[] = {{45, 22},
+                 {7, 4},
+                 {180, 90},
+                 {4, 2},
+                 {5, 2},
+                 {3, 2},
+                 {9, 4},
+                 {0, 0},
+                 {-30, 0},
+                 {kNaN, 0},
+                 {360, 180},
+                 {1e9f, 180},
+                 {std::numeric_limits<float>::infinity(), 180}};
     for (const Case& c : cases)
         EXPECT_EQ(SectorDirectionCount(c.sector), c.count) << c.sector;
 }
@@ -99,8 +111,8 @@ TEST(DirectionalMethods, SeymourWeightsAddUpToOne)
         SCOPED_TRACE(count);
         for (const int method : {0, 2}) {
             const Sector sector = UniformSector(count, 32808.0f);
-            WaveResults seymour{};
-            WaveResults effective{};
+            WaveResults seymour {};
+            WaveResults effective {};
             SeymourWave(sector, 64, 1, method, true, seymour);
             RunEffectiveFetch(sector, 64, 1, method, true, effective);
             EXPECT_NEAR(seymour.HeightM / effective.HeightM, 1.0, 0.01) << method;
@@ -130,12 +142,11 @@ TEST(DirectionalMethods, NoFetchClearsTheSpectrum)
         const char* name;
         RunMethod run;
         float period;
-    } cases[] = {{"effective fetch", RunEffectiveFetch, 0.0f},
-                 {"Saville", RunSaville, 0.0f},
-                 {"Seymour", SeymourWave, 1.0f}};
+    } cases[] = {
+        {"effective fetch", RunEffectiveFetch, 0.0f}, {"Saville", RunSaville, 0.0f}, {"Seymour", SeymourWave, 1.0f}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        WaveResults results{};
+        WaveResults results {};
         c.run(UniformSector(40, 30000.0f), 64, 1, 1, true, results);
         ASSERT_GT(results.Density[20], 0.0f);
         c.run(UniformSector(40, 0.0f), 64, 1, 1, true, results);
@@ -157,7 +168,7 @@ TEST(DirectionalMethods, SeymourSurvivesDirectionsWithVeryShortFetch)
         SCOPED_TRACE(type);
         Sector sector = UniformSector(30, 32808.0f);
         sector.directions[12].fetchFt = 3.0f;
-        WaveResults results{};
+        WaveResults results {};
         SeymourWave(sector, 64, type, 0, false, results);
         EXPECT_TRUE(std::isfinite(results.HeightFt));
         EXPECT_GT(results.HeightFt, 3.0f);
@@ -168,7 +179,7 @@ TEST(DirectionalMethods, SeymourSurvivesDirectionsWithVeryShortFetch)
 
 TEST(DirectionalMethods, MethodsAgreeOnMetricAndFeetHeights)
 {
-    WaveResults feet{}, metric{};
+    WaveResults feet {}, metric {};
     const Sector sector = UniformSector(20, 20000.0f);
     RunSaville(sector, 64, 0, 1, false, feet);
     RunSaville(sector, 64, 0, 1, true, metric);

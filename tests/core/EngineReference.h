@@ -61,7 +61,7 @@ inline void PlainSeymour(const Sector& sector, int n, int type, int method, bool
         const HeightPeriod wave = SignificantWave(method, dir.fetchFt, sector.speedFtS, sector.depthFt);
         const float heightSel = metric ? F32(wave.H / kFeetPerMetre) : wave.H;
         if (wave.T > 0.001) {
-            SpectrumArray L{};
+            SpectrumArray L {};
             WaveSpectrum(n, type, L.f, L.S, heightSel, wave.T, Te);
             for (int k = 1; k <= n; ++k)
                 results.Density[k] = F32(results.Density[k] +
@@ -83,8 +83,8 @@ inline void PlainTimeSeries(const WaveResults& in, float (&elevation)[1001], Ran
         const float a = F32(std::sqrt(kPi * in.Density[k] * (static_cast<double>(in.Freq[k + 1]) - in.Freq[k - 1])));
         const float phi = F32(2.0 * kPi * random.Next());
         for (int j = 1; j <= m; ++j)
-            elevation[j] = F32(elevation[j] + a * std::cos(2.0 * kPi * in.Freq[k] * (j - 1) *
-                                                           static_cast<double>(in.TimeStep) + phi));
+            elevation[j] = F32(elevation[j] +
+                               a * std::cos(2.0 * kPi * in.Freq[k] * (j - 1) * static_cast<double>(in.TimeStep) + phi));
     }
 }
 
@@ -95,15 +95,9 @@ inline void PlainComputeWaves(const ProjectRecord& rec, WaveResults& results, Ra
     results.TimeStep = 0.25f;
     const bool metric = rec.CoordUnits > 1;
     switch (rec.DirectionalMethod) {
-    case 0:
-        RunEffectiveFetch(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results);
-        break;
-    case 1:
-        RunSaville(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results);
-        break;
-    case 2:
-        PlainSeymour(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results);
-        break;
+    case 0: RunEffectiveFetch(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results); break;
+    case 1: RunSaville(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results); break;
+    case 2: PlainSeymour(PlainSector(rec), 64, rec.SpectrumType, rec.SignificantMethod, metric, results); break;
     default:
         results.HeightM = results.HeightFt = results.Period = std::numeric_limits<float>::quiet_NaN();
         ClearSpectrum(results.Freq, results.Density);

@@ -27,7 +27,7 @@ inline Polygon Square(float x0, float y0, float side)
 // A project in feet with no boundaries yet.
 inline ProjectRecord EmptyFeetProject()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.BoundaryCount = 0;
     rec.CoordUnits = 0;

@@ -5,13 +5,14 @@
 // search instead of the simplex and the profile), and a seeded Gumbel
 // record whose true return values must lie in the intervals. Then storm
 // peaks, thresholds and the climate statistics.
-#include <gtest/gtest.h>
+#include "core/Extremes.h"
 
 #include <cmath>
 #include <random>
 
+#include <gtest/gtest.h>
+
 #include "core/ClimateStatistics.h"
-#include "core/Extremes.h"
 
 namespace orvane {
 namespace {
@@ -151,9 +152,9 @@ TEST(ClimateStatistics, TablesWeighTheRowsByTheirHours)
     const std::vector<float> hours = {1.f, 1.f, 2.f, 1.f, 1.f};
     const OccurrenceTable occ = MakeOccurrenceTable(hs, bearing, hours, 4, 0.25);
     ASSERT_EQ(occ.Classes(), 3);
-    EXPECT_EQ(occ.counts[1][0], 1u);                 // 0.3 m from N
+    EXPECT_EQ(occ.counts[1][0], 1u);                    // 0.3 m from N
     EXPECT_NEAR(occ.PerMille(2, 1), 2000.0 / 6, 1e-9);  // 0.6 m from E, two of six hours
-    EXPECT_EQ(occ.counts[2][0], 1u);                 // 350 degrees is north
+    EXPECT_EQ(occ.counts[2][0], 1u);                    // 350 degrees is north
     EXPECT_NEAR(occ.CalmPerMille(), 1000.0 / 6, 1e-9);
     double total = occ.CalmPerMille();
     for (int c = 0; c < occ.Classes(); ++c)
@@ -172,7 +173,7 @@ TEST(ClimateStatistics, TablesWeighTheRowsByTheirHours)
     EXPECT_DOUBLE_EQ(p[0].longestHours, 4.0);
     EXPECT_DOUBLE_EQ(p[1].totalHours, 3.0);
 
-    const PowerLaw tp = FitPeriodOfHeight(std::vector<float>{1.f, 4.f}, std::vector<float>{3.f, 6.f});
+    const PowerLaw tp = FitPeriodOfHeight(std::vector<float> {1.f, 4.f}, std::vector<float> {3.f, 6.f});
     EXPECT_NEAR(tp(2.0), 3.0 * std::sqrt(2.0), 1e-6);
 }
 

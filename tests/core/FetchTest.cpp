@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "core/Fetch.h"
 
 #include <cmath>
 #include <limits>
 #include <random>
 
+#include <gtest/gtest.h>
+
 #include "core/EngineMath.h"
-#include "core/Fetch.h"
 #include "core/FetchScanner.h"
 #include "tests/core/EngineTestSupport.h"
 
@@ -78,8 +79,7 @@ TEST(NudgeOffAxes, TurnsDirectionsNearAnAxisOnce)
         {"half pi", kHalfPi, F32(static_cast<double>(kHalfPi) + 0.006283185307179587)},
         {"pi", kFloatPi, F32(static_cast<double>(kFloatPi) + 0.006283185307179587)},
         {"minus 5 pi", F32(-5 * kPi), F32(static_cast<double>(F32(-5 * kPi)) + 0.006283185307179587)},
-        {"just below zero: turned once, not again", -0.005f,
-         F32(static_cast<double>(-0.005f) + 0.006283185307179587)},
+        {"just below zero: turned once, not again", -0.005f, F32(static_cast<double>(-0.005f) + 0.006283185307179587)},
         {"off the axes", 0.5f, 0.5f},
         {"0.0101 from the axis", 0.0101f, 0.0101f},
         {"beyond 5 pi", F32(6 * kPi), F32(6 * kPi)},
@@ -187,7 +187,9 @@ TEST(FetchScanner, BitIdenticalToThePlainScanOnRandomRegions)
     const struct {
         float scale, offsetX, offsetY;
         int maxNodes;
-    } settings[] = {{10.0f, 0.0f, 0.0f, 60}, {8000.0f, 0.0f, 0.0f, 999}, {3000.0f, 452000.0f, 4.2e6f, 400},
+    } settings[] = {{10.0f, 0.0f, 0.0f, 60},
+                    {8000.0f, 0.0f, 0.0f, 999},
+                    {3000.0f, 452000.0f, 4.2e6f, 400},
                     {0.05f, 1.0f, -2.0f, 30}};
     int compared = 0;
     int positive = 0;
@@ -205,8 +207,8 @@ TEST(FetchScanner, BitIdenticalToThePlainScanOnRandomRegions)
                     theta = F32((unit(gen) - 0.5) * 4 * kPi);
                 const float plain = RadialFetch(rec, rec.PointX, rec.PointY, theta);
                 const float fast = scanner.Fetch(rec.PointX, rec.PointY, theta);
-                ASSERT_TRUE(SameBits(plain, fast)) << "region " << region << " theta " << theta << ": " << plain
-                                                   << " vs " << fast;
+                ASSERT_TRUE(SameBits(plain, fast))
+                    << "region " << region << " theta " << theta << ": " << plain << " vs " << fast;
                 ++compared;
                 positive += plain > 0.0f ? 1 : 0;
             }
@@ -227,14 +229,15 @@ TEST(RadialFetch, RaysThroughNodesReachTheShore)
     const struct {
         int nodes;
         double radius, centreX, centreY;
-    } lakes[] = {{72, 8, 0, 0}, {720, 8, 0, 0}, {998, 1, 0, 0}, {998, 3.7, -3, 2}, {360, 1000, 500000, 4390000},
+    } lakes[] = {{72, 8, 0, 0},     {720, 8, 0, 0}, {998, 1, 0, 0}, {998, 3.7, -3, 2}, {360, 1000, 500000, 4390000},
                  {998, 12345, 0, 7}};
     for (const auto& lake : lakes) {
         ProjectRecord rec = EmptyFeetProject();
         std::vector<test::TestNode> ring;
         for (int k = 0; k <= lake.nodes; ++k) {  // closed: the last node repeats the first
             const double a = 2 * kPi * (k % lake.nodes) / lake.nodes;
-            ring.push_back({F32(lake.centreX + lake.radius * std::cos(a)), F32(lake.centreY + lake.radius * std::sin(a))});
+            ring.push_back(
+                {F32(lake.centreX + lake.radius * std::cos(a)), F32(lake.centreY + lake.radius * std::sin(a))});
         }
         rec.BoundaryCount = 1;
         SetBoundary(rec, 1, ring);
@@ -244,8 +247,8 @@ TEST(RadialFetch, RaysThroughNodesReachTheShore)
             const float theta = F32(2 * kPi * k / lake.nodes);
             const float fetch = RadialFetch(rec, x0, y0, theta);
             // Within 1 %: the chords, and the float32 lines at a UTM northing.
-            ASSERT_NEAR(fetch, lake.radius, lake.radius * 0.01) << lake.nodes << " nodes, r " << lake.radius << ", node "
-                                                                 << k;
+            ASSERT_NEAR(fetch, lake.radius, lake.radius * 0.01)
+                << lake.nodes << " nodes, r " << lake.radius << ", node " << k;
             ASSERT_TRUE(SameBits(fetch, scanner.Fetch(x0, y0, theta)));
         }
     }

@@ -2,11 +2,10 @@
 // removed when stale and unlocked. (Readers meeting a FIFO, a device or a
 // huge file are tested black-box: tests/cli/hostile_readers.cmake.)
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 #include <utime.h>
@@ -24,7 +23,7 @@ using test::TempDir;
 void Age(const std::string& path, int seconds)
 {
     const time_t then = ::time(nullptr) - seconds;
-    const utimbuf times{then, then};
+    const utimbuf times {then, then};
     ASSERT_EQ(::utime(path.c_str(), &times), 0) << path;
 }
 
@@ -35,8 +34,8 @@ TEST(TempFiles, TheProgramKnowsItsOwnTemporaries)
     EXPECT_TRUE(IsTempOf(".p.WDT.orvane-tmp-a1B2c3", "p.WDT"));
     // Not ours: another file's, a name one character off, earlier versions'
     // names (a user's own file may look the same).
-    for (const char* entry : {".q.WDT.orvane-tmp-a1B2c3", ".p.WDT.orvane-tmp-a1B2c", ".p.WDT.orvane-tmp-a1B2-3",
-                              "p.WDT.tmp-backup"})
+    for (const char* entry :
+         {".q.WDT.orvane-tmp-a1B2c3", ".p.WDT.orvane-tmp-a1B2c", ".p.WDT.orvane-tmp-a1B2-3", "p.WDT.tmp-backup"})
         EXPECT_FALSE(IsTempOf(entry, "p.WDT")) << entry;
 }
 
@@ -65,7 +64,7 @@ TEST(TempFiles, StaleOnesAreRemovedBeforeTheFileIsWrittenAgain)
     const int holder = ::open(locked.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ASSERT_TRUE(SaveProject(rec, project));
     ::close(holder);

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "core/Format.h"
 
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "core/Format.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {

@@ -1,14 +1,14 @@
 // The growth laws against hand computations of their published equations,
 // and the properties every law must keep.
-#include <gtest/gtest.h>
+#include "core/GrowthLaws.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "core/Format.h"
+#include <gtest/gtest.h>
 
 #include "core/ComputeWaves.h"
-#include "core/GrowthLaws.h"
+#include "core/Format.h"
 #include "core/Scenario.h"
 #include "core/WaveFormulas.h"
 #include "core/WaveRose.h"
@@ -140,11 +140,11 @@ ProjectRecord Lake(int directional)
 
 TEST(GrowthRun, EveryDirectionalMethodTakesTheLawAndTheDuration)
 {
-    const GrowthOptions cem{GrowthLaw::Cem, std::nullopt}, cemHour{GrowthLaw::Cem, 1.0};
+    const GrowthOptions cem {GrowthLaw::Cem, std::nullopt}, cemHour {GrowthLaw::Cem, 1.0};
     for (int directional = 0; directional < 3; ++directional) {
         const ProjectRecord rec = Lake(directional);
         RandomGenerator random;
-        WaveResults plain{}, law{}, hour{};
+        WaveResults plain {}, law {}, hour {};
         ComputeWaves(rec, plain, random);
         ComputeWaves(rec, cem, law, random);
         ComputeWaves(rec, cemHour, hour, random);
@@ -156,7 +156,7 @@ TEST(GrowthRun, EveryDirectionalMethodTakesTheLawAndTheDuration)
         ASSERT_EQ(summary.result.limited, GrowthLimit::Duration) << directional;
         EXPECT_EQ(GrowthLimitText(summary), Format("duration-limited: 1.0 h needs %.1f h for this fetch",
                                                    summary.result.minimumDurationS / 3600.0));
-        EXPECT_TRUE(GrowthTextLines(SummariseGrowth(rec, MakeSector(rec), GrowthOptions{})).empty());
+        EXPECT_TRUE(GrowthTextLines(SummariseGrowth(rec, MakeSector(rec), GrowthOptions {})).empty());
 
         // The rose and the scenarios give the run's own waves.
         const WaveRoseResult rose = WaveRose(rec, 45, cemHour);

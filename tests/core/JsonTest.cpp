@@ -1,10 +1,10 @@
 // The settings JSON: what it refuses (with the place of the fault), what it
 // keeps (key order, UTF-8, numbers to the last bit) and its limits.
-#include <gtest/gtest.h>
+#include "core/Json.h"
 
 #include <string>
 
-#include "core/Json.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -40,7 +40,7 @@ TEST(Json, RefusesWithTheLineAndColumnOfTheFault)
         {"[1e999]", "line 1, column 2: the number is out of range"},
         {"[NaN]", "line 1, column 2: not a JSON value"},
         {"[\"\xC3\xA9\xC0\xAF\"]", "line 1, column 4: the text is not UTF-8"},  // overlong "/"
-        {"[\"\xED\xA0\x80\"]", "line 1, column 3: the text is not UTF-8"},     // a surrogate written as UTF-8
+        {"[\"\xED\xA0\x80\"]", "line 1, column 3: the text is not UTF-8"},      // a surrogate written as UTF-8
         {"[\"\\udc00\"]", "line 1, column 9: a lone low surrogate"},
         {"[\"a\tb\"]", "line 1, column 4: a control character inside a string"},
         {"{\"a\" 1}", "line 1, column 6: ':' was expected after the key"},
@@ -58,7 +58,7 @@ TEST(Json, LimitsDepthAndSize)
     EXPECT_TRUE(ParseJson(std::string(32, '[') + std::string(32, ']')).Ok());
     EXPECT_EQ(ParseJson(std::string(33, '[') + std::string(33, ']')).error,
               "line 1, column 33: nested deeper than 32 levels");
-    EXPECT_FALSE(ParseJson("[1]", JsonLimits{2, 32}).Ok());
+    EXPECT_FALSE(ParseJson("[1]", JsonLimits {2, 32}).Ok());
 }
 
 TEST(Json, SetKeepsThePlaceOfAKnownKey)

@@ -1,14 +1,15 @@
 // The wave map: cells on multiples of the cell size, a tile's cells the
 // whole map's, a circular lake's exposure map symmetric about its centre,
 // the centre cell the computation run's own waves, and a cancelled map.
-#include <gtest/gtest.h>
+#include "core/MapGrid.h"
 
 #include <cmath>
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "EngineTestSupport.h"
 #include "core/ComputeWaves.h"
-#include "core/MapGrid.h"
 #include "core/Random.h"
 
 namespace orvane {
@@ -18,7 +19,7 @@ namespace {
 // cell of 1 km its centre is the centre of a cell.
 ProjectRecord CircularLake()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = 3;  // Km
     rec.BoundaryCount = 1;
@@ -73,15 +74,15 @@ TEST(MapGrid, CellsLieOnMultiplesOfTheCellAndTilesShareThem)
         metres.NodeY[1][k] *= 10000.0f;
     }
     EXPECT_EQ(MapRoundCell(metres, 200), 1000.0);
-    EXPECT_EQ(MapRoundCell(ProjectRecord{}, 200), 0.0);
+    EXPECT_EQ(MapRoundCell(ProjectRecord {}, 200), 0.0);
 
     struct Bad {
         double cell;
         int index, count;
     };
-    for (const Bad& b : {Bad{0.0, 1, 1}, Bad{-1.0, 1, 1}, Bad{std::nan(""), 1, 1}, Bad{1e-4, 1, 1}, Bad{1.0, 3, 2},
-                         Bad{1.0, 1, 22}})
-        EXPECT_FALSE(MapGridLayout(rec, MapOptions{b.cell, MapQuantity::Hs, false, b.index, b.count, {}}).ok)
+    for (const Bad& b : {Bad {0.0, 1, 1}, Bad {-1.0, 1, 1}, Bad {std::nan(""), 1, 1}, Bad {1e-4, 1, 1}, Bad {1.0, 3, 2},
+                         Bad {1.0, 1, 22}})
+        EXPECT_FALSE(MapGridLayout(rec, MapOptions {b.cell, MapQuantity::Hs, false, b.index, b.count, {}}).ok)
             << b.cell << " " << b.index << "/" << b.count;
 }
 
@@ -94,7 +95,7 @@ TEST(MapGrid, CircularLakeIsSymmetricAndItsCentreIsTheRunsOwn)
     // One wind: the centre cell is ComputeWaves at the centre, bit for bit.
     const MapGridResult map = ComputeMap(rec, options);
     ASSERT_TRUE(map.ok) << map.error;
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random;
     random.Seed(1);
     ComputeWaves(rec, results, random);
@@ -112,8 +113,8 @@ TEST(MapGrid, CircularLakeIsSymmetricAndItsCentreIsTheRunsOwn)
     for (int r = 0; r < g.rows; ++r) {
         for (int c = 0; c < g.columns; ++c) {
             const float v = g.At(r, c);
-            for (const auto& [r2, c2] : {std::pair{c, r}, std::pair{20 - r, c}, std::pair{r, 20 - c},
-                                         std::pair{20 - c, 20 - r}}) {
+            for (const auto& [r2, c2] :
+                 {std::pair {c, r}, std::pair {20 - r, c}, std::pair {r, 20 - c}, std::pair {20 - c, 20 - r}}) {
                 const float w = g.At(r2, c2);
                 if (std::isnan(v) || std::isnan(w))
                     continue;

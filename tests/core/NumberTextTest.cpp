@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "core/NumberText.h"
 
 #include <clocale>
 #include <cmath>
 
+#include <gtest/gtest.h>
+
 #include "core/Format.h"
-#include "core/NumberText.h"
 
 namespace orvane {
 namespace {
@@ -16,25 +17,15 @@ TEST(TextToFloat, Table)
         float fallback;
         float expected;
     } cases[] = {
-        {" 12,5 ", 7.0f, 12.5f},     // "," stands for "."
-        {"", 7.0f, 0.0f},            // empty reads as 0, not as the fallback
-        {"   ", 7.0f, 0.0f},
-        {"abc", 7.0f, 7.0f},
-        {"1.234,5", 7.0f, 7.0f},     // both separators: no guess
-        {"1 000", 7.0f, 1000.0f},
-        {"-3.25", 7.0f, -3.25f},
-        {"+2", 7.0f, 2.0f},
-        {"1e3", 7.0f, 1000.0f},
-        {"2.5E-1", 7.0f, 0.25f},
-        {".5", 7.0f, 0.5f},
-        {"5.", 7.0f, 5.0f},
-        {"1,2,3", 7.0f, 7.0f},       // only the first "," is swapped
-        {"1e", 7.0f, 7.0f},
-        {"inf", 7.0f, 7.0f},         // the readers take decimal numbers only
-        {"nan", 7.0f, 7.0f},
-        {"1e39", 7.0f, 7.0f},        // beyond float32
-        {"--1", 7.0f, 7.0f},
-        {"0x10", 7.0f, 7.0f},
+        {" 12,5 ", 7.0f, 12.5f},  // "," stands for "."
+        {"", 7.0f, 0.0f},         // empty reads as 0, not as the fallback
+        {"   ", 7.0f, 0.0f},      {"abc", 7.0f, 7.0f},     {"1.234,5", 7.0f, 7.0f},  // both separators: no guess
+        {"1 000", 7.0f, 1000.0f}, {"-3.25", 7.0f, -3.25f}, {"+2", 7.0f, 2.0f},
+        {"1e3", 7.0f, 1000.0f},   {"2.5E-1", 7.0f, 0.25f}, {".5", 7.0f, 0.5f},
+        {"5.", 7.0f, 5.0f},       {"1,2,3", 7.0f, 7.0f},  // only the first "," is swapped
+        {"1e", 7.0f, 7.0f},       {"inf", 7.0f, 7.0f},    // the readers take decimal numbers only
+        {"nan", 7.0f, 7.0f},      {"1e39", 7.0f, 7.0f},   // beyond float32
+        {"--1", 7.0f, 7.0f},      {"0x10", 7.0f, 7.0f},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TextToFloat(c.text, c.fallback), c.expected) << '"' << c.text << '"';
@@ -48,9 +39,17 @@ TEST(TextToInt, Table)
         std::int32_t fallback;
         std::int32_t expected;
     } cases[] = {
-        {"4 2", 0, 42},  {"x", 0, 0},        {"", 5, 0},     {"-17", 5, -17}, {"+8", 5, 8},
-        {"1.5", 5, 5},   {"2147483647", 5, 2147483647},    {"2147483648", 5, 5},
-        {"+-3", 5, 5},   {"-", 5, 5},        {"$1F", 5, 5},
+        {"4 2", 0, 42},
+        {"x", 0, 0},
+        {"", 5, 0},
+        {"-17", 5, -17},
+        {"+8", 5, 8},
+        {"1.5", 5, 5},
+        {"2147483647", 5, 2147483647},
+        {"2147483648", 5, 5},
+        {"+-3", 5, 5},
+        {"-", 5, 5},
+        {"$1F", 5, 5},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TextToInt(c.fallback, c.text), c.expected) << '"' << c.text << '"';

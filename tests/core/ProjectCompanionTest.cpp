@@ -1,13 +1,14 @@
 // The companion file beside a project: defaults when absent, unknown keys
 // kept on rewriting, a damaged file reported once and left alone, and
 // nothing written for a plain project.
-#include <gtest/gtest.h>
+#include "core/ProjectCompanion.h"
 
 #include <filesystem>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "../TestSupport.h"
-#include "core/ProjectCompanion.h"
 #include "core/CrsService.h"
 #include "core/ProjectSettings.h"
 
@@ -63,7 +64,9 @@ TEST_F(ProjectCompanionTest, DamagedFileIsReportedOnceAndLeftAlone)
     ProjectCompanion c;
     EXPECT_EQ(c.Load(project), ProjectCompanion::LoadState::Damaged);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_NE(messages.messages[0].text.find("line 1, column 26: a key in double quotes was expected"), std::string::npos) << messages.messages[0].text;
+    EXPECT_NE(messages.messages[0].text.find("line 1, column 26: a key in double quotes was expected"),
+              std::string::npos)
+        << messages.messages[0].text;
     EXPECT_FALSE(c.growth.law);
     // Saving the project unchanged keeps the file for the user to mend.
     EXPECT_EQ(c.Save(project).message, "");
@@ -84,29 +87,29 @@ TEST_F(ProjectCompanionTest, ValuesThatMakeNoSenseAreNamedAndDefaulted)
     const std::string& text = messages.messages[0].text;
     for (const char* named : {"wind.height_m", "wind.exposure", "growth: not an object"})
         EXPECT_NE(text.find(named), std::string::npos) << text;
-    EXPECT_EQ(c.wind, WindSettings{});
+    EXPECT_EQ(c.wind, WindSettings {});
 }
 
 TEST_F(ProjectCompanionTest, SettingKeysAreAllOrNothingOverBothFiles)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ProjectCompanion c;
-    const std::vector<std::string> good{"growth.law=CEM", "growth.duration_h=2", "wind.delta_t_c=-4",
-                                        "wind.observed_unit=knots", "depth=8"};
+    const std::vector<std::string> good {"growth.law=CEM", "growth.duration_h=2", "wind.delta_t_c=-4",
+                                         "wind.observed_unit=knots", "depth=8"};
     const SettingsOutcome out = ApplySettings(rec, &c, good);
     ASSERT_TRUE(out.Ok()) << out.errors.front();
-    EXPECT_EQ(c.growth, (GrowthOptions{GrowthLaw::Cem, 2.0}));
+    EXPECT_EQ(c.growth, (GrowthOptions {GrowthLaw::Cem, 2.0}));
     EXPECT_EQ(c.wind.airMinusWaterC, -4.0);
     EXPECT_EQ(out.shown.front(), "growth.law = cem");
 
-    const std::vector<std::string> bad{"growth.law=project", "growth.duration_h=0"};
+    const std::vector<std::string> bad {"growth.law=project", "growth.duration_h=0"};
     EXPECT_EQ(ApplySettings(rec, &c, bad).errors,
-              std::vector<std::string>{"growth.duration_h: '0' is not a number in range (storm duration in hours, "
-                                       "or none)"});
+              std::vector<std::string> {"growth.duration_h: '0' is not a number in range (storm duration in hours, "
+                                        "or none)"});
     EXPECT_EQ(c.growth.law, GrowthLaw::Cem);  // unchanged
     // Without a companion its keys are refused.
-    EXPECT_FALSE(ApplySettings(rec, std::vector<std::string>{"wind.height_m=6"}).Ok());
+    EXPECT_FALSE(ApplySettings(rec, std::vector<std::string> {"wind.height_m=6"}).Ok());
 }
 
 // The coordinate system: EPSG codes and WKT kept, anything else refused,
@@ -118,12 +121,12 @@ TEST_F(ProjectCompanionTest, CoordinateSystemIsKeptAndSetsTrueBearings)
         const char* text;
         const char* kept;
     };
-    for (const Case& c : {Case{" epsg:32633 ", "EPSG:32633"}, Case{"EPSG:0", ""}, Case{"EPSG:12x", ""},
-                          Case{"PROJCRS[\"x\"]", "PROJCRS[\"x\"]"}, Case{"projcs(\"y\")", "projcs(\"y\")"},
-                          Case{"UTM 33", ""}, Case{"", ""}})
+    for (const Case& c : {Case {" epsg:32633 ", "EPSG:32633"}, Case {"EPSG:0", ""}, Case {"EPSG:12x", ""},
+                          Case {"PROJCRS[\"x\"]", "PROJCRS[\"x\"]"}, Case {"projcs(\"y\")", "projcs(\"y\")"},
+                          Case {"UTM 33", ""}, Case {"", ""}})
         EXPECT_EQ(CrsText(c.text), c.kept) << c.text;
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     ProjectCompanion c;
     CrsService service;
@@ -138,12 +141,12 @@ TEST_F(ProjectCompanionTest, CoordinateSystemIsKeptAndSetsTrueBearings)
         askedX = x;
         return TrueBearings(2.0);
     };
-    const std::vector<std::string> words{"bearing=47", "point_lonlat=15.5,40", "crs=EPSG:32633"};
+    const std::vector<std::string> words {"bearing=47", "point_lonlat=15.5,40", "crs=EPSG:32633"};
     const SettingsOutcome out = ApplySettings(rec, &c, words, &service);
     ASSERT_TRUE(out.Ok()) << out.errors.front();
     EXPECT_EQ(c.crs, "EPSG:32633");
     EXPECT_FLOAT_EQ(rec.PointX, 15500.0f);
-    EXPECT_EQ(askedX, 15500.0);         // at the new point
+    EXPECT_EQ(askedX, 15500.0);                 // at the new point
     EXPECT_FLOAT_EQ(rec.WindDirection, 45.0f);  // grid bearing 47 - 2
     EXPECT_EQ(out.shown.back(), "bearing = 47 (true)");
     ASSERT_TRUE(c.Save(project));
@@ -153,9 +156,9 @@ TEST_F(ProjectCompanionTest, CoordinateSystemIsKeptAndSetsTrueBearings)
 
     // No lon/lat without a system, none without the module; grid bearings then say why.
     ProjectCompanion none;
-    EXPECT_FALSE(ApplySettings(rec, &none, std::vector<std::string>{"point_lonlat=1,2"}, &service).Ok());
-    EXPECT_FALSE(ApplySettings(rec, &c, std::vector<std::string>{"point_lonlat=1,2"}).Ok());
-    const SettingsOutcome grid = ApplySettings(rec, &c, std::vector<std::string>{"bearing=47"});
+    EXPECT_FALSE(ApplySettings(rec, &none, std::vector<std::string> {"point_lonlat=1,2"}, &service).Ok());
+    EXPECT_FALSE(ApplySettings(rec, &c, std::vector<std::string> {"point_lonlat=1,2"}).Ok());
+    const SettingsOutcome grid = ApplySettings(rec, &c, std::vector<std::string> {"bearing=47"});
     ASSERT_TRUE(grid.Ok());
     EXPECT_FLOAT_EQ(rec.WindDirection, 43.0f);
     ASSERT_EQ(grid.notes.size(), 1u);
@@ -174,7 +177,7 @@ TEST_F(ProjectCompanionTest, PadBackgroundRoundTripKeepsUnknownKeys)
     ASSERT_TRUE(c.pad.background);
     EXPECT_EQ(c.pad.background->file, "chart.png");
     EXPECT_EQ(c.pad.background->kind, PadBackgroundKind::Image);
-    EXPECT_EQ(c.pad.background->placement, (std::array<double, 8>{0, 400, 100.5, 200, 600, 400, 700.5, 200}));
+    EXPECT_EQ(c.pad.background->placement, (std::array<double, 8> {0, 400, 100.5, 200, 600, 400, 700.5, 200}));
     EXPECT_EQ(c.pad.background->opacity, 0.25);
 
     // A georeferenced raster needs no placement, and the default opacity is not written.

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "core/ProjectFile.h"
 
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include "core/FileIO.h"
-#include "core/ProjectFile.h"
 #include "tests/TestSupport.h"
 
 namespace orvane {
@@ -22,7 +22,7 @@ std::string Image(const ProjectRecord& rec) { return std::string(reinterpret_cas
 
 ProjectRecord Defaults()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     return rec;
 }
@@ -32,7 +32,7 @@ TEST(LoadProject, MissingFileBecomesANewDefaultProject)
     TempDir dir;
     const std::string name = dir.File("New.WDT");
     MessageRecorder messages;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     rec.BoundaryCount = 4;
     ASSERT_TRUE(LoadProject(rec, name));
     EXPECT_TRUE(messages.messages.empty());
@@ -53,7 +53,7 @@ TEST(LoadProject, ShortFileTakesItsBytesAndIsCompleted)
     source.SpectrumType = 0;  // offset 100: beyond the 100 bytes
     WriteBytes(name, Image(source).substr(0, 100));
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     MessageRecorder messages;
     ASSERT_TRUE(LoadProject(rec, name));
     EXPECT_TRUE(messages.messages.empty());
@@ -76,7 +76,7 @@ TEST(LoadProject, LongFileUsesItsFirst72300BytesAndIsLeftAlone)
     const std::string bytes = Image(source) + std::string(80000 - 72300, 'Z');
     WriteBytes(name, bytes);
 
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     ASSERT_TRUE(LoadProject(rec, name));
     EXPECT_EQ(Image(rec), Image(source));
     EXPECT_EQ(ReadBytes(name), bytes);
@@ -90,7 +90,7 @@ TEST(LoadProject, OutOfRangeValuesAreKeptAsStored)
     source.BoundaryCount = 9;
     source.NodeCount[1] = 5000;
     ASSERT_TRUE(SaveProject(source, name));
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     ASSERT_TRUE(LoadProject(rec, name));
     EXPECT_EQ(rec.BoundaryCount, 9);
     EXPECT_EQ(rec.NodeCount[1], 5000);
@@ -104,7 +104,7 @@ TEST(LoadProject, UnreadableFileFailsWithTheMessageAndKeepsDefaults)
     // A folder under the project's name cannot be read as a file, even by root.
     const std::string name = dir.File("Locked.WDT");
     std::filesystem::create_directory(name);
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     rec.CoordUnits = 0;
     MessageRecorder messages;
     EXPECT_FALSE(LoadProject(rec, name));
@@ -141,7 +141,7 @@ TEST(LoadProjectReadOnly, ReadsWithoutCreatingOrCompleting)
         const std::string name = dir.File(c.file);
         const std::string before = std::filesystem::is_regular_file(name) ? ReadBytes(name) : "";
         MessageRecorder messages;
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         const ProjectFileRead read = LoadProjectReadOnly(rec, name);
         EXPECT_EQ(read.state, c.state);
         EXPECT_EQ(read.bytesRead, c.bytes);
@@ -161,7 +161,7 @@ TEST(SaveProject, RoundTripIsByteExact)
     source.NodeCount[2] = 3;
     source.NodeX[2][3] = 1.25f;
     ASSERT_TRUE(SaveProject(source, name));
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     ASSERT_TRUE(LoadProject(rec, name));
     EXPECT_EQ(Image(rec), Image(source));
 }
@@ -202,7 +202,7 @@ TEST(SaveProject, FailedWriteKeepsThePreviousFile)
 
     ProjectRecord changed = Defaults();
     SetTitleBytes(changed, "new");
-    rlimit saved{};
+    rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;

@@ -1,19 +1,17 @@
-#include <gtest/gtest.h>
+#include "core/ProjectRecord.h"
 
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "core/AppState.h"
-#include "core/ProjectRecord.h"
 
 namespace orvane {
 namespace {
 
 // One row of a table of record fields: any field type, compared as a double.
 struct Field {
-    template <class T>
-    Field(const char* f, T v, double e) : field(f), value(static_cast<double>(v)), expected(e)
-    {
-    }
+    template <class T> Field(const char* f, T v, double e) : field(f), value(static_cast<double>(v)), expected(e) { }
     const char* field;
     double value;
     double expected;
@@ -23,7 +21,7 @@ struct Field {
 // record; here the values the defaults put in, over a record of garbage.
 TEST(ProjectRecordDefaults, DefaultProject)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     std::memset(&rec, 0x5A, sizeof rec);  // defaults must not rely on a zeroed record
     SetProjectDefaults(rec);
 
@@ -63,7 +61,7 @@ TEST(ProjectRecordDefaults, DefaultProject)
 
 TEST(ProjectRecordDefaults, ClearBoundariesKeepsNodeNumbers)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.BoundaryCount = 3;
     rec.NodeCount[2] = 4;
@@ -80,7 +78,7 @@ TEST(ProjectRecordDefaults, ClearBoundariesKeepsNodeNumbers)
 
 TEST(ProjectRecordCounts, ClampedToStorage)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     struct Case {
         std::int32_t stored;
         int boundaries;
@@ -100,7 +98,7 @@ TEST(ProjectRecordCounts, ClampedToStorage)
 
 TEST(ProjectRecordTitle, LengthPrefixedAndCut)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetTitleBytes(rec, "Harbour");
     EXPECT_EQ(rec.Title[0], 7);
     EXPECT_EQ(TitleBytes(rec), "Harbour");

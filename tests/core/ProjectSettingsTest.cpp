@@ -1,19 +1,19 @@
 // KEY=VALUE settings: names in any case, all-or-nothing application, the
 // window's commit rules with every changed value named.
-#include <gtest/gtest.h>
+#include "core/ProjectSettings.h"
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/ProjectSettings.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
 
 ProjectRecord Defaults()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     return rec;
 }
@@ -42,7 +42,7 @@ TEST(ProjectSettings, EachKeySetsItsField)
     for (const auto& c : cases) {
         ProjectRecord rec = Defaults();
         rec.VelocityUnits = rec.CoordUnits = rec.SignificantMethod = rec.DirectionalMethod = 2;
-        const std::vector<std::string> words{c.word};
+        const std::vector<std::string> words {c.word};
         const SettingsOutcome out = ApplySettings(rec, words);
         ASSERT_TRUE(out.Ok()) << c.word << ": " << out.errors.front();
         if (c.real)
@@ -55,16 +55,16 @@ TEST(ProjectSettings, EachKeySetsItsField)
 TEST(ProjectSettings, PointTitleAndWhatIsShownBack)
 {
     ProjectRecord rec = Defaults();
-    const std::vector<std::string> words{"point=1500.25,-20", "title=Lake 5\u00B0 east", "direction=45"};
+    const std::vector<std::string> words {"point=1500.25,-20", "title=Lake 5\u00B0 east", "direction=45"};
     const SettingsOutcome out = ApplySettings(rec, words);
     ASSERT_TRUE(out.Ok());
     EXPECT_FLOAT_EQ(rec.PointX, 1500.25f);
     EXPECT_FLOAT_EQ(rec.PointY, -20.0f);
     EXPECT_EQ(TitleBytes(rec), "Lake 5\xB0 east");  // stored in Windows-1252
-    EXPECT_EQ(out.shown, (std::vector<std::string>{"point = 1500.25,-20", "title = Lake 5\u00B0 east",
-                                                   "direction = 45 (from NE, grid bearing 45.0\u00B0)"}));
+    EXPECT_EQ(out.shown, (std::vector<std::string> {"point = 1500.25,-20", "title = Lake 5\u00B0 east",
+                                                    "direction = 45 (from NE, grid bearing 45.0\u00B0)"}));
 
-    const std::vector<std::string> longTitle{"title=" + std::string(100, 'x')};
+    const std::vector<std::string> longTitle {"title=" + std::string(100, 'x')};
     const SettingsOutcome cut = ApplySettings(rec, longTitle);
     EXPECT_EQ(TitleBytes(rec), std::string(80, 'x'));
     ASSERT_EQ(cut.notes.size(), 1u);
@@ -73,7 +73,7 @@ TEST(ProjectSettings, PointTitleAndWhatIsShownBack)
 
 TEST(ProjectSettings, AnyBadWordChangesNothing)
 {
-    const std::vector<std::vector<std::string>> cases{
+    const std::vector<std::vector<std::string>> cases {
         {"speed=10", "colour=red"},
         {"speed=fast"},
         {"point=1"},
@@ -93,26 +93,26 @@ TEST(ProjectSettings, AnyBadWordChangesNothing)
         EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << words.front();
     }
     ProjectRecord rec = Defaults();
-    const std::vector<std::string> both{"direction=10", "bearing=20"};
+    const std::vector<std::string> both {"direction=10", "bearing=20"};
     EXPECT_EQ(ApplySettings(rec, both).errors,
-              std::vector<std::string>{"direction and bearing both set the wind direction"});
+              std::vector<std::string> {"direction and bearing both set the wind direction"});
 }
 
 TEST(ProjectSettings, CommitRulesApplyAndEveryClampIsNamed)
 {
     ProjectRecord rec = Defaults();
-    const std::vector<std::string> words{"sector=200", "speed=3", "depth=0.5", "direction=400"};
+    const std::vector<std::string> words {"sector=200", "speed=3", "depth=0.5", "direction=400"};
     const SettingsOutcome out = ApplySettings(rec, words);
     ASSERT_TRUE(out.Ok());
-    EXPECT_EQ(out.notes, (std::vector<std::string>{"sector 200 -> 180", "speed 3 -> 5", "depth 0.5 -> 5"}));
+    EXPECT_EQ(out.notes, (std::vector<std::string> {"sector 200 -> 180", "speed 3 -> 5", "depth 0.5 -> 5"}));
     EXPECT_EQ(rec.SectorAngle, 180.0f);
-    EXPECT_EQ(rec.WindDirection, 400.0f);  // the direction has no limits
+    EXPECT_EQ(rec.WindDirection, 400.0f);   // the direction has no limits
     EXPECT_EQ(rec.SpectrumType, kJonswap);  // the default code 2 is stored as the window stores it
 
     // A damaged value elsewhere in the file is limited at this commit too.
     rec.Depth = 0.0f;
-    const std::vector<std::string> title{"title=t"};
-    EXPECT_EQ(ApplySettings(rec, title).notes, std::vector<std::string>{"depth 0 -> 5"});
+    const std::vector<std::string> title {"title=t"};
+    EXPECT_EQ(ApplySettings(rec, title).notes, std::vector<std::string> {"depth 0 -> 5"});
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "core/Region.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/Region.h"
+#include <gtest/gtest.h>
+
 #include "EngineTestSupport.h"
 
 namespace orvane {
@@ -11,18 +12,24 @@ namespace {
 
 // A 10 x 10 square lake (closed by repeating its first node) with a 2 x 2
 // island in the middle.
-ProjectRecord SquareLakeWithIsland() {
-    ProjectRecord rec{};
+ProjectRecord SquareLakeWithIsland()
+{
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     test::SetBoundary(rec, 1, {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
     test::SetBoundary(rec, 2, {{4, 4}, {6, 4}, {6, 6}, {4, 6}, {4, 4}});
     return rec;
 }
 
-TEST(PointInWater, InsideOutsideIslandAndShores) {
+TEST(PointInWater, InsideOutsideIslandAndShores)
+{
     const ProjectRecord rec = SquareLakeWithIsland();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Case { const char* name; double x, y; bool water; };
+    struct Case {
+        const char* name;
+        double x, y;
+        bool water;
+    };
     const Case cases[] = {
         {"open water", 2, 2, true},
         {"near the island", 3.999, 5, true},
@@ -36,10 +43,12 @@ TEST(PointInWater, InsideOutsideIslandAndShores) {
         {"level with island vertices", 1, 4, true},
         {"not a number", nan, 5, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(PointInWater(rec, c.x, c.y), c.water) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(PointInWater(rec, c.x, c.y), c.water) << c.name;
 }
 
-TEST(WaterInteriorPoint, FarthestFromEveryShore) {
+TEST(WaterInteriorPoint, FarthestFromEveryShore)
+{
     // Round the island the deepest water is on the diagonals, t = 4 sqrt 2 /
     // (1 + sqrt 2) from two walls and as far from the island's corner.
     const InteriorPoint square = WaterInteriorPoint(SquareLakeWithIsland());
@@ -48,24 +57,31 @@ TEST(WaterInteriorPoint, FarthestFromEveryShore) {
     EXPECT_NEAR(square.shoreDistance, 4 * std::sqrt(2.0) / (1 + std::sqrt(2.0)), 0.01);
 
     // A U-shaped lake whose box centre is on land; UTM-sized coordinates.
-    ProjectRecord u{};
+    ProjectRecord u {};
     SetProjectDefaults(u);
     const float x0 = 540000, y0 = 4390000;
-    test::SetBoundary(u, 1, test::ClosedRing({{x0, y0}, {x0 + 3000, y0}, {x0 + 3000, y0 + 3000},
-                                              {x0 + 2000, y0 + 3000}, {x0 + 2000, y0 + 1000},
-                                              {x0 + 1000, y0 + 1000}, {x0 + 1000, y0 + 3000}, {x0, y0 + 3000}}));
+    test::SetBoundary(u, 1,
+                      test::ClosedRing({{x0, y0},
+                                        {x0 + 3000, y0},
+                                        {x0 + 3000, y0 + 3000},
+                                        {x0 + 2000, y0 + 3000},
+                                        {x0 + 2000, y0 + 1000},
+                                        {x0 + 1000, y0 + 1000},
+                                        {x0 + 1000, y0 + 3000},
+                                        {x0, y0 + 3000}}));
     const InteriorPoint inU = WaterInteriorPoint(u);
     ASSERT_TRUE(inU.found);
     EXPECT_TRUE(PointInWater(u, inU.x, inU.y));
     // Deepest in a corner of the bar, as far from two walls as from the inner corner.
     EXPECT_NEAR(inU.shoreDistance, 1000 * std::sqrt(2.0) / (1 + std::sqrt(2.0)), 4);
 
-    ProjectRecord none{};
+    ProjectRecord none {};
     SetProjectDefaults(none);
     EXPECT_FALSE(WaterInteriorPoint(none).found);
 }
 
-TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes) {
+TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes)
+{
     ProjectRecord rec = SquareLakeWithIsland();
     rec.PointX = 5;
     rec.PointY = 5;
@@ -97,8 +113,13 @@ TEST(PointInWater, GapNodesIslandsNotInUseAndTooFewNodes) {
     EXPECT_TRUE(PointInWater(open, 8, 2));
 }
 
-TEST(CompassText, BearingsAndNames) {
-    struct Case { double direction; double bearing; const char* text; };
+TEST(CompassText, BearingsAndNames)
+{
+    struct Case {
+        double direction;
+        double bearing;
+        const char* text;
+    };
     const Case cases[] = {
         {45, 45, "wind from NE (grid bearing 45.0\xC2\xB0)"},
         {90, 0, "wind from N (grid bearing 0.0\xC2\xB0)"},
@@ -121,7 +142,8 @@ TEST(CompassText, BearingsAndNames) {
 // True bearings add the grid convergence: a grid bearing of 45 degrees at a
 // point where true north lies 1.1 degrees west of grid north is 46.1 true,
 // and reading that bearing back gives the stored direction again.
-TEST(CompassText, TrueBearingsAddTheConvergence) {
+TEST(CompassText, TrueBearingsAddTheConvergence)
+{
     const BearingReference ref = TrueBearings(1.1);
     EXPECT_EQ(WindFromText(45, ref), "wind from NE (true bearing 46.1\xC2\xB0)");
     EXPECT_EQ(WindFromAsideText(45, ref), "from NE, true bearing 46.1\xC2\xB0");

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "core/Scenario.h"
 
 #include <random>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
 #include "core/Fetch.h"
 #include "core/Region.h"
-#include "core/Scenario.h"
 #include "core/ScenarioCsv.h"
 #include "tests/core/EngineTestSupport.h"
 
@@ -29,34 +30,51 @@ TEST(ScenarioCsv, ReadsColumnsInAnyOrderAndMarksBadRows)
         char separator;
         std::vector<Expected> rows;
     } cases[] = {
-        {"required columns only", "direction,speed\n45,20\n-10.5,7\n", ',',
+        {"required columns only",
+         "direction,speed\n45,20\n-10.5,7\n",
+         ',',
          {{2, 45, 20, {}, {}, {}, {}, ""}, {3, -10.5f, 7, {}, {}, {}, {}, ""}}},
-        {"any order, any case, blanks and extra columns", "Y , id,SPEED,x,direction,Depth,sector\r\n"
-                                                          "2.5,a,30, 1.5 ,90,12,60\r\n",
-         ',', {{2, 90, 30, 60.0f, 12.0f, 1.5f, 2.5f, ""}}},
-        {"semicolons with decimal commas", "\xEF\xBB\xBFspeed;direction;depth\n12,5;270;3,25\n", ';',
+        {"any order, any case, blanks and extra columns",
+         "Y , id,SPEED,x,direction,Depth,sector\r\n"
+         "2.5,a,30, 1.5 ,90,12,60\r\n",
+         ',',
+         {{2, 90, 30, 60.0f, 12.0f, 1.5f, 2.5f, ""}}},
+        {"semicolons with decimal commas",
+         "\xEF\xBB\xBFspeed;direction;depth\n12,5;270;3,25\n",
+         ';',
          {{2, 270, 12.5f, {}, 3.25f, {}, {}, ""}}},
-        {"empty optional cells take the project's", "direction,speed,sector\n10,20,\n", ',',
+        {"empty optional cells take the project's",
+         "direction,speed,sector\n10,20,\n",
+         ',',
          {{2, 10, 20, {}, {}, {}, {}, ""}}},
         {"quoted cells, blank and empty lines skipped, rows keep their line",
-         "\"direction\",speed,name\n\n30,\"10\",\"a, \"\"b\"\"\nc\"\n,,\n40,11,x\n", ',',
+         "\"direction\",speed,name\n\n30,\"10\",\"a, \"\"b\"\"\nc\"\n,,\n40,11,x\n",
+         ',',
          {{3, 30, 10, {}, {}, {}, {}, ""}, {6, 40, 11, {}, {}, {}, {}, ""}}},
-        {"bad rows", "direction,speed\nnorth,10\n20,\n30,1e99\n40,inf\n50,5,6\n60,5,\n", ',',
+        {"bad rows",
+         "direction,speed\nnorth,10\n20,\n30,1e99\n40,inf\n50,5,6\n60,5,\n",
+         ',',
          {{2, 0, 0, {}, {}, {}, {}, "direction 'north' is not a number"},
           {3, 0, 0, {}, {}, {}, {}, "speed is empty"},
           {4, 0, 0, {}, {}, {}, {}, "speed '1e99' is not a number"},
           {5, 0, 0, {}, {}, {}, {}, "speed 'inf' is not a number"},
           {6, 0, 0, {}, {}, {}, {}, "more cells than the header has columns"},
           {7, 60, 5, {}, {}, {}, {}, ""}}},
-        {"a comma file keeps the comma as separator", "direction,speed\n\"12,5\",10\n", ',',
+        {"a comma file keeps the comma as separator",
+         "direction,speed\n\"12,5\",10\n",
+         ',',
          {{2, 0, 0, {}, {}, {}, {}, "direction '12,5' is not a number"}}},
         // A compass "from" bearing: north is 90 degrees from +x, east 0, NE 45.
-        {"bearing instead of direction", "Bearing,speed\n0,10\n90,10\n45,10\n270.5,10\n", ',',
+        {"bearing instead of direction",
+         "Bearing,speed\n0,10\n90,10\n45,10\n270.5,10\n",
+         ',',
          {{2, 90, 10, {}, {}, {}, {}, ""},
           {3, 0, 10, {}, {}, {}, {}, ""},
           {4, 45, 10, {}, {}, {}, {}, ""},
           {5, 179.5f, 10, {}, {}, {}, {}, ""}}},
-        {"direction or bearing, one per row", "direction,bearing,speed\n10,,5\n,180,5\n10,180,5\n,,5\n", ',',
+        {"direction or bearing, one per row",
+         "direction,bearing,speed\n10,,5\n,180,5\n10,180,5\n,,5\n",
+         ',',
          {{2, 10, 5, {}, {}, {}, {}, ""},
           {3, 270, 5, {}, {}, {}, {}, ""},
           {4, 0, 0, {}, {}, {}, {}, "both direction and bearing are given; give one of them"},
@@ -164,7 +182,7 @@ TEST(ScenarioRunner, CasesAreComputeWavesOfTheChangedProject)
             changed.PointY = r.pointY;
             EXPECT_EQ(r.windDirection, c.scenario.windDirection);
             EXPECT_EQ(r.pointX, c.scenario.pointX.value_or(rec.PointX));
-            WaveResults results{};
+            WaveResults results {};
             RandomGenerator random(1u);
             ComputeWaves(changed, results, random);
             EXPECT_TRUE(test::SameBits(r.heightM, results.HeightM) && test::SameBits(r.heightFt, results.HeightFt) &&

@@ -1,14 +1,15 @@
 // Points files and the waves at each point: positions by x,y or lon,lat,
 // rows with bad cells kept with their reason, per-point attributes only when
 // asked, each point the computation run's own, and the CSV written back.
-#include <gtest/gtest.h>
+#include "core/SitePoints.h"
 
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
 #include "core/ComputeWaves.h"
 #include "core/Random.h"
-#include "core/SitePoints.h"
 
 namespace orvane {
 namespace {
@@ -58,7 +59,7 @@ TEST(SitePoints, EachPointIsTheRunAtThatPoint)
     ASSERT_EQ(table.points.size(), 4u);
 
     for (const bool fields : {false, true}) {
-        const std::vector<SiteResult> results = RunSitePoints(rec, GrowthOptions{}, table, fields);
+        const std::vector<SiteResult> results = RunSitePoints(rec, GrowthOptions {}, table, fields);
         for (std::size_t k : {0u, 3u}) {
             ProjectRecord at = rec;
             at.PointX = static_cast<float>(table.points[k].x);
@@ -68,7 +69,7 @@ TEST(SitePoints, EachPointIsTheRunAtThatPoint)
                 at.SectorAngle = k == 0 ? rec.SectorAngle : 180.0f;
             }
             ClampMethodCodes(at);  // as orvane-cli compute does
-            WaveResults expected{};
+            WaveResults expected {};
             RandomGenerator random;
             random.Seed(1);
             ComputeWaves(at, expected, random);

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "core/SpectralMoments.h"
 
 #include <cmath>
 
-#include "core/SpectralMoments.h"
+#include <gtest/gtest.h>
+
 #include "core/Spectrum.h"
 
 namespace orvane {
@@ -22,7 +23,7 @@ TEST(SpectralMoments, OfSpectraMadeByWaveSpectrum)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SpectrumArray s{};
+        SpectrumArray s {};
         WaveSpectrum(kSpectrumPoints, c.type, s.f, s.S, c.hs, c.tp, c.tgrid);
         const SpectralMoments m = ComputeSpectralMoments(s.f, s.S, kSpectrumPoints);
         EXPECT_NEAR(m.Hm0, c.hs, 0.002 * c.hs);
@@ -41,7 +42,7 @@ TEST(SpectralMoments, OfSpectraMadeByWaveSpectrum)
 
 TEST(SpectralMoments, ASpectrumWithoutEnergyHasNoPeriods)
 {
-    SpectrumArray s{};
+    SpectrumArray s {};
     WaveSpectrum(kSpectrumPoints, 0, s.f, s.S, 1.0f, 5.0f, 5.0f);
     std::fill(std::begin(s.S), std::end(s.S), 0.0f);
     const SpectralMoments m = ComputeSpectralMoments(s.f, s.S, kSpectrumPoints);

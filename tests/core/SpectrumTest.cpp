@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "core/Spectrum.h"
 
 #include <cmath>
 #include <random>
 
+#include <gtest/gtest.h>
+
 #include "core/EngineMath.h"
 #include "core/Random.h"
-#include "core/Spectrum.h"
 
 namespace orvane {
 namespace {
@@ -32,7 +33,7 @@ TEST(WaveSpectrum, WorkedSpectra)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SpectrumArray a{};
+        SpectrumArray a {};
         WaveSpectrum(64, c.type, a.f, a.S, 1.0f, 5.0f, 5.0f);
         EXPECT_EQ(a.f[1], 0.009375f);
         EXPECT_EQ(a.f[64], 0.6f);
@@ -50,7 +51,7 @@ TEST(WaveSpectrum, WorkedSpectra)
 TEST(WaveSpectrum, AreaIsScaledToTheHeight)
 {
     for (float hs : {0.3f, 1.0f, 2.5f}) {
-        SpectrumArray a{};
+        SpectrumArray a {};
         WaveSpectrum(64, 1, a.f, a.S, hs, 4.0f, 4.0f);
         double area = 0.0;
         for (int i = 2; i <= 64; ++i)
@@ -61,7 +62,7 @@ TEST(WaveSpectrum, AreaIsScaledToTheHeight)
 
 TEST(WaveSpectrum, PeakFollowsTpWhileTheGridFollowsTgrid)
 {
-    SpectrumArray a{};
+    SpectrumArray a {};
     WaveSpectrum(64, 0, a.f, a.S, 1.0f, 3.0f, 6.0f);
     EXPECT_EQ(a.f[64], 0.5f);                                  // 3 / Tgrid
     EXPECT_NEAR(a.f[PeakIndex(a, 64)], 1.0f / 3.0f, 0.0079f);  // the grid step is 0.0078125
@@ -78,10 +79,10 @@ TEST(WaveSpectrum, JonswapIsTheFormulaBitForBit)
         const float tp = static_cast<float>(period(gen));
         const float tgrid = run % 2 ? tp : static_cast<float>(period(gen));
         const float hs = static_cast<float>(period(gen) / 4.0);
-        SpectrumArray a{};
+        SpectrumArray a {};
         WaveSpectrum(64, 1, a.f, a.S, hs, tp, tgrid);
 
-        FreqArray f{}, S{};
+        FreqArray f {}, S {};
         const float df = F32((3.0 / tgrid) / 64);
         const float fp = F32(1.0 / tp);
         const double B = F32(1.25 * Power(fp, 4.0));
@@ -93,7 +94,8 @@ TEST(WaveSpectrum, JonswapIsTheFormulaBitForBit)
             const float r = F32(-0.5 * Square((static_cast<double>(f[i]) - fp) / (static_cast<double>(sigma) * fp)));
             S[i] = F32(S[i] * Power(3.3, std::exp(static_cast<double>(r))));
             if (i > 1)
-                area = F32(area + (static_cast<double>(S[i]) + S[i - 1]) * (static_cast<double>(f[i]) - f[i - 1]) * kPi);
+                area =
+                    F32(area + (static_cast<double>(S[i]) + S[i - 1]) * (static_cast<double>(f[i]) - f[i - 1]) * kPi);
         }
         const double scale = area == 0.0f ? 0.0 : F32(static_cast<double>(hs) * hs / (8.0 * area));
         for (int i = 1; i <= 64; ++i)
@@ -113,7 +115,7 @@ TEST(WaveSpectrum, ShapeThatVanishesOnTheGridStaysZero)
     } cases[] = {{0.5f, 0.2f, 5.0f}, {0.0691363f, 0.579356f, 5.18058f}};
     for (const auto& c : cases) {
         for (int type : {0, 1}) {
-            SpectrumArray a{};
+            SpectrumArray a {};
             WaveSpectrum(64, type, a.f, a.S, c.hs, c.tp, c.tgrid);
             for (int i = 1; i <= 64; ++i)
                 ASSERT_EQ(a.S[i], 0.0f) << "Tp " << c.tp << " type " << type << " point " << i;
@@ -123,7 +125,7 @@ TEST(WaveSpectrum, ShapeThatVanishesOnTheGridStaysZero)
 
 TEST(SpectralHeightPeriod, EmptyAndTinySpectra)
 {
-    SpectrumArray a{};
+    SpectrumArray a {};
     WaveSpectrum(64, 0, a.f, a.S, 1.0f, 5.0f, 5.0f);
     SpectrumArray zero = a;
     std::fill(std::begin(zero.S), std::end(zero.S), 0.0f);
@@ -139,7 +141,7 @@ TEST(SpectralHeightPeriod, EmptyAndTinySpectra)
 
 TEST(SpectralHeightPeriod, TiesKeepTheLowerIndexAndS1IsNotCompared)
 {
-    SpectrumArray a{};
+    SpectrumArray a {};
     for (int i = 1; i <= 64; ++i)
         a.f[i] = 0.01f * i;
     a.S[1] = 9.0f;  // not compared
@@ -150,7 +152,7 @@ TEST(SpectralHeightPeriod, TiesKeepTheLowerIndexAndS1IsNotCompared)
 
 TEST(WaveTimeSeries, RecordOfAKnownSpectrum)
 {
-    SpectrumArray a{};
+    SpectrumArray a {};
     WaveSpectrum(64, 1, a.f, a.S, 2.0f, 5.0f, 5.0f);
     float elevation[1001];
     std::fill(std::begin(elevation), std::end(elevation), 99.0f);
@@ -183,7 +185,7 @@ TEST(WaveTimeSeries, RecordOfAKnownSpectrum)
 
 TEST(WaveTimeSeries, TooFewFrequenciesAndZeroSpectra)
 {
-    SpectrumArray a{};
+    SpectrumArray a {};
     WaveSpectrum(64, 0, a.f, a.S, 1.0f, 5.0f, 5.0f);
     float elevation[1001];
     std::fill(std::begin(elevation), std::end(elevation), 5.0f);
@@ -192,7 +194,7 @@ TEST(WaveTimeSeries, TooFewFrequenciesAndZeroSpectra)
     for (int j = 1; j <= 1000; ++j)
         ASSERT_EQ(elevation[j], 0.0f);
 
-    SpectrumArray cleared{};
+    SpectrumArray cleared {};
     ClearSpectrum(cleared.f, cleared.S);
     WaveTimeSeries(cleared.f, cleared.S, 64, 1000, 0.25f, elevation, random);
     for (int j = 1; j <= 1000; ++j)

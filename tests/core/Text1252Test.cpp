@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/Text1252.h"
+
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -12,9 +12,9 @@ TEST(Text1252, ConvertsBothWays)
         const char* utf8;
     } cases[] = {
         {"Bay", "Bay"},
-        {"\xB0", "\xC2\xB0"},                // degree sign
+        {"\xB0", "\xC2\xB0"},  // degree sign
         {"m\xB2 m\xB3", "m\xC2\xB2 m\xC2\xB3"},
-        {"\x80", "\xE2\x82\xAC"},            // euro sign
+        {"\x80", "\xE2\x82\xAC"},  // euro sign
         {"\x93quay\x94", "\xE2\x80\x9Cquay\xE2\x80\x9D"},
         {"Caf\xE9", "Caf\xC3\xA9"},
     };
@@ -34,11 +34,11 @@ TEST(Text1252, EveryByteSurvivesARoundTrip)
 
 TEST(Text1252, UnmappableAndMalformedInput)
 {
-    EXPECT_EQ(Utf8ToCp1252("\xE6\xB8\xAF"), "?");          // a CJK character
-    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8C\x8A"), "?");      // an emoji
-    EXPECT_EQ(Utf8ToCp1252("a\xE9z"), "a\xE9z");           // stray byte kept
-    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "\xC0\xAF");       // overlong form is not "/"
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x82"), "\xE2\x82");       // cut-off sequence
+    EXPECT_EQ(Utf8ToCp1252("\xE6\xB8\xAF"), "?");      // a CJK character
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8C\x8A"), "?");  // an emoji
+    EXPECT_EQ(Utf8ToCp1252("a\xE9z"), "a\xE9z");       // stray byte kept
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "\xC0\xAF");   // overlong form is not "/"
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x82"), "\xE2\x82");   // cut-off sequence
 }
 
 }  // namespace

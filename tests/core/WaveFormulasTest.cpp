@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "core/WaveFormulas.h"
 
 #include <cmath>
 #include <limits>
 
+#include <gtest/gtest.h>
+
 #include "core/EngineMath.h"
-#include "core/WaveFormulas.h"
 
 namespace orvane {
 namespace {

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "core/WaveRose.h"
 
 #include <cmath>
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "core/ComputeWaves.h"
 #include "core/Directional.h"
 #include "core/EngineMath.h"
 #include "core/Fetch.h"
-#include "core/WaveRose.h"
 #include "tests/core/EngineTestSupport.h"
 
 namespace orvane {
@@ -21,7 +22,7 @@ void ExpectRoseIsComputeWaves(const ProjectRecord& rec, int step)
     const WaveRoseResult rose = WaveRose(rec, step);
     ASSERT_EQ(rose.rows.size(), static_cast<std::size_t>(360 / step));
     RandomGenerator random(1u);
-    WaveResults results{};
+    WaveResults results {};
     for (const RoseRow& row : rose.rows) {
         ProjectRecord turned = rec;
         turned.WindDirection = static_cast<float>(row.windDirectionDeg);
@@ -96,8 +97,8 @@ TEST(WaveRose, StepsThatDoNotDivideTheCircleGiveNoRows)
     const struct {
         int step;
         bool valid;
-    } cases[] = {{1, true}, {2, true}, {45, true}, {90, true}, {0, false}, {-10, false},
-                 {7, false}, {120, false}, {180, false}, {360, false}};
+    } cases[] = {{1, true},    {2, true},  {45, true},   {90, true},   {0, false},
+                 {-10, false}, {7, false}, {120, false}, {180, false}, {360, false}};
     const ProjectRecord rec = test::EmptyFeetProject();
     for (const auto& c : cases) {
         EXPECT_EQ(ValidRoseStep(c.step), c.valid) << c.step;

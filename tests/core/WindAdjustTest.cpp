@@ -1,11 +1,12 @@
 // The wind chain against the Coastal Engineering Manual's worked examples
 // and a hand computation of every step.
-#include <gtest/gtest.h>
+#include "core/WindAdjust.h"
 
 #include <cmath>
 
+#include <gtest/gtest.h>
+
 #include "core/Format.h"
-#include "core/WindAdjust.h"
 
 namespace orvane {
 namespace {
@@ -35,7 +36,7 @@ WindChain Chain(double speed, SpeedUnit unit, double heightM, double averagingS,
 TEST(WindAdjust, CoastalEngineeringManualExamples)
 {
     EXPECT_EQ(Format("%.2f", GustFactor(300.0)), "1.09");
-    for (const auto& [buoy, printed] : {std::pair{20.3, "18.6"}, std::pair{28.2, "25.9"}}) {
+    for (const auto& [buoy, printed] : {std::pair {20.3, "18.6"}, std::pair {28.2, "25.9"}}) {
         const WindChain c = Chain(buoy, SpeedUnit::MetresPerSecond, 10.0, 300.0, Exposure::OverWater, 0.0);
         EXPECT_EQ(Format("%.1f", c.oneHourWaterMs), printed) << buoy;
     }

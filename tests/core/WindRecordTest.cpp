@@ -1,11 +1,11 @@
 // Wind records: the CSV variants and the station format, every fault row
 // counted under its reason, reading in pieces, and the bearing conversion.
-#include <gtest/gtest.h>
+#include "core/WindRecord.h"
 
 #include <cmath>
 #include <filesystem>
 
-#include "core/WindRecord.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -24,8 +24,8 @@ constexpr std::int64_t k2020 = 1577836800;  // 2020-01-01 00:00 UTC
 TEST(WindRecord, ReadsTheCsvVariants)
 {
     const CsvCase cases[] = {
-        {"commas, bearing from north", "time,speed,bearing\n2020-01-01T00:00,5,0\n2020-01-01T01:00,6,90\n", k2020,
-         5.0f, 90.0f, 2},
+        {"commas, bearing from north", "time,speed,bearing\n2020-01-01T00:00,5,0\n2020-01-01T01:00,6,90\n", k2020, 5.0f,
+         90.0f, 2},
         {"semicolons, decimal comma, knots suffix, date and time columns",
          "Date;Time;WSPD (knots);Dir\r\n2020-01-01;00:00;10,0;270\r\n", k2020, 5.144444f, 180.0f, 1},
         {"tabs, offset, program direction", "datetime\tws [km/h]\tdirection\n2020-01-01T02:00+02:00\t36\t45\n", k2020,
@@ -49,15 +49,15 @@ TEST(WindRecord, CountsEverySkippedRowUnderItsReason)
 {
     const WindRecord r = ParseWindRecord("time,speed,bearing\n"
                                          "2020-01-01T00:00,5,10\n"
-                                         "2020-01-01T01:00,,10\n"        // speed missing
-                                         "2020-01-01T02:00,fast,10\n"    // not a number
-                                         "2020-01-01T03:00,-2,10\n"      // negative
-                                         "2020-01-01T04:00,3,\n"         // direction missing
-                                         "2020-01-01T05:00,3,361\n"      // direction out of range
-                                         "2020-02-30T06:00,3,10\n"       // no such date
-                                         "2020-01-01T00:00,3,10\n"       // repeated
-                                         "2019-12-31T23:00,3,10\n"       // out of order
-                                         "2020-01-01T07:00\n"            // too few fields
+                                         "2020-01-01T01:00,,10\n"      // speed missing
+                                         "2020-01-01T02:00,fast,10\n"  // not a number
+                                         "2020-01-01T03:00,-2,10\n"    // negative
+                                         "2020-01-01T04:00,3,\n"       // direction missing
+                                         "2020-01-01T05:00,3,361\n"    // direction out of range
+                                         "2020-02-30T06:00,3,10\n"     // no such date
+                                         "2020-01-01T00:00,3,10\n"     // repeated
+                                         "2019-12-31T23:00,3,10\n"     // out of order
+                                         "2020-01-01T07:00\n"          // too few fields
                                          "2020-01-01T08:00,4,20\n");
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.rows.size(), 2u);
@@ -80,7 +80,7 @@ TEST(WindRecord, ReadsTheStationFormat)
     EXPECT_EQ(r.rows[0].timeS, 1546300800);
     EXPECT_FLOAT_EQ(r.rows[0].speedMs, 4.6f);
     EXPECT_FLOAT_EQ(r.rows[0].directionDeg, 200.0f);  // from 250 degrees
-    EXPECT_FLOAT_EQ(r.rows[1].speedMs, 0.0f);          // the calm
+    EXPECT_FLOAT_EQ(r.rows[1].speedMs, 0.0f);         // the calm
     EXPECT_EQ(r.skipped[static_cast<std::size_t>(SkipReason::MissingSpeed)], 1u);
     EXPECT_EQ(r.skipped[static_cast<std::size_t>(SkipReason::MissingDirection)], 1u);
 }
@@ -117,8 +117,8 @@ TEST(WindRecord, BearingsAndDirectionsConvertBothWaysWithTheConvergence)
 {
     struct {
         double bearing, convergence, direction;
-    } const cases[] = {{0, 0, 90}, {90, 0, 0}, {180, 0, 270}, {270, 0, 180}, {359, 0, 91},
-                       {10, 1.5, 81.5}, {0, -2, 88}, {360, 0, 90}};
+    } const cases[] = {{0, 0, 90},   {90, 0, 0},      {180, 0, 270}, {270, 0, 180},
+                       {359, 0, 91}, {10, 1.5, 81.5}, {0, -2, 88},   {360, 0, 90}};
     for (const auto& c : cases) {
         EXPECT_NEAR(WindDirectionOfBearing(c.bearing, c.convergence), c.direction, 1e-12) << c.bearing;
         EXPECT_NEAR(std::fmod(BearingOfWindDirection(c.direction, c.convergence), 360.0), std::fmod(c.bearing, 360.0),

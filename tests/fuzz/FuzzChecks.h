@@ -3,11 +3,10 @@
 // keep, for the fuzz targets that load one (project file, coordinates file,
 // report). A broken property ends the run with abort().
 
+#include <QGuiApplication>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-
-#include <QGuiApplication>
 
 #include "core/CommitRules.h"
 #include "core/ComputeWaves.h"

@@ -50,7 +50,7 @@ void ResolveAll(const orvane::HelpAddress& page, std::string_view html)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const orvane::HelpAddress page{"/p/HLP/X.CHM", "/a/b.htm", ""};
+    const orvane::HelpAddress page {"/p/HLP/X.CHM", "/a/b.htm", ""};
     ResolveAll(page, bytes);
     orvane::ParseHelpAddress(bytes);
     orvane::ParseChmSystem(std::string(bytes));

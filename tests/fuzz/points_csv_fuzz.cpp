@@ -17,7 +17,7 @@ namespace {
 const orvane::ProjectRecord& Lake()
 {
     static const orvane::ProjectRecord rec = [] {
-        orvane::ProjectRecord r{};
+        orvane::ProjectRecord r {};
         orvane::SetProjectDefaults(r);
         r.CoordUnits = 2;
         r.BoundaryCount = 1;

@@ -49,7 +49,7 @@ constexpr double kRtfDpi = 24;
 void Export(const orvane::PreparedReport& report, bool pdf)
 {
     Require(!report.pages.empty());
-    const orvane::DocumentProperties properties{"fuzz", pdf ? "PDF report" : "RTF report", orvane::DocumentCreator()};
+    const orvane::DocumentProperties properties {"fuzz", pdf ? "PDF report" : "RTF report", orvane::DocumentCreator()};
     if (pdf) {
         const QByteArray bytes = orvane::PdfDocument(report, properties);
         Require(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string again;
     auto line = [&](const std::vector<std::string>& cells) {
         for (std::size_t i = 0; i < cells.size(); ++i)
-            again += (i > 0 ? std::string(1, csv.separator) : std::string()) + orvane::CsvField(cells[i], csv.separator);
+            again +=
+                (i > 0 ? std::string(1, csv.separator) : std::string()) + orvane::CsvField(cells[i], csv.separator);
         again += "\n";
     };
     line(csv.header);

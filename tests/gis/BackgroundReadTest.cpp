@@ -3,10 +3,10 @@
 // says, band layouts become RGBA, layers give their lines, and network or
 // missing sources are refused.
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "gis/GdalSupport.h"
 #include "gis/GisBackground.h"
@@ -46,8 +46,8 @@ protected:
 };
 std::string BackgroundRead::folder;
 
-constexpr std::array<std::uint8_t, 4> kLake{30, 60, 220, 255};
-constexpr std::array<std::uint8_t, 4> kLand{60, 170, 60, 255};
+constexpr std::array<std::uint8_t, 4> kLake {30, 60, 220, 255};
+constexpr std::array<std::uint8_t, 4> kLand {60, 170, 60, 255};
 
 TEST_F(BackgroundRead, GeoTiffKeepsItsPlaceAndColours)
 {
@@ -56,7 +56,7 @@ TEST_F(BackgroundRead, GeoTiffKeepsItsPlaceAndColours)
     EXPECT_EQ(r.width, LakeRaster::kWidth);
     EXPECT_EQ(r.height, LakeRaster::kHeight);
     EXPECT_TRUE(r.georeferenced);
-    EXPECT_EQ(r.geoTransform, (std::array<double, 6>{542000, 10, 0, 4396000, 0, -10}));
+    EXPECT_EQ(r.geoTransform, (std::array<double, 6> {542000, 10, 0, 4396000, 0, -10}));
     EXPECT_EQ(r.metresPerUnit, 1.0);
     EXPECT_NE(r.crs.find("EPSG:32633"), std::string::npos) << r.crs;
     EXPECT_EQ(ColourAt(r, LakeRaster::Centre().x, LakeRaster::Centre().y), kLake);
@@ -88,8 +88,8 @@ TEST_F(BackgroundRead, ReprojectedToTheTargetSystem)
     const std::unique_ptr<OGRCoordinateTransformation> ct(OGRCreateCoordinateTransformation(&from, &to));
     ASSERT_TRUE(ct);
     // The lake's middle and a point of land near a corner land where PROJ puts them.
-    for (const auto& [x, y, colour] : {std::tuple{LakeRaster::Centre().x, LakeRaster::Centre().y, kLake},
-                                       std::tuple{542100.0, 4395900.0, kLand}}) {
+    for (const auto& [x, y, colour] : {std::tuple {LakeRaster::Centre().x, LakeRaster::Centre().y, kLake},
+                                       std::tuple {542100.0, 4395900.0, kLand}}) {
         double px = x;
         double py = y;
         ASSERT_TRUE(ct->Transform(1, &px, &py));
@@ -102,8 +102,8 @@ TEST_F(BackgroundRead, ReprojectedToTheTargetSystem)
 TEST_F(BackgroundRead, BandLayoutsBecomeRgba)
 {
     GDALColorTable palette;
-    const GDALColorEntry red{200, 10, 10, 255};
-    const GDALColorEntry blue{0, 0, 250, 255};
+    const GDALColorEntry red {200, 10, 10, 255};
+    const GDALColorEntry blue {0, 0, 250, 255};
     palette.SetColorEntry(0, &blue);
     palette.SetColorEntry(1, &red);
     const double noData = -9999;
@@ -117,7 +117,12 @@ TEST_F(BackgroundRead, BandLayoutsBecomeRgba)
         std::array<std::uint8_t, 4> last;
     } cases[] = {
         {"palette", {{1, 1, 0}}, GDT_Byte, &palette, nullptr, {200, 10, 10, 255}, {0, 0, 250, 255}},
-        {"depths stretched, nodata clear", {{-20, -5, -9999}}, GDT_Float32, nullptr, &noData, {0, 0, 0, 255},
+        {"depths stretched, nodata clear",
+         {{-20, -5, -9999}},
+         GDT_Float32,
+         nullptr,
+         &noData,
+         {0, 0, 0, 255},
          {255, 255, 255, 0}},
         {"grey bytes", {{7, 8, 250}}, GDT_Byte, nullptr, nullptr, {7, 7, 7, 255}, {250, 250, 250, 255}},
     };
@@ -136,9 +141,9 @@ TEST_F(BackgroundRead, BandLayoutsBecomeRgba)
 TEST_F(BackgroundRead, LayerLinesInTheTargetSystem)
 {
     const std::string path = folder + "/shore.gpkg";
-    const std::unique_ptr<OGRPolygon> lake = test::MakePolygon(
-        {{{542000, 4394000}, {545000, 4394000}, {545000, 4396000}, {542000, 4394000}},
-         {{543000, 4394500}, {543500, 4394500}, {543500, 4395000}, {543000, 4394500}}});
+    const std::unique_ptr<OGRPolygon> lake =
+        test::MakePolygon({{{542000, 4394000}, {545000, 4394000}, {545000, 4396000}, {542000, 4394000}},
+                           {{543000, 4394500}, {543500, 4394500}, {543500, 4395000}, {543000, 4394500}}});
     OGRPoint buoy(543000, 4395000);
     ASSERT_TRUE(test::WriteGisFile(path, "GPKG", 32633, {lake.get()}));
     BackgroundLayer own = ReadBackgroundLayer(path, "");

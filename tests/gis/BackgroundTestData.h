@@ -24,9 +24,9 @@ struct LakeRaster {
     static constexpr double kCell = 10;  // m
     static constexpr int kWidth = 300;
     static constexpr int kHeight = 200;
-    static constexpr std::array<std::uint8_t, 3> kLake{30, 60, 220};
-    static constexpr std::array<std::uint8_t, 3> kLand{60, 170, 60};
-    static constexpr std::array<XY, 5> kCorners{
+    static constexpr std::array<std::uint8_t, 3> kLake {30, 60, 220};
+    static constexpr std::array<std::uint8_t, 3> kLand {60, 170, 60};
+    static constexpr std::array<XY, 5> kCorners {
         {{542600, 4395400}, {543900, 4395300}, {544400, 4394700}, {543500, 4394300}, {542500, 4394600}}};
 
     static bool InLake(double x, double y)
@@ -47,8 +47,8 @@ struct LakeRaster {
 // float32 when floats), with driver; geoTransform and epsg when given.
 inline bool WritePicture(const std::string& path, const char* driverName, int width, int height,
                          const std::vector<std::vector<float>>& bands, GDALDataType type,
-                         const double* geoTransform = nullptr, int epsg = 0,
-                         const GDALColorTable* palette = nullptr, const double* noData = nullptr)
+                         const double* geoTransform = nullptr, int epsg = 0, const GDALColorTable* palette = nullptr,
+                         const double* noData = nullptr)
 {
     GDALAllRegister();
     std::filesystem::remove(path);

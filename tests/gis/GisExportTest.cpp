@@ -3,7 +3,7 @@
 // fails) that leave the old files as they were. Read-only targets and links:
 // tests/cli/gis_export_protection.cmake.
 
-#include <gtest/gtest.h>
+#include "gis/GisExport.h"
 
 #include <charconv>
 #include <csignal>
@@ -11,12 +11,12 @@
 #include <map>
 #include <sstream>
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include "core/Directional.h"
 #include "core/Format.h"
 #include "core/ProjectFile.h"
-#include "gis/GisExport.h"
 #include "gis/ShorelineImport.h"
 #include "tests/gis/GisTestData.h"
 
@@ -28,7 +28,7 @@ namespace {
 ProjectRecord Harbour(int coordUnits = 2)
 {
     const double per = coordUnits == 3 ? 1000.0 : 1.0;
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = coordUnits;
     const std::vector<Ring> rings = {test::Blob(512345.25 / per, 4634567.5 / per, 3000.0 / per, 12),
@@ -51,9 +51,14 @@ TEST(GisExport, ImportGivesTheRegionBack)
         const char* name;
         int coordUnits;
         int epsg;
-    } cases[] = {{"m.geojson", 2, 32633}, {"m.gpkg", 2, 32633}, {"m.kml", 2, 32633}, {"m.shp", 2, 32633},
+    } cases[] = {{"m.geojson", 2, 32633},
+                 {"m.gpkg", 2, 32633},
+                 {"m.kml", 2, 32633},
+                 {"m.shp", 2, 32633},
                  // No system: the units attribute keeps kilometres kilometres.
-                 {"km.geojson", 3, 0},    {"km.gpkg", 3, 0},    {"km.shp", 3, 0}};
+                 {"km.geojson", 3, 0},
+                 {"km.gpkg", 3, 0},
+                 {"km.shp", 3, 0}};
     for (const auto& c : cases) {
         const ProjectRecord original = Harbour(c.coordUnits);
         const std::string path = dir + "/" + c.name;
@@ -105,20 +110,20 @@ std::vector<std::string> Attributes(const std::string& path)
 
 TEST(GisExport, EveryFormatGivesTheEngineFetchesUnderTheirNames)
 {
-    ProjectRecord bay{};
+    ProjectRecord bay {};
     ASSERT_TRUE(LoadProject(bay, ORVANE_SAMPLES_DIR "/Bay.WDT"));
     const std::string dir = test::WorkFolder("rays");
     const Sector sector = MakeSector(bay);
     // Bay is in kilometres; given as UTM its lengths are written in metres.
-    std::vector<std::string> expected{Format("point m wind_deg=%.10g sector_deg=%.10g", bay.WindDirection, bay.SectorAngle),
-                                      "region m"};
+    std::vector<std::string> expected {
+        Format("point m wind_deg=%.10g sector_deg=%.10g", bay.WindDirection, bay.SectorAngle), "region m"};
     for (int i = 0; i < sector.count; ++i) {
         const SectorDirection& d = sector.directions[static_cast<std::size_t>(i)];
         // The fetch as the number its float32 stands for (9376.525, not 9376.5244...).
         char shortest[32];
         const auto end = std::to_chars(shortest, shortest + sizeof shortest, d.fetch).ptr;
-        expected.push_back(Format("ray m direction_deg=%.10g fetch=%.10g", d.deg,
-                                  1000.0 * std::stod(std::string(shortest, end))));
+        expected.push_back(
+            Format("ray m direction_deg=%.10g fetch=%.10g", d.deg, 1000.0 * std::stod(std::string(shortest, end))));
     }
     std::sort(expected.begin(), expected.end());
     for (const char* name : {"bay.geojson", "bay.gpkg", "bay.kml", "bay.shp"}) {
@@ -186,7 +191,7 @@ public:
     }
 
 private:
-    rlimit saved_{};
+    rlimit saved_ {};
     void (*handler_)(int) = nullptr;
 };
 
@@ -222,13 +227,13 @@ TEST(GisExport, AShapefileSetIsWholeAgainWhenARenameFails)
     const auto before = Snapshot(dir);
     const std::size_t files = 15;  // .shp .shx .dbf .prj .cpg of three layers
     for (std::size_t k = 0; k < files; ++k) {
-        GisExportOptions options{true, 32633, {}, {}};
+        GisExportOptions options {true, 32633, {}, {}};
         options.beforeEachMove = [k](std::size_t move) { return move != k; };
         const GisExportResult out = ExportGis(rec, dir + "/set.shp", options);
         EXPECT_NE(out.message.find("cannot write ["), std::string::npos) << k;
         EXPECT_EQ(Snapshot(dir), before) << "failed at rename " << k;
     }
-    GisExportOptions options{true, 32633, {}, {}};
+    GisExportOptions options {true, 32633, {}, {}};
     std::size_t moves = 0;
     options.beforeEachMove = [&moves](std::size_t) { return ++moves > 0; };
     ASSERT_EQ(ExportGis(rec, dir + "/set.shp", options).message, "");

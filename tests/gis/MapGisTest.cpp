@@ -3,16 +3,14 @@
 // mosaic joins into the whole map bit for bit, and a points layer that comes
 // back with its positions and results.
 
-#include <gtest/gtest.h>
-
-#include <proj.h>
-
 #include <cmath>
 #include <cstring>
 #include <vector>
 
 #include <gdal_priv.h>
 #include <gdal_utils.h>
+#include <gtest/gtest.h>
+#include <proj.h>
 
 #include "core/MapGrid.h"
 #include "core/Region.h"
@@ -45,8 +43,8 @@ TEST(ProjectCrs, TrueBearingsDifferFromGridBearingsByTheConvergence)
     };
     // East and west of zone 33's central meridian (15 E), north and south,
     // with coordinates in m and in km.
-    for (const Case& c : {Case{"EPSG:32633", 2, 17.5, 57.0}, Case{"EPSG:32633", 3, 12.2, 44.0},
-                          Case{"EPSG:32733", 2, 16.0, -33.0}}) {
+    for (const Case& c : {Case {"EPSG:32633", 2, 17.5, 57.0}, Case {"EPSG:32633", 3, 12.2, 44.0},
+                          Case {"EPSG:32733", 2, 16.0, -33.0}}) {
         const ProjectedPoint p = LonLatToProject(c.crs, c.coordUnits, c.lon, c.lat);
         ASSERT_TRUE(p.ok) << p.message;
         const GridConvergence g = GridConvergenceAt(c.crs, c.coordUnits, p.x, p.y);
@@ -65,7 +63,7 @@ TEST(ProjectCrs, TrueBearingsDifferFromGridBearingsByTheConvergence)
 TEST(MapRaster, TilesJoinedByGdalAreTheWholeMap)
 {
     const std::string dir = test::WorkFolder("map-tiles");
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = 2;
     Shoreline sh;
@@ -73,7 +71,7 @@ TEST(MapRaster, TilesJoinedByGdalAreTheWholeMap)
     sh.rings.push_back(CleanRing(test::Blob(512345.25, 4634567.5, 3000.0, 40)));
     sh.rings.push_back(CleanRing(test::Blob(512000.0, 4634200.0, 400.0, 9, 1.0, 0.0)));
     StoreShoreline(sh, rec);
-    const MapRasterInfo info{"EPSG:32633", 2, "hs", "m"};
+    const MapRasterInfo info {"EPSG:32633", 2, "hs", "m"};
 
     MapOptions options;
     options.cell = 150.0;

@@ -1,24 +1,23 @@
 // Shoreline import: formats, coordinate systems, the choice of the outer
 // boundary and the islands, the node limit, and what reaches the record.
 
-#include <gtest/gtest.h>
+#include "gis/ShorelineImport.h"
 
 #include <algorithm>
 #include <cstring>
 #include <fstream>
 
 #include <arpa/inet.h>
+#include <cpl_conv.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cpl_conv.h>
-
 #include "core/Format.h"
 #include "core/ProjectRecord.h"
 #include "gis/RingSimplify.h"
-#include "gis/ShorelineImport.h"
 #include "tests/gis/GisTestData.h"
 
 namespace orvane {
@@ -39,7 +38,7 @@ bool HasText(const std::vector<std::string>& lines, const std::string& part)
 
 ProjectRecord Defaults()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     return rec;
 }
@@ -51,7 +50,8 @@ TEST(ShorelineImport, EveryFormatGivesTheSameRegion)
     const struct {
         const char* driver;
         const char* file;
-    } formats[] = {{"GeoJSON", "lake.geojson"}, {"ESRI Shapefile", "lake.shp"}, {"GPKG", "lake.gpkg"}, {"KML", "lake.kml"}};
+    } formats[] = {
+        {"GeoJSON", "lake.geojson"}, {"ESRI Shapefile", "lake.shp"}, {"GPKG", "lake.gpkg"}, {"KML", "lake.kml"}};
     std::vector<Shoreline> read;
     for (const auto& format : formats) {
         const std::string path = dir + "/" + format.file;
@@ -84,11 +84,11 @@ TEST(ShorelineImport, CoordinateSystems)
     const std::string dir = test::WorkFolder("systems");
     const struct {
         const char* name;
-        int epsg;        // written into the file, 0 for none
-        double cx, cy;   // centre of a 20-node square-ish blob, r = 1% of the larger
-        int units;       // expected CoordUnits
+        int epsg;       // written into the file, 0 for none
+        double cx, cy;  // centre of a 20-node square-ish blob, r = 1% of the larger
+        int units;      // expected CoordUnits
         int expectEpsg;
-        bool kept;       // coordinates unchanged
+        bool kept;  // coordinates unchanged
     } cases[] = {
         {"utm metres kept", 32633, 500000.0, 4600000.0, 2, 32633, true},
         {"us feet kept", 2263, 990000.0, 200000.0, 0, 2263, true},
@@ -164,7 +164,7 @@ TEST(ShorelineImport, OuterBoundaryAndIslands)
     EXPECT_EQ(largest.rings.size(), 1u);
 
     ShorelineOptions options;  // a point given in the file's coordinates wins
-    options.point = XY{21800.0, 1000.0};
+    options.point = XY {21800.0, 1000.0};
     EXPECT_EQ(ReadShoreline(path, rec, options).rings.size(), 5u);
 }
 
@@ -174,8 +174,8 @@ TEST(ShorelineImport, StoringInTheRecord)
     sh.coordUnits = 2;
     sh.rings = {Blob(0.0, 0.0, 1000.0, 8, 1.0, 0.0), Blob(300.0, 0.0, 50.0, 5, 1.0, 0.0)};
     ProjectRecord rec = Defaults();  // km, depth 100 m, point (0, 0)
-    rec.CoordUnits = 0;             // ft: depth 100 ft
-    rec.PointX = 328.0f;            // 100 m east: on the island
+    rec.CoordUnits = 0;              // ft: depth 100 ft
+    rec.PointX = 328.0f;             // 100 m east: on the island
     StoreShoreline(sh, rec);
     EXPECT_EQ(rec.CoordUnits, 2);
     EXPECT_EQ(rec.BoundaryCount, 2);
@@ -188,7 +188,7 @@ TEST(ShorelineImport, StoringInTheRecord)
     EXPECT_NEAR(rec.Depth, 30.48, 1e-4);
     EXPECT_FALSE(HasText(sh.warnings, "point is not in the water region")) << "100 m east is open water";
 
-    sh.point = XY{300.0, 0.0};  // the centre of the island
+    sh.point = XY {300.0, 0.0};  // the centre of the island
     StoreShoreline(sh, rec);
     EXPECT_EQ(rec.PointX, 300.0f);
     EXPECT_TRUE(HasText(sh.warnings, "point is not in the water region"));
@@ -239,7 +239,7 @@ struct Listener {
     int port = 0;
     Listener()
     {
-        sockaddr_in address{};
+        sockaddr_in address {};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
@@ -265,8 +265,8 @@ TEST(ShorelineImport, NothingReachesTheNetwork)
     CPLSetConfigOption("GDAL_HTTP_TIMEOUT", "2");
     const std::string url = Format("http://127.0.0.1:%d/lake.geojson", server.port);
     const std::string dir = test::WorkFolder("network");
-    std::ofstream(dir + "/remote.vrt") << "<OGRVRTDataSource><OGRVRTLayer name=\"lake\"><SrcDataSource>/vsicurl/"
-                                       << url << "</SrcDataSource></OGRVRTLayer></OGRVRTDataSource>";
+    std::ofstream(dir + "/remote.vrt") << "<OGRVRTDataSource><OGRVRTLayer name=\"lake\"><SrcDataSource>/vsicurl/" << url
+                                       << "</SrcDataSource></OGRVRTLayer></OGRVRTDataSource>";
     for (const std::string& source : {dir + "/remote.vrt", "/vsicurl/" + url, "/vsicurl_streaming/" + url,
                                       "/vsizip//vsicurl/" + url + ".zip", url}) {
         ProjectRecord rec = Defaults();
@@ -318,7 +318,7 @@ TEST(RingSimplify, SmallestToleranceAndTopology)
         const double r = 1000.0 + ((i % 2) ? 6.0 : -6.0);
         shore.push_back({r * std::cos(t), r * std::sin(t)});
     }
-    for (const XY& p : {XY{1000.0, -2.0}, XY{1010.0, -2.0}, XY{1010.0, 2.0}, XY{1000.0, 2.0}})
+    for (const XY& p : {XY {1000.0, -2.0}, XY {1010.0, -2.0}, XY {1010.0, 2.0}, XY {1000.0, 2.0}})
         shore.push_back(p);
     shore = CleanRing(shore);
     const Ring island = CleanRing({{1005.0, -0.5}, {1007.0, -0.5}, {1007.0, 0.5}, {1005.0, 0.5}});
@@ -343,7 +343,7 @@ TEST(RingSimplify, SmallestToleranceAndTopology)
     EXPECT_LE(both.rings[0].size(), 999u);
     EXPECT_EQ(both.rings[1].size(), island.size());
     EXPECT_TRUE(both.jointly) << "the island left the polygon: all rings are tried together";
-    EXPECT_EQ(both.strayIslands, std::vector<std::size_t>{1});
+    EXPECT_EQ(both.strayIslands, std::vector<std::size_t> {1});
 }
 
 }  // namespace

@@ -11,13 +11,12 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <cstring>
 #include <functional>
 
-#include "tests/ModalTestSupport.h"
 #include "core/ProjectCompanion.h"
 #include "core/ProjectRecord.h"
+#include "tests/ModalTestSupport.h"
 #include "tests/gis/GisTestData.h"
 #include "ui/ExportGisF.h"
 #include "ui/GisCommands.h"
@@ -28,7 +27,6 @@ namespace orvane {
 using test::OnNextModal;
 
 namespace {
-
 
 // Accepts the report box and keeps its texts.
 void TakeReport(QString& text)
@@ -54,7 +52,7 @@ private slots:
         QVERIFY(test::WriteGisFile((dir + "/lake.gpkg").toStdString(), "GPKG", 4326, {lake.shape.get()}));
         QWidget window;
         GisCommands commands(&window);
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         ProjectCompanion companion;
 
@@ -97,7 +95,7 @@ private slots:
         QVERIFY(test::WriteGisFile((dir + "/shore.gpkg").toStdString(), "GPKG", 4326, {shore.get()}));
         QWidget window;
         GisCommands commands(&window);
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         ProjectCompanion companion;
         const ProjectRecord before = rec;
@@ -128,7 +126,7 @@ private slots:
         QVERIFY(test::WriteGisFile((dir + "/points.geojson").toStdString(), "GeoJSON", 4326, {&point}));
         QWidget window;
         GisCommands commands(&window);
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         ProjectCompanion companion;
         const ProjectRecord before = rec;

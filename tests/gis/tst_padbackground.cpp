@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
-
 #include <cmath>
 
 #include "core/ProjectCompanion.h"
@@ -58,7 +57,7 @@ struct OpenPad {
         if (!folder.isEmpty())
             window->grab().save(folder + "/" + name);
     }
-    ProjectRecord project{};
+    ProjectRecord project {};
     PadSettings pad;
     std::unique_ptr<TOrvaneDrawRegion> window;
 };
@@ -165,7 +164,7 @@ private slots:
         QVERIFY(refused);
         QVERIFY(pad.pad.background);
         QCOMPARE(pad.pad.background->kind, PadBackgroundKind::Image);
-        QCOMPARE(pad.pad.background->placement, (std::array<double, 8>{0, 100, 1000, 2000, 200, 100, 1400, 2000}));
+        QCOMPARE(pad.pad.background->placement, (std::array<double, 8> {0, 100, 1000, 2000, 200, 100, 1400, 2000}));
         // 2 m a pixel: the picture covers x 1000 to 1400 m and y 2000 to 2200 m.
         const PadBox box = PadBackgroundBox(w.Background);
         QVERIFY(std::fabs(box.Left - 1.0) < 1e-9 && std::fabs(box.Right - 1.4) < 1e-9);
@@ -187,9 +186,9 @@ private slots:
         QVERIFY(w.LoadBackgroundImage(folder_ + "/lake.tif"));
         QVERIFY(w.LoadBackgroundLayer(QString::fromStdString(path)));
         QCOMPARE(pad.pad.background->kind, PadBackgroundKind::Layer);
-        QCOMPARE(w.Background.Lines.size(), std::size_t{1});
-        QCOMPARE(w.Background.Lines[0].size(), std::size_t{6});  // the ring closed, as written open
-        QVERIFY(!w.Background.Picture);  // the layer replaced the picture
+        QCOMPARE(w.Background.Lines.size(), std::size_t {1});
+        QCOMPARE(w.Background.Lines[0].size(), std::size_t {6});  // the ring closed, as written open
+        QVERIFY(!w.Background.Picture);                           // the layer replaced the picture
         pad.Shot("pad-over-layer.png");
         // The shore's first node, in kilometres.
         QVERIFY(std::fabs(w.Background.Lines[0][0].X - LakeRaster::kCorners[0].x / 1000) < 1e-9);
@@ -198,10 +197,10 @@ private slots:
     void MissingFileIsSaidOnceAndThePadOpens()
     {
         PadSettings kept;
-        kept.background = PadBackgroundSetting{"gone.tif", PadBackgroundKind::Raster, {}, 0.3};
+        kept.background = PadBackgroundSetting {"gone.tif", PadBackgroundKind::Raster, {}, 0.3};
         test::MessageRecorder messages;
         for (int opening = 0; opening < 2; ++opening) {
-            ProjectRecord rec{};
+            ProjectRecord rec {};
             SetProjectDefaults(rec);
             TOrvaneDrawRegion w(rec, nullptr);
             w.SetPadSettings(&kept, folder_ + "/Lake.WDT");
@@ -209,7 +208,7 @@ private slots:
             QVERIFY(w.Background.Empty());
             QCOMPARE(w.OpacitySlider->value(), 30);
         }
-        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.size(), std::size_t {1});
         const QString text = QString::fromStdString(messages.messages[0].text);
         QVERIFY2(text.contains(folder_ + "/gone.tif") && text.contains(QStringLiteral("missing")), qPrintable(text));
         QVERIFY(kept.background);  // kept for when the file is back

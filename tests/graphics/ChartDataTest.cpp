@@ -1,18 +1,18 @@
 // The result charts as data - the axis rules, checked without a window - and
 // their one painter on images and PDF pages of any size.
 
+#include "graphics/ChartData.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
-#include "graphics/ChartData.h"
+#include <gtest/gtest.h>
+
 #include "graphics/ChartPainter.h"
 
 namespace orvane {
@@ -20,7 +20,7 @@ namespace {
 
 WaveResults ElevationsBetween(float low, float high)
 {
-    WaveResults r{};
+    WaveResults r {};
     r.SampleCount = kSampleCount;
     r.TimeStep = 0.25f;
     r.Elevation[10] = low;
@@ -37,11 +37,12 @@ TEST(ChartData, TimeSeriesAxisIsTheIntegerPartPlusOne)
         float low, high;
         double bound;
     } cases[] = {
-        {"-1.3 to 0.8", -1.3f, 0.8f, 2.0}, {"-0.4 to 0.4", -0.4f, 0.4f, 1.0}, {"-0.4 to 0.7", -0.4f, 0.7f, 1.0},
-        {"flat", 0.0f, 0.0f, 1.0},         {"exactly -2", -2.0f, 1.0f, 3.0},  {"exactly 2", 0.5f, 2.0f, 3.0},
+        {"-1.3 to 0.8", -1.3f, 0.8f, 2.0},    {"-0.4 to 0.4", -0.4f, 0.4f, 1.0},
+        {"-0.4 to 0.7", -0.4f, 0.7f, 1.0},    {"flat", 0.0f, 0.0f, 1.0},
+        {"exactly -2", -2.0f, 1.0f, 3.0},     {"exactly 2", 0.5f, 2.0f, 3.0},
         {"a damaged sample", nan, 0.3f, 1.0},
     };
-    ProjectRecord metres{};
+    ProjectRecord metres {};
     SetProjectDefaults(metres);
     for (const Case& c : cases) {
         const ChartData chart = TimeSeriesChart(ElevationsBetween(c.low, c.high), metres);
@@ -56,7 +57,7 @@ TEST(ChartData, TimeSeriesAxisIsTheIntegerPartPlusOne)
     EXPECT_TRUE(chart.bottom.fitsItself);
     EXPECT_EQ(chart.bottom.max, 249.75);
     ASSERT_EQ(chart.points.size(), static_cast<std::size_t>(kSampleCount));
-    EXPECT_EQ(chart.points[9], (ChartPoint{2.25, -0.4f}));
+    EXPECT_EQ(chart.points[9], (ChartPoint {2.25, -0.4f}));
     metres.CoordUnits = kCoordMiles;
     const ChartData feet = TimeSeriesChart(ElevationsBetween(-0.4f, 0.7f), metres);
     EXPECT_EQ(feet.left.title, "H [ft]");
@@ -64,12 +65,12 @@ TEST(ChartData, TimeSeriesAxisIsTheIntegerPartPlusOne)
     EXPECT_EQ(NearestPoint(feet, 2.3), 9);
     EXPECT_EQ(Readout(feet, feet.points[9]), "t = 2.25 s, H = -0.40 ft");
     EXPECT_EQ(NearestPoint(feet, std::numeric_limits<double>::quiet_NaN()), -1);
-    EXPECT_EQ(NearestPoint(ChartData{}, 1.0), -1);
+    EXPECT_EQ(NearestPoint(ChartData {}, 1.0), -1);
 }
 
 TEST(ChartData, SpectrumAxisIsAQuarterOfItsLargestDensity)
 {
-    WaveResults r{};
+    WaveResults r {};
     r.FreqCount = kFreqCount;
     const ChartData zero = SpectrumChart(r);
     EXPECT_EQ(zero.left.min, 0.0);
@@ -120,8 +121,8 @@ TEST(ChartData, FittedAxisTakesWhatItsLengthHolds)
     }
     EXPECT_EQ(FitAxis(0.0584, 0.9, 300, width, 10, "").labelFormat, "%.2f");
     EXPECT_EQ(FitAxis(0, 2000, 600, width, 10, "").labelFormat, "%.0f");
-    EXPECT_EQ(TickValues({-1, 1, 0.5}), (std::vector<double>{-1, -0.5, 0, 0.5, 1}));
-    EXPECT_EQ(TickValues({0, 1, 0}), std::vector<double>{});
+    EXPECT_EQ(TickValues({-1, 1, 0.5}), (std::vector<double> {-1, -0.5, 0, 0.5, 1}));
+    EXPECT_EQ(TickValues({0, 1, 0}), std::vector<double> {});
 
     // A tiny run's increment on a huge run's range would lay out millions of
     // ticks: a fixed axis never takes more than a thousand.
@@ -142,7 +143,7 @@ int CountBlue(const QImage& image, const QRect& inside)
 
 TEST(ChartPainter, PaintsInsideItsAreaAtAnySize)
 {
-    WaveResults r{};
+    WaveResults r {};
     r.FreqCount = kFreqCount;
     for (int k = 1; k <= kFreqCount; ++k) {
         r.Freq[k] = 0.02f * k;

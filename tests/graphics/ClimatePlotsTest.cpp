@@ -1,10 +1,10 @@
 // The climate pictures' data: the rose's bands hold the table's time, and
 // the return-period chart marks the return periods where the fits put them.
-#include <gtest/gtest.h>
+#include "graphics/ClimatePlots.h"
 
 #include <cmath>
 
-#include "graphics/ClimatePlots.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {

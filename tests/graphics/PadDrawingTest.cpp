@@ -1,7 +1,7 @@
 // The pad's pictures as primitives: the grid from the origin, the three
 // markers with their numbers, and the grey direction mark of a line.
 
-#include <gtest/gtest.h>
+#include "graphics/PadDrawing.h"
 
 #include <array>
 #include <limits>
@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/PadDrawing.h"
+#include <gtest/gtest.h>
+
 #include "RecordingRaster.h"
 
 namespace orvane {
@@ -43,7 +44,7 @@ TEST(PadDrawing, GridStartsAtTheOrigin)
     RecordingRaster raster(100, 50);
     PadMapping m = SmallSurface();
     DrawPadGrid(raster, m, colours::kGrey, 1);
-    EXPECT_EQ(Shapes(raster.Lines(colours::kGrey)), (std::vector<std::vector<PixelPoint>>{
+    EXPECT_EQ(Shapes(raster.Lines(colours::kGrey)), (std::vector<std::vector<PixelPoint>> {
                                                         {{0, 0}, {0, 49}},
                                                         {{40, 0}, {40, 49}},
                                                         {{80, 0}, {80, 49}},
@@ -88,7 +89,7 @@ TEST(PadDrawing, GridAndLabelsAtAnOrigin)
         labels.emplace_back(p.text, p.points[0]);
     // Every 20 km across (10 km is closer than the spacing); the one at 0 would
     // sit in the left labels' strip.
-    EXPECT_EQ(labels, (std::vector<std::pair<std::string, PixelPoint>>{
+    EXPECT_EQ(labels, (std::vector<std::pair<std::string, PixelPoint>> {
                           {"1010000", {3, 15}}, {"20000", {111, 37}}, {"40000", {191, 37}}, {"60000", {271, 37}}}));
 }
 
@@ -120,11 +121,11 @@ TEST(PadDrawing, MarkersAndNumbers)
         EXPECT_EQ(marker.state.fillColour, colours::kWhite) << c.name;
         const Primitive& label = raster.primitives[1];
         EXPECT_EQ(label.text, "12") << c.name;
-        EXPECT_EQ(label.points[0], (PixelPoint{55, 25})) << c.name;
+        EXPECT_EQ(label.points[0], (PixelPoint {55, 25})) << c.name;
     }
 
     RecordingRaster raster(100, 50);
-    DrawPadPoint(raster, PadPointStyle{}, 0, {50, 30});  // a dragged point: no number
+    DrawPadPoint(raster, PadPointStyle {}, 0, {50, 30});  // a dragged point: no number
     EXPECT_TRUE(raster.Of(PrimitiveKind::Text).empty());
 }
 
@@ -185,8 +186,8 @@ TEST(PadDrawing, ControlPointsPlaceAPicture)
         EXPECT_NEAR((*g)[3] + c.column * (*g)[4] + c.row * (*g)[5], c.y, 1e-9);
     }
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const Placement& bad : {Placement{5, 5, 0, 0, 5, 5, 10, 10}, Placement{0, 0, 3, 3, 10, 10, 3, 3},
-                                 Placement{0, 0, 0, 0, 10, 10, nan, 10}})
+    for (const Placement& bad : {Placement {5, 5, 0, 0, 5, 5, 10, 10}, Placement {0, 0, 3, 3, 10, 10, 3, 3},
+                                 Placement {0, 0, 0, 0, 10, 10, nan, 10}})
         EXPECT_FALSE(PictureToWorldFromControlPoints(bad));
 }
 
@@ -195,7 +196,7 @@ TEST(PadDrawing, BackgroundThroughTheMapping)
     PadMapping m = SmallSurface();  // 4 pixels per km, row 49 at y = 0
     PadBackground background;
     // 10 x 5 pixels of 1 km, top-left corner at world (0, 5).
-    background.Picture = std::make_shared<RgbaImage>(RgbaImage{10, 5, std::vector<std::uint8_t>(200, 255)});
+    background.Picture = std::make_shared<RgbaImage>(RgbaImage {10, 5, std::vector<std::uint8_t>(200, 255)});
     background.PictureToWorld = {0, 1, 0, 5, 0, -1};
     background.Lines = {{{0, 0}, {0.1, 0}, {5, 0}, {5, 0.05}, {5, 5}}, {{-9, -9}, {-8, -9}}};
     background.Opacity = 0.5;
@@ -204,12 +205,12 @@ TEST(PadDrawing, BackgroundThroughTheMapping)
     const auto pictures = raster.Of(PrimitiveKind::Image);
     ASSERT_EQ(pictures.size(), 1u);
     // Pixel centres sit on the world positions, so a picture pixel's edge lies half a pixel before.
-    EXPECT_EQ(pictures[0].transform, (ImageTransform{4, 0, 0, 4, 0.5, 29.5}));
+    EXPECT_EQ(pictures[0].transform, (ImageTransform {4, 0, 0, 4, 0.5, 29.5}));
     EXPECT_EQ(pictures[0].opacity, 0.5);
     // The layer, faded half way to white; nodes within one pixel are one, a line off the surface is left out.
     EXPECT_EQ(Shapes(raster.Lines({128, 173, 208})),
-              (std::vector<std::vector<PixelPoint>>{{{0, 49}, {20, 49}}, {{20, 49}, {20, 29}}}));
-    EXPECT_EQ(PadBackgroundBox(background), (PadBox{-9, -9, 10, 5, false}));
+              (std::vector<std::vector<PixelPoint>> {{{0, 49}, {20, 49}}, {{20, 49}, {20, 29}}}));
+    EXPECT_EQ(PadBackgroundBox(background), (PadBox {-9, -9, 10, 5, false}));
 
     // Panned far away, or invisible: nothing.
     m.OriginX = 1000;

@@ -1,12 +1,12 @@
 // The drawing pad's graph: record reuse and numbering, the one-in one-out
 // rule, compaction, chains in both directions, and picking.
 
-#include <gtest/gtest.h>
+#include "graphics/PadGraph.h"
 
 #include <utility>
 #include <vector>
 
-#include "graphics/PadGraph.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -107,10 +107,10 @@ TEST(PadGraph, DeletingAFreedLineAgainKeepsNewerLinks)
 TEST(PadGraph, LinesOfPointListsEveryRecordNamingIt)
 {
     PadGraph g = Drawing(4, {{0, 1}, {1, 2}, {3, 3}});
-    EXPECT_EQ(g.LinesOfPoint(1), (std::vector<std::int32_t>{0, 1}));
-    EXPECT_EQ(g.LinesOfPoint(3), (std::vector<std::int32_t>{2, 2}));  // a loop twice
+    EXPECT_EQ(g.LinesOfPoint(1), (std::vector<std::int32_t> {0, 1}));
+    EXPECT_EQ(g.LinesOfPoint(3), (std::vector<std::int32_t> {2, 2}));  // a loop twice
     g.DeleteLine(0);
-    EXPECT_EQ(g.LinesOfPoint(0), (std::vector<std::int32_t>{0}));  // removed records too
+    EXPECT_EQ(g.LinesOfPoint(0), (std::vector<std::int32_t> {0}));  // removed records too
 }
 
 TEST(PadGraph, CompactKeepsNumbersAndLineEnds)
@@ -124,7 +124,7 @@ TEST(PadGraph, CompactKeepsNumbersAndLineEnds)
     ASSERT_EQ(g.Points.size(), 3u);
     EXPECT_EQ(g.Points[2].Number, 4);
     EXPECT_EQ(g.Points[2].Index, 2);
-    EXPECT_EQ(EndNumbers(g), (Links{{1, 2}, {2, 4}, {4, 1}}));
+    EXPECT_EQ(EndNumbers(g), (Links {{1, 2}, {2, 4}, {4, 1}}));
     for (std::size_t j = 0; j < g.Lines.size(); ++j)
         EXPECT_EQ(g.Lines[j].Index, static_cast<std::int32_t>(j));
 }
@@ -144,12 +144,15 @@ TEST(PadGraph, BuildChains)
         {"triangle without its closing line", 3, {{0, 1}, {1, 2}}, {{0, 1, 2}}, false},
         // One open polyline is one boundary, walked from its free end.
         {"open polyline whose middle point is first", 3, {{1, 0}, {0, 2}}, {{1, 0, 2}}, false},
-        {"ring opened by a deleted line, walked from the cut", 5, {{0, 1}, {1, 2}, {3, 4}, {4, 0}}, {{3, 4, 0, 1, 2}},
+        {"ring opened by a deleted line, walked from the cut",
+         5,
+         {{0, 1}, {1, 2}, {3, 4}, {4, 0}},
+         {{3, 4, 0, 1, 2}},
          false},
         {"a point looped on itself encloses nothing", 3, {{0, 0}, {1, 2}, {2, 1}}, {{1, 2}}, true},
         {"isolated point between rings", 5, {{0, 1}, {1, 0}, {3, 4}, {4, 3}}, {{0, 1}, {3, 4}}, true},
     };
-    Case six{"six loops, the sixth dropped", 12, {}, {}, true};
+    Case six {"six loops, the sixth dropped", 12, {}, {}, true};
     for (int k = 0; k < 6; ++k) {
         six.lines.insert(six.lines.end(), {{2 * k, 2 * k + 1}, {2 * k + 1, 2 * k}});
         if (k < kPadChainCount)
@@ -182,7 +185,7 @@ TEST(PadGraph, LoadChainsNumbersOnAcrossRings)
         EXPECT_EQ(g.Points[i].Number, i + 1);
         EXPECT_EQ(g.Lines[i].Number, i + 1);
     }
-    EXPECT_EQ(EndNumbers(g), (Links{{1, 2}, {2, 3}, {3, 4}, {4, 1}, {5, 6}, {6, 7}, {7, 5}}));
+    EXPECT_EQ(EndNumbers(g), (Links {{1, 2}, {2, 3}, {3, 4}, {4, 1}, {5, 6}, {6, 7}, {7, 5}}));
 
     const auto loaded = g.Chains;
     EXPECT_TRUE(g.BuildChains());
@@ -193,7 +196,7 @@ TEST(PadGraph, LoadChainsNumbersOnAcrossRings)
     g.Chains[0] = {{1, 1}};
     g.Chains[1] = {{2, 2}, {3, 3}};
     g.LoadChains();
-    EXPECT_EQ(EndNumbers(g), (Links{{1, 1}, {2, 3}, {3, 2}}));
+    EXPECT_EQ(EndNumbers(g), (Links {{1, 1}, {2, 3}, {3, 2}}));
 }
 
 TEST(PadGraph, NearestPointWithinAQuarterGrid)

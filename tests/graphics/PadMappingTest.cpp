@@ -1,14 +1,15 @@
 // The pad's map-scale mapping: the origin, rounding halves to even, the snap
 // lattice and its readout, and list tables whose values match their captions.
 
-#include <gtest/gtest.h>
+#include "graphics/PadMapping.h"
 
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
+#include <gtest/gtest.h>
+
 #include "core/Format.h"
-#include "graphics/PadMapping.h"
 
 namespace orvane {
 namespace {
@@ -32,8 +33,8 @@ double LeadingNumber(std::string_view text)
 TEST(PadMapping, OriginIsTheBottomLeftPixel)
 {
     const PadMapping m;
-    EXPECT_EQ(m.WorldToPixel(0, 0), (PadPixel{0, 995}));
-    EXPECT_EQ(m.PixelToWorld(0, 995), (PadXY{0, 0}));
+    EXPECT_EQ(m.WorldToPixel(0, 0), (PadPixel {0, 995}));
+    EXPECT_EQ(m.PixelToWorld(0, 995), (PadXY {0, 0}));
     // One kilometre is one screen millimetre at "1cm:10Km".
     EXPECT_DOUBLE_EQ(m.PixelsPerUnitX(), m.PixelsPerMmX);
 }
@@ -45,14 +46,14 @@ TEST(PadMapping, OriginAnywhere)
         double originX, originY;
     };
     // Kilometres: a UTM project in metres, a region left of and below world 0.
-    for (const Case c : {Case{"UTM", 542.0, 4394.0}, {"negative", -123.25, -40.5}}) {
+    for (const Case c : {Case {"UTM", 542.0, 4394.0}, {"negative", -123.25, -40.5}}) {
         PadMapping m = FourPixelsPerKm();
         m.OriginX = c.originX;
         m.OriginY = c.originY;
-        EXPECT_EQ(m.WorldToPixel(c.originX, c.originY), (PadPixel{0, 995})) << c.name;
-        EXPECT_EQ(m.WorldToPixel(c.originX + 12.5, c.originY + 2.5), (PadPixel{50, 985})) << c.name;
+        EXPECT_EQ(m.WorldToPixel(c.originX, c.originY), (PadPixel {0, 995})) << c.name;
+        EXPECT_EQ(m.WorldToPixel(c.originX + 12.5, c.originY + 2.5), (PadPixel {50, 985})) << c.name;
         const PadXY w = m.PixelToWorld(50, 985);
-        EXPECT_EQ(w, (PadXY{c.originX + 12.5, c.originY + 2.5})) << c.name;
+        EXPECT_EQ(w, (PadXY {c.originX + 12.5, c.originY + 2.5})) << c.name;
         // Positions from the mouse are float32, as the record stores them.
         m.PixelsPerMmX = m.PixelsPerMmY = 3.78f;
         const PadXY odd = m.PixelToWorld(7, 3);
@@ -65,10 +66,10 @@ TEST(PadMapping, WorldToPixelRoundsHalvesToEven)
 {
     PadMapping m = FourPixelsPerKm();
     m.PixelsPerMmX = m.PixelsPerMmY = 2;
-    EXPECT_EQ(m.WorldToPixel(1.25, 1.25), (PadPixel{2, 993}));  // 2.5 -> 2
-    EXPECT_EQ(m.WorldToPixel(1.75, 1.75), (PadPixel{4, 991}));  // 3.5 -> 4
-    EXPECT_EQ(m.WorldToPixel(-1.25, 0), (PadPixel{-2, 995}));
-    EXPECT_EQ(m.WorldToPixel(1e30, NAN), (PadPixel{kPadPixelLimit, 995}));
+    EXPECT_EQ(m.WorldToPixel(1.25, 1.25), (PadPixel {2, 993}));  // 2.5 -> 2
+    EXPECT_EQ(m.WorldToPixel(1.75, 1.75), (PadPixel {4, 991}));  // 3.5 -> 4
+    EXPECT_EQ(m.WorldToPixel(-1.25, 0), (PadPixel {-2, 995}));
+    EXPECT_EQ(m.WorldToPixel(1e30, NAN), (PadPixel {kPadPixelLimit, 995}));
 }
 
 TEST(PadMapping, SnapToTenthOfATenKilometreGrid)
@@ -79,7 +80,7 @@ TEST(PadMapping, SnapToTenthOfATenKilometreGrid)
     struct Case {
         float in, out;
     };
-    for (const Case c : {Case{12.46f, 12}, {7.5f, 8}, {-3.4f, -3}, {2.5f, 2}, {-2.5f, -2}, {0.5f, 0}})
+    for (const Case c : {Case {12.46f, 12}, {7.5f, 8}, {-3.4f, -3}, {2.5f, 2}, {-2.5f, -2}, {0.5f, 0}})
         EXPECT_EQ(m.SnapValue(c.in), c.out) << c.in;
     EXPECT_FALSE(std::signbit(m.SnapValue(-0.4f)));
 

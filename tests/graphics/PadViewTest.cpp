@@ -1,9 +1,9 @@
 // Moving the pad's view: fitting a drawing (which scale row, when a free
 // scale, when a chosen row stays), and panning and zooming about a pixel.
 
-#include <gtest/gtest.h>
-
 #include "graphics/PadView.h"
+
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -17,7 +17,7 @@ PadMapping Screen()
 }
 
 // 800 x 600 pixels at the surface's bottom-left.
-constexpr PadRect kArea{0, 396, 800, 600};
+constexpr PadRect kArea {0, 396, 800, 600};
 
 TEST(PadView, FitChoosesTheLargestMapScaleThatHoldsTheDrawing)
 {
@@ -60,7 +60,7 @@ TEST(PadView, FitChoosesTheLargestMapScaleThatHoldsTheDrawing)
             EXPECT_GT(high.X - low.X, kArea.Width * 9 / 10) << c.name;  // filled, not a dot
         }
     }
-    EXPECT_EQ(FitView(Screen(), PadBox{}, kArea).Row, -1);  // nothing to fit
+    EXPECT_EQ(FitView(Screen(), PadBox {}, kArea).Row, -1);  // nothing to fit
 }
 
 TEST(PadView, PanAndZoomKeepTheWorldUnderThePixel)

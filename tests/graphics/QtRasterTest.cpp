@@ -1,14 +1,14 @@
 // The Qt raster on real pixels: colours land where the primitives say,
 // inverted figures undo themselves, and wild coordinates are harmless.
 
+#include "graphics/QtRaster.h"
+
 #include <QImage>
+#include <memory>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "core/ProjectRecord.h"
-#include "graphics/QtRaster.h"
 #include "graphics/RegionPlot.h"
 
 namespace orvane {
@@ -215,7 +215,7 @@ TEST(QtRaster, RegionPlotColours)
 TEST(QtRaster, PicturesLandOnTheirPixelsWithTheirOpacity)
 {
     // Two pixels, red then blue, ten times larger, starting at surface pixel (10, 5).
-    RgbaImage picture{2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
+    RgbaImage picture {2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
     QtRaster raster(40, 20);
     raster.DrawImage(picture, {10, 0, 0, 10, 10, 5}, 1.0);
     EXPECT_EQ(PixelAt(raster, 9, 10), colours::kWhite);

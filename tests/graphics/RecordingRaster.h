@@ -18,7 +18,7 @@ struct Primitive {
     PrimitiveKind kind = PrimitiveKind::Clear;
     // Polygon: its vertices; Line: from, to; Ellipse: (left, top), (right, bottom); Text: top-left.
     std::vector<PixelPoint> points;
-    std::string text;  // Windows-1252 bytes, Text only
+    std::string text;          // Windows-1252 bytes, Text only
     ImageTransform transform;  // Image only, with its opacity and the picture's size
     double opacity = 0;
     PixelPoint imageSize;
@@ -39,15 +39,15 @@ inline void PrintTo(const Primitive& p, std::ostream* os)
     if (!p.text.empty())
         *os << " \"" << p.text << "\"";
     const RasterState& s = p.state;
-    *os << " pen " << int(s.penColour.r) << "/" << int(s.penColour.g) << "/" << int(s.penColour.b) << " w"
-        << s.penWidth << (s.penMode == PenMode::Invert ? " invert" : "") << " fill "
-        << (s.fillSolid ? "solid " : "none ") << int(s.fillColour.r) << "/" << int(s.fillColour.g) << "/"
-        << int(s.fillColour.b) << " font " << s.fontFace << " " << s.fontSizePt;
+    *os << " pen " << int(s.penColour.r) << "/" << int(s.penColour.g) << "/" << int(s.penColour.b) << " w" << s.penWidth
+        << (s.penMode == PenMode::Invert ? " invert" : "") << " fill " << (s.fillSolid ? "solid " : "none ")
+        << int(s.fillColour.r) << "/" << int(s.fillColour.g) << "/" << int(s.fillColour.b) << " font " << s.fontFace
+        << " " << s.fontSizePt;
 }
 
 class RecordingRaster final : public Raster {
 public:
-    RecordingRaster(int width, int height) : width_(width), height_(height) {}
+    RecordingRaster(int width, int height) : width_(width), height_(height) { }
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }

@@ -1,7 +1,7 @@
 // The region plot's primitives on a recording raster: every integer
 // coordinate of the picture is fixed, so the tests pin them exactly.
 
-#include <gtest/gtest.h>
+#include "graphics/RegionPlot.h"
 
 #include <cmath>
 #include <limits>
@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/RegionPlot.h"
+#include <gtest/gtest.h>
+
 #include "tests/TestSupport.h"
 #include "tests/graphics/RecordingRaster.h"
 
@@ -54,8 +55,8 @@ TEST(RegionPlot, SquareScaleOffsetsAndCorners)
     EXPECT_EQ(s.ScaleY, static_cast<float>(365.0 / 110.0));
     EXPECT_EQ(s.OffsetX, 8);
     EXPECT_EQ(s.OffsetY, 27);
-    EXPECT_EQ(WorldToPixel(s, 0, 100), (PixelPoint{8, 27}));
-    EXPECT_EQ(WorldToPixel(s, 100, 0), (PixelPoint{402, 359}));
+    EXPECT_EQ(WorldToPixel(s, 0, 100), (PixelPoint {8, 27}));
+    EXPECT_EQ(WorldToPixel(s, 100, 0), (PixelPoint {402, 359}));
     ASSERT_EQ(raster.primitives.size(), 1u);
     EXPECT_EQ(raster.primitives[0].kind, PrimitiveKind::Clear);
 
@@ -63,7 +64,7 @@ TEST(RegionPlot, SquareScaleOffsetsAndCorners)
     DrawBoundary(raster, BoundaryOf(*rec, 1), s, false, colours::kSkyBlue);
     const auto polygons = raster.Of(PrimitiveKind::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
-    const std::vector<PixelPoint> expected{{8, 359}, {8, 359}, {402, 359}, {402, 27}, {8, 27}};
+    const std::vector<PixelPoint> expected {{8, 359}, {8, 359}, {402, 359}, {402, 27}, {8, 27}};
     EXPECT_EQ(polygons[0].points, expected);
     EXPECT_EQ(polygons[0].state.fillColour, colours::kSkyBlue);
     EXPECT_TRUE(polygons[0].state.fillSolid);
@@ -80,9 +81,9 @@ TEST(RegionPlot, RoundsHalvesToEven)
     PlotScale s;
     s.ScaleX = s.ScaleY = 1;
     s.MaxY = 10;
-    EXPECT_EQ(WorldToPixel(s, 0.5, 9.5), (PixelPoint{0, 0}));
-    EXPECT_EQ(WorldToPixel(s, 1.5, 7.5), (PixelPoint{2, 2}));
-    EXPECT_EQ(WorldToPixel(s, -2.5, 12.5), (PixelPoint{-2, -2}));
+    EXPECT_EQ(WorldToPixel(s, 0.5, 9.5), (PixelPoint {0, 0}));
+    EXPECT_EQ(WorldToPixel(s, 1.5, 7.5), (PixelPoint {2, 2}));
+    EXPECT_EQ(WorldToPixel(s, -2.5, 12.5), (PixelPoint {-2, -2}));
     EXPECT_EQ(RoundPixel(2.5000001), 3);
 }
 
@@ -98,9 +99,9 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
     const int ys[12] = {359, 326, 292, 259, 226, 193, 160, 127, 93, 60, 27, -6};
     for (int i = 0; i < 12; ++i) {
         // Vertical: from the top edge down to the row of world y = 0 (27 + round(331.8)).
-        EXPECT_EQ(grid[i].points, (std::vector<PixelPoint>{{xs[i], 0}, {xs[i], 359}})) << i;
+        EXPECT_EQ(grid[i].points, (std::vector<PixelPoint> {{xs[i], 0}, {xs[i], 359}})) << i;
         // Horizontal: from the left edge to round(11 * ScaleX * 10) = 433.
-        EXPECT_EQ(grid[12 + i].points, (std::vector<PixelPoint>{{0, ys[i]}, {433, ys[i]}})) << i;
+        EXPECT_EQ(grid[12 + i].points, (std::vector<PixelPoint> {{0, ys[i]}, {433, ys[i]}})) << i;
         EXPECT_EQ(grid[i].state.penWidth, 1);
     }
 
@@ -108,7 +109,7 @@ TEST(RegionPlot, SquareGridHasTwelveLinesEachWayAndLabel)
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "grid 10 m");
     // round(0.7 * 433) = 303; 0.9 * 365 = 328.5 goes to the even 328.
-    EXPECT_EQ(texts[0].points[0], (PixelPoint{303, 328}));
+    EXPECT_EQ(texts[0].points[0], (PixelPoint {303, 328}));
     EXPECT_EQ(texts[0].state.fontFace, "Courier New");
     EXPECT_EQ(texts[0].state.fontSizePt, 8);
     EXPECT_EQ(texts[0].state.fontStyle, kFontRegular);
@@ -194,7 +195,8 @@ TEST(RegionPlot, HorizontalLinesFollowTheRegionFarFromZero)
 {
     auto rec = NewProject();
     rec->CoordUnits = 2;
-    SetBoundary(*rec, 1, {{537000, 4390000}, {545000, 4390000}, {545000, 4398000}, {537000, 4398000}, {537000, 4390000}});
+    SetBoundary(*rec, 1,
+                {{537000, 4390000}, {545000, 4390000}, {545000, 4398000}, {537000, 4398000}, {537000, 4390000}});
     RecordingRaster raster(433, 365);
     const PlotScale s = DrawRegionPlot(*rec, raster, false);
     const auto grid = raster.Lines(colours::kSilver);
@@ -202,7 +204,7 @@ TEST(RegionPlot, HorizontalLinesFollowTheRegionFarFromZero)
     for (int j = 0; j < 10; ++j) {
         const Primitive& line = grid[10 + static_cast<std::size_t>(j)];
         const PixelPoint at = WorldToPixel(s, 537000, 4390000 + 1000.0 * j);
-        EXPECT_EQ(line.points, (std::vector<PixelPoint>{{0, at.y}, {RoundPixel(9 * s.ScaleX * 1000.0), at.y}})) << j;
+        EXPECT_EQ(line.points, (std::vector<PixelPoint> {{0, at.y}, {RoundPixel(9 * s.ScaleX * 1000.0), at.y}})) << j;
         if (j < 9) {  // the last one lies a step above the top, as for a region from y = 0
             EXPECT_GE(at.y, 0) << j;
             EXPECT_LT(at.y, 365) << j;
@@ -225,7 +227,7 @@ TEST(RegionPlot, NodeNumbersOncePerNodeAndNoneForGaps)
     std::vector<std::string> labels;
     for (const Primitive& t : texts)
         labels.push_back(t.text);
-    EXPECT_EQ(labels, (std::vector<std::string>{"1", "3", "4", "5"}));
+    EXPECT_EQ(labels, (std::vector<std::string> {"1", "3", "4", "5"}));
     EXPECT_EQ(texts[1].points[0], WorldToPixel(s, 30, 0));
     EXPECT_EQ(texts[0].state.fontColour, colours::kBlack);
     EXPECT_EQ(texts[0].state.fontSizePt, 8);
@@ -268,11 +270,11 @@ TEST(RegionPlot, PointMarkerIsCircleAndCross)
     s.MaxY = 100;
     RecordingRaster raster(200, 200);
     DrawPointMarker(raster, 50, 60, s, 10, colours::kRed, 3);
-    const PixelPoint p{50, 40};
+    const PixelPoint p {50, 40};
     ASSERT_EQ(raster.primitives.size(), 3u);
-    EXPECT_EQ(raster.primitives[0].points, (std::vector<PixelPoint>{{45, 35}, {55, 45}}));
-    EXPECT_EQ(raster.primitives[1].points, (std::vector<PixelPoint>{{p.x - 10, p.y}, {p.x + 10, p.y}}));
-    EXPECT_EQ(raster.primitives[2].points, (std::vector<PixelPoint>{{p.x, p.y - 10}, {p.x, p.y + 10}}));
+    EXPECT_EQ(raster.primitives[0].points, (std::vector<PixelPoint> {{45, 35}, {55, 45}}));
+    EXPECT_EQ(raster.primitives[1].points, (std::vector<PixelPoint> {{p.x - 10, p.y}, {p.x + 10, p.y}}));
+    EXPECT_EQ(raster.primitives[2].points, (std::vector<PixelPoint> {{p.x, p.y - 10}, {p.x, p.y + 10}}));
     for (const Primitive& prim : raster.primitives) {
         EXPECT_EQ(prim.state.penColour, colours::kRed);
         EXPECT_EQ(prim.state.penWidth, 3);
@@ -281,7 +283,7 @@ TEST(RegionPlot, PointMarkerIsCircleAndCross)
     // Sizes below 2 still give a visible marker of radius 1.
     raster.primitives.clear();
     DrawPointMarker(raster, 50, 60, s, 1, colours::kBlack, 1);
-    EXPECT_EQ(raster.primitives[0].points, (std::vector<PixelPoint>{{49, 39}, {51, 41}}));
+    EXPECT_EQ(raster.primitives[0].points, (std::vector<PixelPoint> {{49, 39}, {51, 41}}));
 }
 
 double Cross(PixelPoint o, PixelPoint a, PixelPoint b)
@@ -341,18 +343,10 @@ std::vector<std::string> Outline(const std::vector<Primitive>& primitives)
     for (const Primitive& p : primitives) {
         std::string entry;
         switch (p.kind) {
-        case PrimitiveKind::Clear:
-            entry = "clear";
-            break;
-        case PrimitiveKind::Polygon:
-            entry = p.state.fillColour == colours::kSkyBlue ? "outer" : "island";
-            break;
-        case PrimitiveKind::Ellipse:
-            entry = "marker";
-            break;
-        case PrimitiveKind::Image:
-            entry = "picture";
-            break;
+        case PrimitiveKind::Clear: entry = "clear"; break;
+        case PrimitiveKind::Polygon: entry = p.state.fillColour == colours::kSkyBlue ? "outer" : "island"; break;
+        case PrimitiveKind::Ellipse: entry = "marker"; break;
+        case PrimitiveKind::Image: entry = "picture"; break;
         case PrimitiveKind::Text:
             if (p.text.rfind("grid ", 0) != 0)
                 continue;
@@ -382,15 +376,16 @@ TEST(RegionPlot, PlotAndPictureDifferInOrderColourAndNumbers)
 
     RecordingRaster plot(433, 365);
     DrawRegionPlot(*rec, plot, true);
-    EXPECT_EQ(Outline(plot.primitives), (std::vector<std::string>{"clear", "outer", "island", "silver grid", "text grid 10 km",
-                                                     "marker", "cross", "wind", "sector"}));
+    EXPECT_EQ(Outline(plot.primitives),
+              (std::vector<std::string> {"clear", "outer", "island", "silver grid", "text grid 10 km", "marker",
+                                         "cross", "wind", "sector"}));
     EXPECT_EQ(plot.Of(PrimitiveKind::Text).size(), 5u + 3u + 3u + 1u);
 
     RecordingRaster picture(433, 365);
     const PlotScale s = DrawRegionPicture(*rec, picture);
-    EXPECT_EQ(Outline(picture.primitives), (std::vector<std::string>{"clear", "outer", "island", "marker", "cross",
-                                                                     "wind", "sector", "grey grid",
-                                                                     "text grid 10 km"}));
+    EXPECT_EQ(Outline(picture.primitives),
+              (std::vector<std::string> {"clear", "outer", "island", "marker", "cross", "wind", "sector", "grey grid",
+                                         "text grid 10 km"}));
     EXPECT_EQ(s.MaxX, 100.0f);
     EXPECT_EQ(s.SpanX, 100.0f);
     // Same geometry in both: the grid lines differ only in colour.
@@ -468,9 +463,9 @@ TEST(RegionPlot, DamagedValuesStayBounded)
         auto rec = NewProject();
         SetBoundary(*rec, 1, c.outer);
         SetBoundary(*rec, 2, {{1, 1}, {big, 2}, {3, nan}});
-        rec->BoundaryCount = 99;        // clamped to 5
-        rec->NodeCount[3] = 1 << 30;    // clamped to 1000
-        rec->NodeCount[4] = -7;         // clamped to 0
+        rec->BoundaryCount = 99;      // clamped to 5
+        rec->NodeCount[3] = 1 << 30;  // clamped to 1000
+        rec->NodeCount[4] = -7;       // clamped to 0
         rec->PointX = c.pointX;
         rec->WindDirection = c.wind;
         RecordingRaster raster(433, 365);

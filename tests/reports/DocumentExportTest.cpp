@@ -1,17 +1,17 @@
 // PDF and RTF documents of the results report: the RTF frames read back to
 // the layout's positions, characters and properties; the PDF's subject and
 // subset font names added as updates that keep the original bytes.
-#include <gtest/gtest.h>
+#include "reports/DocumentExport.h"
 
 #include <QImage>
 #include <QRegularExpression>
 #include <QString>
-
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "reports/DocumentExport.h"
+#include <gtest/gtest.h>
+
 #include "reports/OrvaneRep01F.h"
 #include "reports/PngEncoder.h"
 #include "reports/RtfWriter.h"

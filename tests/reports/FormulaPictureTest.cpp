@@ -2,16 +2,15 @@
 // grown delimiters, measured against each other in em (the base size), and
 // painted into boxes smaller and larger than the formula.
 
-#include <gtest/gtest.h>
+#include "reports/FormulaPicture.h"
 
 #include <QImage>
 #include <QPainter>
-
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "reports/FormulaPicture.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {

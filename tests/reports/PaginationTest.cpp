@@ -1,10 +1,10 @@
 // Pagination as a pure function, with a measurer whose sizes are known:
 // every character 2 mm wide and lines 5 mm apart at 10 pt.
-#include <gtest/gtest.h>
+#include "reports/Pagination.h"
 
 #include <string>
 
-#include "reports/Pagination.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -28,7 +28,7 @@ Report SmallReport()
     rep.pageWidthMm = 100;
     rep.pageHeightMm = 100;
     Band& head = rep.AddBand(BandKind::PageHeader, "Head", 10);
-    head.Label("HeadLabel", "title", ReportFont{}, 1, 1);
+    head.Label("HeadLabel", "title", ReportFont {}, 1, 1);
     Band& foot = rep.AddBand(BandKind::PageFooter, "Foot", 10);
     foot.Rule("FootRule", 0, 0, 80, 0);
     return rep;
@@ -38,7 +38,7 @@ Band& Body(Report& rep, const std::string& name, double height, bool newPage = f
 {
     Band& band = rep.AddBand(BandKind::Child, name, height);
     band.startsNewPage = newPage;
-    band.Label(name + "Label", name, ReportFont{}, 0, 0);
+    band.Label(name + "Label", name, ReportFont {}, 0, 0);
     return band;
 }
 
@@ -73,7 +73,7 @@ TEST(Pagination, TitlePrintsFirstAndANewPageBandOnAnEmptyPageStaysThere)
     Report rep = SmallReport();
     Body(rep, "A", 10, true);
     Band& title = rep.AddBand(BandKind::Title, "Title", 5);
-    title.Label("TitleLabel", "x", ReportFont{}, 0, 0);
+    title.Label("TitleLabel", "x", ReportFont {}, 0, 0);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     ASSERT_EQ(prepared.pages.size(), 2u);
     EXPECT_DOUBLE_EQ(TopOf(prepared, "TitleLabel"), 20);
@@ -99,7 +99,7 @@ TEST(Pagination, LabelsSizeToTheirTextAndRightLabelsEndAtTheirX)
 {
     Report rep = SmallReport();
     Band& band = rep.AddBand(BandKind::Child, "A", 10);
-    band.Label("Left", "abcd", ReportFont{}, 5, 2);
+    band.Label("Left", "abcd", ReportFont {}, 5, 2);
     band.RightLabel("Right", "abc", Font("Arial", 20), 70, 3);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     const RectMm left = prepared.Find("Left")->rect;
@@ -118,10 +118,10 @@ TEST(Pagination, GrowingTextBoxPushesWhatIsBelowItAndItsBand)
     Report rep = SmallReport();
     Band& band = rep.AddBand(BandKind::Child, "A", 30);
     // 10 mm wide holds 5 characters a line; 5 lines need 25 mm of 10 designed.
-    band.TextBox("Box", {0, 2, 10, 10}, "aaaa bbbb cccc dddd eeee", ReportFont{});
-    band.TextBox("Beside", {40, 2, 10, 10}, "aaaa bbbb cccc", ReportFont{});  // grows by 5 only
-    band.Label("Under", "u", ReportFont{}, 0, 12);
-    band.Label("Above", "a", ReportFont{}, 20, 0);
+    band.TextBox("Box", {0, 2, 10, 10}, "aaaa bbbb cccc dddd eeee", ReportFont {});
+    band.TextBox("Beside", {40, 2, 10, 10}, "aaaa bbbb cccc", ReportFont {});  // grows by 5 only
+    band.Label("Under", "u", ReportFont {}, 0, 12);
+    band.Label("Above", "a", ReportFont {}, 20, 0);
     Body(rep, "Next", 5);
     const PreparedReport prepared = Paginate(rep, kMeasurer);
     const PlacedItem* box = prepared.Find("Box");
@@ -150,7 +150,7 @@ TEST(Pagination, WrapTextCases)
         {"multi-byte characters stay whole", "\xC3\xA9\xC3\xA9\xC3\xA9", 4, {"\xC3\xA9", "\xC3\xA9", "\xC3\xA9"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(WrapText(c.text, c.widthMm, ReportFont{}, kMeasurer), c.lines) << c.name;
+        EXPECT_EQ(WrapText(c.text, c.widthMm, ReportFont {}, kMeasurer), c.lines) << c.name;
 }
 
 }  // namespace

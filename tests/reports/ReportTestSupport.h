@@ -27,7 +27,7 @@ inline void SetRing(ProjectRecord& rec, int b, std::initializer_list<std::pair<f
 // A 100 x 100 square lake in metres, the point in its middle.
 inline ProjectRecord SquareProject()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = 2;
     rec.BoundaryCount = 1;
@@ -41,7 +41,7 @@ inline ProjectRecord SquareProject()
 // S = k / 1000.
 inline WaveResults SampleResults()
 {
-    WaveResults r{};
+    WaveResults r {};
     r.HeightM = 2.0f;
     r.HeightFt = 6.5616f;
     r.Period = 8.0f;

@@ -1,15 +1,14 @@
 // The results report: every formatted value, the table, the pages, the
 // picture and its scale, and the record it leaves as it was.
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QPainter>
-
 #include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "reports/FormulaPicture.h"
 #include "reports/OrvaneRep01F.h"
@@ -42,7 +41,10 @@ TEST(ResultsReport, ValuesByProjectUnits)
         float period;
         std::vector<std::pair<const char*, const char*>> expected;
     } cases[] = {
-        {"Km project shows metres", 3, 1, 8.0f,
+        {"Km project shows metres",
+         3,
+         1,
+         8.0f,
          {{"WaterDepthValue", "100.000 m"},
           {"WindVelocityValue", "60.000 Km/hr"},
           {"FsValue", " fs = 0.125 Hz"},
@@ -51,14 +53,20 @@ TEST(ResultsReport, ValuesByProjectUnits)
           {"H13Value", " H1/3 = 2.00 m"},
           {"H110Value", " H1/10= 2.54 m"},
           {"HmaxValue", " Hmax= 3.20 m"}}},
-        {"Miles project shows feet and m.p.h without a period", 1, 3, 8.0f,
+        {"Miles project shows feet and m.p.h without a period",
+         1,
+         3,
+         8.0f,
          {{"WaterDepthValue", "100.000 ft"},
           {"WindVelocityValue", "60.000 m.p.h"},
           {"HsValue", " Hs   = 6.56 ft"},
           {"H110Value", " H1/10= 8.35 ft"},
           {"HmaxValue", " Hmax= 10.50 ft"}}},
         {"ft project", 0, 0, 8.0f, {{"WaterDepthValue", "100.000 ft"}, {"WindVelocityValue", "60.000 m/sec"}}},
-        {"a period of 0 has no frequency", 2, 2, 0.0f,
+        {"a period of 0 has no frequency",
+         2,
+         2,
+         0.0f,
          {{"FsValue", " fs = n/a Hz"}, {"TsValue", " Ts = 0.00 sec"}, {"WindVelocityValue", "60.000 ft/sec"}}},
         {"unknown velocity unit", 2, 7, 8.0f, {{"WindVelocityValue", "60.000 ?"}}},
     };
@@ -121,12 +129,10 @@ TEST(ResultsReport, SpectralTableRunsDownTheColumnsInAFormThatShowsItsDensities)
         const char* first;
         const char* last;
     } cases[] = {
-        {"small sea: below 10, mantissa and exponent", 2, 1.0f,
-         " f[Hz]  T[s] S[m\u00B2\u00B7s]    f[Hz]",
+        {"small sea: below 10, mantissa and exponent", 2, 1.0f, " f[Hz]  T[s] S[m\u00B2\u00B7s]    f[Hz]",
          "|0.010100.00 1.00E-03|  0.170  5.88 1.70E-02|  0.330  3.03 3.30E-02|  0.490  2.04 4.90E-02|",
          "|0.160  6.25 1.60E-02|  0.320  3.13 3.20E-02|  0.480  2.08 4.80E-02|  0.640  1.56 6.40E-02|"},
-        {"densities up to 64 ft\u00B2\u00B7s: three decimals", 0, 1000.0f,
-         " f[Hz]  T[s]S[ft\u00B2\u00B7s]    f[Hz]",
+        {"densities up to 64 ft\u00B2\u00B7s: three decimals", 0, 1000.0f, " f[Hz]  T[s]S[ft\u00B2\u00B7s]    f[Hz]",
          "|0.010100.00   1.000 |  0.170  5.88  17.000 |  0.330  3.03  33.000 |  0.490  2.04  49.000|",
          "|0.160  6.25  16.000 |  0.320  3.13  32.000 |  0.480  2.08  48.000 |  0.640  1.56  64.000|"},
     };
@@ -288,7 +294,7 @@ TEST(Summary, FormulasAsTheProgramComputesAndClearOfEveryTitle)
         const auto [width, height] = FormulaLinesSizeMm(picture.lines, TOrvaneRep02::kFormulaPt);
         const double k = std::min({1.0, box.width / width, box.height / height});
         EXPECT_GT(k, 0.6) << picture.name;  // at least 6 pt: legible
-        const RectMm drawn{box.left, box.top, width * k, height * k};
+        const RectMm drawn {box.left, box.top, width * k, height * k};
         for (const PlacedItem& other : pages.pages[0].items) {
             if (other.item.kind != ItemKind::Label && other.item.kind != ItemKind::TextBox)
                 continue;

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "tools/ExponentText.h"
 
 #include <string>
 
-#include "tools/ExponentText.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {

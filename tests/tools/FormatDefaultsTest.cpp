@@ -2,23 +2,23 @@
 // LC_ALL=de_DE.UTF-8: QApplication then sets the German C locale, and Qt's
 // system locale is German, until SetFormatDefaults.
 
-#include <gtest/gtest.h>
-
-#include <clocale>
-#include <cstdio>
-#include <string>
+#include "tools/settings/FormatDefaults.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLocale>
+#include <clocale>
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
 
 #include "core/Format.h"
 #include "tests/TestSupport.h"
-#include "tools/settings/FormatDefaults.h"
-#include "tools/settings/IniSettings.h"
-#include "tools/settings/LenientNumber.h"
 #include "tools/SystemLanguage.h"
 #include "tools/VersionText.h"
+#include "tools/settings/IniSettings.h"
+#include "tools/settings/LenientNumber.h"
 
 namespace orvane {
 namespace {

@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
+#include "tools/help/HelpChmCheck.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/TestSupport.h"
 #include "tools/help/HelpChmArchive.h"
-#include "tools/help/HelpChmCheck.h"
 
 namespace orvane {
 namespace {

@@ -1,13 +1,14 @@
 // Topic addresses, link resolution inside help pages, the sitemap lists of a
 // help file's contents and index, and its "#SYSTEM" records.
 
+#include "tools/help/HelpLinks.h"
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tools/help/HelpChmArchive.h"
-#include "tools/help/HelpLinks.h"
 #include "tools/help/HelpSitemap.h"
 #include "tools/help/HelpSystem.h"
 
@@ -58,7 +59,7 @@ const LinkCase kLinks[] = {
 
 TEST(HelpLinks, ResolveAgainstThePage)
 {
-    const HelpAddress page{"/P/HLP/X.CHM", "/topics/WindData.htm", ""};
+    const HelpAddress page {"/P/HLP/X.CHM", "/topics/WindData.htm", ""};
     for (const LinkCase& c : kLinks) {
         SCOPED_TRACE(c.name);
         const ResolvedLink link = ResolveHelpLink(page, c.href);
@@ -127,7 +128,8 @@ TEST(HelpLinks, AddressRoundTrip)
 
 TEST(HelpLinks, Entities)
 {
-    EXPECT_EQ(DecodeHtmlEntities("H&amp;T &lt;5&gt; &#176;&#x3C0; &unknown; &"), "H&T <5> \xC2\xB0\xCF\x80 &unknown; &");
+    EXPECT_EQ(DecodeHtmlEntities("H&amp;T &lt;5&gt; &#176;&#x3C0; &unknown; &"),
+              "H&T <5> \xC2\xB0\xCF\x80 &unknown; &");
     EXPECT_EQ(DecodeHtmlEntities("&#xD800;&#99999999;"), "&#xD800;&#99999999;");  // no characters
 }
 
@@ -172,7 +174,7 @@ TEST(HelpSitemap, DamagedInputStaysBounded)
 TEST(HelpChmSystem, Records)
 {
     auto record = [](int code, const std::string& text) {
-        std::string r{static_cast<char>(code), 0, static_cast<char>(text.size() + 1), 0};
+        std::string r {static_cast<char>(code), 0, static_cast<char>(text.size() + 1), 0};
         return r + text + '\0';
     };
     const std::string bytes = std::string(4, '\3') + record(0, "KAVRO421ENG.hhc") + record(1, "KAVRO421ENG.hhk") +
@@ -183,7 +185,8 @@ TEST(HelpChmSystem, Records)
     EXPECT_EQ(info.defaultTopic, "/Contents.htm");
     EXPECT_EQ(info.title, "Orvane Help");
     // A record longer than what is left ends the reading.
-    const ChmSystemInfo cut = ParseChmSystem(std::string(4, '\0') + record(0, "a.hhc") + std::string("\3\0\xff\xff", 4));
+    const ChmSystemInfo cut =
+        ParseChmSystem(std::string(4, '\0') + record(0, "a.hhc") + std::string("\3\0\xff\xff", 4));
     EXPECT_EQ(cut.contentsFile, "/a.hhc");
     EXPECT_EQ(cut.title, "");
 }

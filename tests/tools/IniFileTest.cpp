@@ -1,34 +1,34 @@
-#include <gtest/gtest.h>
+#include "tools/settings/IniFile.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/TestSupport.h"
-#include "tools/settings/IniFile.h"
 
 namespace orvane {
 namespace {
 
 // Written by hand, as a user would: comments, odd spacing, mixed case, a
 // section that appears twice, a key before any section, Windows-1252 bytes.
-const std::string kHandWritten =
-    "; Orvane settings\r\n"
-    "stray=before any section\r\n"
-    "\r\n"
-    "[PRJ]\r\n"
-    "  DIR =  C:\\Work\\Bay Projects\\  \r\n"
-    "File=Prj000.WDT\r\n"
-    "# old: File=Old.WDT\r\n"
-    "\r\n"
-    "[ help ]\r\n"
-    "Active=1\r\n"
-    "Title=Caf\xE9 \xB0 \"quoted\" \r\n"
-    "; about DRAW\r\n"
-    "[Draw]\r\n"
-    "LINEWIDTH=3\r\n"
-    "[prj]\r\n"
-    "Extra=second section\r\n";
+const std::string kHandWritten = "; Orvane settings\r\n"
+                                 "stray=before any section\r\n"
+                                 "\r\n"
+                                 "[PRJ]\r\n"
+                                 "  DIR =  C:\\Work\\Bay Projects\\  \r\n"
+                                 "File=Prj000.WDT\r\n"
+                                 "# old: File=Old.WDT\r\n"
+                                 "\r\n"
+                                 "[ help ]\r\n"
+                                 "Active=1\r\n"
+                                 "Title=Caf\xE9 \xB0 \"quoted\" \r\n"
+                                 "; about DRAW\r\n"
+                                 "[Draw]\r\n"
+                                 "LINEWIDTH=3\r\n"
+                                 "[prj]\r\n"
+                                 "Extra=second section\r\n";
 
 struct FindCase {
     const char* section;
@@ -160,7 +160,7 @@ TEST(IniFile, MarkedFilesKeepTheirEncoding)
         std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
         for (const char16_t unit : text) {
             const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+            bytes += bigEndian ? std::string {high, low} : std::string {low, high};
         }
         return bytes;
     };

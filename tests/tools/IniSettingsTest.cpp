@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "tools/settings/IniSettings.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/TestSupport.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/ProgramFile.h"
 #include "tools/UiFontChoice.h"
 
@@ -39,12 +40,13 @@ TEST(IniSettings, IntegerValues)
         int expected;
     };
     const Case cases[] = {
-        {"0x1F", 31}, {"0X1f", 31}, {"42", 42}, {"-7", -7}, {"+8", 8},
-        {"0xFFFFFFFF", -1},       // a 32-bit pattern, as Windows programs write colours
-        {"0x000000001", 1},       // leading zeros are no extra bits
-        {"abc", 5}, {"0x", 5}, {"0xG", 5}, {"1.5", 5}, {"12abc", 5}, {"", 5},
-        {"0x123456789", 5},       // more than 32 bits
-        {"99999999999", 5},       // overflow
+        {"0x1F", 31},       {"0X1f", 31}, {"42", 42},
+        {"-7", -7},         {"+8", 8},    {"0xFFFFFFFF", -1},  // a 32-bit pattern, as Windows programs write colours
+        {"0x000000001", 1},                                    // leading zeros are no extra bits
+        {"abc", 5},         {"0x", 5},    {"0xG", 5},
+        {"1.5", 5},         {"12abc", 5}, {"", 5},
+        {"0x123456789", 5},  // more than 32 bits
+        {"99999999999", 5},  // overflow
     };
     test::TempDir dir;
     const std::string file = dir.File("x.ini");

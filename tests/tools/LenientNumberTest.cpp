@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "tools/settings/LenientNumber.h"
 
 #include <string>
 
-#include "tools/settings/LenientNumber.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -10,9 +10,18 @@ namespace {
 TEST(LenientNumber, CleanRealText)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {" 1,5 m", "1.5"}, {"1,234.5", "1.2345"}, {"-1.5e-3", "-1.5e3"}, {"12..3", "12.3"},
-        {"", ""}, {"   ", ""}, {"abc", ""}, {"+5", "5"}, {"--5", "-5"}, {"1.2.3,4", "1.234"},
-        {"1 000,25", "1000.25"}, {"2.5E+2", "2.5E2"},
+        {" 1,5 m", "1.5"},
+        {"1,234.5", "1.2345"},
+        {"-1.5e-3", "-1.5e3"},
+        {"12..3", "12.3"},
+        {"", ""},
+        {"   ", ""},
+        {"abc", ""},
+        {"+5", "5"},
+        {"--5", "-5"},
+        {"1.2.3,4", "1.234"},
+        {"1 000,25", "1000.25"},
+        {"2.5E+2", "2.5E2"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(CleanRealText(text), expected) << '"' << text << '"';
@@ -35,8 +44,8 @@ TEST(LenientNumber, ReadLenientReal)
     } cases[] = {
         {"abc", 0.0},  // cleans to "", which counts as "0"
         {"E", 7.0},    // cleans to "E": no number, so the default
-        {"-", 7.0}, {"1e", 7.0}, {"1e999", 7.0},
-        {" 1,5 m", 1.5}, {"-1.5e-3", -1500.0}, {"12..3", 12.3}, {"1,234.5", 1.2345}, {".5", 0.5}, {"3.", 3.0},
+        {"-", 7.0},      {"1e", 7.0},         {"1e999", 7.0}, {" 1,5 m", 1.5}, {"-1.5e-3", -1500.0},
+        {"12..3", 12.3}, {"1,234.5", 1.2345}, {".5", 0.5},    {"3.", 3.0},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(ReadLenientReal(c.text, 7.0), c.expected) << '"' << c.text << '"';

@@ -2,14 +2,15 @@
 // when it is installed; and what a first start of an installed program puts
 // there.
 
-#include <gtest/gtest.h>
+#include "tools/ProgramFile.h"
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/TestSupport.h"
-#include "tools/ProgramFile.h"
 
 namespace orvane {
 namespace {
@@ -29,26 +30,50 @@ TEST(ProgramFile, UserFolders)
     const std::string dirs = "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n";
     const Case cases[] = {
         {"writable program folder", true, {"/home/ana", "", ""}, "/opt/orvane/", "/opt/orvane/Projects/"},
-        {"read-only program folder", false, {"/home/ana", "", ""}, "/home/ana/.config/orvane/",
+        {"read-only program folder",
+         false,
+         {"/home/ana", "", ""},
+         "/home/ana/.config/orvane/",
          "/home/ana/Documents/Orvane Projects/"},
-        {"installed", false, {"/home/ana", "", ""}, "/home/ana/.config/orvane/",
-         "/home/ana/Documents/Orvane Projects/", true},
-        {"installed, run by root", true, {"/root", "", ""}, "/root/.config/orvane/", "/root/Documents/Orvane Projects/",
+        {"installed",
+         false,
+         {"/home/ana", "", ""},
+         "/home/ana/.config/orvane/",
+         "/home/ana/Documents/Orvane Projects/",
+         true},
+        {"installed, run by root",
+         true,
+         {"/root", "", ""},
+         "/root/.config/orvane/",
+         "/root/Documents/Orvane Projects/",
          true},
         {"installed, no home", true, {"", "", ""}, "/opt/orvane/", "/opt/orvane/Projects/", true},
         {"own config home", false, {"/home/ana/", "/cfg/", ""}, "/cfg/orvane/", "/home/ana/Documents/Orvane Projects/"},
-        {"relative config home is invalid", false, {"/home/ana", "cfg", ""}, "/home/ana/.config/orvane/",
+        {"relative config home is invalid",
+         false,
+         {"/home/ana", "cfg", ""},
+         "/home/ana/.config/orvane/",
          "/home/ana/Documents/Orvane Projects/"},
-        {"documents under home", false, {"/home/ana", "", dirs + "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"},
-         "/home/ana/.config/orvane/", "/home/ana/Dokumente/Orvane Projects/"},
-        {"documents elsewhere, last line wins", false,
+        {"documents under home",
+         false,
+         {"/home/ana", "", dirs + "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"},
+         "/home/ana/.config/orvane/",
+         "/home/ana/Dokumente/Orvane Projects/"},
+        {"documents elsewhere, last line wins",
+         false,
          {"/home/ana", "", "XDG_DOCUMENTS_DIR=\"/data/a\"\n  XDG_DOCUMENTS_DIR=\"/data/docs/\"\n"},
-         "/home/ana/.config/orvane/", "/data/docs/Orvane Projects/"},
-        {"commented and relative entries ignored", false,
+         "/home/ana/.config/orvane/",
+         "/data/docs/Orvane Projects/"},
+        {"commented and relative entries ignored",
+         false,
          {"/home/ana", "", "#XDG_DOCUMENTS_DIR=\"/x\"\nXDG_DOCUMENTS_DIR=\"docs\"\nXDG_DOCUMENTS_DIR=/y\n"},
-         "/home/ana/.config/orvane/", "/home/ana/Documents/Orvane Projects/"},
-        {"documents disabled (set to home)", false, {"/home/ana", "", "XDG_DOCUMENTS_DIR=\"$HOME\"\n"},
-         "/home/ana/.config/orvane/", "/home/ana/Orvane Projects/"},
+         "/home/ana/.config/orvane/",
+         "/home/ana/Documents/Orvane Projects/"},
+        {"documents disabled (set to home)",
+         false,
+         {"/home/ana", "", "XDG_DOCUMENTS_DIR=\"$HOME\"\n"},
+         "/home/ana/.config/orvane/",
+         "/home/ana/Orvane Projects/"},
         {"no home: nowhere else to go", false, {"", "/cfg", ""}, "/opt/orvane/", "/opt/orvane/Projects/"},
     };
     for (const Case& c : cases) {
@@ -87,8 +112,8 @@ TEST(ProgramFile, FirstStartOfAnInstalledProgram)
     test::WriteBytes((program / "Projects/Bay.WDT").string(), "bay");
     test::WriteBytes((program / "Projects/lake.wdt").string(), "lake");
     test::WriteBytes((program / "Projects/notes.txt").string(), "not a project");
-    const UserFolders user{(dir.Path() / "config/orvane/").string(), (dir.Path() / "docs/Orvane Projects/").string(),
-                           false};
+    const UserFolders user {(dir.Path() / "config/orvane/").string(), (dir.Path() / "docs/Orvane Projects/").string(),
+                            false};
 
     PrepareUserFolders(user, program.string() + "/");
     EXPECT_EQ(Text(user.settings + "Orvane.INI"), "[HELP]\r\nACTIVE=1\r\n");
@@ -104,7 +129,7 @@ TEST(ProgramFile, FirstStartOfAnInstalledProgram)
     EXPECT_FALSE(fs::exists(user.projects + "Bay.WDT"));
 
     // A program that writes beside itself makes nothing.
-    const UserFolders beside{(dir.Path() / "b/").string(), (dir.Path() / "b/Projects/").string(), true};
+    const UserFolders beside {(dir.Path() / "b/").string(), (dir.Path() / "b/Projects/").string(), true};
     PrepareUserFolders(beside, program.string() + "/");
     EXPECT_FALSE(fs::exists(dir.Path() / "b"));
 }

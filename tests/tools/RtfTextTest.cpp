@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "tools/RtfText.h"
+
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -22,7 +22,10 @@ TEST(RtfText, OneEscaperForReportsAndManual)
         {"beyond 16 bits as two units", "\U0001F30A", "\\u-10180?\\u-8438?"},
         {"question mark stays", "?", "?"},
         {"line ends, tabs and no-break spaces", "a\nb\tc\u00A0d", "a\\line b\\tab c\\~d"},
-        {"other control characters dropped", "a\x01\x7F" "b", "ab"},
+        {"other control characters dropped",
+         "a\x01\x7F"
+         "b",
+         "ab"},
         {"a byte that is no UTF-8 as the code page's", "\xB0", "\\'b0"},
     };
     for (const auto& c : cases)

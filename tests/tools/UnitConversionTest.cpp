@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "tools/units/UnitConversion.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "tools/units/UnitConversion.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -19,17 +19,27 @@ TEST(UnitConversion, ConvertedValueAsShown)
         double value;
         const char* text;
     } cases[] = {
-        {"m to ft", Length, 0, 3, 1, "  3.281"}, {"ft to m", Length, 3, 0, 1, " 0.30480"},
-        {"m to mm is not above 1000", Length, 0, 2, 1, "1000.00"}, {"2 m to mm", Length, 0, 2, 2, "2.000E+003"},
+        {"m to ft", Length, 0, 3, 1, "  3.281"},
+        {"ft to m", Length, 3, 0, 1, " 0.30480"},
+        {"m to mm is not above 1000", Length, 0, 2, 1, "1000.00"},
+        {"2 m to mm", Length, 0, 2, 2, "2.000E+003"},
         {"in to ft", Length, 4, 3, 3, " 0.24999"},  // 3 x 0.08333: the table, not 1/12
-        {"ft2 to m2", Area, 3, 0, 1, " 0.09290"}, {"m2 to in2", Area, 0, 4, 1, "1.550E+003"},
-        {"m3 to cm3", Volume, 0, 1, 1, "1.000E+006"}, {"ft3 to m3", Volume, 3, 0, 1, " 0.02832"},
-        {"kN to lbf", Force, 1, 4, 1, " 224.81"}, {"lbf to tf", Force, 4, 3, 1, "4.536E-004"},
-        {"psi to Pa", Stress, 4, 0, 1, "6.896E+003"}, {"Pa to psi, no reciprocal", Stress, 0, 4, 1, "1.450E-004"},
-        {"kgf/cm2 to psf", Stress, 2, 3, 1, "2.048E+003"}, {"lb to kg", Mass, 3, 0, 1, " 0.45360"},
-        {"t to oz", Mass, 2, 4, 1, "3.527E+004"}, {"kgf/m3 to N/mm3", SpecWeight, 3, 1, 1, "9.810E-009"},
-        {"lbf/ft3 to kN/m3", SpecWeight, 4, 0, 10, "  1.571"}, {"negative", Length, 0, 3, -1, "-3.281E+000"},
-        {"zero", Mass, 0, 1, 0, "0.000E+000"}, {"tab out of range is Length", 9, 0, 3, 1, "  3.281"},
+        {"ft2 to m2", Area, 3, 0, 1, " 0.09290"},
+        {"m2 to in2", Area, 0, 4, 1, "1.550E+003"},
+        {"m3 to cm3", Volume, 0, 1, 1, "1.000E+006"},
+        {"ft3 to m3", Volume, 3, 0, 1, " 0.02832"},
+        {"kN to lbf", Force, 1, 4, 1, " 224.81"},
+        {"lbf to tf", Force, 4, 3, 1, "4.536E-004"},
+        {"psi to Pa", Stress, 4, 0, 1, "6.896E+003"},
+        {"Pa to psi, no reciprocal", Stress, 0, 4, 1, "1.450E-004"},
+        {"kgf/cm2 to psf", Stress, 2, 3, 1, "2.048E+003"},
+        {"lb to kg", Mass, 3, 0, 1, " 0.45360"},
+        {"t to oz", Mass, 2, 4, 1, "3.527E+004"},
+        {"kgf/m3 to N/mm3", SpecWeight, 3, 1, 1, "9.810E-009"},
+        {"lbf/ft3 to kN/m3", SpecWeight, 4, 0, 10, "  1.571"},
+        {"negative", Length, 0, 3, -1, "-3.281E+000"},
+        {"zero", Mass, 0, 1, 0, "0.000E+000"},
+        {"tab out of range is Length", 9, 0, 3, 1, "  3.281"},
         {"units out of range are the first", Length, -1, 7, 5, "  5.000"},
     };
     for (const auto& c : cases)
@@ -54,15 +64,32 @@ TEST(UnitConversion, ResultFormatBoundariesAndRounding)
         double x;
         const char* text;
     } cases[] = {
-        {1000.0001, "1.000E+003"}, {1000, "1000.00"},   {999.995, "1000.00"},     {10, "  10.00"},
-        {9.9999, " 10.000"},       {1, "  1.000"},      {0.999996, " 1.00000"},   {0.001, " 0.00100"},
-        {0.000999, "9.990E-004"},  {0, "0.000E+000"},   {-0.0, "0.000E+000"},     {-5, "-5.000E+000"},
-        {-0.0004, "-4.000E-004"},  {2.5e-12, "2.500E-012"}, {1e300, "1.000E+300"}, {9999.5, "1.000E+004"},
+        {1000.0001, "1.000E+003"},
+        {1000, "1000.00"},
+        {999.995, "1000.00"},
+        {10, "  10.00"},
+        {9.9999, " 10.000"},
+        {1, "  1.000"},
+        {0.999996, " 1.00000"},
+        {0.001, " 0.00100"},
+        {0.000999, "9.990E-004"},
+        {0, "0.000E+000"},
+        {-0.0, "0.000E+000"},
+        {-5, "-5.000E+000"},
+        {-0.0004, "-4.000E-004"},
+        {2.5e-12, "2.500E-012"},
+        {1e300, "1.000E+300"},
+        {9999.5, "1.000E+004"},
         // Halves go away from zero on the decimal value; printf rounds the
         // binary value (1.234E+03, 12.34, 1.000, 0.12345).
-        {1234.5, "1.235E+003"},    {-1234.5, "-1.235E+003"}, {12.345, "  12.35"}, {1.0005, "  1.001"},
+        {1234.5, "1.235E+003"},
+        {-1234.5, "-1.235E+003"},
+        {12.345, "  12.35"},
+        {1.0005, "  1.001"},
         {0.123455, " 0.12346"},
-        {std::nan(""), "NaN"},     {inf, "+Inf"},       {-inf, "-Inf"},
+        {std::nan(""), "NaN"},
+        {inf, "+Inf"},
+        {-inf, "-Inf"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(UnitResultText(c.x), c.text) << c.x;
@@ -74,7 +101,7 @@ TEST(UnitConversion, ReadUnitInput)
         const char* text;
         double value;
     } cases[] = {
-        {"2,5", 2.5}, {"2.5", 2.5}, {"", 0}, {"abc", 0}, {" -4 ", -4}, {"1,5 m", 1.5},
+        {"2,5", 2.5},       {"2.5", 2.5},        {"", 0},      {"abc", 0},        {" -4 ", -4}, {"1,5 m", 1.5},
         {"1.5e-3", 0.0015}, {"1,234.5", 1.2345}, {"1e999", 0}, {"12 000", 12000},
     };
     for (const auto& c : cases)

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/Format.h"
 #include "tests/TestSupport.h"
 #include "tools/AttentionText.h"
 #include "tools/FixedText.h"
+#include "tools/ProgramFile.h"
 #include "tools/help/Manual.h"
 #include "tools/settings/NumberConventions.h"
-#include "tools/ProgramFile.h"
 
 namespace orvane {
 namespace {
@@ -61,8 +61,8 @@ TEST(Utilities, ChangeFileExt)
 
 TEST(Utilities, FixedTextsFitTheirPlaces)
 {
-    for (const auto id : {FixedTextId::ProgramTitle, FixedTextId::ProgramName, FixedTextId::ReportFooter,
-                          FixedTextId::ProductTag}) {
+    for (const auto id :
+         {FixedTextId::ProgramTitle, FixedTextId::ProgramName, FixedTextId::ReportFooter, FixedTextId::ProductTag}) {
         const std::string text = FixedText(id);
         EXPECT_FALSE(text.empty());
         EXPECT_LE(text.size(), FixedTextMaxLength(id)) << text;

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "tools/VersionText.h"
 
 #include <string>
 
-#include "tools/VersionText.h"
+#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {

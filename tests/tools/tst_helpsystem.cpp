@@ -2,33 +2,32 @@
 // question before a change, the "?" buttons and the help window on the
 // program's compiled help file.
 
-#include <filesystem>
-#include <fstream>
-
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
-#include "tests/ModalTestSupport.h"
 #include "../TestSupport.h"
+#include "tests/ModalTestSupport.h"
 #include "tools/help/ApplicationHelpFile.h"
-#include "tools/units/GenUniConvesionF.h"
 #include "tools/help/HelpCommands.h"
 #include "tools/help/HelpSystem.h"
 #include "tools/help/HtmlHelpViewerF.h"
 #include "tools/settings/IniSettings.h"
+#include "tools/units/GenUniConvesionF.h"
 
 namespace orvane {
 
@@ -129,29 +128,26 @@ void TestHelpSystem::findHelpFile_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("nothing installed, Windows Help") << QStringList{} << "KAVRO421" << 0 << "prog/HLP/KAVRO421ENG.HLP";
-    QTest::newRow("nothing installed, HTML Help") << QStringList{} << "KAVRO421" << 1 << "prog/HLP/KAVRO421ENG.CHM";
-    QTest::newRow("program folder before HLP")
-        << QStringList{"prog/HLP/KAVRO421ENG.CHM", "prog/KAVRO421ENG.CHM"} << "KAVRO421" << 1
-        << "prog/KAVRO421ENG.CHM";
-    QTest::newRow("HLP before fHLP") << QStringList{"prog/fHLP/KAVRO421ENG.HLP", "prog/HLP/KAVRO421ENG.HLP"}
+    QTest::newRow("nothing installed, Windows Help") << QStringList {} << "KAVRO421" << 0 << "prog/HLP/KAVRO421ENG.HLP";
+    QTest::newRow("nothing installed, HTML Help") << QStringList {} << "KAVRO421" << 1 << "prog/HLP/KAVRO421ENG.CHM";
+    QTest::newRow("program folder before HLP") << QStringList {"prog/HLP/KAVRO421ENG.CHM", "prog/KAVRO421ENG.CHM"}
+                                               << "KAVRO421" << 1 << "prog/KAVRO421ENG.CHM";
+    QTest::newRow("HLP before fHLP") << QStringList {"prog/fHLP/KAVRO421ENG.HLP", "prog/HLP/KAVRO421ENG.HLP"}
                                      << "KAVRO421" << 0 << "prog/HLP/KAVRO421ENG.HLP";
-    QTest::newRow("ENG anywhere before plain")
-        << QStringList{"prog/KAVRO421.HLP", "HLPS/ENG/KAVRO421ENG.HLP"} << "KAVRO421" << 0
-        << "HLPS/ENG/KAVRO421ENG.HLP";
-    QTest::newRow("plain when there is no ENG") << QStringList{"prog/fHLP/KAVRO421.CHM"} << "KAVRO421" << 1
-                                                << "prog/fHLP/KAVRO421.CHM";
-    QTest::newRow("extension follows the mode") << QStringList{"prog/HLP/KAVRO421ENG.CHM"} << "KAVRO421" << 0
-                                                << "prog/HLP/KAVRO421ENG.HLP";
+    QTest::newRow("ENG anywhere before plain") << QStringList {"prog/KAVRO421.HLP", "HLPS/ENG/KAVRO421ENG.HLP"}
+                                               << "KAVRO421" << 0 << "HLPS/ENG/KAVRO421ENG.HLP";
+    QTest::newRow("plain when there is no ENG")
+        << QStringList {"prog/fHLP/KAVRO421.CHM"} << "KAVRO421" << 1 << "prog/fHLP/KAVRO421.CHM";
+    QTest::newRow("extension follows the mode")
+        << QStringList {"prog/HLP/KAVRO421ENG.CHM"} << "KAVRO421" << 0 << "prog/HLP/KAVRO421ENG.HLP";
     QTest::newRow("KAVRO571env falls back to KAVRO571")
-        << QStringList{"prog/HLP/KAVRO571ENG.CHM"} << "KAVRO571env" << 1 << "prog/HLP/KAVRO571ENG.CHM";
-    QTest::newRow("KAVRO571env own file first")
-        << QStringList{"prog/HLP/KAVRO571ENG.CHM", "prog/fHLP/KAVRO571env.CHM"} << "KAVRO571env" << 1
-        << "prog/fHLP/KAVRO571env.CHM";
-    QTest::newRow("no fallback for other names") << QStringList{"prog/HLP/KAVRO571ENG.CHM"} << "KAVRO571en" << 1
-                                                 << "prog/HLP/KAVRO571enENG.CHM";
-    QTest::newRow("a folder of that name is no file") << QStringList{"prog/KAVRO421ENG.CHM/x"} << "KAVRO421" << 1
-                                                      << "prog/HLP/KAVRO421ENG.CHM";
+        << QStringList {"prog/HLP/KAVRO571ENG.CHM"} << "KAVRO571env" << 1 << "prog/HLP/KAVRO571ENG.CHM";
+    QTest::newRow("KAVRO571env own file first") << QStringList {"prog/HLP/KAVRO571ENG.CHM", "prog/fHLP/KAVRO571env.CHM"}
+                                                << "KAVRO571env" << 1 << "prog/fHLP/KAVRO571env.CHM";
+    QTest::newRow("no fallback for other names")
+        << QStringList {"prog/HLP/KAVRO571ENG.CHM"} << "KAVRO571en" << 1 << "prog/HLP/KAVRO571enENG.CHM";
+    QTest::newRow("a folder of that name is no file")
+        << QStringList {"prog/KAVRO421ENG.CHM/x"} << "KAVRO421" << 1 << "prog/HLP/KAVRO421ENG.CHM";
 }
 
 void TestHelpSystem::findHelpFile()
@@ -199,9 +195,12 @@ void TestHelpSystem::initHelpMode_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("0") << 0 << 0 << ".HLP" << "Help mode  [Windows Help]";
-    QTest::newRow("1") << 1 << 1 << ".CHM" << "Help mode  [HTML HELP]";
-    QTest::newRow("2: the .CHM name, Windows Help") << 2 << 0 << ".CHM" << "Help mode  [Windows Help]";
+    QTest::newRow("0") << 0 << 0 << ".HLP"
+                       << "Help mode  [Windows Help]";
+    QTest::newRow("1") << 1 << 1 << ".CHM"
+                       << "Help mode  [HTML HELP]";
+    QTest::newRow("2: the .CHM name, Windows Help") << 2 << 0 << ".CHM"
+                                                    << "Help mode  [Windows Help]";
 }
 
 void TestHelpSystem::initHelpMode()
@@ -299,7 +298,8 @@ void TestHelpSystem::helpButtonsOpenTheirTopics()
     // The wind group names its topic for F1; the shared method column does not.
     QCOMPARE(w.window.findChild<QToolButton*>("SpeedButton1")->parentWidget()->property(kHelpKeywordProperty),
              QVariant("WindData"));
-    QVERIFY(!w.window.findChild<QToolButton*>("SpeedButton3")->parentWidget()->property(kHelpKeywordProperty).isValid());
+    QVERIFY(
+        !w.window.findChild<QToolButton*>("SpeedButton3")->parentWidget()->property(kHelpKeywordProperty).isValid());
 
     // F1 in the wind group opens its topic: the application's key filter is
     // installed although the application has other children.
@@ -392,8 +392,8 @@ void TestHelpSystem::viewerNavigation()
     QVERIFY(!viewer->BackBtn->isEnabled());
     ShowHelpTopic("WindData");
     // Pictures come from inside the help file.
-    const QVariant picture = viewer->TopicBrowser->loadResource(QTextDocument::ImageResource,
-                                                                QUrl("images/wind-direction.png"));
+    const QVariant picture =
+        viewer->TopicBrowser->loadResource(QTextDocument::ImageResource, QUrl("images/wind-direction.png"));
     QVERIFY(picture.canConvert<QImage>() && !picture.value<QImage>().isNull());
     QVERIFY(viewer->BackBtn->isEnabled());
     viewer->BackBtnClick();

@@ -4,19 +4,18 @@
 // (the files it names are watched with inotify) and open nothing without a
 // question naming the address.
 
-#include <sys/inotify.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../TestSupport.h"
 #include "tools/help/HelpSystem.h"
@@ -98,18 +97,24 @@ void TestHelpViewerSafety::initTestCase()
     const std::string out = outside_.string();
     Write(source / "Pictures.htm",
           "<html><head><title>Pictures</title><link rel=\"stylesheet\" href=\"file://" + out +
-              "/style.css\"><link rel=\"stylesheet\" href=\"" + out + "/fifo\"></head><body><p>Hostile</p>"
+              "/style.css\"><link rel=\"stylesheet\" href=\"" + out +
+              "/fifo\"></head><body><p>Hostile</p>"
               "<img src=\"file:///etc/passwd\"><img src=\"/etc/passwd\"><img src=\"../../../etc/passwd\">"
-              "<img src=\"file:///dev/zero\"><img src=\"file://" + out + "/secret.png\"><img src=\"" + out +
-              "/secret.png\"><img src=\"../../../outside/secret.png\"><img src=\"" + out + "/fifo\">"
-              "<img src=\"file://" + out + "/fifo\"></body></html>");
+              "<img src=\"file:///dev/zero\"><img src=\"file://" +
+              out + "/secret.png\"><img src=\"" + out +
+              "/secret.png\"><img src=\"../../../outside/secret.png\"><img src=\"" + out +
+              "/fifo\">"
+              "<img src=\"file://" +
+              out + "/fifo\"></body></html>");
     std::string links = "<html><head><title>Links</title></head><body>";
     for (const LinkCase& c : kLinks)
-        links += "<a href=\"" + QString(c.href).replace("OUTSIDE", QString::fromStdString(out)).toStdString() + "\">x</a> ";
+        links +=
+            "<a href=\"" + QString(c.href).replace("OUTSIDE", QString::fromStdString(out)).toStdString() + "\">x</a> ";
     Write(source / "Links.htm", links + "</body></html>");
     Write(source / "Hostile.hhc",
           "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Elsewhere\"><param name=\"Local\" "
-          "value=\"ms-its:" + out + "/other.chm::/Links.htm\"></OBJECT></UL>");
+          "value=\"ms-its:" +
+              out + "/other.chm::/Links.htm\"></OBJECT></UL>");
     Write(source / "Hostile.hhp", "[OPTIONS]\nCompiled file=Hostile.chm\nContents file=Hostile.hhc\n"
                                   "Default topic=Pictures.htm\nTitle=Hostile\n\n[FILES]\nPictures.htm\nLinks.htm\n");
     // Without its own scan: chmcmd would take the files the pages name into
@@ -203,7 +208,7 @@ void TestHelpViewerSafety::links()
         emit viewer->TopicBrowser->anchorClicked(QUrl(href));
         QCOMPARE(asked_, asked);
         QCOMPARE(refused_, refused);
-        QCOMPARE(opened_, yes && asked ? QStringList{href} : QStringList{});
+        QCOMPARE(opened_, yes && asked ? QStringList {href} : QStringList {});
         QCOMPARE(viewer->CurrentTopic(), QString("/Links.htm"));
     }
     QCOMPARE(FileEvents(), 0);

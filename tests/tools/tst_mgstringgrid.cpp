@@ -107,10 +107,14 @@ void TestMGStringGrid::ownerDrawsOverEachCell()
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 3; ++r)
             grid.SetCell(c, r, "WWWWWWWW");
-    struct Call { int col, row; QRect rect; TMGStringGrid::DrawState state; };
+    struct Call {
+        int col, row;
+        QRect rect;
+        TMGStringGrid::DrawState state;
+    };
     QList<Call> calls;
     grid.OnDrawCell = [&calls](QPainter& p, int col, int row, const QRect& rect, TMGStringGrid::DrawState state) {
-        calls << Call{col, row, rect, state};
+        calls << Call {col, row, rect, state};
         p.fillRect(rect, Qt::yellow);
     };
     grid.resize(250, 120);

@@ -88,13 +88,13 @@ void TestPaintHelpers::menuItem()
     image.save(QString("MenuItem-%1.png").arg(QTest::currentDataTag()));
 
     QCOMPARE(QColor(image.pixel(0, 0)), fill);
-    QCOMPARE(QColor(image.pixel(5, 3)), fill);   // white of the picture is transparent
+    QCOMPARE(QColor(image.pixel(5, 3)), fill);  // white of the picture is transparent
     const Ink square = InkOf(image, QRect(0, 0, 28, 20), fill.rgb());
-    QCOMPARE(square.left, 4 + 4);                  // picture 4 px from the left
+    QCOMPARE(square.left, 4 + 4);  // picture 4 px from the left
     QCOMPARE(QColor(image.pixel(10, 9)), QColor(Qt::green));
 
     const Ink caption = InkOf(image, QRect(20, 0, 180, 20), fill.rgb());
-    QVERIFY(caption.left >= 4 + 16 + 8);           // caption 8 px right of the picture
+    QVERIFY(caption.left >= 4 + 16 + 8);  // caption 8 px right of the picture
     QVERIFY(caption.left <= 4 + 16 + 8 + 2);
     QVERIFY(caption.top >= 2);
     bool textColourSeen = false;
@@ -120,9 +120,8 @@ void TestPaintHelpers::powerCellRaisesOneDigitExponents()
     const int exponentWidth = 9;
     const Ink exponent = InkOf(image, QRect(all.right - exponentWidth + 1, 0, exponentWidth, image.height()), white);
     const Ink mantissa = InkOf(image, QRect(all.left, 0, 20, image.height()), white);
-    QVERIFY2(exponent.bottom <= mantissa.bottom - 2, qPrintable(QString("exponent bottom %1, mantissa bottom %2")
-                                                                    .arg(exponent.bottom)
-                                                                    .arg(mantissa.bottom)));
+    QVERIFY2(exponent.bottom <= mantissa.bottom - 2,
+             qPrintable(QString("exponent bottom %1, mantissa bottom %2").arg(exponent.bottom).arg(mantissa.bottom)));
     QVERIFY(image != Cell("9.810E-009", 0, 1));
 }
 

@@ -21,10 +21,18 @@ void TestScientificDisplay::fill_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("mantissa");
     QTest::addColumn<QString>("exponent");  // empty: none shown
-    QTest::newRow("three-digit exponent") << "1.235E+003" << "1.235" << "+3";
-    QTest::newRow("no exponent") << "3.281" << "3.281" << "";
-    QTest::newRow("negative two digits") << "2.500E-012" << "2.500" << "-12";
-    QTest::newRow("zero") << "0.000E+000" << "0.000" << "+0";
+    QTest::newRow("three-digit exponent") << "1.235E+003"
+                                          << "1.235"
+                                          << "+3";
+    QTest::newRow("no exponent") << "3.281"
+                                 << "3.281"
+                                 << "";
+    QTest::newRow("negative two digits") << "2.500E-012"
+                                         << "2.500"
+                                         << "-12";
+    QTest::newRow("zero") << "0.000E+000"
+                          << "0.000"
+                          << "+0";
 }
 
 void TestScientificDisplay::fill()

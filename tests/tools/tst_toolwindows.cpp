@@ -9,18 +9,18 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "tools/help/ApplicationHelpFile.h"
 #include "tools/FormCloseHelpF.h"
 #include "tools/FormFonts.h"
 #include "tools/ShellOpen.h"
 #include "tools/WorkArea.h"
+#include "tools/help/ApplicationHelpFile.h"
 
 namespace orvane {
 
 // Records the hooks in the order the base calls them.
 class RecordingForm : public TFormCloseHelp {
 public:
-    explicit RecordingForm(QStringList& log) : log_(log) {}
+    explicit RecordingForm(QStringList& log) : log_(log) { }
     ~RecordingForm() override { log_ << "destroyed"; }
 
 protected:

@@ -1,8 +1,6 @@
 // The unit conversion window: first start, conversions and their triggers,
 // the saved state, the factor grids, showing and closing.
 
-#include <functional>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +8,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <functional>
 
 #include "../TestSupport.h"
-#include "tools/units/GenUniConvesionF.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/MGStringGridF.h"
 #include "tools/ScientificDisplay.h"
+#include "tools/settings/IniSettings.h"
+#include "tools/units/GenUniConvesionF.h"
 
 namespace orvane {
 
@@ -75,7 +74,7 @@ void TestUnitConversion::firstStart()
         int tab, col, row;
         const char* text;
     } cells[] = {
-        {0, 0, 0, ""},         {0, 3, 0, "mm"},       {0, 0, 4, "ft"},          {0, 4, 1, "  3.281"},
+        {0, 0, 0, ""},         {0, 3, 0, "mm"},      {0, 0, 4, "ft"},         {0, 4, 1, "  3.281"},
         {1, 1, 4, " 0.09290"}, {4, 1, 0, "N/m²=Pa"}, {4, 2, 1, "1.000E-006"}, {6, 2, 4, "9.810E-009"},
     };
     for (const auto& c : cells)
@@ -91,7 +90,7 @@ void TestUnitConversion::conversions()
         const char* input;
         const char* shown;
     } cases[] = {
-        {0, 3, 0, "1", " 0.30480"},      {0, 0, 2, "2", "2.000 x10 +3"},   {0, 0, 1, "2,5", " 250.00"},
+        {0, 3, 0, "1", " 0.30480"},       {0, 0, 2, "2", "2.000 x10 +3"},   {0, 0, 1, "2,5", " 250.00"},
         {3, 1, 0, "abc", "0.000 x10 +0"}, {5, 3, 4, "-2", "-3.200 x10 +1"}, {6, 3, 1, "1", "9.810 x10 -9"},
     };
     auto tool = MakeTool(Ini());

@@ -1,12 +1,13 @@
 // The chart and rose views: each shows its painter's own picture of the
 // same data, and reads out the point or the direction under the cursor.
 
+#include "ui/ChartView.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <cmath>
 
 #include "core/CommitRules.h"
@@ -14,7 +15,6 @@
 #include "graphics/ChartPainter.h"
 #include "graphics/RosePlot.h"
 #include "tests/TestSupport.h"
-#include "ui/ChartView.h"
 #include "ui/RoseView.h"
 
 namespace orvane {
@@ -22,8 +22,7 @@ namespace orvane {
 namespace {
 
 // What the painter alone draws on a white image of the view's size and resolution.
-template <class Paint>
-QImage PainterPicture(const QWidget& view, Paint paint)
+template <class Paint> QImage PainterPicture(const QWidget& view, Paint paint)
 {
     QImage image(view.size(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(view.logicalDpiX() / 0.0254));
@@ -55,7 +54,7 @@ private slots:
 
 void ChartViewTest::chartViewShowsThePaintersPictureAndTheValueUnderTheCursor()
 {
-    WaveResults r{};
+    WaveResults r {};
     r.FreqCount = kFreqCount;
     for (int k = 1; k <= kFreqCount; ++k) {
         r.Freq[k] = k / 50.0f;
@@ -92,7 +91,7 @@ void ChartViewTest::chartViewShowsThePaintersPictureAndTheValueUnderTheCursor()
 void ChartViewTest::roseViewShowsThePaintersPictureAndTheDirectionUnderTheCursor()
 {
     // A 10 km square lake in km, the point 3 km from its west shore.
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     test::SetBoundary(rec, 1, test::ClosedRing({{0, 0}, {10, 0}, {10, 10}, {0, 10}}));
     rec.CoordUnits = 3;

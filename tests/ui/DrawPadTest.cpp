@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
-
 #include <memory>
 
 #include "graphics/QtRaster.h"
@@ -61,9 +60,9 @@ private slots:
         pad_ = std::make_unique<TDrawPad05>();
         pad_->SetUnits(1);
         pad_->ResetDefaults();
-        pad_->SetScale(2);  // "1cm:10Km"
+        pad_->SetScale(2);     // "1cm:10Km"
         pad_->SetGridSize(2);  // "10km"
-        pad_->SetSnap(4);  // "1/10": a 1 km lattice
+        pad_->SetSnap(4);      // "1/10": a 1 km lattice
         pad_->Ready = true;
         pad_->resize(1000, 700);
         pad_->show();
@@ -205,8 +204,11 @@ private slots:
         const std::size_t points = pad_->Graph.Points.size();
         QPushButton button;
         pad_->SetToolButton(static_cast<TEditMode>(tool), &button);
-        void (TDrawPad05::*toggles[])() = {nullptr, &TDrawPad05::ToggleSetPoints, &TDrawPad05::ToggleMovePoints,
-                                           &TDrawPad05::ToggleDeletePoints, &TDrawPad05::ToggleSetLines,
+        void (TDrawPad05::*toggles[])() = {nullptr,
+                                           &TDrawPad05::ToggleSetPoints,
+                                           &TDrawPad05::ToggleMovePoints,
+                                           &TDrawPad05::ToggleDeletePoints,
+                                           &TDrawPad05::ToggleSetLines,
                                            &TDrawPad05::ToggleDeleteLines};
         (pad_.get()->*toggles[tool])();
         QVERIFY(button.isChecked());
@@ -261,7 +263,7 @@ private slots:
         const QImage started = Picture();
         QTest::mouseMove(pad_->DrawSurface, At(70, 60));
         QVERIFY(Picture() != started);  // the rubber band
-        pad_->ToggleSetLines();  // as its button does: no redraw, the band still goes
+        pad_->ToggleSetLines();         // as its button does: no redraw, the band still goes
         QCOMPARE(Picture(), started);
 
         pad_->ToggleMovePoints();

@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-
 #include <memory>
 #include <vector>
 
@@ -132,25 +131,25 @@ private slots:
         QTest::addColumn<QStringList>("reloaded");
 
         QTest::newRow("1, 2, 5: gaps 3 and 4 carry node 5")
-            << std::vector<Row>{{" 1", "1", "10"}, {"2", "2", "20"}, {"5", "5", "50"}}
-            << std::vector<Position>{{-1, 5, 50}, {1, 1, 10}, {2, 2, 20}, {0, 5, 50}, {0, 5, 50}, {5, 5, 50}}
-            << QStringList{"1", "2", "5"};
+            << std::vector<Row> {{" 1", "1", "10"}, {"2", "2", "20"}, {"5", "5", "50"}}
+            << std::vector<Position> {{-1, 5, 50}, {1, 1, 10}, {2, 2, 20}, {0, 5, 50}, {0, 5, 50}, {5, 5, 50}}
+            << QStringList {"1", "2", "5"};
         QTest::newRow("3 then 1: gap 2 carries node 3")
-            << std::vector<Row>{{"3", "3", "30"}, {"1", "1", "10"}}
-            << std::vector<Position>{{-1, 3, 30}, {1, 1, 10}, {0, 3, 30}, {3, 3, 30}} << QStringList{"1", "3"};
+            << std::vector<Row> {{"3", "3", "30"}, {"1", "1", "10"}}
+            << std::vector<Position> {{-1, 3, 30}, {1, 1, 10}, {0, 3, 30}, {3, 3, 30}} << QStringList {"1", "3"};
         QTest::newRow("starting at 2: gap 1 carries node 2")
-            << std::vector<Row>{{"2", "2", "20"}, {"3", "3", "30"}}
-            << std::vector<Position>{{-1, 3, 30}, {0, 2, 20}, {2, 2, 20}, {3, 3, 30}} << QStringList{"2", "3"};
+            << std::vector<Row> {{"2", "2", "20"}, {"3", "3", "30"}}
+            << std::vector<Position> {{-1, 3, 30}, {0, 2, 20}, {2, 2, 20}, {3, 3, 30}} << QStringList {"2", "3"};
         QTest::newRow("1000 is skipped, the rows below are stored")
-            << std::vector<Row>{{"1", "1", "10"}, {"1000", "9", "9"}, {"2", "2", "20"}}
-            << std::vector<Position>{{-1, 2, 20}, {1, 1, 10}, {2, 2, 20}} << QStringList{"1", "2"};
+            << std::vector<Row> {{"1", "1", "10"}, {"1000", "9", "9"}, {"2", "2", "20"}}
+            << std::vector<Position> {{-1, 2, 20}, {1, 1, 10}, {2, 2, 20}} << QStringList {"1", "2"};
         QTest::newRow("a blank row and a row without a number")
-            << std::vector<Row>{{"1", "1", "10"}, {"", "", ""}, {"", "9", "90"}, {"3", "3", "30"}}
-            << std::vector<Position>{{-1, 3, 30}, {1, 1, 10}, {2, 9, 90}, {3, 3, 30}} << QStringList{"1", "2", "3"};
+            << std::vector<Row> {{"1", "1", "10"}, {"", "", ""}, {"", "9", "90"}, {"3", "3", "30"}}
+            << std::vector<Position> {{-1, 3, 30}, {1, 1, 10}, {2, 9, 90}, {3, 3, 30}} << QStringList {"1", "2", "3"};
         QTest::newRow("a later row overwrites, bad coordinates store 0")
-            << std::vector<Row>{{"1", "1", "10"}, {"2", "2", "20"}, {"1", "abc", "1e40"}}
-            << std::vector<Position>{{-1, 2, 20}, {1, 0, 0}, {2, 2, 20}} << QStringList{"1", "2"};
-        QTest::newRow("empty table") << std::vector<Row>{} << std::vector<Position>{{-1, 0, 0}} << QStringList{};
+            << std::vector<Row> {{"1", "1", "10"}, {"2", "2", "20"}, {"1", "abc", "1e40"}}
+            << std::vector<Position> {{-1, 2, 20}, {1, 0, 0}, {2, 2, 20}} << QStringList {"1", "2"};
+        QTest::newRow("empty table") << std::vector<Row> {} << std::vector<Position> {{-1, 0, 0}} << QStringList {};
     }
 
     void storeBoundary()
@@ -183,7 +182,7 @@ private slots:
         QCOMPARE(rec_->NodeNumber[1][999], 999);
         frame_->LoadBoundary(1);
         QCOMPARE(frame_->StringGrid()->RowCount(), 1009);
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "999"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "999"}));
     }
 
     void loadWritesCanonicalTexts()
@@ -214,7 +213,7 @@ private slots:
         const std::vector<Position> before = Positions(*rec_, 3);
 
         frame_->LoadBoundary(3);
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "4", "5", "7"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "4", "5", "7"}));
         ProjectRecord& rec = *rec_;
         std::fill(std::begin(rec.NodeX[3]), std::end(rec.NodeX[3]), 99.0f);
         frame_->StoreBoundary(3);
@@ -233,14 +232,14 @@ private slots:
         frame_->LoadBoundary(1);
         frame_->StringGrid()->SetCurrentCell(1, 1);
         frame_->SpeedButton2Click();
-        QCOMPARE(Numbers(*frame_), (QStringList{"2", "3", "4", "5"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"2", "3", "4", "5"}));
         frame_->StoreBoundary(1);
         QCOMPARE(rec_->NodeCount[1], 5);
         QCOMPARE(rec_->NodeNumber[1][1], 0);
         QCOMPARE(rec_->NodeX[1][1], 20.0f);  // node 2's coordinates
         QCOMPARE(rec_->NodeX[1][0], 50.0f);
         frame_->LoadBoundary(1);
-        QCOMPARE(Numbers(*frame_), (QStringList{"2", "3", "4", "5"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"2", "3", "4", "5"}));
     }
 
     void addThenDeleteBeforeACommitLosesNoNode()
@@ -269,7 +268,7 @@ private slots:
         }
         grid->SetCurrentCell(0, 5);
         frame_->SpeedButton2Click();
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "2", "3", "4", "6"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "2", "3", "4", "6"}));
         frame_->StoreBoundary(1);
         QCOMPARE(rec_->NodeCount[1], 6);
         QCOMPARE(rec_->NodeNumber[1][4], 4);
@@ -281,7 +280,7 @@ private slots:
         frame_->LoadBoundary(1);
         grid->SetCurrentCell(0, 20);
         frame_->SpeedButton2Click();
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "2", "3", "4", "6"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "2", "3", "4", "6"}));
     }
 
     void insertAtRowThreeOfFour()
@@ -292,7 +291,7 @@ private slots:
         grid->SetCurrentCell(1, 3);
         frame_->SpeedButton1Click();
         QCOMPARE(grid->RowCount(), 31);
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "2", "3", "4", "5"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "2", "3", "4", "5"}));
         QVERIFY(grid->Cell(1, 3).isEmpty());
         QVERIFY(grid->Cell(2, 3).isEmpty());
         QCOMPARE(grid->Cell(1, 4), QStringLiteral("  30.000"));  // old node 3
@@ -382,7 +381,7 @@ private slots:
         QCOMPARE(grid->Cell(2, 5), QStringLiteral("   2.500"));
         Fill(*rec_, 2, 3);
         frame_->LoadBoundary(2);
-        QCOMPARE(Numbers(*frame_), (QStringList{"1", "2", "3"}));
+        QCOMPARE(Numbers(*frame_), (QStringList {"1", "2", "3"}));
     }
 
     void rowCountHidesAndShowsRows()

@@ -5,24 +5,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
-
+#include <QWheelEvent>
 #include <cmath>
 #include <deque>
 #include <functional>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "core/ProjectRecord.h"
 #include "tests/TestSupport.h"
@@ -40,11 +39,11 @@ class OrvaneDrawRegionTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    ProjectRecord project_{};
+    ProjectRecord project_ {};
     std::unique_ptr<QWidget> owner_;
     std::unique_ptr<TOrvaneDrawRegion> window_;
-    QStringList asked_;  // every question shown, in order
-    std::deque<QMessageBox::StandardButton> answers_;  // Yes once these run out
+    QStringList asked_;                                     // every question shown, in order
+    std::deque<QMessageBox::StandardButton> answers_;       // Yes once these run out
     std::function<void(TPointCoordinatesDialog&)> typing_;  // fills the next coordinates dialog
     QTimer answerer_;
 
@@ -329,7 +328,7 @@ private slots:
         QTest::addColumn<int>("firstNodes");
         const QString notClosed = TOrvaneDrawRegion::NotClosedQuestion();
         QTest::newRow("every line deleted") << 0 << QStringList() << 0 << 0;
-        QTest::newRow("open ring: No, then Yes") << 1 << QStringList{notClosed, notClosed} << 1 << 5;
+        QTest::newRow("open ring: No, then Yes") << 1 << QStringList {notClosed, notClosed} << 1 << 5;
         const QString tooMany = QStringLiteral("Boundary 1 has 1,204 points; a boundary holds at most 999, its first "
                                                "point repeated at the end included. Close anyway and keep the first "
                                                "998?");
@@ -429,9 +428,9 @@ private slots:
         QCOMPARE(ReadIniInteger(ini, "DRAW", "POINTSIZE", 0), 6);
         QCOMPARE(ReadIniBool(ini, "DRAW", "ARROWON", true), false);
 
-        WriteIniInteger(ini, "DRAW", "LINEWIDTH", 5);  // no item has it: used, nothing checked
+        WriteIniInteger(ini, "DRAW", "LINEWIDTH", 5);        // no item has it: used, nothing checked
         WriteIniInteger(ini, "DRAW", "POINTSIZE", 1 << 30);  // absurd: the default
-        SetProjectDefaults(project_);  // another project, the same settings
+        SetProjectDefaults(project_);                        // another project, the same settings
         Open();
         QCOMPARE(window_->LineWidth, 5);
         QVERIFY(!window_->LineNo1->isChecked() && !window_->LineNo2->isChecked() && !window_->LineNo3->isChecked());

@@ -6,13 +6,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <cmath>
 
 #include "OrvaneMainTestSupport.h"
-#include "tests/TestSupport.h"
 #include "core/CoordinatesFile.h"
+#include "tests/TestSupport.h"
 #include "ui/OrvaneDrawRegionF.h"
-
-#include <cmath>
 
 namespace orvane {
 
@@ -81,11 +80,12 @@ private slots:
         WriteProject(ProjectPath(), Lake());
         w->OpenProjectFile(ProjectPath());
         bool shown = false;
-        InRegionWindow(*w, [](TOrvaneDrawRegion& region) { region.close(); }, shown);
+        InRegionWindow(
+            *w, [](TOrvaneDrawRegion& region) { region.close(); }, shown);
         fire();
         QVERIFY(shown);
         QVERIFY(w->findChild<TOrvaneDrawRegion*>() == nullptr);  // destroyed after the command
-        QCOMPARE(state_.project.NodeCount[1], 5);  // unedited: the outer ring as it was
+        QCOMPARE(state_.project.NodeCount[1], 5);                // unedited: the outer ring as it was
     }
 
     // A boundary that comes back shorter than the grids held stores exactly

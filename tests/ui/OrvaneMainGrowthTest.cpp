@@ -91,7 +91,7 @@ private slots:
         w->SaveProjectAs(copy);
         ProjectCompanion again;
         QCOMPARE(again.Load(copy.toStdString()), ProjectCompanion::LoadState::Loaded);
-        QCOMPARE(again.growth, (GrowthOptions{GrowthLaw::Cem, 0.5}));
+        QCOMPARE(again.growth, (GrowthOptions {GrowthLaw::Cem, 0.5}));
 
         // A project without one computes as it always did.
         const QString plainProject = Folder() + QStringLiteral("Projects/Plain.WDT");

@@ -2,9 +2,9 @@
 // buttons, the lists, the check box and the method groups do to the project
 // record, the region picture and the results, driven through the controls.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
@@ -17,7 +17,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -26,10 +25,10 @@
 #include "core/Fetch.h"
 #include "core/Text1252.h"
 #include "tools/FixedText.h"
+#include "tools/VersionText.h"
 #include "tools/help/HelpCommands.h"
 #include "tools/help/HelpSystem.h"
 #include "tools/help/HtmlHelpViewerF.h"
-#include "tools/VersionText.h"
 #include "ui/ColumnSplitter.h"
 #include "ui/DirectionalWtypeF.h"
 #include "ui/GridFrameF.h"
@@ -83,10 +82,7 @@ private:
         QVERIFY(w_->ControlsReady);
     }
 
-    void CheckMemoIsTheEngines()
-    {
-        QCOMPARE(MemoLines(*w_), EngineLines(state_.project));
-    }
+    void CheckMemoIsTheEngines() { QCOMPARE(MemoLines(*w_), EngineLines(state_.project)); }
 
 private slots:
     void init()
@@ -131,15 +127,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("region ?") << "SpeedButton2" << "Help on region data";
-        QTest::newRow("wind ?") << "SpeedButton1" << "Help on Wind data";
-        QTest::newRow("directional ?") << "SpeedButton3" << "Help on Directional spectra effects";
-        QTest::newRow("spectrum ?") << "SpeedButton4" << "Help on Spectrum type";
-        QTest::newRow("significant ?") << "SpeedButton5" << "Help on Specific wave computation";
-        QTest::newRow("compute") << "ComputeBtn" << "wave forecasting for the region";
-        QTest::newRow("report") << "ReportBtn" << "preview the report";
-        QTest::newRow("refresh") << "PlotBtn" << "refresh region graph";
-        QTest::newRow("draw region") << "BitBtn1" << "go to graphics modulus";
+        QTest::newRow("region ?") << "SpeedButton2"
+                                  << "Help on region data";
+        QTest::newRow("wind ?") << "SpeedButton1"
+                                << "Help on Wind data";
+        QTest::newRow("directional ?") << "SpeedButton3"
+                                       << "Help on Directional spectra effects";
+        QTest::newRow("spectrum ?") << "SpeedButton4"
+                                    << "Help on Spectrum type";
+        QTest::newRow("significant ?") << "SpeedButton5"
+                                       << "Help on Specific wave computation";
+        QTest::newRow("compute") << "ComputeBtn"
+                                 << "wave forecasting for the region";
+        QTest::newRow("report") << "ReportBtn"
+                                << "preview the report";
+        QTest::newRow("refresh") << "PlotBtn"
+                                 << "refresh region graph";
+        QTest::newRow("draw region") << "BitBtn1"
+                                     << "go to graphics modulus";
     }
     void controlsCarryTheirNamesAndHints()
     {
@@ -152,13 +157,47 @@ private slots:
 
     void namedControlsAndListsAreThere()
     {
-        const char* names[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "SpinButton1", "SpinButton2",
-                               "SpinButton3", "SpinButton4", "SpinButton5", "SpinButton6", "SpinEdit1",
-                               "UnitsCombo", "VunitsCombo", "ComboYesNo", "NodeNumbersCheckBox", "Label10",
-                               "GFrame1", "GFrame2", "GFrame3", "GFrame4", "GFrame5", "Computation", "Memo2",
-                               "PlotSpec", "PlotTime", "DirectionalWtype1", "SpectrumType1", "SpecificWtype1",
-                               "Plot", "PlotPanel", "GraphPanel", "LabelftORm", "Label5", "Label6", "Label3",
-                               "Label4", "ImageAngle", "PageControl1", "StatusBar"};
+        const char* names[] = {"Edit1",
+                               "Edit2",
+                               "Edit3",
+                               "Edit4",
+                               "Edit5",
+                               "Edit6",
+                               "SpinButton1",
+                               "SpinButton2",
+                               "SpinButton3",
+                               "SpinButton4",
+                               "SpinButton5",
+                               "SpinButton6",
+                               "SpinEdit1",
+                               "UnitsCombo",
+                               "VunitsCombo",
+                               "ComboYesNo",
+                               "NodeNumbersCheckBox",
+                               "Label10",
+                               "GFrame1",
+                               "GFrame2",
+                               "GFrame3",
+                               "GFrame4",
+                               "GFrame5",
+                               "Computation",
+                               "Memo2",
+                               "PlotSpec",
+                               "PlotTime",
+                               "DirectionalWtype1",
+                               "SpectrumType1",
+                               "SpecificWtype1",
+                               "Plot",
+                               "PlotPanel",
+                               "GraphPanel",
+                               "LabelftORm",
+                               "Label5",
+                               "Label6",
+                               "Label3",
+                               "Label4",
+                               "ImageAngle",
+                               "PageControl1",
+                               "StatusBar"};
         for (const char* name : names)
             QVERIFY2(w_->findChild<QWidget*>(QLatin1String(name)), name);
         auto items = [](QComboBox* c) {
@@ -177,7 +216,8 @@ private slots:
         QCOMPARE(w_->Label3->text(), Deg("Wind direction [\xB0]"));
         QCOMPARE(w_->Label4->text(), Deg("Wind sector [\xB0]"));
         QCOMPARE(w_->DirectionalWtype1->RadioGroup1->Caption(), QStringLiteral("Directional spectrum effect method"));
-        QCOMPARE(w_->DirectionalWtype1->RadioGroup1->Items(), QStringList({"Effective fetch ", "Savillle ", "Seymour"}));
+        QCOMPARE(w_->DirectionalWtype1->RadioGroup1->Items(),
+                 QStringList({"Effective fetch ", "Savillle ", "Seymour"}));
         QCOMPARE(w_->DirectionalWtype1->RadioGroup1->Columns(), 3);
         QCOMPARE(w_->SpectrumType1->RadioGroup1->Caption(), QStringLiteral("Spectrum type"));
         QCOMPARE(w_->SpectrumType1->RadioGroup1->Columns(), 2);
@@ -199,9 +239,9 @@ private slots:
         QStringList file;
         for (QAction* a : w_->File1->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "Projecttitle1", "-", "InputCoord01",
-                                    "OutputCoordinates", "ImportShoreline1", "ExportGis1", "PointFromLonLat1", "-", "Printer1", "-",
-                                    "Exit1", "-", "LastFile"}));
+        QCOMPARE(file, QStringList({"New1", "Open1", "Save1", "Projecttitle1", "-", "InputCoord01", "OutputCoordinates",
+                                    "ImportShoreline1", "ExportGis1", "PointFromLonLat1", "-", "Printer1", "-", "Exit1",
+                                    "-", "LastFile"}));
         const QList<QAction*> help = w_->Help1->actions();
         QVERIFY(help.size() > 2);
         QCOMPARE(help[0]->objectName(), QStringLiteral("HelpContents"));
@@ -266,9 +306,12 @@ private slots:
         viewer->close();
         // F1 opens the topic of the input group the focus is in.
         const std::pair<QWidget*, QString> places[] = {
-            {w_->Edit3, "WindData"}, {w_->Edit6, "WindData"}, {w_->GFrame1, "RegionCoordinates"},
+            {w_->Edit3, "WindData"},
+            {w_->Edit6, "WindData"},
+            {w_->GFrame1, "RegionCoordinates"},
             {w_->DirectionalWtype1->findChild<QRadioButton*>(), "DirectionalEffects"},
-            {w_->SpecificWtype1->findChild<QRadioButton*>(), "HsTs"}, {w_->Edit1, "Contents"}};
+            {w_->SpecificWtype1->findChild<QRadioButton*>(), "HsTs"},
+            {w_->Edit1, "Contents"}};
         for (const auto& [widget, topic] : places) {
             widget->setFocus();
             QTest::keyClick(widget, Qt::Key_F1);
@@ -308,17 +351,28 @@ private slots:
         QTest::addColumn<QString>("shown");
         const int ret = Qt::Key_Return;
         const int pad = Qt::Key_Enter;
-        QTest::newRow("sector 200") << "Edit4" << "200" << ret << 180.0f << "180.00";
-        QTest::newRow("sector 2") << "Edit4" << "2" << pad << 4.0f << "  4.00";
-        QTest::newRow("sector empty") << "Edit4" << "" << ret << 4.0f << "  4.00";
-        QTest::newRow("depth 1") << "Edit6" << "1" << ret << 5.0f << "   5.000";
-        QTest::newRow("velocity empty") << "Edit5" << "" << pad << 5.0f << "  5.00";
-        QTest::newRow("velocity 4.5") << "Edit5" << "4.5" << ret << 5.0f << "  5.00";
-        QTest::newRow("direction empty") << "Edit3" << "" << ret << 0.0f << "  0.00";
-        QTest::newRow("direction not clamped") << "Edit3" << "500" << ret << 500.0f << "500.00";
-        QTest::newRow("direction no number") << "Edit3" << "abc" << ret << 60.0f << " 60.00";
-        QTest::newRow("x with comma") << "Edit1" << "12,5" << ret << 12.5f << "  12.500";
-        QTest::newRow("y blanks") << "Edit2" << " 1 00 " << pad << 100.0f << " 100.000";
+        QTest::newRow("sector 200") << "Edit4"
+                                    << "200" << ret << 180.0f << "180.00";
+        QTest::newRow("sector 2") << "Edit4"
+                                  << "2" << pad << 4.0f << "  4.00";
+        QTest::newRow("sector empty") << "Edit4"
+                                      << "" << ret << 4.0f << "  4.00";
+        QTest::newRow("depth 1") << "Edit6"
+                                 << "1" << ret << 5.0f << "   5.000";
+        QTest::newRow("velocity empty") << "Edit5"
+                                        << "" << pad << 5.0f << "  5.00";
+        QTest::newRow("velocity 4.5") << "Edit5"
+                                      << "4.5" << ret << 5.0f << "  5.00";
+        QTest::newRow("direction empty") << "Edit3"
+                                         << "" << ret << 0.0f << "  0.00";
+        QTest::newRow("direction not clamped") << "Edit3"
+                                               << "500" << ret << 500.0f << "500.00";
+        QTest::newRow("direction no number") << "Edit3"
+                                             << "abc" << ret << 60.0f << " 60.00";
+        QTest::newRow("x with comma") << "Edit1"
+                                      << "12,5" << ret << 12.5f << "  12.500";
+        QTest::newRow("y blanks") << "Edit2"
+                                  << " 1 00 " << pad << 100.0f << " 100.000";
     }
     void enterCommitsWithTheClamps()
     {
@@ -331,9 +385,9 @@ private slots:
         auto* field = w_->findChild<QLineEdit*>(edit);
         Type(field, typed);
         QTest::keyClick(field, static_cast<Qt::Key>(key));
-        const std::array<float, 6> values{state_.project.PointX,        state_.project.PointY,
-                                          state_.project.WindDirection, state_.project.SectorAngle,
-                                          state_.project.WindVelocity,  state_.project.Depth};
+        const std::array<float, 6> values {state_.project.PointX,        state_.project.PointY,
+                                           state_.project.WindDirection, state_.project.SectorAngle,
+                                           state_.project.WindVelocity,  state_.project.Depth};
         QCOMPARE(values[static_cast<std::size_t>(edit.right(1).toInt() - 1)], stored);
         QCOMPARE(field->text(), shown);
         CheckMemoIsTheEngines();
@@ -372,17 +426,26 @@ private slots:
         QTest::addColumn<int>("clicks");
         QTest::addColumn<float>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("direction down past -180 once") << "SpinButton3" << "-179.5" << false << 3 << -180.5f
-                                                       << "-180.50";
-        QTest::newRow("direction up past 360 once") << "SpinButton3" << "359.5" << true << 3 << 360.5f << "360.50";
-        QTest::newRow("direction from typed text") << "SpinButton3" << "10" << true << 1 << 11.0f << " 11.00";
-        QTest::newRow("sector stops at 180") << "SpinButton4" << "179" << true << 3 << 180.0f << "180.00";
-        QTest::newRow("sector stops at 4") << "SpinButton4" << "6" << false << 5 << 4.0f << "  4.00";
-        QTest::newRow("velocity 6 down is clamped to 5") << "SpinButton5" << "6" << false << 1 << 5.0f << "  5.00";
-        QTest::newRow("velocity up by 2") << "SpinButton5" << "20" << true << 2 << 24.0f << " 24.00";
-        QTest::newRow("velocity up stops at 1000") << "SpinButton5" << "999" << true << 2 << 1001.0f << "1001.00";
-        QTest::newRow("depth down stops above 15") << "SpinButton6" << "35" << false << 4 << 15.0f << "  15.000";
-        QTest::newRow("depth up has no limit") << "SpinButton6" << "5000" << true << 1 << 5010.0f << "5010.000";
+        QTest::newRow("direction down past -180 once") << "SpinButton3"
+                                                       << "-179.5" << false << 3 << -180.5f << "-180.50";
+        QTest::newRow("direction up past 360 once") << "SpinButton3"
+                                                    << "359.5" << true << 3 << 360.5f << "360.50";
+        QTest::newRow("direction from typed text") << "SpinButton3"
+                                                   << "10" << true << 1 << 11.0f << " 11.00";
+        QTest::newRow("sector stops at 180") << "SpinButton4"
+                                             << "179" << true << 3 << 180.0f << "180.00";
+        QTest::newRow("sector stops at 4") << "SpinButton4"
+                                           << "6" << false << 5 << 4.0f << "  4.00";
+        QTest::newRow("velocity 6 down is clamped to 5") << "SpinButton5"
+                                                         << "6" << false << 1 << 5.0f << "  5.00";
+        QTest::newRow("velocity up by 2") << "SpinButton5"
+                                          << "20" << true << 2 << 24.0f << " 24.00";
+        QTest::newRow("velocity up stops at 1000") << "SpinButton5"
+                                                   << "999" << true << 2 << 1001.0f << "1001.00";
+        QTest::newRow("depth down stops above 15") << "SpinButton6"
+                                                   << "35" << false << 4 << 15.0f << "  15.000";
+        QTest::newRow("depth up has no limit") << "SpinButton6"
+                                               << "5000" << true << 1 << 5010.0f << "5010.000";
     }
     void spinButtonStepsAndLimits()
     {
@@ -399,9 +462,9 @@ private slots:
         auto* button = w_->findChild<TSpinButton*>(spin);
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(Arrow(button, up), Qt::LeftButton);
-        const std::array<float, 6> values{state_.project.PointX,        state_.project.PointY,
-                                          state_.project.WindDirection, state_.project.SectorAngle,
-                                          state_.project.WindVelocity,  state_.project.Depth};
+        const std::array<float, 6> values {state_.project.PointX,        state_.project.PointY,
+                                           state_.project.WindDirection, state_.project.SectorAngle,
+                                           state_.project.WindVelocity,  state_.project.Depth};
         QCOMPARE(values[static_cast<std::size_t>(index - 1)], stored);
         QCOMPARE(field->text(), shown);
         CheckMemoIsTheEngines();
@@ -607,7 +670,7 @@ private slots:
         rec.WindVelocity = 60;
         auto spectrum = [](ProjectRecord r, int type) {
             r.SpectrumType = type;
-            WaveResults results{};
+            WaveResults results {};
             RandomGenerator random(1);
             ComputeWaves(r, results, random);
             return std::vector<float>(results.Density + 1, results.Density + 65);
@@ -618,8 +681,7 @@ private slots:
             rec.DirectionalMethod = method;
             rec.SpectrumType = 2;
             Open(rec);
-            QCOMPARE(std::vector<float>(state_.results.Density + 1, state_.results.Density + 65),
-                     spectrum(rec, 1));
+            QCOMPARE(std::vector<float>(state_.results.Density + 1, state_.results.Density + 65), spectrum(rec, 1));
         }
     }
 
@@ -721,7 +783,7 @@ private slots:
         auto shares = [this] {
             const QList<int> s = w_->Splitter1->sizes();
             const double total = s[0] + s[1] + s[2];
-            return std::array<double, 3>{s[0] / total, s[1] / total, s[2] / total};
+            return std::array<double, 3> {s[0] / total, s[1] / total, s[2] / total};
         };
         // At 1024 pixels the left column takes more than its share: its grids
         // show whole coordinates in their full font.
@@ -765,9 +827,11 @@ private slots:
             QCOMPARE(b->isVisible(), helpButtons);
         QVERIFY(w_->SpeedButton1->isVisible());
         // Every column keeps at least what its controls need.
-        for (QWidget* column : {static_cast<QWidget*>(w_->Panel5), static_cast<QWidget*>(w_->Panel2),
-                                static_cast<QWidget*>(w_->Panel4)})
-            QVERIFY2(column->width() >= column->minimumSizeHint().width(), qPrintable(column->objectName() + QString(" %1 %2").arg(column->width()).arg(column->minimumSizeHint().width())));
+        for (QWidget* column :
+             {static_cast<QWidget*>(w_->Panel5), static_cast<QWidget*>(w_->Panel2), static_cast<QWidget*>(w_->Panel4)})
+            QVERIFY2(column->width() >= column->minimumSizeHint().width(),
+                     qPrintable(column->objectName() +
+                                QString(" %1 %2").arg(column->width()).arg(column->minimumSizeHint().width())));
     }
 
     void tabOrderFollowsTheFields()

@@ -15,11 +15,11 @@
 #include "core/CoordinatesFile.h"
 #include "core/Text1252.h"
 #include "tests/TestSupport.h"
-#include "tools/FixedText.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/FixedText.h"
 #include "tools/ProductAddresses.h"
 #include "tools/VersionText.h"
+#include "tools/settings/IniSettings.h"
 #include "ui/AboutF.h"
 #include "ui/GridFrameF.h"
 #include "ui/StringGridExtF.h"
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(IniValue("PRJ", "DIR"), (Folder() + QStringLiteral("Projects/")).toStdString());
         QCOMPARE(ReadProjectFile(path).SectorAngle, 33.0f);
 
-        state_.project = ProjectRecord{};
+        state_.project = ProjectRecord {};
         auto w = ShowWindow(state_);
         QVERIFY(!w->FileOpen);
         QCOMPARE(w->LastFile->text().replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("1 :") + path);
@@ -187,7 +187,8 @@ private slots:
             // The project dialog: its filter, its default extension, its folder.
             QCOMPARE(dialog->nameFilters(), QStringList({TOrvaneMain::ProjectFileFilter()}));
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("WDT"));
-            QCOMPARE(QDir(dialog->directory()).absolutePath(), QDir(Folder() + QStringLiteral("Projects")).absolutePath());
+            QCOMPARE(QDir(dialog->directory()).absolutePath(),
+                     QDir(Folder() + QStringLiteral("Projects")).absolutePath());
             dialog->reject();
         });
         w->Open1Click();
@@ -237,7 +238,7 @@ private slots:
         const QString path = Folder() + QStringLiteral("no-such-folder/P.WDT");
         auto w = ShowWindow(state_);
         w->OpenProjectFile(path);
-        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.size(), std::size_t {1});
         QCOMPARE(messages.messages[0].kind, MessageKind::Error);
         QCOMPARE(QString::fromStdString(messages.messages[0].text),
                  QStringLiteral("cannot write [") + path + QStringLiteral("]: no such file or directory"));
@@ -308,7 +309,7 @@ private slots:
         MessageRecorder messages;
         w->ImportCoordinatesFrom(QString::fromStdString(dir.File("missing.txt")));
         w->ExportCoordinatesTo(QString::fromStdString(dir.File("no/such/folder.txt")));
-        QCOMPARE(messages.messages.size(), std::size_t{2});
+        QCOMPARE(messages.messages.size(), std::size_t {2});
         QCOMPARE(state_.project.NodeCount[2], 4);
     }
 
@@ -336,11 +337,12 @@ private slots:
         MessageRecorder messages;
         auto w = ShowWindow(state_);
         w->Printer1->trigger();
-        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.size(), std::size_t {1});
         QCOMPARE(messages.messages[0].kind, MessageKind::Warning);
-        QCOMPARE(QString::fromStdString(messages.messages[0].text),
-                 QStringLiteral("ATTENTION\nPrinter setup dialog cannot be shown,\ndue to problem with the current "
-                                "printer.\nFrom windows Settings/Printers, select\nanother printer as default printer"));
+        QCOMPARE(
+            QString::fromStdString(messages.messages[0].text),
+            QStringLiteral("ATTENTION\nPrinter setup dialog cannot be shown,\ndue to problem with the current "
+                           "printer.\nFrom windows Settings/Printers, select\nanother printer as default printer"));
     }
 
     void aboutShowsNameAndVersionAndGoesAway()

@@ -7,13 +7,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
-
 #include <algorithm>
 
 #include "OrvaneMainTestSupport.h"
 #include "tests/TestSupport.h"
-#include "tools/AttentionText.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/AttentionText.h"
 #include "ui/ProjectTitleF.h"
 #include "ui/ReportCommands.h"
 
@@ -81,8 +80,8 @@ private slots:
         const WaveResults before = state_.results;
         const ProjectRecord record = state_.project;
         Type(w_->Edit5, QStringLiteral("35"));  // typed, not committed
-        for (const auto& [name, proposed] : {std::pair{"ExportreporttoPDF1", "Lake.pdf"},
-                                             std::pair{"ExportreporttoWORD1", "Lake.rtf"}}) {
+        for (const auto& [name, proposed] :
+             {std::pair {"ExportreporttoPDF1", "Lake.pdf"}, std::pair {"ExportreporttoWORD1", "Lake.rtf"}}) {
             QString shown;
             QString folder;
             OnNextModal([&](QWidget* modal) {
@@ -110,7 +109,7 @@ private slots:
         MessageRecorder messages;
         Action("Printreport1")->trigger();
         Action("objectheoreticalsummarypreview1TMenuItem1")->trigger();
-        QCOMPARE(messages.messages.size(), std::size_t{2});
+        QCOMPARE(messages.messages.size(), std::size_t {2});
         QVERIFY(messages.messages[0].text == PrinterProblemMessage());
         QVERIFY(SameRecord(record));
         QCOMPARE(w_->Computation->Memo2->toPlainText(), memo);

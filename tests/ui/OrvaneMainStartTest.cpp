@@ -55,7 +55,7 @@ private slots:
         auto w = ShowWindow(state_);
         MessageRecorder messages;
         QVERIFY(!w->OpenStartupFile(name));
-        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.size(), std::size_t {1});
         QCOMPARE(QString::fromStdString(messages.messages[0].text), message);
         QVERIFY(!w->FileOpen);
         QVERIFY(!w->ComputeBtn->isEnabled());

@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,7 +45,7 @@ inline void CleanProgramFolder()
 // lower middle and the wind blowing across it; metres unless told.
 inline ProjectRecord RectangleProject(float width, float height, int coordUnits = 2)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = coordUnits;
     rec.BoundaryCount = 1;
@@ -68,7 +67,7 @@ inline void WriteProject(const QString& path, const ProjectRecord& rec)
 
 inline ProjectRecord ReadProjectFile(const QString& path)
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     LoadProject(rec, path.toStdString());
     return rec;
 }
@@ -105,7 +104,7 @@ inline QStringList MemoLines(const TOrvaneMain& w)
 // The results text the engine gives for rec, computed apart from the window.
 inline QStringList EngineLines(const ProjectRecord& rec)
 {
-    WaveResults results{};
+    WaveResults results {};
     RandomGenerator random(7);
     ComputeWaves(rec, results, random);
     QStringList lines;
@@ -113,6 +112,5 @@ inline QStringList EngineLines(const ProjectRecord& rec)
         lines << QString::fromStdString(line);
     return lines;
 }
-
 
 }  // namespace orvane::test

@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QWheelEvent>
-
 #include <filesystem>
 
 #include "OrvaneMainTestSupport.h"
@@ -35,7 +34,8 @@ ProjectRecord UtmLake()
     std::vector<TestNode> ring;
     for (int k = 0; k < 59; ++k) {
         const double a = 2 * 3.14159265358979 * k / 59;
-        ring.push_back({static_cast<float>(537000 + 2500 * std::cos(a)), static_cast<float>(4390000 + 1800 * std::sin(a))});
+        ring.push_back(
+            {static_cast<float>(537000 + 2500 * std::cos(a)), static_cast<float>(4390000 + 1800 * std::sin(a))});
     }
     SetBoundary(rec, 1, ClosedRing(ring));
     rec.PointX = 537000;
@@ -183,8 +183,7 @@ private slots:
                 last = now;
                 return settled;
             }());
-            last.save(qEnvironmentVariable("ORVANE_SCREENSHOTS") +
-                      QStringLiteral("/utm-%1.png").arg(screen.width()));
+            last.save(qEnvironmentVariable("ORVANE_SCREENSHOTS") + QStringLiteral("/utm-%1.png").arg(screen.width()));
         }
     }
 
@@ -248,7 +247,7 @@ private slots:
         w_->GFrame1->StringGrid()->SetCell(1, 2, QStringLiteral("123"));  // typed, not committed
         const ProjectRecord held = state_.project;
         w_->ImportCoordinatesFrom(QString::fromStdString(empty));
-        QCOMPARE(messages.messages.size(), std::size_t{1});
+        QCOMPARE(messages.messages.size(), std::size_t {1});
         QCOMPARE(messages.messages[0].text, "no coordinates found in [" + empty + "]");
         QCOMPARE(state_.project.NodeCount[1], held.NodeCount[1]);
         QCOMPARE(state_.project.NodeX[1][2], held.NodeX[1][2]);
@@ -299,9 +298,7 @@ private slots:
         const QString path = Open(RectangleProject(1000, 800));
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));
-        OnNextModal([](QWidget* modal) {
-            modal->findChild<QPushButton*>(QStringLiteral("QuitButton"))->click();
-        });
+        OnNextModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("QuitButton"))->click(); });
         QVERIFY(w_->close());
         QVERIFY(QFileInfo(path).isDir());
 
@@ -323,7 +320,7 @@ private slots:
         MessageRecorder messages;
         w_->Kavro1->trigger();
         w_->UptadeProgramMenu->trigger();
-        QCOMPARE(messages.messages.size(), std::size_t{2});
+        QCOMPARE(messages.messages.size(), std::size_t {2});
         for (const auto& m : messages.messages) {
             QCOMPARE(m.kind, MessageKind::Information);
             QCOMPARE(m.text, std::string("No web address is configured for this build."));

@@ -86,7 +86,7 @@ void DrawRing(TDrawPad05& pad)
 // A lake of about 9 x 6 km in UTM metres (zone easting and northing).
 ProjectRecord UtmLake()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     rec.CoordUnits = 2;  // m
     const float lake[][2] = {{542100, 4394200}, {547300, 4393800}, {551050, 4396400}, {549800, 4399700},
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
                         {"utm", "Open the region window on a lake in UTM metres."}});
     options.process(app);
     if (options.isSet("shot") && (options.isSet("project") || options.isSet("utm"))) {
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         if (options.isSet("utm"))
             rec = UtmLake();

@@ -1,14 +1,14 @@
 // The main window's region picture keeps its boundaries and grid between
 // drawings: after any change it must show what a fresh drawing shows.
 
-#include <QTest>
+#include "ui/RegionPicture.h"
 
+#include <QTest>
 #include <functional>
 
 #include "graphics/QtRaster.h"
 #include "graphics/RegionPlot.h"
 #include "tests/TestSupport.h"
-#include "ui/RegionPicture.h"
 
 namespace orvane {
 
@@ -20,7 +20,7 @@ class RegionPictureTest : public QObject {
 private slots:
     void keptLayerDrawsLikeAFreshPicture()
     {
-        ProjectRecord rec{};
+        ProjectRecord rec {};
         SetProjectDefaults(rec);
         rec.CoordUnits = 3;
         SetBoundary(rec, 1, ClosedRing({{0, 0}, {10, 0}, {12, 8}, {0, 9}}));
@@ -39,7 +39,12 @@ private slots:
         const Step steps[] = {
             {"first drawing", [] {}, false},
             {"wind", [&] { rec.WindDirection = 120; }, false},
-            {"point and sector", [&] { rec.PointX = 2; rec.SectorAngle = 30; }, false},
+            {"point and sector",
+             [&] {
+                 rec.PointX = 2;
+                 rec.SectorAngle = 30;
+             },
+             false},
             {"nothing", [] {}, false},
             {"a node moved", [&] { rec.NodeX[1][2] = 14; }, false},
             {"an island fewer", [&] { rec.BoundaryCount = 1; }, false},

@@ -2,6 +2,8 @@
 // export dialog's texts and names, cancel and overwrite, printing without a
 // printer (the test machines have none), the previews, the title transfer.
 
+#include "ui/ReportCommands.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -15,17 +17,15 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
-#include "tests/ModalTestSupport.h"
 #include "core/AppState.h"
 #include "reports/DocumentExport.h"
+#include "tests/ModalTestSupport.h"
 #include "tests/TestSupport.h"
-#include "tools/AttentionText.h"
 #include "tools/ApplicationPrinter.h"
+#include "tools/AttentionText.h"
 #include "ui/ProjectTitleF.h"
-#include "ui/ReportCommands.h"
 
 namespace orvane {
 
@@ -58,8 +58,8 @@ private:
         int computed = 0;
         QString currentFile;
         QString title = QStringLiteral("Lake");
-        ReportCommands commands{nullptr, state,
-                                {[this] { ++computed; }, [this] { return title; }, [this] { return currentFile; }}};
+        ReportCommands commands {
+            nullptr, state, {[this] { ++computed; }, [this] { return title; }, [this] { return currentFile; }}};
     };
 };
 
@@ -180,7 +180,7 @@ void ReportCommandsTest::exportWritesTheChosenFileAndAsksBeforeOverwriting()
     // A folder that does not exist cannot take the file: an error, no crash.
     test::MessageRecorder messages;
     QVERIFY(!f.commands.ExportReport(Text(dir.File("no/such/folder/x.rtf")), ExportKind::Rtf));
-    QCOMPARE(messages.messages.size(), std::size_t{1});
+    QCOMPARE(messages.messages.size(), std::size_t {1});
     QVERIFY(messages.messages[0].kind == MessageKind::Error);
 }
 
@@ -193,7 +193,7 @@ void ReportCommandsTest::printWithoutPrinterWarnsAndComputesNothing()
     f.commands.PrintResults();
     f.commands.PrintSummary();
     QCOMPARE(f.computed, 0);
-    QCOMPARE(messages.messages.size(), std::size_t{2});
+    QCOMPARE(messages.messages.size(), std::size_t {2});
     for (const auto& m : messages.messages) {
         QVERIFY(m.kind == MessageKind::Warning);
         QVERIFY(m.text == PrinterProblemMessage());
@@ -226,7 +226,7 @@ void ReportCommandsTest::previewsShowTheirPagesWithoutAnOpenProject()
     OnEachModal(closePreview);
     f.commands.PreviewResults();
     QCOMPARE(f.computed, 1);
-    QCOMPARE(pageCounts, (QList<int>{1, 2}));
+    QCOMPARE(pageCounts, (QList<int> {1, 2}));
     QVERIFY(messages.messages.empty());
 }
 
@@ -246,7 +246,7 @@ void ReportCommandsTest::titleTransfer()
 {
     QFETCH(QString, entered);
     QFETCH(QByteArray, stored);
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     QString titleText = QStringLiteral("old");
     StoreProjectTitle(rec, titleText, entered);
@@ -256,7 +256,7 @@ void ReportCommandsTest::titleTransfer()
 
 void ReportCommandsTest::titleDialogKeepsWhatWasTypedWhenClosed()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     QString titleText = QStringLiteral("Old title");
     QWidget owner;

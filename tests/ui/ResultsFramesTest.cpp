@@ -47,7 +47,7 @@ void ResultsFramesTest::zeroSpectrumAxis()
 
 void ResultsFramesTest::outOfRangeCodeShowsAndStoresTheLastItem()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);  // SpectrumType 2: one past JONSWAP
     TSpectrumType spectrum;
     spectrum.ShowChoice(rec);
@@ -64,7 +64,7 @@ void ResultsFramesTest::outOfRangeCodeShowsAndStoresTheLastItem()
 
 void ResultsFramesTest::negativeCodeSelectsNothing()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     TSpecificWtype significant;
     significant.ShowChoice(rec);
@@ -76,7 +76,7 @@ void ResultsFramesTest::negativeCodeSelectsNothing()
 
 void ResultsFramesTest::onlyTheUserChoiceEmitsClick()
 {
-    ProjectRecord rec{};
+    ProjectRecord rec {};
     SetProjectDefaults(rec);
     TDirectionalWtype frame;
     frame.show();

@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <string>
 
 #include "core/AppState.h"
@@ -71,7 +70,8 @@ void WaveClimateTest::readsComputesAndShows()
     QCOMPARE(window.objectName(), QStringLiteral("WaveClimate"));
     window.FileEdit->setText(wind_);
     QVERIFY(window.ReadFile());
-    QVERIFY2(window.ReadLabel->text().contains(QStringLiteral("26279 rows kept")), qPrintable(window.ReadLabel->text()));
+    QVERIFY2(window.ReadLabel->text().contains(QStringLiteral("26279 rows kept")),
+             qPrintable(window.ReadLabel->text()));
     QVERIFY(window.ReadLabel->text().contains(QStringLiteral("1 speed missing, 1 time out of order")));
     window.SectorsCombo->setCurrentText(QStringLiteral("8"));
     window.RunBtnClick();
@@ -109,8 +109,8 @@ void WaveClimateTest::exportAndReportWriteTheirFiles()
     const QString out = dir_.filePath(QStringLiteral("out"));
     QVERIFY(QDir().mkpath(out));
     QVERIFY(window.ExportTo(out).ok);
-    for (const char* name : {"series.csv", "occurrence.csv", "extremes.json", "rose-occurrence.png",
-                             "return-periods.png"})
+    for (const char* name :
+         {"series.csv", "occurrence.csv", "extremes.json", "rose-occurrence.png", "return-periods.png"})
         QVERIFY2(QFile::exists(out + "/" + name), name);
     const QString pdf = dir_.filePath(QStringLiteral("climate.pdf"));
     QVERIFY(window.ReportTo(pdf).ok);

@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -25,10 +24,7 @@ class WaveMapTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QVERIFY(LoadProject(state_.project, std::string(ORVANE_SAMPLES_DIR) + "/Bay.WDT"));
-    }
+    void init() { QVERIFY(LoadProject(state_.project, std::string(ORVANE_SAMPLES_DIR) + "/Bay.WDT")); }
 
     void mapsTheProjectAndReadsTheCursor()
     {

@@ -1,5 +1,7 @@
 // The fetch and wave rose window on real widgets.
 
+#include "core/WaveRose.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -9,14 +11,12 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
-
+#include <QTimer>
 #include <string>
 
 #include "core/AppState.h"
 #include "core/Messages.h"
-#include "core/WaveRose.h"
 #include "tests/TestSupport.h"
 #include "ui/WaveRoseF.h"
 
@@ -80,7 +80,7 @@ void WaveRoseTest::stepListRecomputes()
     QStringList steps;
     for (int i = 0; i < window.StepCombo->count(); ++i)
         steps << window.StepCombo->itemText(i);
-    QCOMPARE(steps, (QStringList{"2", "5", "10", "15", "30"}));
+    QCOMPARE(steps, (QStringList {"2", "5", "10", "15", "30"}));
     window.StepCombo->setCurrentIndex(0);
     QCOMPARE(window.Rose().stepDeg, 2);
     QCOMPARE(window.RoseTable->rowCount(), 180);

@@ -58,7 +58,7 @@ std::unique_ptr<ChmArchive> ChmArchive::Open(const std::string& path)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return nullptr;
-    struct stat st {};
+    struct stat st { };
     chmFile* handle = nullptr;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
         const ChmByteReader read = [fd](std::uint64_t offset, std::size_t size, unsigned char* out) {
@@ -91,7 +91,7 @@ std::optional<std::string> ChmArchive::Read(const std::string& objectPath) const
 {
     if (objectPath.empty() || objectPath.size() > CHM_MAX_PATHLEN || objectPath.find('\0') != std::string::npos)
         return std::nullopt;
-    chmUnitInfo unit{};
+    chmUnitInfo unit {};
     if (chm_resolve_object(handle_, objectPath.c_str(), &unit) != CHM_RESOLVE_SUCCESS)
         return std::nullopt;
     if (unit.length > kMaxObjectBytes || (unit.flags & CHM_ENUMERATE_DIRS))
@@ -110,7 +110,7 @@ bool ChmArchive::Contains(const std::string& objectPath) const
 {
     if (objectPath.empty() || objectPath.size() > CHM_MAX_PATHLEN || objectPath.find('\0') != std::string::npos)
         return false;
-    chmUnitInfo unit{};
+    chmUnitInfo unit {};
     return chm_resolve_object(handle_, objectPath.c_str(), &unit) == CHM_RESOLVE_SUCCESS;
 }
 

@@ -49,7 +49,7 @@ public:
     ChmSystemInfo System() const;
 
 private:
-    ChmArchive(chmFile* handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    ChmArchive(chmFile* handle, std::string path) : handle_(handle), path_(std::move(path)) { }
     chmFile* handle_;
     std::string path_;
 };

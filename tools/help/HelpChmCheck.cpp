@@ -71,7 +71,7 @@ std::optional<std::uint64_t> Cword(const Bytes& page, std::size_t& at, std::size
 
 class Checker {
 public:
-    Checker(std::uint64_t fileSize, const ChmByteReader& read) : size_(fileSize), read_(read) {}
+    Checker(std::uint64_t fileSize, const ChmByteReader& read) : size_(fileSize), read_(read) { }
 
     std::string Run()
     {
@@ -156,7 +156,8 @@ private:
         // The listing chain, as chm_enumerate walks it, must end.
         std::vector<bool> seen(static_cast<std::size_t>(pageCount_), false);
         for (std::int32_t p = indexHead_; p != -1; p = next_[static_cast<std::size_t>(p)]) {
-            if (p < 0 || static_cast<std::uint64_t>(p) >= pageCount_ || kinds_[static_cast<std::size_t>(p)] != Kind::Listing)
+            if (p < 0 || static_cast<std::uint64_t>(p) >= pageCount_ ||
+                kinds_[static_cast<std::size_t>(p)] != Kind::Listing)
                 return "listing chain leaves the directory";
             if (seen[static_cast<std::size_t>(p)])
                 return "listing chain loops";
@@ -164,8 +165,7 @@ private:
         }
         // The index tree, as chm_resolve_object descends it, must not loop.
         std::vector<int> state(static_cast<std::size_t>(pageCount_), 0);  // 0 new, 1 on the path, 2 done
-        return IndexUnusable(static_cast<std::size_t>(indexRoot_), state, 0) ? "index pages loop or nest too deep"
-                                                                               : "";
+        return IndexUnusable(static_cast<std::size_t>(indexRoot_), state, 0) ? "index pages loop or nest too deep" : "";
     }
 
     // Real files nest their index two or three levels deep.

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "tools/ProgramFile.h"
 #include "tools/help/ApplicationHelpFile.h"
 #include "tools/help/HelpSystem.h"
 #include "tools/settings/IniSettings.h"
-#include "tools/ProgramFile.h"
 
 namespace orvane {
 

@@ -16,9 +16,8 @@
 // A confirmed help-mode change closes the window, whose shutdown stores
 // HelpMode() for the next start.
 
-#include <string>
-
 #include <QObject>
+#include <string>
 
 class QAction;
 class QMenu;

@@ -271,7 +271,8 @@ std::string DecodeHtmlEntities(std::string_view text)
             std::uint32_t cp = 0;
             bool ok = name.size() > (hex ? 2u : 1u);
             for (std::size_t k = hex ? 2 : 1; ok && k < name.size(); ++k) {
-                const int d = hex ? HexValue(name[k]) : (std::isdigit(static_cast<unsigned char>(name[k])) ? name[k] - '0' : -1);
+                const int d =
+                    hex ? HexValue(name[k]) : (std::isdigit(static_cast<unsigned char>(name[k])) ? name[k] - '0' : -1);
                 if (d < 0 || cp > 0x10FFFF)
                     ok = false;
                 else

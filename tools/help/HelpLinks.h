@@ -34,8 +34,8 @@ enum class LinkKind {
 
 struct ResolvedLink {
     LinkKind kind = LinkKind::Invalid;
-    HelpAddress address;  // Topic
-    std::string external; // External: the link text as written
+    HelpAddress address;   // Topic
+    std::string external;  // External: the link text as written
 };
 
 // Resolves href as written in the page `page` (an address with file and

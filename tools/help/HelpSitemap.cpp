@@ -20,7 +20,7 @@ std::string LowerCopy(std::string_view text)
 }
 
 struct Tag {
-    std::string name;  // lower case, "/ul" for an end tag
+    std::string name;                                             // lower case, "/ul" for an end tag
     std::vector<std::pair<std::string, std::string>> attributes;  // names lower case
 };
 

@@ -1,8 +1,5 @@
 #include "tools/help/HelpSystem.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,13 +10,15 @@
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
+#include <filesystem>
+#include <system_error>
 
 #include "core/Messages.h"
-#include "tools/help/ApplicationHelpFile.h"
+#include "tools/ProgramFile.h"
 #include "tools/QtText.h"
+#include "tools/help/ApplicationHelpFile.h"
 #include "tools/help/HelpLinks.h"
 #include "tools/help/HtmlHelpViewerF.h"
-#include "tools/ProgramFile.h"
 
 namespace orvane {
 
@@ -47,7 +46,6 @@ bool IsRegularFile(const std::string& path)
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
-
 
 // F1 anywhere in the application: the topic named by the focused widget or
 // the nearest parent that names one, else "Contents".
@@ -108,8 +106,8 @@ void SetHtmlHelpFile(const std::string& path)
 
 std::vector<std::string> HelpSearchPath(const std::string& programFolder)
 {
-    std::vector<std::string> folders{programFolder, programFolder + "HLP/", programFolder + "fHLP/",
-                                     programFolder + "../HLPS/" + kHelpLanguage + "/"};
+    std::vector<std::string> folders {programFolder, programFolder + "HLP/", programFolder + "fHLP/",
+                                      programFolder + "../HLPS/" + kHelpLanguage + "/"};
     folders.push_back(std::string("/KAVRO/HLPS/") + kHelpLanguage + "/");
     return folders;
 }

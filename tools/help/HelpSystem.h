@@ -9,10 +9,9 @@
 // run) lives on the application object, like the current help file
 // (ApplicationHelpFile): it begins and ends with the application.
 
+#include <QString>
 #include <string>
 #include <vector>
-
-#include <QString>
 
 class QAction;
 class QMenu;

@@ -1,7 +1,5 @@
 #include "tools/help/HtmlHelpViewerF.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
@@ -32,21 +30,21 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "tools/help/HelpChmArchive.h"
-#include "tools/QtText.h"
-#include "tools/help/HelpSitemap.h"
-#include "tools/help/HelpSystem.h"
 #include "tools/ProgramFile.h"
+#include "tools/QtText.h"
 #include "tools/ShellOpen.h"
 #include "tools/help/ApplicationHelpFile.h"
+#include "tools/help/HelpChmArchive.h"
+#include "tools/help/HelpSitemap.h"
+#include "tools/help/HelpSystem.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr int kAddressRole = Qt::UserRole + 1;
-
 
 QString DecodePage(const std::string& bytes)
 {
@@ -421,10 +419,9 @@ void THtmlHelpViewer::Display(const HelpAddress& address)
 void THtmlHelpViewer::ShowNotFound(const QString& heading, const QString& what, const QStringList& lookedIn)
 {
     notFound_ = true;
-    QString html = QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>")
-                       .arg(Escaped(heading), what);
-    html += QStringLiteral("<p>Looked for: <b>%1</b></p>")
-                .arg(Escaped(FromUtf8(FormatHelpAddress(current_))));
+    QString html =
+        QStringLiteral("<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p>").arg(Escaped(heading), what);
+    html += QStringLiteral("<p>Looked for: <b>%1</b></p>").arg(Escaped(FromUtf8(FormatHelpAddress(current_))));
     if (!lookedIn.isEmpty()) {
         html += QStringLiteral("<p>Where it was looked for:</p><ul>");
         for (const QString& place : lookedIn)
@@ -456,7 +453,7 @@ void THtmlHelpViewer::LoadNavigation()
     if (!archive_)
         return;
     const ChmSystemInfo info = archive_->System();
-    const HelpAddress root{archive_->Path(), "/", ""};
+    const HelpAddress root {archive_->Path(), "/", ""};
     auto addressOf = [&](const SitemapEntry& entry, const std::string& sitemapFile) {
         HelpAddress from = root;
         from.object = sitemapFile;
@@ -561,9 +558,8 @@ void THtmlHelpViewer::SelectInContents(const QString& object)
     const QString suffix = QStringLiteral("::") + object;
     for (QTreeWidgetItemIterator it(ContentsTree); *it; ++it) {
         const QString address = (*it)->data(0, kAddressRole).toString();
-        const QString withoutFragment = address.left(address.indexOf(QLatin1Char('#')) < 0
-                                                         ? address.size()
-                                                         : address.indexOf(QLatin1Char('#')));
+        const QString withoutFragment =
+            address.left(address.indexOf(QLatin1Char('#')) < 0 ? address.size() : address.indexOf(QLatin1Char('#')));
         if (withoutFragment.endsWith(suffix, Qt::CaseInsensitive)) {
             const QSignalBlocker block(ContentsTree);
             ContentsTree->setCurrentItem(*it);

@@ -15,16 +15,15 @@
 // program's own help files, or, after a question naming the address, to a web
 // or e-mail address; every other link is refused with a message.
 
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <QTextBrowser>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
-
-#include <QMainWindow>
-#include <QString>
-#include <QStringList>
-#include <QTextBrowser>
 
 #include "tools/help/HelpLinks.h"
 
@@ -65,9 +64,9 @@ private:
 // tell with message boxes and open through the desktop (OpenWithShell);
 // tests put counters in their place.
 struct HelpLinkActions {
-    std::function<bool(const QString& address)> ask;      // true: open it
-    std::function<void(const QString& message)> refuse;   // why a link is not followed
-    std::function<void(const QString& address)> open;     // hand it to the desktop
+    std::function<bool(const QString& address)> ask;     // true: open it
+    std::function<void(const QString& message)> refuse;  // why a link is not followed
+    std::function<void(const QString& address)> open;    // hand it to the desktop
 };
 
 class THtmlHelpViewer : public QMainWindow {

@@ -1,8 +1,7 @@
 #include "tools/settings/FormatDefaults.h"
 
-#include <clocale>
-
 #include <QLocale>
+#include <clocale>
 
 namespace orvane {
 

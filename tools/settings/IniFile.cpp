@@ -49,8 +49,7 @@ struct Line {
 
 // Calls visit(line) for each line in order, without copying the text; a
 // visit that returns false stops the walk.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit)
+template <typename Visit> void ForEachLine(std::string_view text, Visit visit)
 {
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -93,7 +92,7 @@ enum class LineKind { Other, Section, Key };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    std::string_view name;   // section or key name, trimmed
+    std::string_view name;    // section or key name, trimmed
     std::size_t valueAt = 0;  // for keys: offset of the value within the content (after "=" and blanks)
 };
 
@@ -135,9 +134,10 @@ std::string ValueOf(std::string_view content, const ParsedLine& parsed)
 // The value as it must be written so that ValueOf gives it back.
 std::string StoredValue(std::string_view value)
 {
-    const bool altered = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
-                                            (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                                             value.back() == value.front()));
+    const bool altered =
+        !value.empty() &&
+        (IsBlank(value.front()) || IsBlank(value.back()) ||
+         (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()));
     return altered ? "\"" + std::string(value) + "\"" : std::string(value);
 }
 
@@ -269,7 +269,6 @@ bool FirstTimeTooLarge(const std::string& path)
     return told.insert(path).second;
 }
 
-
 void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -326,9 +325,11 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool bigEndian)
 char32_t NextCodePoint(std::string_view text, std::size_t& i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                           : lead >= 0xF0 && lead <= 0xF4   ? 4
-                                                                            : 0;
+    const std::size_t length = lead < 0x80                    ? 1
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length > 1 && i + length <= text.size()) {
         char32_t cp = lead & (0x7Fu >> length);
         bool ok = true;
@@ -383,7 +384,7 @@ IniDocument IniDocument::Load(const std::string& path)
 {
     IniDocument doc;
     doc.path_ = path;
-    struct stat st {};
+    struct stat st { };
     if (path.empty() || ::stat(path.c_str(), &st) != 0)
         return doc;  // Missing
     const auto tooLarge = [&doc, &path] {
@@ -486,18 +487,15 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
 Outcome IniDocument::Save()
 {
     if (!Readable())
-        return Outcome::Failure("cannot write settings file [" + path_ + "]: it could not be read, and writing would lose "
+        return Outcome::Failure("cannot write settings file [" + path_ +
+                                "]: it could not be read, and writing would lose "
                                 "its other lines");
     if (!changed_)
         return Outcome::Success();  // already holds those values: leave the file untouched
     std::string bytes;
     switch (encoding_) {
-    case Encoding::Bytes:
-        bytes = text_;
-        break;
-    case Encoding::Utf8Bom:
-        bytes = std::string(kUtf8Mark) + text_;
-        break;
+    case Encoding::Bytes: bytes = text_; break;
+    case Encoding::Utf8Bom: bytes = std::string(kUtf8Mark) + text_; break;
     case Encoding::Utf16Le:
     case Encoding::Utf16Be:
         bytes = std::string(encoding_ == Encoding::Utf16Be ? kUtf16BeMark : kUtf16LeMark) +

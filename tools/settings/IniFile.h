@@ -71,7 +71,8 @@ public:
         Missing,     // no such file: reads give the defaults, Save creates it
         Read,        // read whole
         Unreadable,  // a folder, no access, an I/O error, broken UTF-16: reads fail, Save writes nothing
-        TooLarge,    // over kMaxIniFileBytes: not read, reads give the defaults, Save writes nothing; said once per file and run
+        TooLarge,  // over kMaxIniFileBytes: not read, reads give the defaults, Save writes nothing; said once per file
+                   // and run
     };
 
     // A file over kMaxIniFileBytes is refused with the warning "settings file

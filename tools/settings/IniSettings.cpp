@@ -7,8 +7,8 @@
 #include "core/Format.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
-#include "tools/settings/IniFile.h"
 #include "tools/ProgramFile.h"
+#include "tools/settings/IniFile.h"
 
 namespace orvane {
 
@@ -60,7 +60,7 @@ bool ParseIniInteger(const std::string& text, int& value)
     return true;
 }
 
-SettingsFile::SettingsFile(const std::string& file) : doc_(IniDocument::Load(ResolveIniPath(file))) {}
+SettingsFile::SettingsFile(const std::string& file) : doc_(IniDocument::Load(ResolveIniPath(file))) { }
 
 int SettingsFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const
 {
@@ -147,8 +147,7 @@ void WriteIniString(const std::string& file, const std::string& section, const s
     (void)settings.Save();  // a failure is shown by Save
 }
 
-void SyncIniInteger(const std::string& file, const std::string& section, const std::string& key, bool write,
-                    int& value)
+void SyncIniInteger(const std::string& file, const std::string& section, const std::string& key, bool write, int& value)
 {
     if (write)
         WriteIniInteger(file, section, key, value);

@@ -11,8 +11,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Keeps a leading "-" and, after it, only the characters keep accepts.
-template <class Keep>
-std::string KeepOnly(const std::string& text, Keep keep)
+template <class Keep> std::string KeepOnly(const std::string& text, Keep keep)
 {
     std::string out;
     out.reserve(text.size());

@@ -1,9 +1,5 @@
 #include "tools/units/GenUniConvesionF.h"
 
-#include "tools/help/HelpSystem.h"
-
-#include <algorithm>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -14,13 +10,15 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Text1252.h"
 #include "tools/FixedText.h"
-#include "tools/settings/IniSettings.h"
 #include "tools/MGStringGridF.h"
-#include "tools/units/PowerCell.h"
 #include "tools/ScientificDisplay.h"
+#include "tools/help/HelpSystem.h"
+#include "tools/settings/IniSettings.h"
+#include "tools/units/PowerCell.h"
 
 namespace orvane {
 
@@ -405,11 +403,8 @@ bool TGenUniConvesion::eventFilter(QObject* watched, QEvent* event)
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
             case QEvent::FocusOut:
-            case QEvent::KeyRelease:
-                Recalculate(tab);
-                break;
-            default:
-                break;
+            case QEvent::KeyRelease: Recalculate(tab); break;
+            default: break;
             }
         } else if (watched == MGStringGrid[tab]->viewport() && event->type() == QEvent::Resize) {
             SizeGrid(MGStringGrid[tab]);

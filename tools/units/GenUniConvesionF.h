@@ -17,10 +17,9 @@
 // ResultEdit<t> (hidden under its ScientificDisplay), ToCombo<t> and the
 // factor grid MGStringGrid<t>; the tabs are in PageControl1.
 
+#include <QPointer>
 #include <array>
 #include <string>
-
-#include <QPointer>
 
 #include "tools/FormCloseHelpF.h"
 #include "tools/units/UnitConversion.h"
@@ -38,10 +37,10 @@ class TMGStringGrid;
 class TGenUniConvesion final : public TFormCloseHelp {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 473;   // px, button bar included
+    static constexpr int kClientWidth = 473;  // px, button bar included
     static constexpr int kClientHeight = 308;
-    static constexpr int kGridHeight = 157;    // px, the factor grid of each tab
-    static constexpr int kGridCells = 7;       // columns and rows; the last of each has size 0
+    static constexpr int kGridHeight = 157;  // px, the factor grid of each tab
+    static constexpr int kGridCells = 7;     // columns and rows; the last of each has size 0
     static constexpr const char* kSection = "Units00";
 
     // mainWindow: the window this one is centred on when shown (may be null).
@@ -77,15 +76,15 @@ public:
     bool RecalcEnabled = false;
 
     QTabWidget* PageControl1;
-    std::array<QWidget*, kUnitTabCount> TabSheet{};
-    std::array<QLabel*, kUnitTabCount> HeadingLabel{};
-    std::array<QLineEdit*, kUnitTabCount> InputEdit{};
-    std::array<QComboBox*, kUnitTabCount> FromCombo{};
-    std::array<QLabel*, kUnitTabCount> EqualLabel{};
-    std::array<QLineEdit*, kUnitTabCount> ResultEdit{};
-    std::array<QComboBox*, kUnitTabCount> ToCombo{};
-    std::array<TMGStringGrid*, kUnitTabCount> MGStringGrid{};
-    std::array<ScientificDisplay*, kUnitTabCount> Result{};
+    std::array<QWidget*, kUnitTabCount> TabSheet {};
+    std::array<QLabel*, kUnitTabCount> HeadingLabel {};
+    std::array<QLineEdit*, kUnitTabCount> InputEdit {};
+    std::array<QComboBox*, kUnitTabCount> FromCombo {};
+    std::array<QLabel*, kUnitTabCount> EqualLabel {};
+    std::array<QLineEdit*, kUnitTabCount> ResultEdit {};
+    std::array<QComboBox*, kUnitTabCount> ToCombo {};
+    std::array<TMGStringGrid*, kUnitTabCount> MGStringGrid {};
+    std::array<ScientificDisplay*, kUnitTabCount> Result {};
 
     void setVisible(bool visible) override;
 

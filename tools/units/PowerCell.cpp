@@ -1,19 +1,18 @@
 #include "tools/units/PowerCell.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "tools/ExponentText.h"
 
 namespace orvane {
 
 namespace {
-constexpr double kRaisedScale = 0.8;   // size of the raised exponent relative to the cell font
-constexpr int kPowerDigits = 2;        // sign and first digit are raised
+constexpr double kRaisedScale = 0.8;  // size of the raised exponent relative to the cell font
+constexpr int kPowerDigits = 2;       // sign and first digit are raised
 }  // namespace
 
 void DrawPowerCell(QPainter& painter, const QRect& rect, const QString& text, int column, int row,
@@ -29,7 +28,8 @@ void DrawPowerCell(QPainter& painter, const QRect& rect, const QString& text, in
     painter.setFont(font);
     const QFontMetrics metrics(font, painter.device());
 
-    const QString shown = (row != 0 && column != 0) ? QString::fromStdString(ExponentToPower(text.toStdString())) : text;
+    const QString shown =
+        (row != 0 && column != 0) ? QString::fromStdString(ExponentToPower(text.toStdString())) : text;
     const int x = rect.left() + std::max(1, (rect.width() - metrics.horizontalAdvance(shown)) / 2);
     // Centred by the height of a text line ("|" spans it), not of the glyphs.
     const int top = rect.top() + (rect.height() - metrics.height()) / 2;

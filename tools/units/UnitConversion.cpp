@@ -20,10 +20,8 @@ using Table = float[kUnitsPerTab][kUnitsPerTab];
 // Row "from", column "to": the number of "to" units in one "from" unit, as
 // published, in single precision.
 constexpr Table kLengthTable = {
-    {1.0f, 100.0f, 1000.0f, 3.281f, 39.37f},
-    {0.01f, 1.0f, 10.0f, 0.03281f, 0.3937f},
-    {0.001f, 0.1f, 1.0f, 0.003281f, 0.03937f},
-    {0.3048f, 30.48f, 304.8f, 1.0f, 12.0f},
+    {1.0f, 100.0f, 1000.0f, 3.281f, 39.37f},   {0.01f, 1.0f, 10.0f, 0.03281f, 0.3937f},
+    {0.001f, 0.1f, 1.0f, 0.003281f, 0.03937f}, {0.3048f, 30.48f, 304.8f, 1.0f, 12.0f},
     {0.0254f, 2.54f, 25.4f, 0.08333f, 1.0f},
 };
 
@@ -36,30 +34,24 @@ constexpr Table kForceTable = {
 };
 
 constexpr Table kStressTable = {
-    {1.0f, 0.000001f, 0.0000102f, 0.02088f, 0.00014501f},
-    {1000000.0f, 1.0f, 10.2f, 20880.0f, 145.01f},
-    {98100.0f, 0.0981f, 1.0f, 2048.34f, 14.22475f},
-    {47.8924f, 0.0000478924f, 0.0004882f, 1.0f, 0.0069455f},
+    {1.0f, 0.000001f, 0.0000102f, 0.02088f, 0.00014501f}, {1000000.0f, 1.0f, 10.2f, 20880.0f, 145.01f},
+    {98100.0f, 0.0981f, 1.0f, 2048.34f, 14.22475f},       {47.8924f, 0.0000478924f, 0.0004882f, 1.0f, 0.0069455f},
     {6896.0f, 0.006896f, 0.0703f, 144.0f, 1.0f},
 };
 
 constexpr Table kMassTable = {
-    {1.0f, 1000.0f, 0.001f, 2.205f, 35.27f},
-    {0.001f, 1.0f, 0.000001f, 0.002205f, 0.03527f},
-    {1000.0f, 1000000.0f, 1.0f, 2205.0f, 35270.0f},
-    {0.4536f, 453.6f, 0.0004536f, 1.0f, 16.0f},
+    {1.0f, 1000.0f, 0.001f, 2.205f, 35.27f},        {0.001f, 1.0f, 0.000001f, 0.002205f, 0.03527f},
+    {1000.0f, 1000000.0f, 1.0f, 2205.0f, 35270.0f}, {0.4536f, 453.6f, 0.0004536f, 1.0f, 16.0f},
     {0.02835f, 28.35f, 0.00002835f, 0.0625f, 1.0f},
 };
 
 constexpr Table kSpecWeightTable = {
-    {1.0f, 0.000001f, 0.102f, 102.0f, 6.3649f},
-    {1000000.0f, 1.0f, 102000.0f, 102000000.0f, 6364900.0f},
-    {9.81f, 0.00000981f, 1.0f, 1000.0f, 62.4408f},
-    {0.00981f, 0.00000000981f, 0.001f, 1.0f, 0.0624408f},
+    {1.0f, 0.000001f, 0.102f, 102.0f, 6.3649f},         {1000000.0f, 1.0f, 102000.0f, 102000000.0f, 6364900.0f},
+    {9.81f, 0.00000981f, 1.0f, 1000.0f, 62.4408f},      {0.00981f, 0.00000000981f, 0.001f, 1.0f, 0.0624408f},
     {0.1571f, 0.0000001571f, 0.016015f, 16.015f, 1.0f},
 };
 
-constexpr const char* kCaptions[kUnitTabCount] = {"Length", "Area", "Volume", "Force",
+constexpr const char* kCaptions[kUnitTabCount] = {"Length", "Area", "Volume",      "Force",
                                                   "Stress", "Mass", "Spec. weight"};
 
 constexpr const char* kUnitNames[kUnitTabCount][kUnitsPerTab] = {
@@ -177,16 +169,11 @@ double UnitFactor(int tab, int from, int to)
         const double f = kLengthTable[a][b];
         return f * f * f;
     }
-    case kForce:
-        return kForceTable[a][b];
-    case kStress:
-        return kStressTable[a][b];
-    case kMass:
-        return kMassTable[a][b];
-    case kSpecWeight:
-        return kSpecWeightTable[a][b];
-    default:
-        return kLengthTable[a][b];
+    case kForce: return kForceTable[a][b];
+    case kStress: return kStressTable[a][b];
+    case kMass: return kMassTable[a][b];
+    case kSpecWeight: return kSpecWeightTable[a][b];
+    default: return kLengthTable[a][b];
     }
 }
 

@@ -10,7 +10,6 @@
 // the tool go.
 
 #include <Qt>
-
 #include <memory>
 
 class QKeyEvent;
@@ -23,7 +22,7 @@ enum class TEditMode { None, SetPoints, MovePoints, DeletePoints, SetLines, Dele
 
 class PadTool {
 public:
-    explicit PadTool(TDrawPad05& pad) : pad_(pad) {}
+    explicit PadTool(TDrawPad05& pad) : pad_(pad) { }
     virtual ~PadTool() = default;
     PadTool(const PadTool&) = delete;
     PadTool& operator=(const PadTool&) = delete;

@@ -23,7 +23,7 @@ namespace orvane {
 
 class SetPointsTool final : public PadTool {
 public:
-    explicit SetPointsTool(TDrawPad05& pad) : PadTool(pad) {}
+    explicit SetPointsTool(TDrawPad05& pad) : PadTool(pad) { }
     TEditMode Mode() const override { return TEditMode::SetPoints; }
     Qt::CursorShape Cursor() const override { return Qt::CrossCursor; }
     void Press(Qt::MouseButton button, int X, int Y) override;
@@ -31,7 +31,7 @@ public:
 
 class MovePointTool final : public PadTool {
 public:
-    explicit MovePointTool(TDrawPad05& pad) : PadTool(pad) {}
+    explicit MovePointTool(TDrawPad05& pad) : PadTool(pad) { }
     TEditMode Mode() const override { return TEditMode::MovePoints; }
     Qt::CursorShape Cursor() const override { return Qt::DragMoveCursor; }
     bool EndsOnRightButton() const override { return false; }
@@ -55,7 +55,7 @@ private:
 
 class DeletePointTool final : public PadTool {
 public:
-    explicit DeletePointTool(TDrawPad05& pad) : PadTool(pad) {}
+    explicit DeletePointTool(TDrawPad05& pad) : PadTool(pad) { }
     TEditMode Mode() const override { return TEditMode::DeletePoints; }
     Qt::CursorShape Cursor() const override { return Qt::PointingHandCursor; }
     void Press(Qt::MouseButton button, int X, int Y) override;
@@ -82,7 +82,7 @@ private:
 
 class DeleteLineTool final : public PadTool {
 public:
-    explicit DeleteLineTool(TDrawPad05& pad) : PadTool(pad) {}
+    explicit DeleteLineTool(TDrawPad05& pad) : PadTool(pad) { }
     TEditMode Mode() const override { return TEditMode::DeleteLines; }
     Qt::CursorShape Cursor() const override { return Qt::PointingHandCursor; }
     void Press(Qt::MouseButton button, int X, int Y) override;

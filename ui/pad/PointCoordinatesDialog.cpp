@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-
 #include <algorithm>
 #include <cmath>
 
@@ -115,7 +114,7 @@ std::optional<PadXY> TPointCoordinatesDialog::Typed() const
     const std::optional<double> y = YEdit->text() == shownY_ ? own.Y : ReadCoordinate(YEdit->text());
     if (!x || !y)
         return std::nullopt;
-    return PadXY{*x, *y};
+    return PadXY {*x, *y};
 }
 
 }  // namespace orvane

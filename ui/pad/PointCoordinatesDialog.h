@@ -6,7 +6,6 @@
 // has no list.
 
 #include <QDialog>
-
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -26,7 +25,7 @@ class TPointCoordinatesDialog : public QDialog {
 public:
     struct Choice {
         std::int32_t Number = 0;  // shown in the list
-        PadXY At;  // display units
+        PadXY At;                 // display units
     };
 
     // choices: the points to choose from, selected the one shown first. A

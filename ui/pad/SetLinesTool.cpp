@@ -7,18 +7,18 @@ namespace orvane {
 SetLinesTool::SetLinesTool(TDrawPad05& pad) : PadTool(pad)
 {
     pad_.AwaitingFirst = true;
-    pad_.BandStart = pad_.BandEnd = PadXY{};
+    pad_.BandStart = pad_.BandEnd = PadXY {};
 }
 
 void SetLinesTool::Press(Qt::MouseButton, int X, int Y)
 {
     HideBand();
-    pad_.BandStart = pad_.BandEnd = PadXY{};
+    pad_.BandStart = pad_.BandEnd = PadXY {};
     pad_.Picked = pad_.PickPoint(X, Y);
     const std::int32_t picked = pad_.Picked.Index;
     if (picked < 0)
         return;
-    pad_.BandStart = pad_.BandEnd = PadXY{pad_.Picked.X, pad_.Picked.Y};
+    pad_.BandStart = pad_.BandEnd = PadXY {pad_.Picked.X, pad_.Picked.Y};
     if (pad_.AwaitingFirst) {
         pad_.FirstPoint = picked;
         pad_.AwaitingFirst = false;
