@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build g++ pkg-config
+  # build, and the formatting check
+  cmake ninja-build g++ pkg-config clang-format
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # Qt 6 widgets and printing (Qt's GUI module needs the OpenGL headers to configure)

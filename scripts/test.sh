@@ -8,6 +8,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 scripts/install-deps.sh
+
+# Formatting first: every C++ file as .clang-format describes it.
+if command -v git >/dev/null && git rev-parse --git-dir >/dev/null 2>&1; then
+  sources=$(git ls-files '*.cpp' '*.h')
+else
+  sources=$(find . -path ./build -prune -o -path './build-*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+fi
+# shellcheck disable=SC2086
+clang-format --dry-run --Werror $sources
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
