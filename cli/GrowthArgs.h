@@ -19,8 +19,8 @@ struct GrowthArgs {
 };
 
 // The two options, for ParseOptions (cli/Options.h).
-inline constexpr OptionSpec kGrowthOption {"--growth", true};
-inline constexpr OptionSpec kDurationOption {"--duration-h", true};
+inline constexpr OptionRule kGrowthOption {"--growth", true};
+inline constexpr OptionRule kDurationOption {"--duration-h", true};
 
 // The growth options among the parsed ones. A value that cannot be read
 // gives false, with error saying why.

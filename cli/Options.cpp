@@ -27,7 +27,7 @@ const std::string* ParsedOptions::Value(std::string_view name) const
     return found;
 }
 
-ParsedOptions ParseOptions(const Args& args, std::initializer_list<OptionSpec> specs)
+ParsedOptions ParseOptions(const Args& args, std::initializer_list<OptionRule> rules)
 {
     ParsedOptions parsed;
     bool optionsEnded = false;
@@ -43,29 +43,29 @@ ParsedOptions ParseOptions(const Args& args, std::initializer_list<OptionSpec> s
         }
         const std::size_t equals = word.find('=');
         const std::string_view name = std::string_view(word).substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& s : rules)
             if (s.name == name)
-                spec = &s;
-        if (spec == nullptr || word.rfind("--", 0) != 0) {
+                rule = &s;
+        if (rule == nullptr || word.rfind("--", 0) != 0) {
             parsed.error = "unknown option " + word;
             return parsed;
         }
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->takesValue) {
-                parsed.error = std::string(spec->name) + " takes no value";
+            if (!rule->takesValue) {
+                parsed.error = std::string(rule->name) + " takes no value";
                 return parsed;
             }
             value = word.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (rule->takesValue) {
             if (i + 1 >= args.size()) {
-                parsed.error = std::string(spec->name) + " needs a value";
+                parsed.error = std::string(rule->name) + " needs a value";
                 return parsed;
             }
             value = args[++i];
         }
-        parsed.given.emplace_back(spec->name, std::move(value));
+        parsed.given.emplace_back(rule->name, std::move(value));
     }
     return parsed;
 }

@@ -20,7 +20,7 @@
 
 namespace orvane::cli {
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;  // with its dashes: "--seed"
     bool takesValue = false;
 };
@@ -35,6 +35,6 @@ struct ParsedOptions {
     const std::string* Value(std::string_view name) const;
 };
 
-ParsedOptions ParseOptions(const Args& args, std::initializer_list<OptionSpec> specs);
+ParsedOptions ParseOptions(const Args& args, std::initializer_list<OptionRule> rules);
 
 }  // namespace orvane::cli
