@@ -36,8 +36,10 @@ orvane_cli_script_test(uniform_lake uniform_lake.cmake -DPATCH=$<TARGET_FILE:orv
 # one written with a single dash, or one the command does not know, is a
 # usage error, the same in every command; "--" ends the options.
 orvane_cli_test(option_rule_single_dash_compute PASS "unknown option -x" ARGS compute -x ${ORVANE_SAMPLES}/Bay.WDT)
-orvane_cli_test(option_rule_single_dash_report PASS "unknown option -x"
-                ARGS report ${ORVANE_SAMPLES}/Bay.WDT -x ${CMAKE_CURRENT_BINARY_DIR}/never.pdf)
+if(TARGET orvane_reports)
+  orvane_cli_test(option_rule_single_dash_report PASS "unknown option -x"
+                  ARGS report ${ORVANE_SAMPLES}/Bay.WDT -x ${CMAKE_CURRENT_BINARY_DIR}/never.pdf)
+endif()
 foreach(bad "rose|@B@|-json" "scenarios|@B@|x.csv|--nope" "plot|@B@|p.png|-size"
             "export-gis|@B@|o.geojson|--rays=1" "wind|--speed|10" "growth|--law|cem|extra")
   string(REPLACE "@B@" "${ORVANE_SAMPLES}/Bay.WDT" args "${bad}")
